@@ -1,0 +1,52 @@
+// Coloured rich text from HTML source: the scanner splits Shift-JIS source
+// into tokens and each token class switches to one of the four display
+// fonts. The same scanner gives the editor its colour runs.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "display/display_fonts.h"
+
+namespace mw {
+
+// RTF class string of a font with colour index n, e.g. "\plain\fs20\b\cf1 ".
+std::string RtfClassString(const DisplayFont& font, int colourIndex);
+
+// "\red8\green0\blue0;" from the low three bytes of the colour value.
+std::string RtfColourEntry(ColorValue colour);
+
+class THTMLtoRTFConverter {
+ public:
+  THTMLtoRTFConverter(std::string_view input, std::string& output);
+  void SetTextFont(const DisplayFont& f);
+  void SetTagFont(const DisplayFont& f);
+  void SetSpecialFont(const DisplayFont& f);
+  void SetParameterFont(const DisplayFont& f);
+  void BuildColourTable(const DisplayFonts& fonts);
+  void Convert();
+
+ private:
+  std::string_view m_input;
+  std::string& m_output;
+  std::string m_classText, m_classTag, m_classSpecial, m_classParam, m_colourTable;
+};
+
+// The whole conversion with the given fonts.
+std::string HtmlToRtf(std::string_view html, const DisplayFonts& fonts = DesignFonts());
+
+// A run of source bytes drawn in one display font.
+struct ColourRun {
+  std::size_t start = 0;
+  std::size_t length = 0;
+  FontClass cls = FontClass::Text;
+  bool operator==(const ColourRun&) const = default;
+};
+
+// The colour runs of a whole document, in order, covering every byte up to
+// the first NUL (or the end); adjacent runs of one class are merged.
+std::vector<ColourRun> ColourHtml(std::string_view html);
+
+}  // namespace mw
