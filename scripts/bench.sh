@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Release build of the benchmarks; runs each, then the side-by-side
+# comparisons with peer tools (bench/*_compare.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+build=${MW_BUILD_DIR:-build/bench}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMW_BUILD_BENCH=ON -DMW_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)"
+for b in "$build"/bench/*_bench; do
+  echo "== $(basename "$b")"
+  "$b" --benchmark_min_time=0.5
+done
+for c in bench/*_compare.sh; do
+  [ -e "$c" ] || continue
+  echo "== $c"
+  MW_BUILD_DIR="$build" bash "$c"
+done
