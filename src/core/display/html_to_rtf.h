@@ -3,6 +3,7 @@
 // fonts. The same scanner gives the editor its colour runs.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -29,9 +30,12 @@ class THTMLtoRTFConverter {
   void Convert();
 
  private:
+  static constexpr std::size_t kInitialOutput = 128 * 1024;
+
   std::string_view m_input;
   std::string& m_output;
-  std::string m_classText, m_classTag, m_classSpecial, m_classParam, m_colourTable;
+  std::array<std::string, 4> m_class;  // indexed by FontClass
+  std::string m_colourTable;
 };
 
 // The whole conversion with the given fonts.
@@ -45,8 +49,11 @@ struct ColourRun {
   bool operator==(const ColourRun&) const = default;
 };
 
-// The colour runs of a whole document, in order, covering every byte up to
-// the first NUL (or the end); adjacent runs of one class are merged.
+// The colour runs of a document, in order, covering every byte; adjacent
+// runs of one class are merged. Each byte gets the class the RTF draws it
+// in; bytes from an embedded NUL on (where the RTF ends) are text. A
+// fragment is coloured the same way, as if it were a whole document, with
+// offsets relative to its start.
 std::vector<ColourRun> ColourHtml(std::string_view html);
 
 }  // namespace mw

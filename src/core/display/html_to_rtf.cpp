@@ -1,0 +1,119 @@
+#include "display/html_to_rtf.h"
+
+#include <algorithm>
+
+#include "display/html_scanner.h"
+
+namespace mw {
+
+std::string RtfClassString(const DisplayFont& font, int colourIndex) {
+  std::string s = "\\plain\\fs" + std::to_string(font.points * 2);
+  if (font.bold) s += "\\b";
+  if (font.italic) s += "\\i";
+  if (font.underline) s += "\\ul";
+  if (font.strikeOut) s += "\\strike";
+  s += "\\cf" + std::to_string(colourIndex) + " ";
+  return s;
+}
+
+std::string RtfColourEntry(ColorValue colour) {
+  // A system colour is not resolved: its low bytes are taken as they are.
+  return "\\red" + std::to_string(colour & 0xFF) + "\\green" + std::to_string((colour >> 8) & 0xFF) +
+         "\\blue" + std::to_string((colour >> 16) & 0xFF) + ";";
+}
+
+THTMLtoRTFConverter::THTMLtoRTFConverter(std::string_view input, std::string& output)
+    : m_input(input), m_output(output) {}
+
+void THTMLtoRTFConverter::SetTextFont(const DisplayFont& f) {
+  m_class[static_cast<int>(FontClass::Text)] = RtfClassString(f, static_cast<int>(FontClass::Text));
+}
+void THTMLtoRTFConverter::SetTagFont(const DisplayFont& f) {
+  m_class[static_cast<int>(FontClass::Tag)] = RtfClassString(f, static_cast<int>(FontClass::Tag));
+}
+void THTMLtoRTFConverter::SetSpecialFont(const DisplayFont& f) {
+  m_class[static_cast<int>(FontClass::Special)] = RtfClassString(f, static_cast<int>(FontClass::Special));
+}
+void THTMLtoRTFConverter::SetParameterFont(const DisplayFont& f) {
+  m_class[static_cast<int>(FontClass::Parameter)] =
+      RtfClassString(f, static_cast<int>(FontClass::Parameter));
+}
+
+void THTMLtoRTFConverter::BuildColourTable(const DisplayFonts& fonts) {
+  m_colourTable = "{\\colortbl";
+  for (const DisplayFont& f : fonts) m_colourTable += RtfColourEntry(f.color);
+  m_colourTable += "}";
+}
+
+void THTMLtoRTFConverter::Convert() {
+  // One growing block, written out once at the end.
+  std::string rtf;
+  rtf.reserve(std::max<std::size_t>(kInitialOutput, m_input.size() + m_input.size() / 8));
+  rtf += "{\\rtf1\\ansi";
+  rtf += m_colourTable;
+  rtf += m_class[static_cast<int>(FontClass::Text)];
+
+  HtmlScanner scanner(m_input);
+  HtmlPainter painter;
+  std::size_t outputLine = 1;
+  for (;;) {
+    const HtmlToken token = scanner.Next();
+    if (token.kind == HtmlTokenKind::End) break;
+    // Line structure comes only from \par; the raw CR and LF bytes that
+    // follow are ignored by the reader.
+    while (outputLine < scanner.SourceLine()) {
+      rtf += "\n\\par";
+      ++outputLine;
+    }
+    const TokenPaint paint = painter.Paint(token, m_input);
+    if (paint.before != TokenPaint::kNone) rtf += m_class[paint.before];
+    const char first = m_input[token.start];
+    if (token.kind == HtmlTokenKind::SingleByte && (first == '\\' || first == '{' || first == '}')) {
+      // Also a trail byte: the reader then gets the same byte back.
+      rtf += '\\';
+      rtf += first;
+    } else {
+      rtf.append(m_input.data() + token.start, token.length);
+    }
+    if (paint.after != TokenPaint::kNone) rtf += m_class[paint.after];
+  }
+  rtf += "\\par}";
+  m_output += rtf;
+}
+
+std::string HtmlToRtf(std::string_view html, const DisplayFonts& fonts) {
+  std::string rtf;
+  THTMLtoRTFConverter converter(html, rtf);
+  converter.SetTextFont(fonts[static_cast<int>(FontClass::Text)]);
+  converter.SetTagFont(fonts[static_cast<int>(FontClass::Tag)]);
+  converter.SetSpecialFont(fonts[static_cast<int>(FontClass::Special)]);
+  converter.SetParameterFont(fonts[static_cast<int>(FontClass::Parameter)]);
+  converter.BuildColourTable(fonts);
+  converter.Convert();
+  return rtf;
+}
+
+std::vector<ColourRun> ColourHtml(std::string_view html) {
+  std::vector<ColourRun> runs;
+  auto add = [&runs](std::size_t start, std::size_t length, FontClass cls) {
+    if (!runs.empty() && runs.back().cls == cls) {
+      runs.back().length += length;
+      return;
+    }
+    runs.push_back({start, length, cls});
+  };
+
+  HtmlScanner scanner(html);
+  HtmlPainter painter;
+  for (;;) {
+    const HtmlToken token = scanner.Next();
+    if (token.kind == HtmlTokenKind::End) break;
+    add(token.start, token.length, painter.Paint(token, html).draw);
+  }
+  // The RTF ends at a NUL, but the editor still shows what follows it.
+  if (scanner.StopOffset() < html.size())
+    add(scanner.StopOffset(), html.size() - scanner.StopOffset(), FontClass::Text);
+  return runs;
+}
+
+}  // namespace mw
