@@ -73,8 +73,10 @@ Offset FindMatchingEndTag(std::string_view text, Offset afterStartTag, std::stri
   // An empty name would make every '<' a nested start and "</>" the end:
   // there is no element to close.
   if (name.empty() || afterStartTag < 0 || afterStartTag > static_cast<Offset>(text.size())) return kNoPos;
-  const std::string endPattern = "</" + std::string(name) + ">";
-  const std::string startPattern = "<" + std::string(name);
+  std::string startPattern = "<";
+  startPattern.append(name);
+  std::string endPattern = "</";
+  endPattern.append(name).append(">");
   int depth = 1;
   // Both patterns begin with '<', which is never a trail byte, so looking
   // only at '<' bytes keeps matches on character starts.
