@@ -30,6 +30,9 @@ bool KanjiConverterAvailable();
 // Throws ConversionError.
 std::string ConvertKanjiCode(std::string_view bytes, std::string_view option);
 
+// The same with the source code given instead of detected.
+std::string ConvertKanjiCode(std::string_view bytes, KanjiCode from, std::string_view option);
+
 // Reads source, joins its lines each followed by CR LF, converts, and
 // writes target atomically (source and target may be the same file).
 // Throws FileError or ConversionError; nothing is written on failure.
