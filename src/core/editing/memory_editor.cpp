@@ -165,6 +165,10 @@ void MemoryEditor::Paste() {
 
 // --- Undo ------------------------------------------------------------------
 
+bool MemoryEditor::CanUndo() const {
+  return !m_undo.empty() || (m_open && !m_open->changes.empty());
+}
+
 void MemoryEditor::BeginUndoStep() {
   if (m_undoDepth++ == 0) m_open = Step{{}, m_anchor, m_active};
 }
@@ -180,9 +184,19 @@ void MemoryEditor::EndUndoStep() {
 }
 
 void MemoryEditor::Undo() {
-  if (m_undo.empty()) return;
-  Step step = std::move(m_undo.back());
-  m_undo.pop_back();
+  Step step;
+  if (m_open && !m_open->changes.empty()) {
+    // Inside an unfinished step the latest edits are its own: undo those.
+    step.changes = std::move(m_open->changes);
+    m_open->changes.clear();
+    step.anchor = m_open->anchor;
+    step.active = m_open->active;
+  } else if (!m_undo.empty()) {
+    step = std::move(m_undo.back());
+    m_undo.pop_back();
+  } else {
+    return;
+  }
   BeginUpdate();
   m_undoing = true;
   for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {

@@ -69,7 +69,7 @@ class MemoryEditor : public EditorSurface {
   void Copy() override;
   void Paste() override;
   void Undo() override;
-  bool CanUndo() const override { return !m_undo.empty(); }
+  bool CanUndo() const override;
   void BeginUndoStep() override;
   void EndUndoStep() override;
   Offset LineIndex(Offset k) const override;

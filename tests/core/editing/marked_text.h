@@ -21,6 +21,8 @@ inline const std::string kPo = "\x83\x7C";   // ポ: trail '|'
 inline const std::string kZe = "\x83\x5B";   // ゼ: trail '['
 inline const std::string kZo = "\x83\x5D";   // ゾ: trail ']'
 inline const std::string kBo = "\x83\x7B";   // ボ: trail '{'
+inline const std::string kMa = "\x83\x7D";   // マ: trail '}'
+inline const std::string kSmallA = "\x83\x40";  // ァ: trail '@'
 
 struct Marked {
   std::string text;

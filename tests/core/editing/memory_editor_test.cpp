@@ -215,6 +215,16 @@ TEST(MemoryEditorUndo, StepsAndLimits) {
   e.SetText("new");  // replacing the whole text is an ordinary edit
   e.Undo();
   EXPECT_EQ(e.GetText(), "x1");
+  {
+    UndoStep open(e);
+    e.SetSelText("!");
+    e.Undo();  // inside an unfinished step: its own edits go first
+    EXPECT_EQ(e.GetText(), "x1");
+    e.SetSelText("?");
+  }
+  EXPECT_EQ(e.GetText(), "x1?");
+  e.Undo();
+  EXPECT_EQ(e.GetText(), "x1");
 }
 
 TEST(MemoryEditorState, ModifiedFlagCountsEditsNotColours) {

@@ -11,7 +11,10 @@ namespace mw {
 namespace {
 
 using test::kA;
+using test::kBo;
 using test::kHyo;
+using test::kMa;
+using test::kSmallA;
 using test::kPo;
 using test::kSo;
 using test::kTsu;
@@ -46,6 +49,7 @@ TEST(FindTagAtCaret, Table) {
       // Trail bytes that look like markup or markers never confuse the scan.
       {"<B>" + kHyo + kSo + kPo + kZe + kZo + "|", "{<B>}" + kHyo + kSo + kPo + kZe + kZo},
       {"<A TITLE=\"" + kTsu + kA + "|\">", "{<A TITLE=\"" + kTsu + kA + "\">}"},
+      {"<I>" + kBo + kMa + kSmallA + "|<B>", "{<I>}" + kBo + kMa + kSmallA + "<B>"},
       {"<B " + kHyo + "|", "{}<B " + kHyo},
   };
   for (const auto& c : cases) {
