@@ -115,8 +115,9 @@ class MemoryEditor : public EditorSurface {
   Offset Clamp(Offset p) const;
   Offset Boundary(Offset p) const;  // clamped and moved to a character start
   FontIndex IndexOf(const DisplayFont& font);
-  // The one place where bytes change: keeps formats, line starts, the undo
-  // step and the modified flag in step.
+  // Splice is the one place where bytes change: it keeps formats, line
+  // starts, the open undo step and the modified flag in step. Replace
+  // inserts text all in one format.
   void Replace(Offset pos, Offset removeLength, std::string_view text, FontIndex format);
   void Splice(Offset pos, Offset removeLength, std::string_view text,
               const std::vector<FontIndex>& formats);
