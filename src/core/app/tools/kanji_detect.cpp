@@ -27,9 +27,12 @@ struct Evidence {
 
 bool InRange(unsigned b, unsigned lo, unsigned hi) { return b >= lo && b <= hi; }
 
-// A voiced mark right after the kana it belongs to is the mark of genuine
-// half-width katakana; the same bytes read as EUC-JP fall on rare kanji.
+// Half-width katakana (given as its Shift-JIS byte). A voiced mark right
+// after the kana it belongs to is the mark of genuine half-width text; the
+// punctuation ｡｢｣､･ (0xA1-0xA5) counts for nothing, since EUC-JP kana read
+// as Shift-JIS put 0xA4 or 0xA5 before every other byte.
 int KanaWeight(unsigned kana, unsigned previous) {
+  if (kana <= 0xA5) return 0;
   const bool mark = kana == 0xDE || kana == 0xDF;
   return mark && InRange(previous, 0xA6, 0xDD) ? 2 : 1;
 }
@@ -38,24 +41,39 @@ Evidence ReadAsSjis(const Tables* t, std::string_view in, std::size_t from) {
   Evidence ev;
   const auto* b = reinterpret_cast<const unsigned char*>(in.data());
   unsigned previous = 0;
+  bool afterEucKanaLike = false;
   for (std::size_t i = from; i < in.size();) {
     const std::size_t end = kanji::AsciiEnd(in, i);
-    if (end != i) previous = 0;
+    if (end != i) {
+      previous = 0;
+      afterEucKanaLike = false;
+    }
     i = end;
     if (i >= in.size()) break;
     const unsigned c = b[i];
     if (InRange(c, 0xA1, 0xDF)) {
       ev.score += KanaWeight(c, previous);
       previous = c;
+      afterEucKanaLike = false;
       ++i;
       continue;
     }
     previous = 0;
     const std::size_t len = CharLength(in, i);
-    if (len == 2 && (!t || t->fromSjis[c << 8 | b[i + 1]] != 0))
-      ev.score += RowWeight(SjisToRowCell(c, b[i + 1]).row);
-    else
+    if (len == 2 && (!t || t->fromSjis[c << 8 | b[i + 1]] != 0)) {
+      // EUC-JP half-width katakana (0x8E, kana) read as Shift-JIS is a row
+      // of kanji that all share the lead 0x8E; after the first such kanji
+      // the run counts for nothing. The user-defined area (rows 95-114)
+      // counts against: pages hardly use it, EUC-JP read as Shift-JIS often
+      // lands there.
+      const bool eucKanaLike = c == 0x8E && InRange(b[i + 1], 0xA1, 0xDF);
+      const int row = SjisToRowCell(c, b[i + 1]).row;
+      if (!(eucKanaLike && afterEucKanaLike)) ev.score += row > 94 && row <= 114 ? -2 : RowWeight(row);
+      afterEucKanaLike = eucKanaLike;
+    } else {
       ++ev.invalid;
+      afterEucKanaLike = false;
+    }
     i += len;
   }
   return ev;
