@@ -4,6 +4,9 @@
 // same page to compare against other colourers.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "display/html_to_rtf.h"
@@ -33,8 +36,16 @@ std::string TenMegabytePage() {
   return page;
 }
 
+// rtf_compare.sh passes the file it hands to the other colourers.
+std::string LoadPage() {
+  const char* path = std::getenv("MW_RTF_PAGE");
+  if (path == nullptr) return TenMegabytePage();
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
 const std::string& Page() {
-  static const std::string page = TenMegabytePage();
+  static const std::string page = LoadPage();
   return page;
 }
 

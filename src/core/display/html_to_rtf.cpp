@@ -46,39 +46,53 @@ void THTMLtoRTFConverter::BuildColourTable(const DisplayFonts& fonts) {
 }
 
 void THTMLtoRTFConverter::Convert() {
-  // One growing block, written out once at the end.
-  std::string rtf;
-  rtf.reserve(std::max<std::size_t>(kInitialOutput, m_input.size() + m_input.size() / 8));
+  // One growing block: the output itself. Markup-dense pages switch class
+  // every few bytes and need up to four times their source; reserving
+  // that costs nothing until it is touched and saves copying tens of
+  // megabytes while the block doubles.
+  std::string& rtf = m_output;
+  rtf.reserve(rtf.size() + kInitialOutput + 4 * m_input.size());
   rtf += "{\\rtf1\\ansi";
   rtf += m_colourTable;
   rtf += m_class[static_cast<int>(FontClass::Text)];
 
+  const char* const source = m_input.data();
   HtmlScanner scanner(m_input);
   HtmlPainter painter;
   std::size_t outputLine = 1;
+  // Tokens written unchanged with no switch around them are copied in one
+  // piece when something else has to be written.
+  std::size_t unwritten = 0;
   for (;;) {
     const HtmlToken token = scanner.Next();
     if (token.kind == HtmlTokenKind::End) break;
+    const TokenPaint paint = painter.Paint(token, m_input);
+    const char first = source[token.start];
+    const bool escaped =
+        token.kind == HtmlTokenKind::SingleByte && (first == '\\' || first == '{' || first == '}');
+    if (outputLine == scanner.SourceLine() && paint.before == TokenPaint::kNone &&
+        paint.after == TokenPaint::kNone && !escaped)
+      continue;
+    rtf.append(source + unwritten, token.start - unwritten);
+    unwritten = token.start + token.length;
     // Line structure comes only from \par; the raw CR and LF bytes that
     // follow are ignored by the reader.
     while (outputLine < scanner.SourceLine()) {
       rtf += "\n\\par";
       ++outputLine;
     }
-    const TokenPaint paint = painter.Paint(token, m_input);
     if (paint.before != TokenPaint::kNone) rtf += m_class[paint.before];
-    const char first = m_input[token.start];
-    if (token.kind == HtmlTokenKind::SingleByte && (first == '\\' || first == '{' || first == '}')) {
+    if (escaped) {
       // Also a trail byte: the reader then gets the same byte back.
       rtf += '\\';
       rtf += first;
     } else {
-      rtf.append(m_input.data() + token.start, token.length);
+      rtf.append(source + token.start, token.length);
     }
     if (paint.after != TokenPaint::kNone) rtf += m_class[paint.after];
   }
+  rtf.append(source + unwritten, scanner.StopOffset() - unwritten);
   rtf += "\\par}";
-  m_output += rtf;
 }
 
 std::string HtmlToRtf(std::string_view html, const DisplayFonts& fonts) {
@@ -95,6 +109,7 @@ std::string HtmlToRtf(std::string_view html, const DisplayFonts& fonts) {
 
 std::vector<ColourRun> ColourHtml(std::string_view html) {
   std::vector<ColourRun> runs;
+  runs.reserve(html.size() / 4 + 1);  // markup-dense text switches every 6 bytes or so
   auto add = [&runs](std::size_t start, std::size_t length, FontClass cls) {
     if (!runs.empty() && runs.back().cls == cls) {
       runs.back().length += length;
