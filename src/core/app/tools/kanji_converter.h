@@ -1,5 +1,41 @@
 // Kanji code conversion between Shift-JIS (code page 932), JIS
 // (ISO-2022-JP) and EUC-JP, and the two width conversions, on ICU.
+//
+// What a conversion writes:
+// - Text made of JIS X 0208 characters, ASCII and half-width katakana comes
+//   out as nkf -s, -j and -e write it. Like nkf, every conversion writes
+//   half-width katakana full-width (JIS cannot hold them; Shift-JIS and
+//   EUC-JP follow so that the three agree), a voiced mark joining the kana
+//   before it where JIS X 0208 has the joined letter (ｶﾞ ガ, but ﾜﾞ ワ゛).
+// - Into the source's own code (Shift-JIS to "s", EUC-JP to "e") every
+//   other byte is kept as it was: vendor duplicates, user-defined
+//   characters, NUL bytes and bytes the code does not allow. A Shift-JIS
+//   file without half-width katakana comes back byte-identical.
+// - Otherwise text goes through Unicode with ICU's tables: code page 932
+//   for Shift-JIS, ICU's EUC-JP (which reads JIS X 0208 as code page 932
+//   does) for EUC-JP and JIS. So code page 932's duplicates reach EUC-JP
+//   and JIS in one form: NEC's copies of JIS X 0208 symbols (0x8790 ≒,
+//   0x879A ∵ ...) become those symbols; NEC row 13 (① Ⅰ ㈱, and the IBM
+//   copies 0xFA4A.. of Ⅰ..) stays row 13 (EUC-JP 0xADxx); the IBM kanji,
+//   whether at 0xED40.. or 0xFA5C.., go to rows 89-92 (EUC-JP 0xF9A1..),
+//   written in JIS under ESC $ B like nkf and Windows' JIS do. Into
+//   Shift-JIS, ICU chooses: NEC row 13 for ① Ⅰ, the IBM block for IBM kanji.
+// - Where one vendor table lacks a character the other places in JIS X 0208
+//   (¢ £ ¬, 〜 U+301C, − U+2212, ‖ U+2016), it is written at that place;
+//   a character whose full-width form the code holds is written as that
+//   form (¥ as ￥). ICU's best fits that would turn a non-ASCII character
+//   into ASCII (¥ to '\\', ‾ to '~') are not used.
+// - JIS output switches with ESC $ B and back with ESC ( B before every
+//   ASCII byte, line ends included, and at the end of the text.
+// - Nothing is dropped or replaced: a character the target cannot hold
+//   (user-defined characters into EUC-JP or JIS, JIS X 0212 from EUC-JP into
+//   Shift-JIS or JIS, UTF-8 text outside the target's set, U+203E ‾) and a
+//   byte the source code does not allow stop the conversion with a
+//   ConversionError naming the line and the character or bytes.
+//
+// Readers: JIS accepts ESC ( B, ESC ( J and ESC ( H as ASCII, ESC ( I and
+// SO/SI for half-width katakana, ESC $ @, ESC $ B and ESC $ ( B for JIS X
+// 0208, ESC $ ( D for JIS X 0212; a UTF-8 signature is dropped.
 #pragma once
 
 #include <stdexcept>
@@ -10,19 +46,35 @@ namespace mw {
 
 enum class KanjiCode { Ascii, ShiftJis, EucJp, Jis, Utf8 };
 
-// A conversion that cannot be done as asked (an unknown option, or text
-// the target code cannot hold and that has no sound replacement).
+// A conversion that cannot be done as asked: an unknown option, text the
+// target code cannot hold, bytes the source code does not allow.
 class ConversionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
 // The code of bytes that are mostly ASCII markup with some Japanese text,
-// judged the way Japanese converters judge it: escape sequences first, then
-// byte ranges only one candidate allows. Pure ASCII gives Ascii.
+// judged the way Japanese converters judge it, never by letter statistics:
+// 1. a UTF-8 signature: Utf8;
+// 2. only 7-bit bytes: Jis when a JIS escape sequence designates a
+//    Japanese set (ESC $ B, ESC $ @, ESC ( I, ...), else Ascii;
+// 3. valid UTF-8: Utf8 (other codes do not form it by chance beyond a few
+//    bytes, and a wrong UTF-8 verdict fails loudly on conversion, while a
+//    wrong Shift-JIS one would garble quietly);
+// 4. otherwise Shift-JIS or EUC-JP: the one with fewer byte sequences it
+//    cannot read (unassigned codes count as unreadable), then the one whose
+//    reading is more Japanese: kana count most, then punctuation and common
+//    kanji, then symbols and rarer kanji; a half-width voiced mark after
+//    its kana counts double; runs of Shift-JIS kanji that all lead with
+//    0x8E (EUC-JP half-width kana in disguise) and user-defined codes count
+//    against. A tie goes to Shift-JIS, the documents' code: EUC-JP text made
+//    only of kanji whose bytes all lie in 0xA1-0xDF (山田) reads equally as
+//    half-width katakana, and is taken for Shift-JIS.
 KanjiCode DetectKanjiCode(std::string_view bytes);
 
-// Whether the converter can run (the one probe for enabling commands).
+// Whether the converter can run (the one probe for enabling commands): ICU
+// opens its code page 932 and EUC-JP converters. The functions below throw
+// ConversionError when it cannot.
 bool KanjiConverterAvailable();
 
 // Converts bytes, whatever their detected code, to the code named by
@@ -43,8 +95,11 @@ void ConvertFileCode(const std::string& source, const std::string& target,
 // semi-voiced mark joining the kana before it.
 std::string ToZenkakuKana(std::string_view sjis);
 
-// Shift-JIS text: full-width ASCII letters, digits and symbols and the
-// ideographic space become their half-width forms.
+// Shift-JIS text: full-width ASCII letters, digits and symbols (Unicode's
+// full-width forms of ASCII, ＼ to '\\' and the IBM ＂ ＇ included) and the
+// ideographic space become their half-width forms. The wave dash 〜 (0x8160,
+// which code page 932 reads as FULLWIDTH TILDE), ￥, the quotation marks
+// ‘’“” and the long vowel mark ー stay.
 std::string ToHankaku(std::string_view sjis);
 
 }  // namespace mw
