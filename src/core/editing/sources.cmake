@@ -4,6 +4,8 @@ mw_core_part(mw_core_editing
   editing/memory_editor.cpp
   editing/tag_scan.cpp
   editing/tag_text.cpp
+  editing/insertion.cpp
+  editing/typing.cpp
 )
 target_link_libraries(mw_core_editing PUBLIC mw_core_text)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_editing)

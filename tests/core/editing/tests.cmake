@@ -3,4 +3,7 @@ mw_test(core_editing_tests
   core/editing/memory_editor_test.cpp
   core/editing/tag_scan_test.cpp
   core/editing/tag_text_test.cpp
+  core/editing/fragment_colour_test.cpp
+  core/editing/insertion_test.cpp
+  core/editing/typing_test.cpp
 )
