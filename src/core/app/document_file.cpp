@@ -90,6 +90,17 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
   struct stat st {};
   if (::stat(target.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) throw FileError(path, SystemReason(EISDIR));
+    if (!S_ISREG(st.st_mode)) {
+      // A device or pipe (/dev/stdout, a FIFO) is written into: renaming a
+      // file over it would replace the device itself.
+      const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+      if (fd < 0) throw FileError(path, SystemReason(errno));
+      const bool ok = WriteAll(fd, bytes);
+      const int err = errno;
+      ::close(fd);
+      if (!ok) throw FileError(path, SystemReason(err));
+      return;
+    }
     mode = st.st_mode & 07777;
     keepMode = true;
   }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <thread>
 
 namespace mw {
 namespace {
@@ -122,6 +123,19 @@ TEST_F(DocumentFile, FailedWriteKeepsOriginal) {
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(ReadFileBytes(p), "original");
   EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(DocumentFile, DevicesAreWrittenIntoNotReplaced) {
+  const std::string fifo = Path("pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string got;
+  std::thread reader([&] { got = ReadFileBytes(fifo); });
+  WriteFileAtomic(fifo, "through the pipe");
+  reader.join();
+  EXPECT_EQ(got, "through the pipe");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  WriteFileAtomic("/dev/null", "x");
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(DocumentFile, ReadErrorsNameTheFile) {
