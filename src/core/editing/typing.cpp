@@ -54,7 +54,10 @@ bool IsColouredFileName(std::string_view fileName, const std::vector<std::string
 }
 
 bool KeyPress(EditingContext& ctx, char key, bool colouredDocument) {
-  EditorSurface& e = ctx.Editor();
+  return KeyPress(ctx, ctx.Editor(), key, colouredDocument);
+}
+
+bool KeyPress(EditingContext& ctx, EditorSurface& e, char key, bool colouredDocument) {
   if (e.IsComposing()) return false;
   const DisplayFont& text = ctx.Font(FontClass::Text);
   const DisplayFont& tag = ctx.Font(FontClass::Tag);

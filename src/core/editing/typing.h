@@ -28,6 +28,9 @@ bool IsColouredFileName(std::string_view fileName, const std::vector<std::string
 // was consumed (its text, if any, already inserted); false when the editor
 // should type it as usual.
 bool KeyPress(EditingContext& ctx, char key, bool colouredDocument);
+// The same for a key typed into a dialog's preview control: the rules and
+// the indent string are the active document's, the text is the preview's.
+bool KeyPress(EditingContext& ctx, EditorSurface& control, char key, bool colouredDocument);
 
 // The editing menu's option items.
 void ChooseCaretPolicy(EditingContext& ctx, CaretPolicy policy);

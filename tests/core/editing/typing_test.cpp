@@ -73,6 +73,16 @@ TEST(LiveTagFont, ColoursMarkupAsItIsTyped) {
   }
 }
 
+TEST(LiveTagFont, WorksInADialogPreviewLeavingTheDocumentAlone) {
+  EditingFixture f;
+  f.Load("<p>|");
+  MemoryEditor preview(DesignFonts()[0]);
+  for (const char k : std::string("<b>x"))
+    if (!KeyPress(f.ctx, preview, k, true)) preview.SetSelText(std::string(1, k));
+  EXPECT_EQ(FontLetters(preview), "TTT.");
+  EXPECT_EQ(Show(f.editor), "<p>|");
+}
+
 TEST(LiveTagFont, OffOrUncolouredDocumentTypesPlainly) {
   for (const bool option : {true, false}) {
     EditingFixture f;
