@@ -14,7 +14,7 @@
 # configured and built with -DMW_BUILD_BENCH=ON in release mode).
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${1:-$ROOT/build-rbench}
+BUILD=${1:-${MW_BUILD_DIR:-$ROOT/build-rbench}}
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 

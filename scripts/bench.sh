@@ -3,7 +3,7 @@
 # comparisons with peer tools (bench/*_compare.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh --bench
 build=${MW_BUILD_DIR:-build/bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMW_BUILD_BENCH=ON -DMW_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"

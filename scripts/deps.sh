@@ -9,6 +9,10 @@ packages=(
   clang libclang-rt-14-dev
   nkf unrtf
 )
+# The benchmarks also time peer tools side by side with ours.
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(hyperfine highlight python3-pygments)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
