@@ -48,21 +48,4 @@ CliResult RunCli(const std::vector<std::string>& args) {
   return r;
 }
 
-TempDir::TempDir() {
-  char tmpl[] = "/tmp/mw-test-XXXXXX";
-  if (!::mkdtemp(tmpl)) std::abort();
-  m_dir = tmpl;
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(m_dir, ec);
-}
-
-std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
-  const std::string p = Path(name);
-  std::ofstream(p, std::ios::binary) << bytes;
-  return p;
-}
-
 }  // namespace mw::test

@@ -1,4 +1,5 @@
 #include "app/document_file.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -18,20 +19,10 @@ namespace fs = std::filesystem;
 
 class DocumentFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/mw-docfile-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
-  }
-  void TearDown() override {
-    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(m_dir);
-  }
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-  std::size_t EntryCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
-  }
-  fs::path m_dir;
+  std::string Path(const std::string& name) const { return m_tmp.Path(name); }
+  std::size_t EntryCount() const { return m_tmp.EntryCount(); }
+  test::TempDir m_tmp;
+  const fs::path& m_dir = m_tmp.dir();
 };
 
 // Every one- and two-byte sequence, odd code points included, survives a

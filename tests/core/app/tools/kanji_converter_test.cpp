@@ -9,6 +9,7 @@
 #include <random>
 
 #include "app/document_file.h"
+#include "support/temp_dir.h"
 
 namespace mw {
 namespace {
@@ -94,12 +95,6 @@ class NkfRun : public ::testing::Test {
  protected:
   void SetUp() override {
     if (::access("/usr/bin/nkf", X_OK) != 0) GTEST_SKIP() << "nkf is not installed";
-    char tmpl[] = "/tmp/mw-nkf-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
-  }
-  void TearDown() override {
-    if (!m_dir.empty()) fs::remove_all(m_dir);
   }
   std::string Nkf(const std::string& flags, std::string_view input) {
     const std::string in = (m_dir / "in").string(), out = (m_dir / "out").string();
@@ -108,7 +103,8 @@ class NkfRun : public ::testing::Test {
     EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
     return ReadFileBytes(out);
   }
-  fs::path m_dir;
+  test::TempDir m_tmp;
+  const fs::path& m_dir = m_tmp.dir();
 };
 
 // Random mixtures of JIS X 0208 characters, half-width katakana (voiced
@@ -360,17 +356,9 @@ TEST(KanjiConvert, Available) { EXPECT_TRUE(KanjiConverterAvailable()); }
 
 class KanjiFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/mw-kanji-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    m_dir = tmpl;
-  }
-  void TearDown() override {
-    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(m_dir);
-  }
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-  fs::path m_dir;
+  std::string Path(const std::string& name) const { return m_tmp.Path(name); }
+  test::TempDir m_tmp;
+  const fs::path& m_dir = m_tmp.dir();
 };
 
 // In place, as the editor and the file list convert: lines come back with
