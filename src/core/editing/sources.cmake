@@ -6,6 +6,7 @@ mw_core_part(mw_core_editing
   editing/tag_text.cpp
   editing/insertion.cpp
   editing/typing.cpp
+  editing/find_replace.cpp
 )
 target_link_libraries(mw_core_editing PUBLIC mw_core_text)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_editing)

@@ -6,4 +6,5 @@ mw_test(core_editing_tests
   core/editing/fragment_colour_test.cpp
   core/editing/insertion_test.cpp
   core/editing/typing_test.cpp
+  core/editing/find_replace_test.cpp
 )
