@@ -7,6 +7,7 @@ mw_core_part(mw_core_editing
   editing/insertion.cpp
   editing/typing.cpp
   editing/find_replace.cpp
+  editing/repeat_tag.cpp
 )
 target_link_libraries(mw_core_editing PUBLIC mw_core_text)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_editing)

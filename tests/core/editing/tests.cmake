@@ -7,4 +7,5 @@ mw_test(core_editing_tests
   core/editing/insertion_test.cpp
   core/editing/typing_test.cpp
   core/editing/find_replace_test.cpp
+  core/editing/repeat_tag_test.cpp
 )
