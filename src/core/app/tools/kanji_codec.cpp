@@ -81,24 +81,13 @@ void Writer::Wide(char32_t u, std::size_t at) {
     case Target::ShiftJis: {
       const std::uint16_t v = m_t.toSjis[u];
       if (v <= 0xFF) Unwritable(u, at);  // single bytes above ASCII are half-width kana
-      char* p = Room(2);
-      p[0] = static_cast<char>(v >> 8);
-      p[1] = static_cast<char>(v);
+      PutCode(v, 2);
       return;
     }
     case Target::EucJp: {
       const std::uint32_t v = m_t.toEuc[u];
-      if (v > 0xFFFF) {
-        char* p = Room(3);
-        p[0] = static_cast<char>(v >> 16);
-        p[1] = static_cast<char>(v >> 8);
-        p[2] = static_cast<char>(v);
-        return;
-      }
       if (v < 0xA1A1) Unwritable(u, at);
-      char* p = Room(2);
-      p[0] = static_cast<char>(v >> 8);
-      p[1] = static_cast<char>(v);
+      PutCode(v, v > 0xFFFF ? 3 : 2);  // three bytes for JIS X 0212 (8F xx xx)
       return;
     }
     case Target::Jis: {
@@ -109,9 +98,7 @@ void Writer::Wide(char32_t u, std::size_t at) {
         Put("\x1B$B", 3);
         m_kanjiMode = true;
       }
-      char* p = Room(2);
-      p[0] = static_cast<char>((v >> 8) - 0x80);
-      p[1] = static_cast<char>((v & 0xFF) - 0x80);
+      PutCode(v - 0x8080, 2);
       return;
     }
   }

@@ -82,6 +82,11 @@ class Writer {
   void Put(const char* p, std::size_t n) {
     if (n) std::memcpy(Room(n), p, n);
   }
+  // The low n bytes of a code value, most significant first.
+  void PutCode(std::uint32_t v, std::size_t n) {
+    char* p = Room(n);
+    for (std::size_t i = 0; i < n; ++i) p[i] = static_cast<char>(v >> (8 * (n - 1 - i)));
+  }
 
   const Tables& m_t;
   Target m_target;
