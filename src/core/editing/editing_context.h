@@ -5,9 +5,12 @@
 // takes it by reference.
 #pragma once
 
+#include <ctime>
+#include <functional>
 #include <string>
 
 #include "display/display_fonts.h"
+#include "editing/dialog_host.h"
 #include "editing/editing_options.h"
 #include "editing/editor_surface.h"
 #include "editing/tag_scan.h"
@@ -45,6 +48,15 @@ struct EditingContext {
   UserPrompts* prompts = nullptr;
   // May be null; automatic pre-selection then does nothing.
   SelectionSearch* selectionSearch = nullptr;
+  // Shows tag dialogs and the other dialogs commands open (file choice
+  // "OpenDialog" with field FileName, ...). May be null: such commands then
+  // do nothing.
+  DialogHost* dialogs = nullptr;
+  // The active document's path (CurrentFileName); relative paths and some
+  // insertions are made from it.
+  std::string fileName;
+  // The time date and time insertion use; tests pin it.
+  std::function<std::time_t()> now = [] { return std::time(nullptr); };
 
   EditingOptions options;
   DisplayFonts fonts = DesignFonts();
@@ -52,6 +64,12 @@ struct EditingContext {
   CurrentTag currentTag;      // recomputed at every selection change
   std::string indentString;   // likewise; empty unless auto indent is on
   RepeatTagPair repeatTag;
+  // What the find and replace dialogs hold between their actions.
+  std::string findText;
+  std::string replaceText;
+  FindFlags findFlags;
+  // The last panel text a command leaves for the status bar.
+  std::string statusText;
 
   EditorSurface& Editor() const { return *editor; }
   const DisplayFont& Font(FontClass c) const { return fonts[static_cast<std::size_t>(c)]; }

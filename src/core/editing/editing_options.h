@@ -3,6 +3,8 @@
 // routines never read settings themselves.
 #pragma once
 
+#include <string>
+
 namespace mw {
 
 // Where the caret or selection ends up after a command inserts text.
@@ -20,6 +22,9 @@ struct EditingOptions {
   bool autoIndent = false;                            // bAutoIndent
   bool autoTagFont = true;                            // bAutoTagFont
   int tabStop = 4;                                    // iTabStop, in half text-font points
+  int nofColumn = 74;                                 // iNofColumn: line-break insertion width
+  std::string dateFormat = "yyyy/mm/dd";              // asDateTimeFormatStr
+  std::string timeFormat = "hh:nn:ss";                // asTimeFormatStr
 };
 
 }  // namespace mw

@@ -9,3 +9,9 @@ mw_test(core_editing_tests
   core/editing/find_replace_test.cpp
   core/editing/repeat_tag_test.cpp
 )
+
+# Each further command group has its own test executable in parts/*.cmake.
+file(GLOB MW_EDITING_TEST_PARTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/parts/*.cmake)
+foreach(part ${MW_EDITING_TEST_PARTS})
+  include(${part})
+endforeach()

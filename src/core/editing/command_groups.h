@@ -1,0 +1,18 @@
+// Each group of editing commands registers its handlers here.
+#pragma once
+
+namespace mw {
+
+class CommandRegistry;
+
+// Calls every group's registration below.
+void RegisterAllEditingCommands(CommandRegistry& r);
+
+void RegisterFindReplaceCommands(CommandRegistry& r);  // find_replace
+void RegisterRepeatTagCommands(CommandRegistry& r);   // repeat_tag
+void RegisterSimpleTagCommands(CommandRegistry& r);   // simple tags, comment, date, attributes
+void RegisterSelectionCommands(CommandRegistry& r);   // selection and navigation, jumps
+void RegisterTagRemovalCommands(CommandRegistry& r);  // delete, close and re-case tags
+void RegisterTransformCommands(CommandRegistry& r);   // text functions, paste and insert variants
+
+}  // namespace mw

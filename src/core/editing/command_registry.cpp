@@ -1,0 +1,32 @@
+#include "editing/command_registry.h"
+
+#include "editing/command_groups.h"
+
+namespace mw {
+
+void CommandRegistry::Add(EditCommand command) {
+  for (auto& c : m_commands) {
+    if (c.name == command.name) {
+      c = std::move(command);
+      return;
+    }
+  }
+  m_commands.push_back(std::move(command));
+}
+
+const EditCommand* CommandRegistry::Find(std::string_view name) const {
+  for (const auto& c : m_commands)
+    if (c.name == name) return &c;
+  return nullptr;
+}
+
+const CommandRegistry& EditingCommands() {
+  static const CommandRegistry registry = [] {
+    CommandRegistry r;
+    RegisterAllEditingCommands(r);
+    return r;
+  }();
+  return registry;
+}
+
+}  // namespace mw

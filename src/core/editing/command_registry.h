@@ -1,0 +1,38 @@
+// The editing commands by their handler names (BClick, SelectNextTagClick,
+// LFtoBRClick...). Menus, toolbars, key assignment and the command-line
+// `edit` all reach a command through this one table. Items that share a
+// handler are told apart by an argument: the item's Tag number or caption.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mw {
+
+struct EditingContext;
+
+struct EditCommand {
+  std::string name;  // the handler name
+  // arg is what follows ':' on the command line, or the item's Tag/caption;
+  // empty when the handler serves one item only.
+  std::function<void(EditingContext&, std::string_view arg)> run;
+  bool modifiesText = true;  // disabled together on a read-only document
+};
+
+class CommandRegistry {
+ public:
+  // A second command of the same name replaces the first.
+  void Add(EditCommand command);
+  const EditCommand* Find(std::string_view name) const;
+  const std::vector<EditCommand>& All() const { return m_commands; }
+
+ private:
+  std::vector<EditCommand> m_commands;
+};
+
+// Every editing command the engine has, registered once.
+const CommandRegistry& EditingCommands();
+
+}  // namespace mw

@@ -1,0 +1,59 @@
+// How a command shows a tag dialog. The command fills the dialog's model
+// into fields named like the dialog's controls (edTitle, cbStyle, ckBold,
+// rgAlign, sgOption[1,0]), the host shows them (a Qt dialog, or values
+// given on the command line) and hands back what the author left there.
+// The command then builds its tag from the fields, so a dialog holds no
+// logic of its own.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace mw {
+
+struct DialogFields {
+  std::map<std::string, std::string, std::less<>> values;
+
+  std::string Get(std::string_view name, std::string_view fallback = {}) const {
+    const auto it = values.find(name);
+    return it == values.end() ? std::string(fallback) : it->second;
+  }
+  void Set(std::string_view name, std::string value) { values[std::string(name)] = std::move(value); }
+  bool Has(std::string_view name) const { return values.find(name) != values.end(); }
+  // Check boxes: "1" is checked.
+  bool Checked(std::string_view name) const { return Get(name) == "1"; }
+  void SetChecked(std::string_view name, bool on) { Set(name, on ? "1" : "0"); }
+  // Radio groups and list choices: the item index from 0, -1 when unset.
+  int Index(std::string_view name, int fallback = -1) const;
+  void SetIndex(std::string_view name, int index) { Set(name, std::to_string(index)); }
+};
+
+class DialogHost {
+ public:
+  virtual ~DialogHost() = default;
+  // Shows the dialog `dialogClass` (e.g. "TSimpleReDlg") with the fields as
+  // preset; true for OK, with the fields as the author left them.
+  virtual bool Run(std::string_view dialogClass, DialogFields& fields) = 0;
+};
+
+inline int DialogFields::Index(std::string_view name, int fallback) const {
+  const std::string v = Get(name);
+  if (v.empty()) return fallback;
+  int n = 0;
+  bool neg = false;
+  std::size_t i = 0;
+  if (v[0] == '-') {
+    neg = true;
+    i = 1;
+  }
+  if (i == v.size()) return fallback;
+  for (; i < v.size(); ++i) {
+    if (v[i] < '0' || v[i] > '9') return fallback;
+    n = n * 10 + (v[i] - '0');
+    if (n > 1000000) return fallback;
+  }
+  return neg ? -n : n;
+}
+
+}  // namespace mw
