@@ -10,6 +10,9 @@ namespace mw::cli {
 extern const std::string_view kRtfHelp;
 int RunRtf(std::vector<std::string>& args);
 
+extern const std::string_view kEditHelp;
+int RunEdit(std::vector<std::string>& args);
+
 extern const std::string_view kConvertHelp;
 int RunConvert(std::vector<std::string>& args);
 extern const std::string_view kZenkakuHelp;

@@ -7,6 +7,7 @@ namespace mw::cli {
 const std::vector<Subcommand>& Subcommands() {
   static const std::vector<Subcommand> table = {
       {"rtf", "the coloured RTF of an HTML file", kRtfHelp, RunRtf},
+      {"edit", "run editing commands on a document", kEditHelp, RunEdit},
       {"convert", "convert files to Shift-JIS, JIS or EUC-JP", kConvertHelp, RunConvert},
       {"zenkaku", "half-width katakana to full-width (Shift-JIS file)", kZenkakuHelp, RunZenkaku},
       {"hankaku", "full-width ASCII and symbols to half-width (Shift-JIS file)", kHankakuHelp,

@@ -2,6 +2,8 @@
 // standard error, and bytes on standard output and in files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/document_file.h"
 #include "cli/cli_run.h"
 
@@ -11,7 +13,7 @@ namespace {
 TEST(Cli, HelpForTheToolAndEverySubcommand) {
   const auto top = RunCli({"--help"});
   EXPECT_EQ(top.status, 0);
-  for (const char* sub : {"rtf", "convert", "zenkaku", "hankaku"}) {
+  for (const char* sub : {"rtf", "edit", "convert", "zenkaku", "hankaku"}) {
     EXPECT_NE(top.out.find(sub), std::string::npos) << sub;
     const auto r = RunCli({sub, "--help"});
     EXPECT_EQ(r.status, 0) << sub;
@@ -91,6 +93,80 @@ TEST(Cli, WidthConversionsWriteToStandardOutput) {
   r = RunCli({"zenkaku", page});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "\x82\x60\x82\x61\x82\x50\x81\x40|\x83\x4B");  // ガ
+}
+
+}  // namespace
+}  // namespace mw::test
+
+namespace mw::test {
+namespace {
+
+// 表示 and テスト in Shift-JIS; 表 ends in 0x5C.
+const std::string kPage = "<P>\x95\x5C\x8E\xA6 \x83\x65\x83\x58\x83\x67</P>\r\n";
+
+TEST(CliEdit, RunsCommandsAndReportsMessagesSelectionAndRepeatPair) {
+  TempDir dir;
+  const std::string page = dir.Write("p.html", kPage);
+  const std::string out = dir.Path("out.html");
+  struct Case {
+    std::vector<std::string> args;
+    std::string stdoutText;
+    std::string written;  // empty: --out not given
+  };
+  const Case cases[] = {
+      {{"edit", page, "--sel", "3,4"}, "selection 3 4\nrepeat \t\n", ""},
+      {{"edit", page, "--set", "bLowerCaseTag=1", "LowerCaseTagClick"},
+       "message \xE3\x82\xBF\xE3\x82\xB0\xE3\x82\x92\xE5\xA4\xA7\xE6\x96\x87\xE5\xAD\x97\xE3\x81\xA7"
+       "\xE6\x8C\xBF\xE5\x85\xA5\xE3\x81\x97\xE3\x81\xBE\xE3\x81\x99\xE3\x80\x82\nselection 0 0\nrepeat \t\n",
+       ""},
+      // Replace all through the replace dialog's fields; the value's escape
+      // gives one backslash, and 表's trail byte is never taken for one.
+      {{"edit", page, "--out", out, "--field", "FindText=\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88",
+        "--field", "ReplaceText=a\\\\b", "--field", "ReplaceAll=1", "EditReplaceClick"},
+       "selection 0 0\nrepeat \t\n", "<P>\x95\x5C\x8E\xA6 a\\b</P>\r\n"},
+      // A cancelled dialog changes nothing.
+      {{"edit", page, "--out", out, "--answer", "cancel", "--field", "FindText=P", "--field",
+        "ReplaceAll=1", "EditReplaceClick"},
+       "selection 0 0\nrepeat \t\n", kPage},
+      {{"edit", page, "--field", "FindText=\xE7\x84\xA1", "EditFindClick"},  // 無: not there
+       "message \\\"\xE7\x84\xA1\\\"\xE3\x81\x8C\xE8\xA6\x8B\xE3\x81\xA4\xE3\x81\x8B\xE3\x82\x8A\xE3\x81\xBE"
+       "\xE3\x81\x9B\xE3\x82\x93\xE3\x81\xA7\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82\nselection 0 0\nrepeat \t\n",
+       ""},
+  };
+  for (const auto& c : cases) {
+    std::string joined;
+    for (const auto& a : c.args) joined += a + " ";
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.status, 0) << joined << r.err;
+    EXPECT_EQ(r.out, c.stdoutText) << joined;
+    if (!c.written.empty()) {
+      EXPECT_EQ(ReadFileBytes(out), c.written) << joined;
+    }
+  }
+}
+
+TEST(CliEdit, BadArgumentsFailBeforeAnythingRuns) {
+  TempDir dir;
+  const std::string page = dir.Write("p.html", kPage);
+  const std::string out = dir.Path("out.html");
+  struct Case { std::vector<std::string> args; std::string says; };
+  const Case cases[] = {
+      {{"edit"}, "no FILE"},
+      {{"edit", page, "--out", out, "EditCutClick", "NoSuchClick"}, "unknown command 'NoSuchClick'"},
+      {{"edit", page, "--set", "bNoSuchKey=1"}, "unknown setting"},
+      {{"edit", page, "--set", "bAutoSelect=yes"}, "1 or 0"},
+      {{"edit", page, "--sel", "x"}, "bad selection start"},
+      {{"edit", page, "--sel", "999"}, "beyond the end"},
+      {{"edit", page, "--field", "=1"}, "NAME=VALUE"},
+      {{"edit", dir.Path("missing.html"), "EditCutClick"}, "missing.html"},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.status, 2) << c.args.back();
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(out));  // the unknown command stopped it all
 }
 
 }  // namespace

@@ -83,7 +83,10 @@ void RegisterRepeatTagCommands(CommandRegistry& r) {
          }, false});
 }
 
+SelectionSearch* DefaultSelectionSearch() { return nullptr; }
+
 void RegisterAllEditingCommands(CommandRegistry& r) {
+  RegisterBasicCommands(r);
   RegisterFindReplaceCommands(r);
   RegisterRepeatTagCommands(r);
 }

@@ -4,10 +4,21 @@
 namespace mw {
 
 class CommandRegistry;
+struct EditingContext;
+
+// The option item "タグを小文字で挿入(&L)": toggles and says which way.
+void ToggleLowerCaseTag(EditingContext& ctx);
+
+class SelectionSearch;
+
+// The selection searches that automatic pre-selection uses; null until the
+// selection commands exist.
+SelectionSearch* DefaultSelectionSearch();
 
 // Calls every group's registration below.
 void RegisterAllEditingCommands(CommandRegistry& r);
 
+void RegisterBasicCommands(CommandRegistry& r);        // undo, clipboard, option items
 void RegisterFindReplaceCommands(CommandRegistry& r);  // find_replace
 void RegisterRepeatTagCommands(CommandRegistry& r);   // repeat_tag
 void RegisterSimpleTagCommands(CommandRegistry& r);   // simple tags, comment, date, attributes

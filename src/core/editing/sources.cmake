@@ -10,6 +10,7 @@ mw_core_part(mw_core_editing
   editing/repeat_tag.cpp
   editing/command_registry.cpp
   editing/command_groups.cpp
+  editing/basic_commands.cpp
 )
 target_link_libraries(mw_core_editing PUBLIC mw_core_text)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_editing)

@@ -1,0 +1,243 @@
+// markupwright-cli edit: runs editing commands on a document with the
+// in-memory editor, answering questions and dialogs from the command line.
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <deque>
+#include <iostream>
+#include <optional>
+
+#include "app/document_file.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "cli/terminal_text.h"
+#include "editing/command_groups.h"
+#include "editing/command_registry.h"
+#include "editing/editing_context.h"
+#include "editing/memory_editor.h"
+#include "editing/typing.h"
+
+namespace mw::cli {
+
+const std::string_view kEditHelp =
+    "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
+    "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
+    "          [--field NAME=VALUE]... COMMAND[:ARG]...\n"
+    "\n"
+    "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
+    "editor without a window, and reports what happened.\n"
+    "\n"
+    "  --out OUT        write the text as it stands after the commands to OUT\n"
+    "                   (byte for byte); without it nothing is written\n"
+    "  --sel S[,L]      the starting selection in bytes (default 0,0); like\n"
+    "                   every selection change it updates the current tag and\n"
+    "                   the indent\n"
+    "  --set KEY=VALUE  a setting by its Markupwright.ini key: bLowerCaseTag,\n"
+    "                   bSelectEditedEnd, bSelectEditedAll,\n"
+    "                   bSelectPreviousSelection, bAutoSelect, bDirectTagInsert,\n"
+    "                   bAutoIndent, bAutoTagFont, iNofColumn, iTabStop,\n"
+    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0)\n"
+    "  --answer TEXT    replies in order: to a question yes, no or cancel; to a\n"
+    "                   one-line input the text typed, or cancel; cancel also\n"
+    "                   cancels the next dialog\n"
+    "  --clipboard TEXT the clipboard's text\n"
+    "  --field N=V      a field of the dialogs commands open, by control name\n"
+    "                   (edTitle=x, ckBold=1, rgAlign=2, sgOption[1,0]=text);\n"
+    "                   a dialog without fields is confirmed as built\n"
+    "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
+    "                   ...); ARG picks among items sharing a handler (Tag\n"
+    "                   number or caption)\n"
+    "\n"
+    "TEXT and VALUE take the escapes \\r \\n \\t \\\" \\\\ and are UTF-8, as is the\n"
+    "output; offsets count Shift-JIS bytes. Output, one line each: every\n"
+    "message shown as 'message TEXT', then 'selection START LENGTH', then\n"
+    "'repeat START<TAB>END' (the repeat-tag pair), texts escaped likewise.\n"
+    "'markupwright-cli edit --list' lists the command names.\n";
+
+namespace {
+
+// Questions, inputs and dialogs take their replies from one ordered list,
+// as the author would answer them one after another.
+class CommandLineAnswers : public UserPrompts, public DialogHost {
+ public:
+  CommandLineAnswers(std::deque<std::string> answers, DialogFields fields)
+      : m_answers(std::move(answers)), m_fields(std::move(fields)) {}
+
+  void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
+    m_messages.emplace_back(text);
+  }
+
+  Reply Ask(std::string_view text, QuestionButtons buttons, std::string_view) override {
+    (void)text;
+    const auto a = Next();
+    if (a == "yes") return Reply::Yes;
+    if (a == "no") return Reply::No;
+    return buttons == QuestionButtons::YesNo ? Reply::No : Reply::Cancel;
+  }
+
+  std::optional<std::string> AskString(const StringRequest& request) override {
+    if (m_answers.empty()) return request.text;  // confirmed as it opened
+    const auto a = Next();
+    if (a == "cancel") return std::nullopt;
+    return *a;
+  }
+
+  bool Run(std::string_view, DialogFields& fields) override {
+    if (!m_answers.empty() && m_answers.front() == "cancel") {
+      m_answers.pop_front();
+      return false;
+    }
+    for (const auto& [name, value] : m_fields.values) fields.Set(name, value);
+    return true;
+  }
+
+  const std::vector<std::string>& Messages() const { return m_messages; }
+
+ private:
+  std::optional<std::string> Next() {
+    if (m_answers.empty()) return std::nullopt;
+    std::string a = std::move(m_answers.front());
+    m_answers.pop_front();
+    return a;
+  }
+
+  std::deque<std::string> m_answers;
+  DialogFields m_fields;
+  std::vector<std::string> m_messages;
+};
+
+Offset ParseOffset(const std::string& s, const char* what) {
+  char* end = nullptr;
+  errno = 0;
+  const long long v = std::strtoll(s.c_str(), &end, 10);
+  if (s.empty() || *end != '\0' || errno != 0 || v < 0)
+    throw UsageError(std::string("bad ") + what + " '" + s + "'");
+  return static_cast<Offset>(v);
+}
+
+bool ParseBool(const std::string& key, const std::string& v) {
+  // Any non-zero integer reads as true, as in the settings file.
+  char* end = nullptr;
+  const long n = std::strtol(v.c_str(), &end, 10);
+  if (v.empty() || *end != '\0') throw UsageError("setting " + key + " needs 1 or 0");
+  return n != 0;
+}
+
+void ApplySetting(const std::string& kv, EditingOptions& o) {
+  const auto eq = kv.find('=');
+  if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE: " + kv);
+  const std::string key = kv.substr(0, eq);
+  const std::string value = Unescape(kv.substr(eq + 1));
+  auto integer = [&] { return static_cast<int>(ParseOffset(value, key.c_str())); };
+  if (key == "bLowerCaseTag") o.lowerCaseTag = ParseBool(key, value);
+  else if (key == "bAutoSelect") o.autoSelect = ParseBool(key, value);
+  else if (key == "bDirectTagInsert") o.directTagInsert = ParseBool(key, value);
+  else if (key == "bAutoIndent") o.autoIndent = ParseBool(key, value);
+  else if (key == "bAutoTagFont") o.autoTagFont = ParseBool(key, value);
+  else if (key == "bSelectEditedEnd") { if (ParseBool(key, value)) o.caretPolicy = CaretPolicy::AfterEdited; }
+  else if (key == "bSelectEditedAll") { if (ParseBool(key, value)) o.caretPolicy = CaretPolicy::SelectEdited; }
+  else if (key == "bSelectPreviousSelection") {
+    if (ParseBool(key, value)) o.caretPolicy = CaretPolicy::KeepPrevious;
+  } else if (key == "iNofColumn") o.nofColumn = integer();
+  else if (key == "iTabStop") o.tabStop = integer();
+  else if (key == "asDateTimeFormatStr") o.dateFormat = TerminalToDocument(value);
+  else if (key == "asTimeFormatStr") o.timeFormat = TerminalToDocument(value);
+  else throw UsageError("unknown setting '" + key + "'");
+}
+
+struct Step {
+  const EditCommand* command;
+  std::string arg;
+};
+
+}  // namespace
+
+int RunEdit(std::vector<std::string>& args) {
+  ArgReader in(args);
+  std::string out, value;
+  bool haveOut = false;
+  Offset selStart = 0, selLength = 0;
+  EditingOptions options;
+  std::deque<std::string> answers;
+  std::optional<std::string> clipboardText;
+  DialogFields fields;
+  bool list = false;
+  std::vector<std::string> operands;
+  while (!in.done()) {
+    if (!in.atOption()) {
+      operands.push_back(in.next());
+      continue;
+    }
+    if (in.take("--out", out)) haveOut = true;
+    else if (in.take("--sel", value)) {
+      const auto comma = value.find(',');
+      selStart = ParseOffset(value.substr(0, comma), "selection start");
+      selLength = comma == std::string::npos ? 0 : ParseOffset(value.substr(comma + 1), "selection length");
+    } else if (in.take("--set", value)) ApplySetting(value, options);
+    else if (in.take("--answer", value)) {
+      const std::string a = Unescape(value);
+      answers.push_back(a == "yes" || a == "no" || a == "cancel" ? a : TerminalToDocument(a));
+    } else if (in.take("--clipboard", value)) clipboardText = TerminalToDocument(Unescape(value));
+    else if (in.take("--field", value)) {
+      const auto eq = value.find('=');
+      if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
+      fields.Set(value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1))));
+    } else if (in.take("--list")) list = true;
+    else if (in.take("--")) {
+      for (auto& rest : in.operands()) operands.push_back(rest);
+    } else throw UsageError("unknown option " + in.current());
+  }
+
+  const CommandRegistry& registry = EditingCommands();
+  if (list) {
+    for (const auto& c : registry.All()) std::cout << c.name << "\n";
+    return kExitOk;
+  }
+  if (operands.empty()) throw UsageError("no FILE given");
+  const std::string file = operands.front();
+  std::vector<Step> steps;
+  for (std::size_t i = 1; i < operands.size(); ++i) {
+    const std::string& op = operands[i];
+    const auto colon = op.find(':');
+    const std::string name = op.substr(0, colon);
+    const EditCommand* c = registry.Find(name);
+    if (!c) throw UsageError("unknown command '" + name + "' (see 'markupwright-cli edit --list')");
+    steps.push_back({c, colon == std::string::npos ? std::string() : TerminalToDocument(Unescape(op.substr(colon + 1)))});
+  }
+
+  const std::string text = ReadFileBytes(file);
+  MemoryClipboard clipboard;
+  if (clipboardText) clipboard.SetText(*clipboardText);
+  MemoryEditor editor(clipboard);
+  editor.Load(text);
+  CommandLineAnswers answersHost(std::move(answers), std::move(fields));
+
+  EditingContext ctx;
+  ctx.editor = &editor;
+  ctx.clipboard = &clipboard;
+  ctx.prompts = &answersHost;
+  ctx.dialogs = &answersHost;
+  ctx.fileName = file;
+  ctx.options = options;
+  ctx.selectionSearch = DefaultSelectionSearch();
+
+  if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
+  editor.SetSelStart(selStart);
+  editor.SetSelLength(std::min(selLength, editor.TextLength() - selStart));
+  SelectionChanged(ctx);
+  for (const auto& step : steps) {
+    step.command->run(ctx, step.arg);
+    SelectionChanged(ctx);  // as the window does after every command
+  }
+
+  if (haveOut) WriteFileAtomic(out, editor.GetText());
+  std::string report;
+  for (const auto& m : answersHost.Messages()) report += "message " + DocumentToTerminal(Escape(m)) + "\n";
+  report += "selection " + std::to_string(editor.GetSelStart()) + " " + std::to_string(editor.GetSelLength()) + "\n";
+  report += "repeat " + DocumentToTerminal(Escape(ctx.repeatTag.start)) + "\t" +
+            DocumentToTerminal(Escape(ctx.repeatTag.end)) + "\n";
+  WriteStdout(report);
+  return kExitOk;
+}
+
+}  // namespace mw::cli
