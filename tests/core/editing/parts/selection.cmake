@@ -1,0 +1,1 @@
+mw_test(core_editing_selection_tests core/editing/selection_test.cpp)
