@@ -128,6 +128,12 @@ TagLists LoadTagLists(const std::filesystem::path& folder) {
   return lists;
 }
 
+TagLists LoadProgramTagLists() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? BuiltInTagLists() : LoadTagLists(exe.parent_path());
+}
+
 void SaveTagList(const std::filesystem::path& folder, TagListKind k, const TagList& list) {
   WriteFileAtomic((folder / TagListFileName(k)).string(), list.FileText());
 }

@@ -68,6 +68,10 @@ TagLists BuiltInTagLists();
 // An unreadable existing file throws FileError, like any file input.
 TagLists LoadTagLists(const std::filesystem::path& folder);
 
+// The lists as a newly opened checker reads them: from the folder of the
+// running program.
+TagLists LoadProgramTagLists();
+
 // Replaces the list's file in folder with the list ("保存"). Throws FileError.
 void SaveTagList(const std::filesystem::path& folder, TagListKind k, const TagList& list);
 

@@ -1,0 +1,3 @@
+mw_test(core_editing_removal_tests
+  core/editing/tag_removal_test.cpp
+)
