@@ -1,0 +1,79 @@
+// The commands that rewrite the selection, the clipboard text or a file's
+// text before it goes into the document (the conversion submenu, the
+// processed-paste submenu and the text-file insertion submenu). Each runs
+// a function of transforms.h and inserts the result through
+// ReplaceSelection, as one undo step.
+#pragma once
+
+#include <string_view>
+
+#include "editing/editing_context.h"
+
+namespace mw {
+
+class CommandRegistry;
+
+// "設定文字を文頭に挿入"
+inline constexpr std::string_view kInsertStrAtTopTitle =
+    "\x90\xDD\x92\xE8\x95\xB6\x8E\x9A\x82\xF0\x95\xB6\x93\xAA\x82\xC9\x91\x7D\x93\xFC";
+// "設定文字を文頭に挿入して張り付け"
+inline constexpr std::string_view kPasteWithStrTitle =
+    "\x90\xDD\x92\xE8\x95\xB6\x8E\x9A\x82\xF0\x95\xB6\x93\xAA\x82\xC9\x91\x7D\x93\xFC"
+    "\x82\xB5\x82\xC4\x92\xA3\x82\xE8\x95\x74\x82\xAF";
+// "挿入する文字: 'n'を項目の番号として入力します"
+inline constexpr std::string_view kPrefixLabel =
+    "\x91\x7D\x93\xFC\x82\xB7\x82\xE9\x95\xB6\x8E\x9A\x3A\x20\x27\x6E\x27\x82\xF0\x8D\x80\x96\xDA"
+    "\x82\xCC\x94\xD4\x8D\x86\x82\xC6\x82\xB5\x82\xC4\x93\xFC\x97\xCD\x82\xB5\x82\xDC\x82\xB7";
+// "ファイルの挿入"
+inline constexpr std::string_view kInsertFileTitle = "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x91\x7D\x93\xFC";
+
+// The selection start moves back to the start of its line; its end stays.
+void ExtendToLineStart(EditorSurface& editor);
+
+// --- The selection ---------------------------------------------------------
+void UpperCase1Click(EditingContext& ctx);
+void LowerCase1Click(EditingContext& ctx);
+void LFtoBRClick(EditingContext& ctx);
+// Inserted in the text font.
+void DeleteAllTagClick(EditingContext& ctx);
+// Inserted in the tag font: bytes that are not coloured stay in it.
+void DeleteTextClick(EditingContext& ctx);
+// The selection's lines (from the start of the first) quoted with "&gt; ".
+void InsertCiteClick(EditingContext& ctx);
+// Asks for a prefix ("<LI>" proposed, "'n'" for numbers); Cancel does nothing.
+void InsertStrAtTopClick(EditingContext& ctx);
+// With a selection, its lines shifted and left selected whatever the caret
+// policy; without, a tab typed at the caret or the tab before it deleted.
+void IndentClick(EditingContext& ctx);
+void UnIndentClick(EditingContext& ctx);
+void TransformSpecialCharClick(EditingContext& ctx);
+void ReverseSpecialCharClick(EditingContext& ctx);
+void TabToSpaceClick(EditingContext& ctx);
+void TransformSpaceClick(EditingContext& ctx);
+void ReverseSpaceClick(EditingContext& ctx);
+void DeleteTabSpaceClick(EditingContext& ctx);
+void DeleteReturnClick(EditingContext& ctx);
+void InsertLFClick(EditingContext& ctx);
+// Width conversions by the kanji converter; nothing when the selection is
+// empty, the converter cannot run or nothing changes.
+void HankakuKanaToZenkakuClick(EditingContext& ctx);
+void ZenkakuKigoToHankakuClick(EditingContext& ctx);
+
+// --- The clipboard text (nothing when it holds no text) -------------------------
+void PasteAfterTransformClick(EditingContext& ctx);
+void PasteWithBRClick(EditingContext& ctx);
+void PasteWithStrClick(EditingContext& ctx);
+void PasteWithPREClick(EditingContext& ctx);
+void PasteCodeClick(EditingContext& ctx);
+
+// --- A file's text, chosen in "OpenDialog" (field FileName) ----------------------
+// Read as lines, so it always ends with CR LF; no code conversion. A file
+// that cannot be read is reported with the system's reason.
+void InsertFileClick(EditingContext& ctx);
+void InsertFileAfterTransformClick(EditingContext& ctx);
+void InsertFileWithBRClick(EditingContext& ctx);
+void InsertFileWithPREClick(EditingContext& ctx);
+
+void RegisterTransformCommands(CommandRegistry& r);
+
+}  // namespace mw
