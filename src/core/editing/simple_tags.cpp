@@ -299,13 +299,15 @@ std::string FormatDateTime(std::string_view format, const std::tm& t) {
 void InsertDate(EditingContext& ctx) { InsertNow(ctx, ctx.options.dateFormat); }
 void InsertTime(EditingContext& ctx) { InsertNow(ctx, ctx.options.timeFormat); }
 
-void InsertAttribute(EditingContext& ctx, std::string_view caption) {
+void InsertAttribute(EditingContext& ctx, std::string_view caption,
+                     std::span<const std::string> styleChoices) {
   if (caption.empty() || ctx.prompts == nullptr) return;
   StringRequest ask;
   ask.mode = InputMode::Plain;
   ask.title = std::string(caption) + std::string(kInsertTitleSuffix);
   ask.label = std::string(kAttributeLabel) + std::string(caption) + "=\"...\"";
   if (caption == "LANG") ask.choices.assign(std::begin(kLangChoices), std::end(kLangChoices));
+  if (caption == "STYLE") ask.choices.assign(styleChoices.begin(), styleChoices.end());
   const auto typed = ctx.prompts->AskString(ask);
   if (!typed) return;
   EditorSurface& e = ctx.Editor();

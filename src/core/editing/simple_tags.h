@@ -71,8 +71,10 @@ void InsertDate(EditingContext& ctx);
 void InsertTime(EditingContext& ctx);
 
 // Asks for the value of attribute `caption` (onClick, STYLE...) and inserts
-// caption="value" with the caret before the closing quote.
-void InsertAttribute(EditingContext& ctx, std::string_view caption);
+// caption="value" with the caret before the closing quote. STYLE offers
+// styleChoices (the registered styles), LANG the language codes.
+void InsertAttribute(EditingContext& ctx, std::string_view caption,
+                     std::span<const std::string> styleChoices = {});
 // The captions that share the attribute command.
 std::span<const std::string_view> EventHandlerCaptions();
 std::span<const std::string_view> CommonAttributeCaptions();

@@ -115,6 +115,8 @@ TEST(SimpleTagCommands, DirectInsertionWrapsAndSetsRepeatPair) {
     EXPECT_EQ(Show(f.editor), r.after);
     EXPECT_EQ(f.ctx.repeatTag, r.pair);
     EXPECT_EQ(f.dialogs.runs, 0);
+    f.editor.Undo();  // one command, one undo step
+    EXPECT_EQ(f.editor.GetText(), test::ParseMarked(r.before).text);
   }
 }
 
@@ -236,6 +238,23 @@ TEST(DocumentTagInsert, ExistingTagIsReEditedNotInsertedAgain) {
     EXPECT_GT(f.ctx.currentTag.length, 0);
     EXPECT_EQ(f.ctx.repeatTag, RepeatTagPair{});
     EXPECT_EQ(f.dialogs.runs, 0);
+  }
+}
+
+TEST(DocumentTagInsert, OnlyBodyIsCentredInTheView) {
+  std::string text;
+  for (int i = 0; i < 50; ++i) text += kTsu + "\r\n";
+  text += "<TITLE>t</TITLE>\r\n";
+  for (int i = 0; i < 50; ++i) text += kTsu + "\r\n";
+  text += "<BODY>\r\n|";
+  for (const char* handler : {"TITLETagClick", "BODYTagClick"}) {
+    Fixture f;
+    f.editor.SetVisibleLineCount(20);
+    f.Load(text);
+    f.Run(handler);
+    const bool body = std::string_view(handler) == "BODYTagClick";
+    EXPECT_EQ(f.editor.LineFromChar(f.editor.GetSelStart()), body ? 101 : 50) << handler;
+    EXPECT_EQ(f.editor.TopDisplayLine(), body ? 92 : 0) << handler;
   }
 }
 
@@ -404,6 +423,15 @@ TEST(InsertAttribute, LangOffersLanguagesOthersNothing) {
     }
     EXPECT_EQ(Show(f.editor), "|");
   }
+}
+
+TEST(InsertAttribute, StyleOffersTheRegisteredStyles) {
+  Fixture f;
+  f.Load("|");
+  const std::vector<std::string> styles = {"color:red", "font-family:'" + kSo + "'"};
+  InsertAttribute(f.ctx, "STYLE", styles);
+  ASSERT_EQ(f.prompts.Log().size(), 1u);
+  EXPECT_EQ(f.prompts.Log()[0].request->choices, styles);
 }
 
 }  // namespace
