@@ -1,0 +1,144 @@
+#include "app/ini_file.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cctype>
+#include <cstdlib>
+
+#include "app/document_file.h"
+#include "text/encoding.h"
+#include "text/lines.h"
+
+namespace mw {
+
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+
+// The name of a "[name]" line, or nullopt for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  const std::string_view t = Trim(line);
+  if (t.size() < 2 || t.front() != '[') return std::nullopt;
+  const auto close = t.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(t.substr(1, close - 1));
+}
+
+bool KeyOfLine(std::string_view line, std::string_view& key, std::string_view& value) {
+  const auto eq = line.find('=');
+  if (eq == std::string_view::npos) return false;
+  key = Trim(line.substr(0, eq));
+  value = Trim(line.substr(eq + 1));
+  return !key.empty() && key.front() != ';';
+}
+
+}  // namespace
+
+IniFile IniFile::Load(const std::string& path) {
+  if (::access(path.c_str(), F_OK) != 0 && errno == ENOENT) return IniFile();
+  return Parse(ReadFileBytes(path));
+}
+
+IniFile IniFile::Parse(std::string_view bytes) {
+  IniFile ini;
+  for (auto line : SplitLines(bytes)) ini.m_lines.emplace_back(line);
+  return ini;
+}
+
+std::size_t IniFile::FindSection(std::string_view section) const {
+  for (std::size_t i = 0; i < m_lines.size(); ++i) {
+    const auto name = SectionName(m_lines[i]);
+    if (name && EqualsNoCase(*name, section)) return i;
+  }
+  return npos;
+}
+
+std::size_t IniFile::SectionEnd(std::size_t header) const {
+  std::size_t i = header + 1;
+  while (i < m_lines.size() && !SectionName(m_lines[i])) ++i;
+  return i;
+}
+
+std::size_t IniFile::FindKey(std::size_t header, std::string_view key) const {
+  const std::size_t end = SectionEnd(header);
+  for (std::size_t i = header + 1; i < end; ++i) {
+    std::string_view k, v;
+    if (KeyOfLine(m_lines[i], k, v) && EqualsNoCase(k, key)) return i;
+  }
+  return npos;
+}
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+  const std::size_t header = FindSection(section);
+  if (header == npos) return std::nullopt;
+  const std::size_t line = FindKey(header, key);
+  if (line == npos) return std::nullopt;
+  std::string_view k, v;
+  KeyOfLine(m_lines[line], k, v);
+  // A value written in double quotes is read without them.
+  if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+  return std::string(v);
+}
+
+std::string IniFile::GetString(std::string_view section, std::string_view key, std::string_view def) const {
+  auto v = Get(section, key);
+  return v ? *v : std::string(def);
+}
+
+int IniFile::GetInt(std::string_view section, std::string_view key, int def) const {
+  const auto v = Get(section, key);
+  if (!v || v->empty()) return def;
+  char* end = nullptr;
+  errno = 0;
+  const long n = std::strtol(v->c_str(), &end, 10);
+  if (*end != '\0' || errno != 0 || n < INT_MIN || n > INT_MAX || !(std::isdigit(static_cast<unsigned char>(v->back()))))
+    return def;
+  return static_cast<int>(n);
+}
+
+bool IniFile::GetBool(std::string_view section, std::string_view key, bool def) const {
+  return GetInt(section, key, def ? 1 : 0) != 0;
+}
+
+void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  std::string line = std::string(key) + "=" + std::string(value);
+  std::size_t header = FindSection(section);
+  if (header == npos) {
+    if (!m_lines.empty() && !Trim(m_lines.back()).empty()) m_lines.emplace_back();
+    m_lines.push_back("[" + std::string(section) + "]");
+    m_lines.push_back(std::move(line));
+    return;
+  }
+  const std::size_t at = FindKey(header, key);
+  if (at != npos) {
+    m_lines[at] = std::move(line);
+    return;
+  }
+  // After the section's last non-blank line, so blank separators stay last.
+  std::size_t end = SectionEnd(header);
+  while (end > header + 1 && Trim(m_lines[end - 1]).empty()) --end;
+  m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(end), std::move(line));
+}
+
+void IniFile::SetInt(std::string_view section, std::string_view key, int value) {
+  Set(section, key, std::to_string(value));
+}
+
+void IniFile::SetBool(std::string_view section, std::string_view key, bool value) {
+  Set(section, key, value ? "1" : "0");
+}
+
+std::string IniFile::Serialize() const {
+  std::string out;
+  for (const auto& l : m_lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+void IniFile::Save(const std::string& path) const { WriteFileAtomic(path, Serialize()); }
+
+}  // namespace mw
