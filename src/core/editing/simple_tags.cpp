@@ -1,7 +1,7 @@
 #include "editing/simple_tags.h"
 
-#include <array>
 #include <cstdio>
+#include <iterator>
 
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
