@@ -68,10 +68,17 @@ void PasteTransformed(EditingContext& ctx, const Transform& f) {
   ReplaceSelection(ctx, f(*text));
 }
 
+// The open filter documents are chosen with:
+// "htmlﾌｧｲﾙ (*.htm*; *.shtm*)|*.htm*; *.shtm*|ｽﾀｲﾙﾌｧｲﾙ (*.css)|*.css|すべてのﾌｧｲﾙ (*.*)|*.*"
+constexpr std::string_view kDocumentFilter =
+    "html\xCC\xA7\xB2\xD9 (*.htm*; *.shtm*)|*.htm*; *.shtm*|\xBD\xC0\xB2\xD9\xCC\xA7\xB2\xD9 (*.css)|*.css|"
+    "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*";
+
 void InsertFileTransformed(EditingContext& ctx, const Transform& f) {
   if (ctx.dialogs == nullptr) return;
   DialogFields fields;
   fields.Set("Title", std::string(kInsertFileTitle));
+  fields.Set("Filter", std::string(kDocumentFilter));
   fields.Set("FileName", "");
   if (!ctx.dialogs->Run("OpenDialog", fields)) return;
   const std::string path = fields.Get("FileName");

@@ -66,7 +66,9 @@ void PasteWithStrClick(EditingContext& ctx);
 void PasteWithPREClick(EditingContext& ctx);
 void PasteCodeClick(EditingContext& ctx);
 
-// --- A file's text, chosen in "OpenDialog" (field FileName) ----------------------
+// --- A file's text, chosen in "OpenDialog" -------------------------------------------
+// The dialog gets Title and Filter (the document filter) and answers with
+// FileName; the host starts it in the file panel's folder.
 // Read as lines, so it always ends with CR LF; no code conversion. A file
 // that cannot be read is reported with the system's reason.
 void InsertFileClick(EditingContext& ctx);

@@ -90,6 +90,7 @@ TEST(SelectionTransforms, AddedTagsFollowTheTagCase) {
   lower.lowerCaseTag = true;
   const Row rows[] = {
       {"LFtoBRClick", "[a\r\nb<BR>\r\nc]", "a<br>\r\nb<BR>\r\nc|"},
+      {"LFtoBRClick", "[" + kHyo + "\r\n]" + kA, kHyo + "<br>\r\n|" + kA},
   };
   RunRows(std::begin(rows), std::end(rows), lower);
 }
@@ -285,6 +286,7 @@ TEST(InsertFile, InsertsTheFileTextAsLines) {
     EXPECT_EQ(Show(f.editor), row.after);
     EXPECT_EQ(choice.dialogClass, "OpenDialog");
     EXPECT_EQ(choice.opened.Get("Title"), kInsertFileTitle);
+    EXPECT_NE(choice.opened.Get("Filter").find("|*.htm*; *.shtm*|"), std::string::npos);
   }
 }
 
