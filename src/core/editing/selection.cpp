@@ -479,12 +479,8 @@ void JumpToBodyTag(EditingContext& ctx) {
 
 void JumpToLineNumber(EditingContext& ctx) {
   if (ctx.prompts == nullptr) return;
-  StringRequest request;
-  request.mode = InputMode::Plain;
-  request.title = std::string(kGotoLineTitle);
-  request.label = std::string(kGotoLineLabel);
-  request.text = "1";
-  request.choices = {"1", "10", "100", "1000", "10000"};
+  const StringRequest request{InputMode::Plain, std::string(kGotoLineTitle), std::string(kGotoLineLabel),
+                              std::string("1"), {"1", "10", "100", "1000", "10000"}};
   const auto answer = ctx.prompts->AskString(request);
   if (!answer) return;
   const long long n = ParseLineNumber(*answer);
