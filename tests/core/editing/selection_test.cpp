@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
 #include "editing/insertion.h"
@@ -82,6 +86,27 @@ TEST(SelectNextTag, StepsForwardTagByTag) {
       {"<P>x|<B", 1, "<P>x|<B"},
       {"a" + kSo + "|<" + kSo + ">", 1, "a" + kSo + "[<" + kSo + ">]"},
   });
+}
+
+TEST(SelectNextTag, WalksEveryTagInOrderAndBack) {
+  const std::string text = "<HTML>" + kTsu + "<A HREF=\"" + kHyo + "\">" + kSo + "</A>\r\n<BR></HTML>";
+  std::vector<std::string> tags;
+  for (std::size_t lt = text.find('<'); lt != std::string::npos; lt = text.find('<', lt + 1))
+    tags.push_back(text.substr(lt, text.find('>', lt) - lt + 1));
+  EditingFixture f;
+  f.Load("|" + text);
+  for (const std::string& tag : tags) {
+    SelectNextTag(f.ctx);
+    EXPECT_EQ(f.editor.GetSelText(), tag);
+  }
+  SelectNextTag(f.ctx);
+  EXPECT_EQ(Show(f.editor), text + "|");
+  for (auto tag = tags.rbegin(); tag != tags.rend(); ++tag) {
+    SelectPreviousTag(f.ctx);
+    EXPECT_EQ(f.editor.GetSelText(), *tag);
+  }
+  SelectPreviousTag(f.ctx);
+  EXPECT_EQ(Show(f.editor), "[<HTML>]" + text.substr(6));
 }
 
 TEST(SelectPreviousTagRange, StepsBackElementByElement) {
@@ -270,6 +295,8 @@ TEST(GotoLine, CountsLinesByLineFeed) {
   f.Load(big);
   EXPECT_TRUE(GotoLine(f.ctx, 15001));
   EXPECT_EQ(f.editor.GetSelStart(), 15000 * 11);
+  // Its line is centred: the 10th of 20 visible lines.
+  EXPECT_EQ(f.editor.TopDisplayLine(), 15000 - 10 + 1);
 }
 
 TEST(JumpToLineNumber, AsksForTheLineAndGoesThere) {
