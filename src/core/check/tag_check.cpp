@@ -67,7 +67,7 @@ class Scanner {
     const auto len = static_cast<Offset>(m_text.size());
     m_tagStart = m_tagEnd = len;
     if (m_mode.caretMode && !m_stack.Empty()) m_result.innermostOpenTag = m_stack.Pop();
-    while (!m_stack.Empty()) Add({CheckMessageKind::ElementLeftOpen, 0, 0, m_stack.Pop(), {}, 0});
+    while (!m_stack.Empty()) Add({CheckMessageKind::ElementLeftOpen, 0, 0, std::string(m_stack.Pop()), {}, 0});
     if (depth > 0) Add({CheckMessageKind::CommentLeftOpen, 0, 0, {}, {}, static_cast<int>(depth)});
     Add({m_result.messages.empty() ? CheckMessageKind::SummaryClean : CheckMessageKind::SummaryProblems,
          0, 0, {}, {}, 0});
@@ -149,25 +149,25 @@ class Scanner {
     std::string u = AsciiUpper(name);
     if (u.starts_with('/')) {
       u.erase(0, 1);
-      const bool twin = m_lists.twin.ContainsUpper(u);
-      const bool omissible = m_lists.omissible.ContainsUpper(u);
-      if (twin || (m_mode.checkOmissible && omissible)) {
+      const std::string* twin = m_lists.twin.FindUpper(u);
+      const std::string* omissible = m_lists.omissible.FindUpper(u);
+      if (twin != nullptr || (m_mode.checkOmissible && omissible != nullptr)) {
         if (m_stack.Empty()) {
           Add({CheckMessageKind::EndTagWithoutStart, 0, 0, std::move(u), {}, 0});
         } else {
-          std::string top = m_stack.Pop();
-          if (top != u) Add({CheckMessageKind::Mismatch, 0, 0, std::move(u), std::move(top), 0});
+          const std::string_view top = m_stack.Pop();
+          if (top != u) Add({CheckMessageKind::Mismatch, 0, 0, std::move(u), std::string(top), 0});
         }
-      } else if (!omissible) {
+      } else if (omissible == nullptr) {
         Add({CheckMessageKind::InvalidName, 0, 0, std::move(u), {}, 0});
       }
       return;
     }
     if (m_lists.single.ContainsUpper(u)) return;
-    if (m_lists.twin.ContainsUpper(u)) {
-      m_stack.Push(std::move(u));
-    } else if (m_lists.omissible.ContainsUpper(u)) {
-      if (m_mode.checkOmissible) m_stack.Push(std::move(u));
+    if (const std::string* twin = m_lists.twin.FindUpper(u)) {
+      m_stack.Push(*twin);
+    } else if (const std::string* omissible = m_lists.omissible.FindUpper(u)) {
+      if (m_mode.checkOmissible) m_stack.Push(*omissible);
     } else {
       Add({CheckMessageKind::InvalidName, 0, 0, std::move(u), {}, 0});
     }

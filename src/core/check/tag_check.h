@@ -51,19 +51,22 @@ std::string CheckMessageText(const CheckMessage& m);
 std::string CheckCaption(std::string_view appTitle, bool checkOmissible);
 
 // Open elements, innermost on top, upper case. A new one for every scan.
+// The names are views of the tag lists' own copies (every name pushed is in
+// a list), so a page of millions of open elements costs one pointer pair
+// each; the lists must not change during the scan.
 class TagStack {
  public:
-  void Push(std::string name) { m_names.push_back(std::move(name)); }
+  void Push(std::string_view name) { m_names.push_back(name); }
   // Only on a non-empty stack.
-  std::string Pop() {
-    std::string n = std::move(m_names.back());
+  std::string_view Pop() {
+    const std::string_view n = m_names.back();
     m_names.pop_back();
     return n;
   }
   bool Empty() const { return m_names.empty(); }
 
  private:
-  std::vector<std::string> m_names;
+  std::vector<std::string_view> m_names;
 };
 
 struct CheckMode {

@@ -24,6 +24,12 @@ class TagList {
   bool Contains(std::string_view name) const;
   // The same for a name already in upper case (the checker's form).
   bool ContainsUpper(const std::string& upperName) const { return m_upper.contains(upperName); }
+  // The list's own upper-case copy of the name, or null: a scan can hold
+  // on to it instead of a string of its own while the list is unchanged.
+  const std::string* FindUpper(const std::string& upperName) const {
+    const auto it = m_upper.find(upperName);
+    return it == m_upper.end() ? nullptr : &*it;
+  }
 
   // Adds the name at its sorted place unless it is there already in any
   // case; false when it was there.
