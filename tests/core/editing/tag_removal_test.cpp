@@ -69,6 +69,13 @@ TEST(DeleteCurrentTag, KeepsTheContentOfTheElementAtTheCaret) {
   });
 }
 
+TEST(DeleteCurrentTag, LeavesTheContentSelectedUnderASelectingPolicy) {
+  RunRows(DeleteCurrentTag, {
+      {"a<P>|x</P>b", "a[x]b"},
+      {"a<BR|>b", "a|b"},
+  }, CaretPolicy::SelectEdited);
+}
+
 TEST(WithoutOuterTags, RemovesTheFirstAndLastTag) {
   const Row rows[] = {
       {"<I><B>x</B></I>", "<B>x</B>"},
@@ -198,6 +205,15 @@ TEST(ToLowerCaseTag, ReplacesTheDocumentAndRestoresSelectionAndView) {
   EXPECT_TRUE(f.editor.IsModified());
   f.editor.Undo();
   EXPECT_EQ(f.editor.GetText(), text);
+}
+
+TEST(ToUpperCaseTag, LeavesTagsInTheTextFontWithoutTagColouring) {
+  EditingFixture f;
+  f.ctx.options.autoTagFont = false;
+  f.Load("<b>x</b>|");
+  ToUpperCaseTag(f.ctx);
+  EXPECT_EQ(Show(f.editor), "<B>x</B>|");
+  EXPECT_EQ(FontLetters(f.editor), "........");
 }
 
 TEST(ToUpperCaseTag, LeavesADocumentWithoutChangesUnmodified) {
