@@ -1,4 +1,4 @@
-// The editing menu's plain commands (undo, clipboard, select all) and its
+// The editing menu's plain commands (undo, clipboard) and its
 // option items, registered by handler name.
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
@@ -29,7 +29,6 @@ void RegisterBasicCommands(CommandRegistry& r) {
   r.Add({"EditCopyClick", [](EditingContext& ctx, std::string_view) { ctx.Editor().Copy(); }, false});
   r.Add({"EditPasteClick", [](EditingContext& ctx, std::string_view) { EditPaste(ctx); }});
   r.Add({"PasteWithTagFontClick", [](EditingContext& ctx, std::string_view) { PasteWithTagFont(ctx); }});
-  r.Add({"SelectAllClick", [](EditingContext& ctx, std::string_view) { ctx.Editor().SelectAll(); }, false});
 
   r.Add({"AutoSelectClick", [](EditingContext& ctx, std::string_view) { ToggleAutoSelect(ctx); }, false});
   r.Add({"DirectTagInsertClick", [](EditingContext& ctx, std::string_view) { ToggleDirectTagInsert(ctx); },

@@ -4,6 +4,7 @@
 #include "editing/editing_context.h"
 #include "editing/find_replace.h"
 #include "editing/repeat_tag.h"
+#include "editing/selection.h"
 
 namespace mw {
 
@@ -77,18 +78,20 @@ void RegisterRepeatTagCommands(CommandRegistry& r) {
          }, false});
   r.Add({"ExtractRepeatTagClick", [](EditingContext& ctx, std::string_view) {
            HostedRepeatDialog dialog(ctx);
-           ExtractRepeatTag(ctx, [](EditingContext& c) {
-             if (c.selectionSearch) c.selectionSearch->SelectPreviousTagRange(c);
-           }, dialog);
+           ExtractRepeatTag(ctx, SelectTagRange, dialog);
          }, false});
 }
 
-SelectionSearch* DefaultSelectionSearch() { return nullptr; }
+SelectionSearch* DefaultSelectionSearch() { return &EngineSelectionSearchInstance(); }
 
 void RegisterAllEditingCommands(CommandRegistry& r) {
   RegisterBasicCommands(r);
   RegisterFindReplaceCommands(r);
   RegisterRepeatTagCommands(r);
+  RegisterSimpleTagCommands(r);
+  RegisterSelectionCommands(r);
+  RegisterTagRemovalCommands(r);
+  RegisterTransformCommands(r);
 }
 
 }  // namespace mw

@@ -11,8 +11,7 @@ void ToggleLowerCaseTag(EditingContext& ctx);
 
 class SelectionSearch;
 
-// The selection searches that automatic pre-selection uses; null until the
-// selection commands exist.
+// The selection searches that automatic pre-selection uses.
 SelectionSearch* DefaultSelectionSearch();
 
 // Calls every group's registration below.

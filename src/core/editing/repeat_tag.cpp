@@ -52,7 +52,8 @@ RepeatTagPair ProposeRepeatTag(std::string_view x) {
   const auto b = x.rfind('<');
   const auto g = x.rfind('>');
   RepeatTagPair p;
-  if (a != npos && f != npos && 0 < a && a < f) p.start = std::string(x.substr(a, f - a + 1));
+  // Positions here are 0-based; "a found before f" is the whole condition.
+  if (a != npos && f != npos && a < f) p.start = std::string(x.substr(a, f - a + 1));
   if (a != npos && b != npos && g != npos && a < b && b < g) p.end = std::string(x.substr(b, g - b + 1));
   return p;
 }

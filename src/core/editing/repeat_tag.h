@@ -31,7 +31,7 @@ bool CanRepeatTag(const RepeatTagPair& pair);
 void RepeatInsertTag(EditingContext& ctx);
 
 // The start and end tag proposed from a selected element X: X[a, f] for
-// the first '<' a and first '>' f when 0 < a < f, and X[b, g] for the last
+// the first '<' a and first '>' f when a < f, and X[b, g] for the last
 // '<' b and last '>' g when a < b < g; either is empty otherwise.
 RepeatTagPair ProposeRepeatTag(std::string_view selected);
 

@@ -131,7 +131,7 @@ TEST(ProposeRepeatTag, FirstAndLastTagOfTheSelection) {
     std::string selected;
     RepeatTagPair proposed;
   } rows[] = {
-      {"<A HREF=\"x\">link</A>", {"", "</A>"}},  // a = 0 proposes no start
+      {"<A HREF=\"x\">link</A>", {"<A HREF=\"x\">", "</A>"}},  // a tag at the very start counts
       {" <A HREF=\"x\">link</A>", {"<A HREF=\"x\">", "</A>"}},
       {"x<B>" + kHyo + "<I>" + kA + "</I></B>", {"<B>", "</B>"}},
       {"x<BR>", {"<BR>", ""}},
