@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "check_rows.h"
 #include "core/editing/marked_text.h"
 
@@ -135,6 +137,28 @@ TEST(RunTagCheck, KeepsAtMost256LinesAndDropsTheSummaryBeyond) {
   // The last line is taken for the summary and never jumps.
   EXPECT_EQ(JumpTarget(r, 255), std::nullopt);
   EXPECT_EQ(JumpTarget(r, 254), (CheckRange{254, 1}));
+}
+
+// Texts pieced together from the bytes the scan reacts to: every range
+// lies inside the text, no message range is reversed, the limit holds.
+TEST(RunTagCheck, RangesStayInsideAnyText) {
+  const std::string pieces[] = {"<", ">", "-", "!", "/", " ", "\r\n", "B", "p", "<!--", "-->", kTsu, kHyo, kA};
+  std::mt19937 random(7);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    const int n = static_cast<int>(random() % 40);
+    for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
+    SCOPED_TRACE(text);
+    for (const CheckMode mode : {kIgnore, kCheck, CheckMode{false, true}}) {
+      const CheckResult r = RunTagCheck(text, BuiltInTagLists(), mode);
+      ASSERT_LE(r.messages.size(), kMaxCheckMessages);
+      for (const auto& m : r.messages) {
+        ASSERT_LE(0, m.start);
+        ASSERT_LE(m.start, m.end);
+        ASSERT_LE(m.end, static_cast<Offset>(text.size()));
+      }
+    }
+  }
 }
 
 TEST(JumpTarget, SelectsTheRangeOfAnyLineButTheLast) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
 #include "editing_fixture.h"
@@ -184,6 +186,32 @@ TEST(TagsInCase, ChangesNamesAndKeepsValuesBodyAndComments) {
     SCOPED_TRACE(row.text);
     EXPECT_EQ(TagsInCase(row.text, false), row.lower);
     EXPECT_EQ(TagsInCase(row.text, true), row.upper);
+  }
+}
+
+// On any text only ASCII letters change, and only their case: a
+// double-byte character (trail byte a letter or not) is never touched.
+TEST(TagsInCase, ChangesNothingButTheCaseOfAsciiLetters) {
+  const std::string pieces[] = {"<", ">", "=", "\"", "'", " ", "--", "!", "aB", "Zy", kTsu, kA, kHyo, "\r\n"};
+  std::mt19937 random(11);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    const int n = static_cast<int>(random() % 30);
+    for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
+    SCOPED_TRACE(text);
+    for (const bool upper : {false, true}) {
+      const std::string out = TagsInCase(text, upper);
+      ASSERT_EQ(out.size(), text.size());
+      for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = CharLength(text, i);
+        if (len > 1) {
+          ASSERT_EQ(out.substr(i, len), text.substr(i, len)) << "at " << i;
+        } else if (out[i] != text[i]) {
+          ASSERT_EQ(out[i], upper ? text[i] - 'a' + 'A' : text[i] - 'A' + 'a') << "at " << i;
+        }
+        i += len;
+      }
+    }
   }
 }
 
