@@ -171,3 +171,35 @@ TEST(CliEdit, BadArgumentsFailBeforeAnythingRuns) {
 
 }  // namespace
 }  // namespace mw::test
+
+namespace mw::test {
+namespace {
+
+std::vector<std::string> Lines(const std::string& s) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  for (std::size_t nl; (nl = s.find('\n', start)) != std::string::npos; start = nl + 1)
+    out.push_back(s.substr(start, nl - start));
+  return out;
+}
+
+// Every command in the table runs headless on a real page, with a caret and
+// with a selection, answering nothing: none may fail or crash, and the
+// report always ends with the selection and the repeat pair.
+TEST(CliEdit, EveryCommandRunsOnTheSamplePage) {
+  const auto list = RunCli({"edit", "--list"});
+  ASSERT_EQ(list.status, 0);
+  const auto names = Lines(list.out);
+  ASSERT_GT(names.size(), 100u);
+  const std::string sample = std::string(MW_FIXTURES) + "/../../samples/sample.html";
+  for (const auto& name : names) {
+    for (const char* sel : {"300", "250,40"}) {
+      const auto r = RunCli({"edit", sample, "--sel", sel, "--clipboard", "<b>x</b>\\r\\ny", name});
+      EXPECT_EQ(r.status, 0) << name << " " << sel << "\n" << r.err;
+      EXPECT_NE(r.out.find("\nrepeat "), std::string::npos) << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mw::test
