@@ -11,7 +11,7 @@ packages=(
 )
 # The benchmarks also time peer tools side by side with ours.
 if [ "${1:-}" = "--bench" ]; then
-  packages+=(hyperfine highlight python3-pygments)
+  packages+=(hyperfine highlight python3-pygments tidy)
 fi
 
 missing=()
