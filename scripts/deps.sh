@@ -8,6 +8,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   nkf unrtf
+  qt6-base-dev qt6-qpa-plugins libqscintilla2-qt6-dev libgl-dev
 )
 # The benchmarks also time peer tools side by side with ours.
 if [ "${1:-}" = "--bench" ]; then

@@ -7,7 +7,7 @@ bash scripts/deps.sh
 build=${MW_BUILD_DIR:-build/fuzz}
 seconds=${MW_FUZZ_SECONDS:-20}
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMW_BUILD_FUZZ=ON -DMW_BUILD_TESTS=OFF >/dev/null
+  -DMW_BUILD_FUZZ=ON -DMW_BUILD_TESTS=OFF -DMW_BUILD_GUI=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
 for target in "$build"/fuzz/*_fuzz; do
   name=$(basename "$target")
