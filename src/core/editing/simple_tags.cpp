@@ -340,13 +340,13 @@ void RegisterSimpleTagCommands(CommandRegistry& r) {
   const std::pair<const char*, const char*> singles[] = {
       {"LIClick", "<LI>"}, {"DTClick", "<DT>"}, {"DDClick", "<DD>"}};
   for (const auto& [command, tag] : singles)
-    r.Add({command, [tag](EditingContext& ctx, std::string_view) { InsertSingleTag(ctx, tag); }});
+    r.Add({command, [tag = tag](EditingContext& ctx, std::string_view) { InsertSingleTag(ctx, tag); }});
   const std::pair<const char*, const char*> references[] = {
       {"LTClick", "&lt;"},     {"GTClick", "&gt;"},          {"QuoteClick", "&quot;"},
       {"AndClick", "&amp;"},   {"HalfSpaceClick", "&nbsp;"},
   };
   for (const auto& [command, ref] : references)
-    r.Add({command, [ref](EditingContext& ctx, std::string_view) { InsertCharacterReference(ctx, ref); }});
+    r.Add({command, [ref = ref](EditingContext& ctx, std::string_view) { InsertCharacterReference(ctx, ref); }});
   r.Add({"COMMENT1Click", [](EditingContext& ctx, std::string_view) { InsertComment(ctx); }});
   r.Add({"InsertDateClick", [](EditingContext& ctx, std::string_view) { InsertDate(ctx); }});
   r.Add({"InsertTimeClick", [](EditingContext& ctx, std::string_view) { InsertTime(ctx); }});
