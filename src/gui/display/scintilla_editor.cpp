@@ -1,0 +1,133 @@
+#include "gui/display/scintilla_editor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+#include "display/unicode_view.h"
+
+namespace mw {
+
+QColor ToQColor(ColorValue c) {
+  if (c & 0x80000000u) {
+    // System colours: the window background is white, everything else is
+    // drawn like window text.
+    return (c & 0xFF) == 5 ? QColor(Qt::white) : QColor(Qt::black);
+  }
+  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
+  SendScintilla(SCI_SETCODEPAGE, SC_CP_UTF8);
+  SendScintilla(SCI_SETMODEVENTMASK, SC_MODEVENTMASKALL);
+  // Only CR, LF and CR LF end lines, exactly as in the Shift-JIS text.
+  SendScintilla(SCI_SETLINEENDTYPESALLOWED, SC_LINE_END_TYPE_DEFAULT);
+  SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
+  // Styles are set by the document's colouring only, never by a lexer.
+  SendScintilla(SCI_SETLEXER, SCLEX_CONTAINER);
+  // Bytes that are no character appear as markers U+F700 + byte: show the
+  // byte in hex, in a box, so they are seen and not mistaken for text.
+  for (unsigned b = 0x80; b <= 0xFF; ++b) {
+    const char32_t cp = kRawByteMarker + b;
+    const char marker[] = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                           static_cast<char>(0x80 | (cp & 0x3F)), 0};
+    const QByteArray hex = QByteArray::number(b, 16).toUpper();
+    SendScintilla(SCI_SETREPRESENTATION, marker, hex.constData());
+  }
+  // The window shows its own popup menu.
+  SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
+  Configure(EditorLook{});
+}
+
+void ScintillaEditor::SetStyleFont(int style, const DisplayFont& font) {
+  const auto s = static_cast<unsigned long>(style);
+  const std::string face = SjisToUnicodeView(font.face);
+  SendScintilla(SCI_STYLESETFONT, s, face.c_str());
+  SendScintilla(SCI_STYLESETSIZE, s, static_cast<long>(font.points));
+  SendScintilla(SCI_STYLESETFORE, s, ToQColor(font.color));
+  SendScintilla(SCI_STYLESETBOLD, s, static_cast<long>(font.bold));
+  SendScintilla(SCI_STYLESETITALIC, s, static_cast<long>(font.italic));
+  SendScintilla(SCI_STYLESETUNDERLINE, s, static_cast<long>(font.underline));
+}
+
+void ScintillaEditor::Configure(const EditorLook& look) {
+  setWrapMode(look.wordWrap ? WrapWord : WrapNone);
+  setTabWidth(look.tabStop > 0 ? look.tabStop : 8);
+  setIndentationsUseTabs(true);
+  setAutoIndent(false);
+  setUtf8(true);
+  setEolMode(EolWindows);
+
+  const QColor paper = ToQColor(look.background);
+  SetStyleFont(STYLE_DEFAULT, look.fonts[0]);
+  SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), paper);
+  SendScintilla(SCI_STYLECLEARALL);  // every style starts from the text font
+  for (int i = 0; i < 4; ++i) SetStyleFont(i, look.fonts[static_cast<std::size_t>(i)]);
+  setPaper(paper);
+  setCaretForegroundColor(ToQColor(look.fonts[0].color));
+
+  SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kStrikeIndicator), static_cast<long>(INDIC_STRIKE));
+  SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeIndicator), ToQColor(look.fonts[0].color));
+
+  // The gutter: logical line numbers, on the first display line of each.
+  setMarginType(0, NumberMargin);
+  setMarginWidth(0, look.showLineNumbers ? look.gutterWidth : 0);
+  setMarginsBackgroundColor(paper);
+  setMarginsForegroundColor(ToQColor(look.fonts[0].color));
+  setMarginsFont(QFont(QString::fromStdString(SjisToUnicodeView(look.fonts[0].face)), look.fonts[0].points));
+  for (int m = 1; m < 5; ++m) setMarginWidth(m, 0);
+  setFolding(NoFoldStyle);
+  SendScintilla(SCI_SETSELECTIONMODE, static_cast<unsigned long>(SC_SEL_STREAM));
+}
+
+bool ScintillaEditor::Accepts(const QString& text) {
+  if (text.isEmpty() || !m_accepts) return true;
+  const QByteArray utf8 = text.toUtf8();
+  if (m_accepts(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())))) return true;
+  ++m_refused;
+  QApplication::beep();
+  return false;
+}
+
+void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Paste) && !Accepts(QApplication::clipboard()->text())) return;
+  const QString t = event->text();
+  // Control characters are editing keys (Enter, Tab, Backspace), not text.
+  const bool printable = !t.isEmpty() && t.front().unicode() >= 0x20 && t.front().unicode() != 0x7F;
+  if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !Accepts(t)) return;
+  QsciScintilla::keyPressEvent(event);
+}
+
+// The widget puts pre-edit text into the document as real edits and takes
+// it out again, so it has to be text the document can hold as well.
+void ScintillaEditor::inputMethodEvent(QInputMethodEvent* event) {
+  if (!Accepts(event->commitString() + event->preeditString())) {
+    QInputMethodEvent empty;
+    m_composing = false;
+    QsciScintilla::inputMethodEvent(&empty);
+    return;
+  }
+  m_composing = !event->preeditString().isEmpty();
+  QsciScintilla::inputMethodEvent(event);
+  m_composing = !event->preeditString().isEmpty();
+}
+
+void ScintillaEditor::dropEvent(QDropEvent* event) {
+  if (event->mimeData() && event->mimeData()->hasText() && !Accepts(event->mimeData()->text())) {
+    event->ignore();
+    return;
+  }
+  QsciScintilla::dropEvent(event);
+}
+
+void ScintillaEditor::mousePressEvent(QMouseEvent* event) {
+  // The middle button pastes the X selection.
+  if (event->button() == Qt::MiddleButton && !Accepts(QApplication::clipboard()->text(QClipboard::Selection)))
+    return;
+  QsciScintilla::mousePressEvent(event);
+}
+
+}  // namespace mw

@@ -1,0 +1,65 @@
+// The editor widget a document is shown in: QScintilla in UTF-8 mode,
+// showing the Unicode view of the document's Shift-JIS bytes. The four
+// display fonts are Scintilla styles 0-3; bytes that are no character are
+// shown as their hex value.
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <functional>
+#include <string_view>
+
+#include "display/display_fonts.h"
+
+namespace mw {
+
+// What the editor initialiser applies to an editor.
+struct EditorLook {
+  DisplayFonts fonts = DesignFonts();
+  bool wordWrap = true;                 // bWordWrap
+  ColorValue background = 0xFFFFFF;     // asRichEditColor
+  int tabStop = 8;                      // iTabStop, in half-width characters
+  bool showLineNumbers = true;          // bShowLineNumber
+  int gutterWidth = 40;                 // GutterWidth, pixels
+};
+
+QColor ToQColor(ColorValue c);
+
+// Styles 0-3 are the display fonts by FontClass; further formats get styles
+// of their own from kFirstExtraStyle on (Scintilla keeps 32-39 for itself).
+inline constexpr int kFirstExtraStyle = 40;
+inline constexpr int kStrikeIndicator = 8;  // draws strike-out over a range
+
+class ScintillaEditor : public QsciScintilla {
+  Q_OBJECT
+ public:
+  explicit ScintillaEditor(QWidget* parent = nullptr);
+
+  // Runs for a new editor and again on every display refresh.
+  void Configure(const EditorLook& look);
+  // Gives a Scintilla style the look of a display font.
+  void SetStyleFont(int style, const DisplayFont& font);
+
+  // True while the input method has pre-edit text in the editor.
+  bool IsComposing() const { return m_composing; }
+
+  // Decides whether text the user types, composes, pastes or drops (UTF-8)
+  // may go in; refused text is dropped with a beep and counted.
+  void SetInputFilter(std::function<bool(std::string_view)> accepts) { m_accepts = std::move(accepts); }
+  int RefusedInputs() const { return m_refused; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  bool Accepts(const QString& text);
+
+  bool m_composing = false;
+  std::function<bool(std::string_view)> m_accepts;
+  int m_refused = 0;
+};
+
+}  // namespace mw

@@ -1,0 +1,141 @@
+// The EditorSurface of a document shown in a ScintillaEditor. The widget
+// holds the UTF-8 view; every offset of the interface is a byte offset of
+// the Shift-JIS text. A Shift-JIS mirror of the text and the Shift-JIS start
+// of every logical line are kept up to date from the widget's modification
+// notifications (typing, input-method pre-edit, the widget's own undo), so
+// mapping an offset costs a walk over one line, never over the document.
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gui/display/scintilla_editor.h"
+#include "editing/editor_surface.h"
+
+namespace mw {
+
+class ScintillaSurface : public QObject, public EditorSurface {
+  Q_OBJECT
+ public:
+  ScintillaSurface(ScintillaEditor& editor, Clipboard& clipboard, const DisplayFonts& fonts = DesignFonts());
+
+  // Replaces the text by a document's bytes, coloured with the display fonts
+  // when `coloured`; empties the undo history and clears the modified flag.
+  void Load(std::string_view bytes, bool coloured);
+  // The document's bytes, exactly.
+  const std::string& Text() const { return m_text; }
+  // After the editor was reconfigured: the display fonts and the styles of
+  // any further formats again.
+  void SetFonts(const DisplayFonts& fonts);
+  ScintillaEditor& Widget() { return m_editor; }
+
+  // Offset <-> widget position (positions inside a character go to its start).
+  long ViewPosition(Offset p) const;
+  Offset OffsetOfView(long viewPos) const;
+  // The Shift-JIS start of every logical line, as kept up to date.
+  const std::vector<Offset>& LineStarts() const { return m_lineStarts; }
+  // Typed or pasted text that Shift-JIS cannot hold is refused with a beep;
+  // how often that happened.
+  int RefusedInsertions() const { return m_editor.RefusedInputs(); }
+
+  // EditorSurface
+  Offset TextLength() const override { return static_cast<Offset>(m_text.size()); }
+  std::string GetText() const override { return m_text; }
+  std::string GetTextRange(Offset start, Offset length) const override;
+  void SetText(std::string_view text) override;
+  Offset GetSelStart() const override;
+  Offset GetSelLength() const override;
+  Offset SelAnchor() const override;
+  Offset SelActive() const override;
+  void SetSelStart(Offset p) override;
+  void SetSelLength(Offset n) override;
+  void SetSelection(Offset anchor, Offset active) override;
+  void SetSelText(std::string_view text) override;
+  void SelectAll() override;
+  void Cut() override;
+  void Copy() override;
+  void Paste() override;
+  void Undo() override;
+  bool CanUndo() const override;
+  void BeginUndoStep() override;
+  void EndUndoStep() override;
+  Offset LineIndex(Offset k) const override;
+  Offset LineFromChar(Offset p) const override;
+  Offset LineCount() const override;
+  std::string LineText(Offset k) const override;
+  Offset TopDisplayLine() const override;
+  void LineScroll(Offset n) override;
+  Offset VisibleLineCount() const override;
+  Offset FindText(std::string_view t, Offset start, Offset length = -1, FindFlags flags = {}) const override;
+  bool IsModified() const override { return m_modified; }
+  void SetModifiedFlag(bool modified) override;
+  void SetTypingFormat(const DisplayFont& font) override { m_typing = font; }
+  DisplayFont TypingFormat() const override { return m_typing; }
+  void SetRangeFormat(Offset start, Offset length, const DisplayFont& font) override;
+  DisplayFont FormatAt(Offset p) const override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
+  bool InsertMode() const override;
+  void SetInsertMode(bool insert) override;
+  bool IsComposing() const override { return m_editor.IsComposing(); }
+  void SetFocus() override;
+  bool HasFocus() const override;
+
+ private slots:
+  void OnModified(int position, int type, const char* text, int length, int linesAdded, int line,
+                  int foldNow, int foldPrev, int token, int annotationLines);
+  void OnUpdateUi(int updated);
+
+ private:
+  // What an undo step needs that the widget's own undo does not keep: the
+  // selection before the step, and format changes of existing text.
+  struct UndoRecord {
+    bool selection = false;
+    Offset anchor = 0, active = 0;
+    long viewStart = 0;
+    std::string oldStyles;
+    unsigned char newStyle = 0;
+  };
+
+  long Send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+  std::string ViewRange(long from, long to) const;
+  Offset LineOfOffset(Offset p) const;
+  int StyleOf(const DisplayFont& font);
+  const DisplayFont& FontOfStyle(int style) const;
+  void ApplyStyles(long viewStart, std::string_view styles);
+  void ApplyStyle(long viewStart, long length, int style);
+  void MoveSelection(Offset anchor, Offset active);
+  void ResetTypingFormat();
+  void RememberSelection();
+  void MarkStepStart();
+  void Splice(Offset pos, Offset removeLength, std::string_view bytes);
+  void UpdateLineStarts(Offset pos, Offset removed, Offset inserted);
+  bool IsLineStart(Offset q) const;
+  bool Wraps() const;
+
+  ScintillaEditor& m_editor;
+  Clipboard* m_clipboard;
+  std::string m_text;                   // Shift-JIS, the document itself
+  std::vector<Offset> m_lineStarts{0};  // one per widget line
+  std::array<std::optional<DisplayFont>, 256> m_styles;
+  bool m_anyStrike = false;
+  DisplayFont m_typing;
+  bool m_modified = false;
+  int m_updateDepth = 0;
+  int m_undoDepth = 0;
+  bool m_stepMarked = false;
+  Offset m_stepAnchor = 0, m_stepActive = 0;
+  int m_internal = 0;  // text put in by this surface, already Shift-JIS safe
+  bool m_loading = false;
+  Offset m_pendingInsert = 0;
+  Offset m_pendingDelete = 0, m_pendingDeleteLength = 0;
+  std::vector<std::string> m_deletedStyles;  // styles of deletions undo may bring back
+  std::vector<UndoRecord> m_records;         // indexed by undo action token
+  std::optional<std::pair<Offset, Offset>> m_undoSelection;
+  std::pair<long, long> m_lastSel{0, 0};
+};
+
+}  // namespace mw

@@ -1,0 +1,264 @@
+#include "gui/display/scintilla_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <random>
+
+#include "display/html_to_rtf.h"
+#include "gui/display/surface_fixture.h"
+#include "editing/char_sync.h"
+#include "core/editing/editing_fixture.h"
+
+namespace mw::test {
+namespace {
+
+using Sci = QsciScintillaBase;
+
+void Type(ScintillaEditor& w, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+  QApplication::sendEvent(&w, &press);
+}
+
+void Commit(ScintillaEditor& w, const QString& text) {
+  QInputMethodEvent e;
+  e.setCommitString(text);
+  QApplication::sendEvent(&w, &e);
+}
+
+// --- Loading keeps every byte ----------------------------------------------------
+
+TEST(ScintillaSurfaceLoad, EveryOneAndTwoByteSequenceComesBackExactly) {
+  SurfaceFixture f;
+  for (int a = 0; a < 256; ++a) {
+    for (int b = -1; b < 256; ++b) {
+      std::string bytes(1, static_cast<char>(a));
+      if (b >= 0) bytes += static_cast<char>(b);
+      f.editor.Load(bytes, true);
+      ASSERT_EQ(f.editor.Text(), bytes) << a << ' ' << b;
+      ASSERT_EQ(f.WidgetBytes(), bytes) << a << ' ' << b;
+      ASSERT_EQ(f.editor.OffsetOfView(static_cast<long>(f.WidgetText().size())), f.editor.TextLength());
+    }
+  }
+}
+
+TEST(ScintillaSurfaceLoad, RandomBytesAndALargePageComeBackExactly) {
+  SurfaceFixture f;
+  std::mt19937 rng(7);
+  std::string random(64 * 1024, '\0');
+  for (auto& c : random) c = static_cast<char>(rng());
+  std::string page = "<HTML><BODY>\r\n";
+  while (page.size() < 1024 * 1024)
+    page += "<P CLASS=\"x\">\x95\x5C\x83\x5C\x83\x41 &amp; \xB1\xB2 text <!-- c --></P>\r\n";
+  for (const std::string* bytes : {&random, &page}) {
+    for (bool coloured : {false, true}) {
+      f.editor.Load(*bytes, coloured);
+      EXPECT_TRUE(f.editor.Text() == *bytes);
+      EXPECT_TRUE(f.WidgetBytes() == *bytes);
+      EXPECT_EQ(f.editor.LineStarts(), RebuiltLineStarts(*bytes));
+      EXPECT_FALSE(f.editor.IsModified());
+      EXPECT_FALSE(f.editor.CanUndo());
+    }
+  }
+}
+
+TEST(ScintillaSurfaceLoad, ColouredLoadGivesEachByteItsDisplayFont) {
+  SurfaceFixture f;
+  const std::string page = "a<B>\x83\x5C</B>&amp;<A HREF=\"x\">";
+  f.editor.Load(page, true);
+  std::string expected;
+  for (const auto& run : ColourHtml(page)) expected.append(run.length, ".TSP"[static_cast<int>(run.cls)]);
+  EXPECT_EQ(FontLetters(f.editor), expected);
+  f.editor.Load(page, false);
+  EXPECT_EQ(FontLetters(f.editor), std::string(page.size(), '.'));
+}
+
+// --- Offsets and selections ------------------------------------------------------------
+
+struct OffsetRow {
+  const char* name;
+  std::string text;
+};
+
+TEST(ScintillaSurfaceOffsets, EveryOffsetMapsToTheWidgetAndBack) {
+  const OffsetRow rows[] = {
+      {"ascii", "abc\r\ndef"},
+      {"double-byte with ASCII second bytes", "\x83\x5C\x95\x5C\x83\x41|\x83\x7B"},
+      {"half-width kana", "\xB1\xB2\xB3\r\n\xDF"},
+      {"markers", "\x80\xA0\xFD\xFE\xFF\x82"},
+      {"lead byte before LF", "a\x82\r\n\x82\x60"},
+      {"mixed lines", "\r\n\r\r\n\x88\x9F\nx"},
+  };
+  SurfaceFixture f;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    f.editor.Load(row.text, false);
+    for (Offset p = 0; p <= f.editor.TextLength(); ++p) {
+      const auto start = static_cast<Offset>(CharStartNear(row.text, static_cast<std::size_t>(p)));
+      EXPECT_EQ(f.editor.OffsetOfView(f.editor.ViewPosition(p)), start) << p;
+      f.editor.SetSelection(p, f.editor.TextLength());
+      EXPECT_EQ(f.editor.SelAnchor(), start) << p;
+      EXPECT_EQ(f.editor.SelActive(), f.editor.TextLength());
+      EXPECT_EQ(f.editor.GetSelLength(), f.editor.TextLength() - start);
+      EXPECT_EQ(f.editor.LineFromChar(p), static_cast<Offset>(std::upper_bound(f.editor.LineStarts().begin(),
+                                                                                f.editor.LineStarts().end(), p) -
+                                                               f.editor.LineStarts().begin()) - 1);
+    }
+  }
+}
+
+TEST(ScintillaSurfaceOffsets, ReversedSelectionKeepsItsActiveEnd) {
+  SurfaceFixture f;
+  f.editor.Load("\x83\x5C" "ab\x83\x41", false);
+  f.editor.SetSelection(5, 1);  // both ends inside characters
+  EXPECT_EQ(f.editor.SelAnchor(), 4);
+  EXPECT_EQ(f.editor.SelActive(), 0);
+  EXPECT_EQ(f.editor.GetSelText(), "\x83\x5C" "ab");
+}
+
+// --- The mirror and the line index under edits ---------------------------------------------
+
+TEST(ScintillaSurfaceMirror, RandomEditsKeepTextAndLineIndexInStep) {
+  SurfaceFixture f;
+  f.widget.setWrapMode(QsciScintilla::WrapNone);
+  const std::vector<std::string> pieces = {"a",  "\r", "\n", "\r\n", "\x83\x5C", "\xB1", "\x80", "\x82",
+                                           "<", "\x95\x5C\r\n\x83\x41", "\xFF\xFE", ""};
+  std::mt19937 rng(11);
+  f.editor.Load("start\r\n\x83\x5C\r\nend", true);
+  for (int i = 0; i < 400; ++i) {
+    const Offset len = f.editor.TextLength();
+    const Offset a = static_cast<Offset>(rng() % static_cast<unsigned>(len + 1));
+    const Offset b = static_cast<Offset>(rng() % static_cast<unsigned>(len + 1));
+    switch (rng() % 5) {
+      case 0:
+      case 1:  // through the surface
+        f.editor.SetSelection(a, std::min<Offset>(b, a + 3));
+        f.editor.SetSelText(pieces[rng() % pieces.size()] + pieces[rng() % pieces.size()]);
+        break;
+      case 2: {  // the widget's own deletion, as a Delete key would
+        const long va = f.editor.ViewPosition(std::min(a, b));
+        const long vb = f.editor.ViewPosition(std::max(a, b));
+        f.widget.SendScintilla(Sci::SCI_DELETERANGE, static_cast<unsigned long>(va), vb - va);
+        break;
+      }
+      case 3:  // typing
+        f.editor.SetSelStart(a);
+        Type(f.widget, (rng() % 2) ? QStringLiteral("\u3042") : QStringLiteral("x"));
+        break;
+      case 4:
+        f.editor.Undo();
+        break;
+    }
+    ASSERT_TRUE(f.editor.Text() == f.WidgetBytes()) << i;
+    ASSERT_EQ(f.editor.LineStarts(), RebuiltLineStarts(f.editor.Text())) << i;
+  }
+}
+
+TEST(ScintillaSurfaceMirror, InsertingBetweenCrAndLfSplitsAndJoinsTheLine) {
+  SurfaceFixture f;
+  f.editor.Load("a\r\nb", false);
+  f.editor.SetSelStart(2);
+  f.editor.SetSelText("x");
+  EXPECT_EQ(f.editor.Text(), "a\rx\nb");
+  EXPECT_EQ(f.editor.LineStarts(), (std::vector<Offset>{0, 2, 4}));
+  f.editor.SetSelection(2, 3);
+  f.editor.SetSelText("");
+  EXPECT_EQ(f.editor.LineStarts(), (std::vector<Offset>{0, 3}));
+  EXPECT_EQ(f.editor.LineCount(), 2);
+}
+
+// --- Typed text --------------------------------------------------------------------------
+
+TEST(ScintillaSurfaceTyping, TextShiftJisCannotHoldIsRefusedNotLost) {
+  const QString rows[] = {QString::fromUtf8("\xF0\x9F\x98\x80"),  // an emoji
+                          QString::fromUtf8("\xED\x95\x9C"),      // Hangul
+                          QString(QChar(0xF741)),                 // a marker standing for 'A'
+                          QString::fromUtf8("a\xF0\x9F\x98\x80")};
+  SurfaceFixture f;
+  for (const auto& text : rows) {
+    for (bool viaInputMethod : {false, true}) {
+      f.editor.Load("ab", false);
+      f.editor.SetSelStart(1);
+      const int refused = f.editor.RefusedInsertions();
+      if (viaInputMethod) Commit(f.widget, text); else Type(f.widget, text);
+      EXPECT_EQ(f.editor.Text(), "ab");
+      EXPECT_EQ(f.WidgetBytes(), "ab");
+      EXPECT_GT(f.editor.RefusedInsertions(), refused);
+      EXPECT_FALSE(f.editor.IsModified());
+    }
+  }
+}
+
+TEST(ScintillaSurfaceTyping, TypedJapaneseIsStoredAsShiftJisInTheTypingFormat) {
+  SurfaceFixture f;
+  f.editor.Load("<B>x", true);
+  f.editor.SetSelStart(4);
+  EXPECT_TRUE(SameFormat(f.editor.TypingFormat(), DesignFonts()[0]));
+  f.editor.SetTypingFormat(DesignFonts()[1]);
+  Type(f.widget, QStringLiteral("\u30bd"));  // ソ = 83 5C
+  Commit(f.widget, QStringLiteral("\uff71"));  // half-width ｱ = B1
+  EXPECT_EQ(f.editor.Text(), "<B>x\x83\x5C\xB1");
+  EXPECT_TRUE(f.editor.IsModified());
+  EXPECT_EQ(FontLetters(f.editor), "TTT.TTT");
+  EXPECT_EQ(f.editor.GetSelStart(), 7);
+}
+
+// --- Formats -------------------------------------------------------------------------------
+
+TEST(ScintillaSurfaceFormats, AnyFormatIsKeptIncludingStrikeOut) {
+  SurfaceFixture f;
+  f.editor.Load("abcdef", false);
+  DisplayFont strike = DesignFonts()[2];
+  strike.strikeOut = true;
+  DisplayFont big = DesignFonts()[0];
+  big.points = 20;
+  f.editor.SetRangeFormat(1, 2, strike);
+  f.editor.SetRangeFormat(4, 1, big);
+  EXPECT_TRUE(SameFormat(f.editor.FormatAt(1), strike));
+  EXPECT_TRUE(SameFormat(f.editor.FormatAt(2), strike));
+  EXPECT_TRUE(SameFormat(f.editor.FormatAt(3), DesignFonts()[0]));
+  EXPECT_TRUE(SameFormat(f.editor.FormatAt(4), big));
+  const auto strikeAt = [&](long v) {
+    return f.widget.SendScintilla(Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(kStrikeIndicator), v);
+  };
+  EXPECT_EQ(strikeAt(1), 1);
+  EXPECT_EQ(strikeAt(3), 0);
+  EXPECT_FALSE(f.editor.IsModified());
+}
+
+TEST(ScintillaSurfaceFormats, UndoBringsBackTextFormatsAndSelection) {
+  SurfaceFixture f;
+  f.editor.Load("x<B>\x83\x5C</B>y", true);
+  const std::string before = FontLetters(f.editor);
+  f.editor.SetSelection(1, 10);
+  {
+    UndoStep step(f.editor);
+    f.editor.SetSelText("Z");
+    f.editor.SetRangeFormat(0, 1, DesignFonts()[3]);
+  }
+  EXPECT_EQ(f.editor.Text(), "xZy");
+  EXPECT_EQ(FontLetters(f.editor), "P..");
+  f.editor.Undo();
+  EXPECT_EQ(f.editor.Text(), "x<B>\x83\x5C</B>y");
+  EXPECT_EQ(FontLetters(f.editor), before);
+  EXPECT_EQ(f.editor.SelAnchor(), 1);
+  EXPECT_EQ(f.editor.SelActive(), 10);
+  EXPECT_FALSE(f.editor.CanUndo());
+}
+
+TEST(ScintillaSurfaceFormats, ModifiedFlagFollowsEditsNotColouring) {
+  SurfaceFixture f;
+  f.editor.Load("abc", false);
+  f.editor.SetRangeFormat(0, 3, DesignFonts()[1]);
+  EXPECT_FALSE(f.editor.IsModified());
+  f.editor.SetSelText("x");
+  EXPECT_TRUE(f.editor.IsModified());
+  f.editor.SetModifiedFlag(false);
+  EXPECT_FALSE(f.editor.IsModified());
+  f.editor.Undo();
+  EXPECT_TRUE(f.editor.IsModified());
+}
+
+}  // namespace
+}  // namespace mw::test
