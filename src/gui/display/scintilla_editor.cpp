@@ -22,7 +22,8 @@ QColor ToQColor(ColorValue c) {
 
 ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   SendScintilla(SCI_SETCODEPAGE, SC_CP_UTF8);
-  SendScintilla(SCI_SETMODEVENTMASK, SC_MODEVENTMASKALL);
+  // Only the reports before a change: see ScintillaSurface::OnModified.
+  SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_CONTAINER);
   // Only CR, LF and CR LF end lines, exactly as in the Shift-JIS text.
   SendScintilla(SCI_SETLINEENDTYPESALLOWED, SC_LINE_END_TYPE_DEFAULT);
   SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
@@ -37,6 +38,9 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
     const QByteArray hex = QByteArray::number(b, 16).toUpper();
     SendScintilla(SCI_SETREPRESENTATION, marker, hex.constData());
   }
+  // Keep the layouts of the visible lines: a keystroke then lays out only
+  // the line it changes.
+  SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
   // The window shows its own popup menu.
   SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
   Configure(EditorLook{});

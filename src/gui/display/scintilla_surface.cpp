@@ -100,7 +100,7 @@ void ScintillaSurface::SetFonts(const DisplayFonts& fonts) {
   }
 }
 
-int ScintillaSurface::StyleOf(const DisplayFont& font) {
+int ScintillaSurface::StyleOf(const DisplayFont& font) const {
   int free = -1;
   for (std::size_t s = 0; s < m_styles.size(); ++s) {
     if (m_styles[s] && SameFormat(*m_styles[s], font)) return static_cast<int>(s);
@@ -119,7 +119,7 @@ const DisplayFont& ScintillaSurface::FontOfStyle(int style) const {
   return f ? *f : *m_styles[0];
 }
 
-void ScintillaSurface::ApplyStyle(long viewStart, long length, int style) {
+void ScintillaSurface::ApplyStyle(long viewStart, long length, int style) const {
   if (length <= 0) return;
   Send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(viewStart), 0);
   Send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(length), style);
@@ -130,7 +130,7 @@ void ScintillaSurface::ApplyStyle(long viewStart, long length, int style) {
   }
 }
 
-void ScintillaSurface::ApplyStyles(long viewStart, std::string_view styles) {
+void ScintillaSurface::ApplyStyles(long viewStart, std::string_view styles) const {
   if (styles.empty()) return;
   Send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(viewStart), 0);
   m_editor.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
@@ -154,8 +154,15 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   m_loading = true;
   Send(Sci::SCI_SETUNDOCOLLECTION, 0);
   Send(Sci::SCI_CLEARALL);
+  // With wrapping on, the widget would wrap every line of the new text at
+  // once (seconds for a 10 MB page); switched on afterwards, it wraps the
+  // visible lines first and the rest when idle.
+  const long wrap = Send(Sci::SCI_GETWRAPMODE);
+  Send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
   m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(view.size()), view.data());
+  Send(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(wrap));
   m_loading = false;
+  m_pending.reset();
   m_text.assign(bytes);
   m_lineStarts.assign(1, 0);
   for (Offset q = 1; q <= TextLength(); ++q)
@@ -202,7 +209,7 @@ bool ScintillaSurface::IsLineStart(Offset q) const {
 
 // Only starts whose deciding bytes touch the change are recomputed; the
 // others shift.
-void ScintillaSurface::UpdateLineStarts(Offset pos, Offset removed, Offset inserted) {
+void ScintillaSurface::UpdateLineStarts(Offset pos, Offset removed, Offset inserted) const {
   auto& v = m_lineStarts;
   auto lo = std::lower_bound(v.begin() + 1, v.end(), pos);
   auto hi = std::upper_bound(lo, v.end(), pos + removed);
@@ -215,15 +222,22 @@ void ScintillaSurface::UpdateLineStarts(Offset pos, Offset removed, Offset inser
   v.insert(at, fresh.begin(), fresh.end());
 }
 
-void ScintillaSurface::Splice(Offset pos, Offset removeLength, std::string_view bytes) {
+void ScintillaSurface::Splice(Offset pos, Offset removeLength, std::string_view bytes) const {
   m_text.replace(static_cast<std::size_t>(pos), static_cast<std::size_t>(removeLength), bytes);
   UpdateLineStarts(pos, removeLength, static_cast<Offset>(bytes.size()));
   m_modified = true;
 }
 
-void ScintillaSurface::OnModified(int position, int type, const char* text, int length, int, int, int, int,
-                                  int token, int) {
+// The widget reports only the moments before an insertion or deletion: its
+// reports after them go through the widget's accessibility bridge, which
+// counts characters from the start of the document every time (tens of
+// milliseconds per keystroke on a 10 MB page). Before a deletion the text
+// is still there to measure, and the mirror drops it at once; an inserted
+// text is read back from the widget at the next report or query.
+void ScintillaSurface::OnModified(int position, int type, const char*, int length, int, int, int, int, int token,
+                                  int) {
   if (m_loading) return;
+  Flush();
   const long pos = position;
   const bool undoing = (type & Sci::SC_PERFORMED_UNDO) != 0;
   const bool redoing = (type & Sci::SC_PERFORMED_REDO) != 0;
@@ -231,32 +245,17 @@ void ScintillaSurface::OnModified(int position, int type, const char* text, int 
     if (!undoing && !redoing && m_undoDepth > 0) MarkStepStart();
   }
   if (type & Sci::SC_MOD_BEFOREINSERT) {
-    m_pendingInsert = OffsetOfView(pos);
-  } else if (type & Sci::SC_MOD_INSERTTEXT) {
-    if (length <= 0) return;
-    const std::string_view v(text, static_cast<std::size_t>(length));
-    Splice(m_pendingInsert, 0, ViewToSjisKeepingLength(v));
-    // Text brought back by undo gets the formats it had; anything else the
-    // typing format.
-    if (undoing && !m_deletedStyles.empty() && m_deletedStyles.back().size() == static_cast<std::size_t>(length)) {
-      ApplyStyles(pos, m_deletedStyles.back());
-      m_deletedStyles.pop_back();
-    } else {
-      if (undoing && !m_deletedStyles.empty()) m_deletedStyles.pop_back();
-      ApplyStyle(pos, length, StyleOf(m_typing));
-    }
+    if (length > 0) m_pending = PendingInsert{OffsetOfView(pos), pos, length, undoing};
   } else if (type & Sci::SC_MOD_BEFOREDELETE) {
-    m_pendingDelete = OffsetOfView(pos);
-    const std::string v = ViewRange(pos, pos + length);
-    m_pendingDeleteLength = static_cast<Offset>(SjisLengthOfView(v));
+    const Offset at = OffsetOfView(pos);
+    const auto n = static_cast<Offset>(SjisLengthOfView(ViewRange(pos, pos + length)));
     if (!undoing && Send(Sci::SCI_GETUNDOCOLLECTION)) {
       std::string styles(static_cast<std::size_t>(length), '\0');
       for (long i = 0; i < length; ++i)
         styles[static_cast<std::size_t>(i)] = static_cast<char>(Send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(pos + i)));
       m_deletedStyles.push_back(std::move(styles));
     }
-  } else if (type & Sci::SC_MOD_DELETETEXT) {
-    Splice(m_pendingDelete, m_pendingDeleteLength, {});
+    Splice(at, n, {});
   } else if (type & Sci::SC_MOD_CONTAINER) {
     if (token < 0 || static_cast<std::size_t>(token) >= m_records.size()) return;
     const UndoRecord& r = m_records[static_cast<std::size_t>(token)];
@@ -267,6 +266,23 @@ void ScintillaSurface::OnModified(int position, int type, const char* text, int 
     } else if (redoing) {
       ApplyStyle(r.viewStart, static_cast<long>(r.oldStyles.size()), r.newStyle);
     }
+  }
+}
+
+void ScintillaSurface::Flush() const {
+  if (!m_pending) return;
+  const PendingInsert p = *m_pending;
+  m_pending.reset();
+  const std::string v = ViewRange(p.viewPos, p.viewPos + p.viewLength);
+  Splice(p.at, 0, ViewToSjisKeepingLength(v));
+  // Text brought back by undo gets the formats it had; anything else the
+  // typing format.
+  if (p.undoing && !m_deletedStyles.empty() && m_deletedStyles.back().size() == v.size()) {
+    ApplyStyles(p.viewPos, m_deletedStyles.back());
+    m_deletedStyles.pop_back();
+  } else {
+    if (p.undoing && !m_deletedStyles.empty()) m_deletedStyles.pop_back();
+    ApplyStyle(p.viewPos, p.viewLength, StyleOf(m_typing));
   }
 }
 
@@ -281,11 +297,13 @@ std::string ScintillaSurface::ViewRange(long from, long to) const {
 }
 
 Offset ScintillaSurface::LineOfOffset(Offset p) const {
+  Flush();
   const auto it = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), p);
   return static_cast<Offset>(it - m_lineStarts.begin()) - 1;
 }
 
 Offset ScintillaSurface::OffsetOfView(long viewPos) const {
+  Flush();
   const long line = Send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(viewPos));
   const long start = Send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
   const auto l = static_cast<std::size_t>(line);
@@ -294,6 +312,7 @@ Offset ScintillaSurface::OffsetOfView(long viewPos) const {
 }
 
 long ScintillaSurface::ViewPosition(Offset p) const {
+  Flush();
   p = std::clamp<Offset>(p, 0, TextLength());
   const Offset line = LineOfOffset(p);
   Offset s = m_lineStarts[static_cast<std::size_t>(line)];
@@ -459,6 +478,7 @@ void ScintillaSurface::Undo() {
 bool ScintillaSurface::Wraps() const { return Send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE; }
 
 Offset ScintillaSurface::LineIndex(Offset k) const {
+  Flush();
   if (k == -1) k = LineFromChar(-1);
   if (k < 0) return -1;
   if (!Wraps()) return k < static_cast<Offset>(m_lineStarts.size()) ? m_lineStarts[static_cast<std::size_t>(k)] : -1;
@@ -485,6 +505,7 @@ Offset ScintillaSurface::LineFromChar(Offset p) const {
 }
 
 Offset ScintillaSurface::LineCount() const {
+  Flush();
   const auto lines = static_cast<Offset>(m_lineStarts.size());
   const bool emptyLast = m_lineStarts.back() == TextLength();
   if (!Wraps()) return emptyLast ? lines - 1 : lines;

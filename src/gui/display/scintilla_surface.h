@@ -26,7 +26,10 @@ class ScintillaSurface : public QObject, public EditorSurface {
   // when `coloured`; empties the undo history and clears the modified flag.
   void Load(std::string_view bytes, bool coloured);
   // The document's bytes, exactly.
-  const std::string& Text() const { return m_text; }
+  const std::string& Text() const {
+    Flush();
+    return m_text;
+  }
   // After the editor was reconfigured: the display fonts and the styles of
   // any further formats again.
   void SetFonts(const DisplayFonts& fonts);
@@ -36,14 +39,20 @@ class ScintillaSurface : public QObject, public EditorSurface {
   long ViewPosition(Offset p) const;
   Offset OffsetOfView(long viewPos) const;
   // The Shift-JIS start of every logical line, as kept up to date.
-  const std::vector<Offset>& LineStarts() const { return m_lineStarts; }
+  const std::vector<Offset>& LineStarts() const {
+    Flush();
+    return m_lineStarts;
+  }
   // Typed or pasted text that Shift-JIS cannot hold is refused with a beep;
   // how often that happened.
   int RefusedInsertions() const { return m_editor.RefusedInputs(); }
 
   // EditorSurface
-  Offset TextLength() const override { return static_cast<Offset>(m_text.size()); }
-  std::string GetText() const override { return m_text; }
+  Offset TextLength() const override {
+    Flush();
+    return static_cast<Offset>(m_text.size());
+  }
+  std::string GetText() const override { return Text(); }
   std::string GetTextRange(Offset start, Offset length) const override;
   void SetText(std::string_view text) override;
   Offset GetSelStart() const override;
@@ -70,7 +79,10 @@ class ScintillaSurface : public QObject, public EditorSurface {
   void LineScroll(Offset n) override;
   Offset VisibleLineCount() const override;
   Offset FindText(std::string_view t, Offset start, Offset length = -1, FindFlags flags = {}) const override;
-  bool IsModified() const override { return m_modified; }
+  bool IsModified() const override {
+    Flush();
+    return m_modified;
+  }
   void SetModifiedFlag(bool modified) override;
   void SetTypingFormat(const DisplayFont& font) override { m_typing = font; }
   DisplayFont TypingFormat() const override { return m_typing; }
@@ -103,36 +115,44 @@ class ScintillaSurface : public QObject, public EditorSurface {
   long Send(unsigned int msg, unsigned long w = 0, long l = 0) const;
   std::string ViewRange(long from, long to) const;
   Offset LineOfOffset(Offset p) const;
-  int StyleOf(const DisplayFont& font);
+  int StyleOf(const DisplayFont& font) const;
   const DisplayFont& FontOfStyle(int style) const;
-  void ApplyStyles(long viewStart, std::string_view styles);
-  void ApplyStyle(long viewStart, long length, int style);
+  void ApplyStyles(long viewStart, std::string_view styles) const;
+  void ApplyStyle(long viewStart, long length, int style) const;
+  // Takes the text of the last insertion into the mirror (see OnModified).
+  void Flush() const;
   void MoveSelection(Offset anchor, Offset active);
   void ResetTypingFormat();
   void RememberSelection();
   void MarkStepStart();
-  void Splice(Offset pos, Offset removeLength, std::string_view bytes);
-  void UpdateLineStarts(Offset pos, Offset removed, Offset inserted);
+  void Splice(Offset pos, Offset removeLength, std::string_view bytes) const;
+  void UpdateLineStarts(Offset pos, Offset removed, Offset inserted) const;
   bool IsLineStart(Offset q) const;
   bool Wraps() const;
 
   ScintillaEditor& m_editor;
   Clipboard* m_clipboard;
-  std::string m_text;                   // Shift-JIS, the document itself
-  std::vector<Offset> m_lineStarts{0};  // one per widget line
-  std::array<std::optional<DisplayFont>, 256> m_styles;
-  bool m_anyStrike = false;
+  // The mirror catches up with an insertion lazily, so these change in
+  // const members too.
+  mutable std::string m_text;                   // Shift-JIS, the document itself
+  mutable std::vector<Offset> m_lineStarts{0};  // one per widget line
+  mutable std::array<std::optional<DisplayFont>, 256> m_styles;
+  mutable bool m_anyStrike = false;
   DisplayFont m_typing;
-  bool m_modified = false;
+  mutable bool m_modified = false;
   int m_updateDepth = 0;
   int m_undoDepth = 0;
   bool m_stepMarked = false;
   Offset m_stepAnchor = 0, m_stepActive = 0;
   int m_internal = 0;  // text put in by this surface, already Shift-JIS safe
   bool m_loading = false;
-  Offset m_pendingInsert = 0;
-  Offset m_pendingDelete = 0, m_pendingDeleteLength = 0;
-  std::vector<std::string> m_deletedStyles;  // styles of deletions undo may bring back
+  struct PendingInsert {
+    Offset at = 0;
+    long viewPos = 0, viewLength = 0;
+    bool undoing = false;
+  };
+  mutable std::optional<PendingInsert> m_pending;
+  mutable std::vector<std::string> m_deletedStyles;  // styles of deletions undo may bring back
   std::vector<UndoRecord> m_records;         // indexed by undo action token
   std::optional<std::pair<Offset, Offset>> m_undoSelection;
   std::pair<long, long> m_lastSel{0, 0};

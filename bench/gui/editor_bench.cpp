@@ -1,0 +1,124 @@
+// The editor widget on a 10 MB Shift-JIS page (offscreen): opening it
+// coloured, the memory that takes, and one typed character or caret move at
+// its end including the EditorSurface work a keystroke triggers (the caret
+// offset, the format before it and the tag scan's small range read).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+#include "editing/memory_editor.h"
+#include "gui/display/scintilla_surface.h"
+
+namespace {
+
+std::string TenMegabytePage() {
+  std::string page = "<HTML><HEAD><TITLE>\x83\x65\x83\x58\x83\x67</TITLE></HEAD><BODY>\r\n";
+  const std::string block =
+      "<TR><TD CLASS=\"name\">\x95\x5C\x8E\xA6\x82\xCC\x83\x5C\x81\x5B\x83\x58</TD>"
+      "<TD><A HREF=\"page.html#top\"><B>\x83\x67\x83\x62\x83\x76\x82\xD6</B></A> &amp; "
+      "\xB1\xB2\xB3 text <!-- note --></TD></TR>\r\n";
+  while (page.size() < 10 * 1024 * 1024) page += block;
+  return page + "</BODY></HTML>\r\n";
+}
+
+const std::string& Page() {
+  static const std::string page = TenMegabytePage();
+  return page;
+}
+
+long ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * 4096;
+}
+
+struct Editor {
+  mw::MemoryClipboard clipboard;
+  mw::ScintillaEditor widget;
+  mw::ScintillaSurface surface{widget, clipboard};
+  Editor() { widget.resize(800, 600); }
+};
+
+void BM_OpenColoured(benchmark::State& state) {
+  const std::string& page = Page();
+  { Editor warm; }  // fonts and the widget machinery, loaded once per program
+  const long before = ResidentBytes();
+  long grown = 0;
+  for (auto _ : state) {
+    auto e = std::make_unique<Editor>();
+    e->surface.Load(page, true);
+    grown = std::max(grown, ResidentBytes() - before);
+    benchmark::DoNotOptimize(e->surface.TextLength());
+    state.PauseTiming();
+    e.reset();
+    state.ResumeTiming();
+  }
+  state.counters["file_MB"] = static_cast<double>(page.size()) / 1e6;
+  state.counters["memory_x_file"] = static_cast<double>(grown) / static_cast<double>(page.size());
+}
+BENCHMARK(BM_OpenColoured)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// What a keystroke asks of the surface besides the insertion itself.
+void SurfaceWork(mw::ScintillaSurface& s) {
+  const mw::Offset p = s.GetSelStart();
+  benchmark::DoNotOptimize(s.FormatAt(p > 0 ? p - 1 : 0));
+  benchmark::DoNotOptimize(s.GetTextRange(p > 256 ? p - 256 : 0, 256));
+  benchmark::DoNotOptimize(s.LineFromChar(-1));
+}
+
+// Argument: word wrap on (1) or off (0).
+void BM_TypeAtEnd(benchmark::State& state) {
+  Editor e;
+  e.widget.setWrapMode(state.range(0) ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+  e.surface.Load(Page(), true);
+  e.surface.SetSelStart(e.surface.TextLength() - 16);
+  int n = 0;
+  for (auto _ : state) {
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, (++n % 2) ? QStringLiteral("a") : QStringLiteral("\u3042"));
+    QApplication::sendEvent(&e.widget, &key);
+    SurfaceWork(e.surface);
+  }
+}
+BENCHMARK(BM_TypeAtEnd)->Unit(benchmark::kMicrosecond)->Arg(1)->Arg(0);
+
+void BM_CaretMoveAtEnd(benchmark::State& state) {
+  Editor e;
+  e.surface.Load(Page(), true);
+  const mw::Offset end = e.surface.TextLength();
+  int n = 0;
+  for (auto _ : state) {
+    QKeyEvent key(QEvent::KeyPress, (++n % 2) ? Qt::Key_Left : Qt::Key_Right, Qt::NoModifier);
+    if (n == 1) e.surface.SetSelStart(end - 40);
+    QApplication::sendEvent(&e.widget, &key);
+    SurfaceWork(e.surface);
+  }
+}
+BENCHMARK(BM_CaretMoveAtEnd)->Unit(benchmark::kMicrosecond);
+
+void BM_SetSelStartAtEnd(benchmark::State& state) {
+  Editor e;
+  e.surface.Load(Page(), true);
+  const mw::Offset end = e.surface.TextLength();
+  int n = 0;
+  for (auto _ : state) {
+    e.surface.SetSelStart(end - 10 - (++n % 20));
+    SurfaceWork(e.surface);
+  }
+}
+BENCHMARK(BM_SetSelStartAtEnd)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
