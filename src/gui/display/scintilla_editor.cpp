@@ -1,6 +1,7 @@
 #include "gui/display/scintilla_editor.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -132,6 +133,46 @@ void ScintillaEditor::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::MiddleButton && !Accepts(QApplication::clipboard()->text(QClipboard::Selection)))
     return;
   QsciScintilla::mousePressEvent(event);
+}
+
+}  // namespace mw
+
+namespace mw {
+
+// The input method asks for the text around the caret. The widget's own
+// answer is the caret's paragraph up to the next blank line, which in markup
+// without blank lines is the whole document (tens of milliseconds per
+// keystroke on a large page); the caret's line is enough for composing.
+QVariant ScintillaEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
+  switch (query) {
+    case Qt::ImSurroundingText:
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+    case Qt::ImTextBeforeCursor:
+    case Qt::ImTextAfterCursor:
+      break;
+    default:
+      return QsciScintilla::inputMethodQuery(query);
+  }
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+  const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+  const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+  const auto text = [&](long from, long to) {
+    if (to <= from) return QString();
+    QByteArray bytes(static_cast<qsizetype>(to - from + 1), '\0');
+    SendScintilla(SCI_GETTEXTRANGE, from, to, bytes.data());
+    bytes.resize(static_cast<qsizetype>(to - from));
+    return QString::fromUtf8(bytes);
+  };
+  const long anchor = std::clamp(SendScintilla(SCI_GETANCHOR), start, end);
+  switch (query) {
+    case Qt::ImSurroundingText: return text(start, end);
+    case Qt::ImCursorPosition: return static_cast<int>(text(start, caret).size());
+    case Qt::ImAnchorPosition: return static_cast<int>(text(start, anchor).size());
+    case Qt::ImTextBeforeCursor: return text(start, caret);
+    default: return text(caret, end);
+  }
 }
 
 }  // namespace mw

@@ -53,6 +53,7 @@ class ScintillaEditor : public QsciScintilla {
   void inputMethodEvent(QInputMethodEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
   bool Accepts(const QString& text);

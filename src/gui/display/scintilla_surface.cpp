@@ -149,7 +149,10 @@ void ScintillaSurface::ApplyStyles(long viewStart, std::string_view styles) cons
 // --- Loading -----------------------------------------------------------------
 
 void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
-  const std::string view = SjisToUnicodeView(bytes);
+  // Temporaries are dropped as soon as the widget has them: the page is
+  // held by the widget and the mirror, and the peak counts.
+  std::string view = SjisToUnicodeView(bytes);
+  const auto viewLength = static_cast<long>(view.size());
   BeginUpdate();
   m_loading = true;
   Send(Sci::SCI_SETUNDOCOLLECTION, 0);
@@ -160,6 +163,7 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   const long wrap = Send(Sci::SCI_GETWRAPMODE);
   Send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
   m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(view.size()), view.data());
+  std::string().swap(view);
   Send(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(wrap));
   m_loading = false;
   m_pending.reset();
@@ -170,9 +174,12 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
 
   if (coloured && !bytes.empty()) {
     // One style byte per view byte, from the colour runs over the bytes.
-    const auto runs = ColourHtml(bytes);
+    // Styled a slice at a time, so no second copy of the page is needed.
+    constexpr std::size_t kSlice = 1 << 20;
     std::string styles;
-    styles.reserve(view.size());
+    styles.reserve(kSlice + 4);
+    long done = 0;
+    const auto runs = ColourHtml(bytes);
     std::size_t r = 0;
     for (std::size_t p = 0; p < bytes.size();) {
       std::size_t sl = 1;
@@ -181,10 +188,14 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
       const char style = runs.empty() ? 0 : static_cast<char>(runs[r].cls);
       styles.append(vl, style);
       p += sl;
+      if (styles.size() >= kSlice || p >= bytes.size()) {
+        ApplyStyles(done, styles);
+        done += static_cast<long>(styles.size());
+        styles.clear();
+      }
     }
-    ApplyStyles(0, styles);
   } else {
-    ApplyStyle(0, static_cast<long>(view.size()), 0);
+    ApplyStyle(0, viewLength, 0);
   }
   Send(Sci::SCI_SETUNDOCOLLECTION, 1);
   Send(Sci::SCI_EMPTYUNDOBUFFER);
