@@ -117,6 +117,38 @@ TEST(ScintillaSurfaceOffsets, ReversedSelectionKeepsItsActiveEnd) {
   EXPECT_EQ(f.editor.GetSelText(), "\x83\x5C" "ab");
 }
 
+TEST(ScintillaSurfaceOffsets, WrappedLinesAreDisplayLinesOfTheirOwn) {
+  SurfaceFixture f;
+  f.widget.resize(300, 200);
+  f.widget.show();
+  std::string longLine;
+  for (int i = 0; i < 12; ++i) longLine += "word \x83\x5C\x95\x5C ";
+  const std::string text = "<P>\r\n" + longLine + "\r\nend";
+  f.editor.Load(text, true);
+  QApplication::processEvents();
+  const Offset count = f.editor.LineCount();
+  ASSERT_GT(count, 3);
+  std::string joined;
+  for (Offset k = 0; k < count; ++k) {
+    const Offset start = f.editor.LineIndex(k);
+    ASSERT_GE(start, 0) << k;
+    EXPECT_EQ(f.editor.LineFromChar(start), k);
+    if (k > 0) {
+      EXPECT_GT(start, f.editor.LineIndex(k - 1));
+    }
+    joined += f.editor.LineText(k);
+    const Offset next = f.editor.LineIndex(k + 1);
+    const bool logicalEnd = next < 0 || text[static_cast<std::size_t>(next) - 1] == '\n';
+    if (logicalEnd) joined += "\r\n";
+  }
+  EXPECT_EQ(joined, text + "\r\n");
+  EXPECT_EQ(f.editor.LineIndex(count), -1);
+  // The caret's display line.
+  f.editor.SetSelStart(f.editor.LineIndex(2) + 1);
+  EXPECT_EQ(f.editor.LineFromChar(-1), 2);
+  EXPECT_EQ(f.editor.LineIndex(-1), f.editor.LineIndex(2));
+}
+
 // --- The mirror and the line index under edits ---------------------------------------------
 
 TEST(ScintillaSurfaceMirror, RandomEditsKeepTextAndLineIndexInStep) {
