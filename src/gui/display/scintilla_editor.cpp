@@ -98,6 +98,15 @@ bool ScintillaEditor::Accepts(const QString& text) {
 }
 
 void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
+  const bool page = event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp;
+  if (page && m_pageLines > 0 && event->modifiers() == Qt::NoModifier) {
+    // The caret goes down (up) line by line, stopping at the last (first)
+    // line, and the view scrolls by the same count.
+    const bool down = event->key() == Qt::Key_PageDown;
+    for (int i = 0; i < m_pageLines; ++i) SendScintilla(down ? SCI_LINEDOWN : SCI_LINEUP);
+    SendScintilla(SCI_LINESCROLL, 0UL, static_cast<long>(down ? m_pageLines : -m_pageLines));
+    return;
+  }
   if (event->matches(QKeySequence::Paste) && !Accepts(QApplication::clipboard()->text())) return;
   const QString t = event->text();
   // Control characters are editing keys (Enter, Tab, Backspace), not text.

@@ -40,6 +40,10 @@ class ScintillaEditor : public QsciScintilla {
   // Gives a Scintilla style the look of a display font.
   void SetStyleFont(int style, const DisplayFont& font);
 
+  // PageDown and PageUp move the caret and scroll by this many display
+  // lines (PageScrollLines); 0 or less leaves them to the widget.
+  void SetPageScrollLines(int lines) { m_pageLines = lines; }
+
   // True while the input method has pre-edit text in the editor.
   bool IsComposing() const { return m_composing; }
 
@@ -59,6 +63,7 @@ class ScintillaEditor : public QsciScintilla {
   bool Accepts(const QString& text);
 
   bool m_composing = false;
+  int m_pageLines = 0;
   std::function<bool(std::string_view)> m_accepts;
   int m_refused = 0;
 };

@@ -236,6 +236,50 @@ TEST(ScintillaSurfaceTyping, TypedJapaneseIsStoredAsShiftJisInTheTypingFormat) {
   EXPECT_EQ(f.editor.GetSelStart(), 7);
 }
 
+TEST(ScintillaSurfaceKeys, PageKeysMoveAndScrollByTheConfiguredLines) {
+  SurfaceFixture f;
+  f.widget.setWrapMode(QsciScintilla::WrapNone);
+  f.widget.SetPageScrollLines(5);
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "line\r\n";
+  f.editor.Load(text + "last", false);
+  const auto press = [&](int key) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&f.widget, &e);
+  };
+  press(Qt::Key_PageDown);
+  EXPECT_EQ(f.editor.LineFromChar(-1), 5);
+  EXPECT_EQ(f.editor.TopDisplayLine(), 5);
+  struct Step {
+    int key;
+    Offset caretLine;
+  };
+  const Step steps[] = {{Qt::Key_PageDown, 10}, {Qt::Key_PageUp, 5}, {Qt::Key_PageUp, 0}, {Qt::Key_PageUp, 0}};
+  for (const auto& step : steps) {
+    press(step.key);
+    EXPECT_EQ(f.editor.LineFromChar(-1), step.caretLine);
+    EXPECT_EQ(f.editor.GetSelLength(), 0);
+  }
+  // Near the end the caret stops on the last line.
+  f.editor.SetSelStart(f.editor.LineIndex(38));
+  press(Qt::Key_PageDown);
+  EXPECT_EQ(f.editor.LineFromChar(-1), 40);
+}
+
+TEST(ScintillaSurfaceKeys, InsertKeyTogglesInsertMode) {
+  SurfaceFixture f;
+  f.editor.Load("abc", false);
+  EXPECT_TRUE(f.editor.InsertMode());
+  QKeyEvent insert(QEvent::KeyPress, Qt::Key_Insert, Qt::NoModifier);
+  QApplication::sendEvent(&f.widget, &insert);
+  EXPECT_FALSE(f.editor.InsertMode());
+  Type(f.widget, "X");
+  EXPECT_EQ(f.editor.Text(), "Xbc");
+  f.editor.SetInsertMode(true);
+  Type(f.widget, "Y");
+  EXPECT_EQ(f.editor.Text(), "XYbc");
+}
+
 // --- Formats -------------------------------------------------------------------------------
 
 TEST(ScintillaSurfaceFormats, AnyFormatIsKeptIncludingStrikeOut) {
