@@ -256,7 +256,7 @@ void ScintillaSurface::OnModified(int position, int type, const char*, int lengt
     if (!undoing && !redoing && m_undoDepth > 0) MarkStepStart();
   }
   if (type & Sci::SC_MOD_BEFOREINSERT) {
-    if (length > 0) m_pending = PendingInsert{OffsetOfView(pos), pos, length, undoing};
+    if (length > 0) m_pending = PendingInsert{OffsetOfView(pos), pos, length, undoing, StyleOf(m_typing)};
   } else if (type & Sci::SC_MOD_BEFOREDELETE) {
     const Offset at = OffsetOfView(pos);
     const auto n = static_cast<Offset>(SjisLengthOfView(ViewRange(pos, pos + length)));
@@ -293,7 +293,7 @@ void ScintillaSurface::Flush() const {
     m_deletedStyles.pop_back();
   } else {
     if (p.undoing && !m_deletedStyles.empty()) m_deletedStyles.pop_back();
-    ApplyStyle(p.viewPos, p.viewLength, StyleOf(m_typing));
+    ApplyStyle(p.viewPos, p.viewLength, p.style);
   }
 }
 
@@ -389,6 +389,7 @@ void ScintillaSurface::RememberSelection() {
 // Like the rich-edit control: a moved caret types in the format of the
 // character before it (the first character's at the start of the text).
 void ScintillaSurface::ResetTypingFormat() {
+  Flush();
   const long s = Send(Sci::SCI_GETSELECTIONSTART);
   const long len = Send(Sci::SCI_GETLENGTH);
   if (s > 0)

@@ -84,7 +84,10 @@ class ScintillaSurface : public QObject, public EditorSurface {
     return m_modified;
   }
   void SetModifiedFlag(bool modified) override;
-  void SetTypingFormat(const DisplayFont& font) override { m_typing = font; }
+  void SetTypingFormat(const DisplayFont& font) override {
+    Flush();
+    m_typing = font;
+  }
   DisplayFont TypingFormat() const override { return m_typing; }
   void SetRangeFormat(Offset start, Offset length, const DisplayFont& font) override;
   DisplayFont FormatAt(Offset p) const override;
@@ -150,6 +153,7 @@ class ScintillaSurface : public QObject, public EditorSurface {
     Offset at = 0;
     long viewPos = 0, viewLength = 0;
     bool undoing = false;
+    int style = 0;  // the typing format when the text went in
   };
   mutable std::optional<PendingInsert> m_pending;
   mutable std::vector<std::string> m_deletedStyles;  // styles of deletions undo may bring back

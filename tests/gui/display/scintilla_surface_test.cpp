@@ -162,7 +162,7 @@ TEST(ScintillaSurfaceMirror, RandomEditsKeepTextAndLineIndexInStep) {
     const Offset len = f.editor.TextLength();
     const Offset a = static_cast<Offset>(rng() % static_cast<unsigned>(len + 1));
     const Offset b = static_cast<Offset>(rng() % static_cast<unsigned>(len + 1));
-    switch (rng() % 5) {
+    switch (rng() % 8) {
       case 0:
       case 1:  // through the surface
         f.editor.SetSelection(a, std::min<Offset>(b, a + 3));
@@ -181,6 +181,27 @@ TEST(ScintillaSurfaceMirror, RandomEditsKeepTextAndLineIndexInStep) {
       case 4:
         f.editor.Undo();
         break;
+      case 5: {  // the widget's own undo and redo keys
+        QKeyEvent key(QEvent::KeyPress, (rng() % 2) ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+        QApplication::sendEvent(&f.widget, &key);
+        break;
+      }
+      case 6: {  // composing: pre-edit text goes in and comes out again
+        f.editor.SetSelection(a, std::min<Offset>(b, a + 2));
+        QInputMethodEvent pre(QStringLiteral("\u304b\u3093"), {});
+        QApplication::sendEvent(&f.widget, &pre);
+        QInputMethodEvent pre2(QStringLiteral("\u304b\u3093\u3058"), {});
+        QApplication::sendEvent(&f.widget, &pre2);
+        ASSERT_TRUE(f.editor.IsComposing());
+        Commit(f.widget, (rng() % 2) ? QStringLiteral("\u6f22\u5b57") : QString());
+        break;
+      }
+      case 7: {  // a style change then typing, before anything asks the surface
+        f.editor.SetSelStart(a);
+        Type(f.widget, QStringLiteral("t"));
+        f.editor.SetTypingFormat(DesignFonts()[2]);
+        break;
+      }
     }
     ASSERT_TRUE(f.editor.Text() == f.WidgetBytes()) << i;
     ASSERT_EQ(f.editor.LineStarts(), RebuiltLineStarts(f.editor.Text())) << i;
@@ -234,6 +255,12 @@ TEST(ScintillaSurfaceTyping, TypedJapaneseIsStoredAsShiftJisInTheTypingFormat) {
   EXPECT_TRUE(f.editor.IsModified());
   EXPECT_EQ(FontLetters(f.editor), "TTT.TTT");
   EXPECT_EQ(f.editor.GetSelStart(), 7);
+  // A typed character keeps the format it was typed in, even when the
+  // format changes before anything looks at the text.
+  Type(f.widget, QStringLiteral("y"));
+  f.editor.SetTypingFormat(DesignFonts()[2]);
+  Type(f.widget, QStringLiteral("z"));
+  EXPECT_EQ(FontLetters(f.editor), "TTT.TTTTS");
 }
 
 TEST(ScintillaSurfaceKeys, PageKeysMoveAndScrollByTheConfiguredLines) {
