@@ -1,0 +1,42 @@
+// The editing commands' messages, questions, input line and clipboard,
+// answered by Qt: message boxes, an input dialog and the system clipboard.
+// Commands speak Shift-JIS; the widgets speak Unicode.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "editing/editor_surface.h"
+#include "editing/user_prompts.h"
+
+class QWidget;
+
+namespace mw::gui {
+
+QString FromDocumentText(std::string_view sjis);
+std::string ToDocumentText(const QString& text);
+
+class QtClipboard : public Clipboard {
+ public:
+  std::optional<std::string> Text() const override;
+  void SetText(std::string_view text) override;
+};
+
+class QtPrompts : public UserPrompts {
+ public:
+  // caption() gives the application title the boxes carry by default.
+  QtPrompts(QWidget* parent, std::function<QString()> caption)
+      : m_parent(parent), m_caption(std::move(caption)) {}
+  void ShowMessage(std::string_view text, MessageKind kind, std::string_view caption) override;
+  Reply Ask(std::string_view text, QuestionButtons buttons, std::string_view caption) override;
+  std::optional<std::string> AskString(const StringRequest& request) override;
+
+ private:
+  QString CaptionOr(std::string_view caption) const;
+  QWidget* m_parent;
+  std::function<QString()> m_caption;
+};
+
+}  // namespace mw::gui

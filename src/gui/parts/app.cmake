@@ -1,0 +1,10 @@
+# The command table and the main window.
+target_sources(mw_gui PRIVATE
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/command_table.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/qt_prompts.cpp
+)
+
+add_executable(markupwright ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+target_link_libraries(markupwright PRIVATE mw_gui mw_warnings)
+install(TARGETS markupwright RUNTIME DESTINATION bin)
