@@ -17,7 +17,8 @@
 #include <QToolButton>
 
 #include "app/document_file.h"
-#include "display/unicode_view.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/display/scintilla_surface.h"
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
 #include "editing/memory_editor.h"
@@ -61,14 +62,6 @@ QIcon StandardIcon(std::string_view button) {
   };
   const auto it = icons.find(button);
   return it == icons.end() ? QIcon() : QApplication::style()->standardIcon(it->second);
-}
-
-// Offsets of the document's bytes in the widget's UTF-8 view and back.
-Offset ViewToDocument(const std::string& view, long pos) {
-  return static_cast<Offset>(UnicodeViewToSjis(std::string_view(view).substr(0, static_cast<std::size_t>(pos))).bytes.size());
-}
-long DocumentToView(const std::string& sjis, Offset pos) {
-  return static_cast<long>(SjisToUnicodeView(std::string_view(sjis).substr(0, static_cast<std::size_t>(pos))).size());
 }
 
 constexpr int kStatusPanelWidths[] = {120, 55, 35, 60, 50, 50};
@@ -281,13 +274,12 @@ bool TMainForm::OpenDocument(const QString& path) {
     QMessageBox::critical(this, Title(), QString::fromLocal8Bit(e.what()));
     return false;
   }
-  auto* view = new QsciScintilla(m_pcMain);
-  view->setUtf8(true);
-  view->setEolMode(QsciScintilla::EolWindows);
-  view->setWrapMode(QsciScintilla::WrapWord);
-  view->setText(QString::fromStdString(SjisToUnicodeView(bytes)));
-  view->setModified(false);
-  view->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+  auto* view = new ScintillaEditor(m_pcMain);
+  view->Configure(EditorLook{m_ctx.fonts});
+  auto* surface = new ScintillaSurface(*view, *m_clipboard, m_ctx.fonts);
+  surface->setParent(view);  // the document's surface goes with its tab
+  surface->Load(bytes, true);
+  m_surfaces[view] = surface;
   view->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view, &QWidget::customContextMenuRequested, this,
           [this, view](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });
@@ -304,50 +296,23 @@ void TMainForm::RunCommand(const CommandRow& row) {
   if (EditingCommands().Find(row.handler) != nullptr) RunEditing(row);
 }
 
-// Until the document tabs carry the editor surface of the display layer,
-// a command acts on an in-memory copy of the active document (with the
-// widget's selection) and the changed text goes back as one undoable step.
 void TMainForm::RunEditing(const CommandRow& row) {
   const EditCommand* command = EditingCommands().Find(row.handler);
-  QsciScintilla* view = ActiveView();
   if (command == nullptr) return;
-  if (view == nullptr) {
+  QWidget* page = m_pcMain->currentWidget();
+  const auto found = m_surfaces.find(page);
+  MemoryEditor none(*m_clipboard);
+  if (found == m_surfaces.end()) {
     // Option items work without a document; nothing else has one to act on.
     if (command->modifiesText) return;
-    MemoryEditor none(*m_clipboard);
     m_ctx.editor = &none;
-    command->run(m_ctx, row.arg);
-    m_ctx.editor = nullptr;
-    SyncOptionChecks();
-    return;
+  } else {
+    m_ctx.editor = found->second;
   }
-  if (row.handler == "EditUndoClick") {
-    view->undo();
-    return;
-  }
-  const std::string viewText = view->text().toStdString();
-  const std::string before = UnicodeViewToSjis(viewText).bytes;
-  const long anchor = view->SendScintilla(QsciScintillaBase::SCI_GETANCHOR);
-  const long caret = view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-
-  MemoryEditor copy(*m_clipboard, m_ctx.Font(FontClass::Text));
-  copy.Load(before);
-  copy.SetSelection(ViewToDocument(viewText, anchor), ViewToDocument(viewText, caret));
-  const auto found = m_fileNames.find(view);
-  m_ctx.fileName = found == m_fileNames.end() ? std::string() : found->second;
-  m_ctx.editor = &copy;
+  const auto name = m_fileNames.find(page);
+  m_ctx.fileName = name == m_fileNames.end() ? std::string() : name->second;
   command->run(m_ctx, row.arg);
   m_ctx.editor = nullptr;
-
-  const std::string after = copy.GetText();
-  if (after != before) {
-    view->beginUndoAction();
-    view->selectAll();
-    view->replaceSelectedText(QString::fromStdString(SjisToUnicodeView(after)));
-    view->endUndoAction();
-  }
-  view->SendScintilla(QsciScintillaBase::SCI_SETSEL, DocumentToView(after, copy.SelAnchor()),
-                      DocumentToView(after, copy.SelActive()));
   SyncOptionChecks();
   if (!m_statusPanels.empty()) m_statusPanels.back()->setText(FromDocumentText(m_ctx.statusText));
 }

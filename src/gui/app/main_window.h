@@ -22,6 +22,10 @@ class QTabWidget;
 class QToolBar;
 class QsciScintilla;
 
+namespace mw {
+class ScintillaSurface;
+}
+
 namespace mw::gui {
 
 class QtClipboard;
@@ -84,6 +88,7 @@ class TMainForm : public QMainWindow {
   std::map<std::string, QMenu*, std::less<>> m_popups;
   std::map<std::string, QMenu*, std::less<>> m_runtimeMenus;
   std::map<QWidget*, std::string> m_fileNames;  // document page -> path
+  std::map<QWidget*, ScintillaSurface*> m_surfaces;  // owned by their page
   QTabWidget* m_pcMain = nullptr;
   QTabWidget* m_toolPages = nullptr;
   QToolBar* m_tbMain = nullptr;
