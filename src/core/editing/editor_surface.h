@@ -159,4 +159,19 @@ class UpdateSuspension {
   EditorSurface& m_editor;
 };
 
+// Plain-text clipboard transfer as every surface does it: copy the
+// selection, cut it, or replace it with the clipboard's text (nothing when
+// the clipboard holds no text).
+inline void CopySelection(EditorSurface& e, Clipboard& c) {
+  if (e.GetSelLength() > 0) c.SetText(e.GetSelText());
+}
+inline void CutSelection(EditorSurface& e, Clipboard& c) {
+  if (e.GetSelLength() == 0) return;
+  CopySelection(e, c);
+  e.SetSelText({});
+}
+inline void PasteText(EditorSurface& e, const Clipboard& c) {
+  if (const auto t = c.Text()) e.SetSelText(*t);
+}
+
 }  // namespace mw

@@ -149,19 +149,9 @@ void MemoryEditor::SetSelText(std::string_view text) {
   ScrollCaretIntoView();
 }
 
-void MemoryEditor::Cut() {
-  if (GetSelLength() == 0) return;
-  Copy();
-  SetSelText({});
-}
-
-void MemoryEditor::Copy() {
-  if (GetSelLength() > 0) m_clipboard->SetText(GetSelText());
-}
-
-void MemoryEditor::Paste() {
-  if (const auto t = m_clipboard->Text()) SetSelText(*t);
-}
+void MemoryEditor::Cut() { CutSelection(*this, *m_clipboard); }
+void MemoryEditor::Copy() { CopySelection(*this, *m_clipboard); }
+void MemoryEditor::Paste() { PasteText(*this, *m_clipboard); }
 
 // --- Undo ------------------------------------------------------------------
 

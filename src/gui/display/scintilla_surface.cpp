@@ -428,19 +428,9 @@ void ScintillaSurface::SelectAll() { MoveSelection(0, TextLength()); }
 
 // --- Clipboard and undo ----------------------------------------------------------------
 
-void ScintillaSurface::Cut() {
-  if (GetSelLength() == 0) return;
-  Copy();
-  SetSelText({});
-}
-
-void ScintillaSurface::Copy() {
-  if (GetSelLength() > 0) m_clipboard->SetText(GetSelText());
-}
-
-void ScintillaSurface::Paste() {
-  if (const auto t = m_clipboard->Text()) SetSelText(*t);
-}
+void ScintillaSurface::Cut() { CutSelection(*this, *m_clipboard); }
+void ScintillaSurface::Copy() { CopySelection(*this, *m_clipboard); }
+void ScintillaSurface::Paste() { PasteText(*this, *m_clipboard); }
 
 bool ScintillaSurface::CanUndo() const { return Send(Sci::SCI_CANUNDO) != 0; }
 
