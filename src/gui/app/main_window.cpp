@@ -68,8 +68,9 @@ constexpr int kStatusPanelWidths[] = {120, 55, 35, 60, 50, 50};
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
     : QMainWindow(parent),
+      m_dataFolder(std::move(dataFolder)),
       m_clipboard(std::make_unique<QtClipboard>()),
       m_prompts(std::make_unique<QtPrompts>(this, [this] { return Title(); })) {
   setObjectName(QStringLiteral("MainForm"));

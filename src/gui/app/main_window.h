@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/settings.h"
 #include "editing/editing_context.h"
 #include "gui/app/command_table.h"
 
@@ -34,7 +35,9 @@ class QtPrompts;
 class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TMainForm(QWidget* parent = nullptr);
+  // dataFolder holds the settings and lists; empty reads and writes no
+  // data files (tests).
+  explicit TMainForm(std::string dataFolder = {}, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // Opens the file in a new document tab and makes it active; false when
@@ -55,6 +58,11 @@ class TMainForm : public QMainWindow {
   QToolBar* TagToolBar() const { return m_tagBar; }
   QsciScintilla* ActiveView() const;
   EditingContext& Context() { return m_ctx; }
+  const EditingContext& Context() const { return m_ctx; }
+  const std::string& DataFolder() const { return m_dataFolder; }
+  // The stored FORM values that no widget or option mirrors.
+  FormSettings& Settings() { return m_settings; }
+  const FormSettings& Settings() const { return m_settings; }
   // Where commands' messages and questions go (message boxes by default;
   // tests answer from a script). Null restores the message boxes.
   void SetPrompts(UserPrompts* prompts);
@@ -81,6 +89,8 @@ class TMainForm : public QMainWindow {
   void SetBandsVisible(bool speedBar, bool tagBar);
   QString Title() const;
 
+  std::string m_dataFolder;
+  FormSettings m_settings;
   EditingContext m_ctx;
   std::unique_ptr<QtClipboard> m_clipboard;
   std::unique_ptr<QtPrompts> m_prompts;
