@@ -1,5 +1,6 @@
 #include "editing/command_groups.h"
 
+#include "dialogs/tag_dialog_commands.h"
 #include "editing/command_registry.h"
 #include "editing/editing_context.h"
 #include "editing/find_replace.h"
@@ -92,6 +93,7 @@ void RegisterAllEditingCommands(CommandRegistry& r) {
   RegisterSelectionCommands(r);
   RegisterTagRemovalCommands(r);
   RegisterTransformCommands(r);
+  RegisterTagDialogCommands(r);
 }
 
 }  // namespace mw

@@ -1,0 +1,60 @@
+// The lists the tag dialogs offer in their combo boxes, read from the data
+// folder and the active document, and the choices they remember between
+// runs. Missing files give empty lists: no dialog complains about them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogs/tag_dialog.h"
+
+namespace mw {
+
+inline constexpr std::string_view kColorListName = "ColorList.txt";
+inline constexpr std::string_view kStyleListName = "StyleList.txt";
+inline constexpr std::string_view kPreviousSettingName = "PreviousSetting.txt";
+
+// What the dialogs read besides their own fields. The main window sets it
+// once (data folder) and keeps the hooks current.
+struct DialogResources {
+  std::string dataFolder;  // empty: no list files, nothing remembered
+  // The project's file names and file#marker texts, sorted; empty without
+  // a project window.
+  std::function<std::vector<std::string>()> urlCandidates;
+  // The text of the style sheet the document links, when it exists.
+  std::function<std::string(const std::string& documentText)> linkedStyleSheet;
+  // The names of the installed fonts.
+  std::function<std::vector<std::string>()> fontNames;
+};
+
+DialogResources& TagDialogResources();
+
+// The lines of a list file (CR LF, CR or LF ends; a last empty line is no
+// item); empty when the file is missing.
+std::vector<std::string> LoadListFile(const std::string& path);
+
+// Class (prefix ".") or ID (prefix "#") names from the STYLE block of a
+// document: only when "</STYLE>" lies in the first 4096 bytes.
+std::vector<std::string> StyleBlockCandidates(std::string_view documentText, std::string_view prefix);
+// The same names from a whole style-sheet file.
+std::vector<std::string> StyleSheetCandidates(std::string_view sheetText, std::string_view prefix);
+
+// The item list of a control in its fields, as the view fills the combo
+// box: "<control>#items", items separated by '\n'.
+std::string ItemsKey(std::string_view control);
+void SetItems(DialogFields& f, std::string_view control, const std::vector<std::string>& items);
+std::vector<std::string> GetItems(const DialogFields& f, std::string_view control);
+
+// Fills every control's item list: fixed items, then the list its source
+// gives (colours, styles, class and ID candidates of documentText, URL
+// candidates, fonts).
+void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogResources& r,
+                   std::string_view documentText);
+
+// PreviousSetting.txt: an integer remembered under [section] key.
+int ReadPreviousInt(const DialogResources& r, std::string_view section, std::string_view key, int def);
+void WritePreviousInt(const DialogResources& r, std::string_view section, std::string_view key, int value);
+
+}  // namespace mw

@@ -1,0 +1,150 @@
+// What every tag dialog shares. A dialog is a model: its fields live in a
+// DialogFields map under the names of the dialog's controls (edWidth,
+// rgAlign, ckNoShade, sgOption[1,0]), so a view only binds widgets to
+// names and the command line can fill the same names. Each model has a
+// creation step (initial values), a show step (blanking of unset numbers,
+// defaults of a new tag) and a build routine that turns the fields into the
+// tag text shown in the preview and inserted at OK.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editing/dialog_host.h"
+#include "editing/editing_options.h"
+#include "editing/simple_tag_dialog.h"
+#include "text/encoding.h"
+
+namespace mw {
+
+// Fields that are no control of the dialog but given by the command (the
+// simple-tag dialog's Caption, Name and SelText are shared).
+inline constexpr std::string_view kFieldMode = "Mode";            // "1" in re-edit mode
+inline constexpr std::string_view kFieldAttribute = "Attribute";  // TNameDlg: HREF or NAME
+inline constexpr std::string_view kFieldPrefix = "Prefix";        // TNameDlg: "#" or empty
+inline constexpr std::string_view kFieldPassThrough = "PassThrough";
+inline constexpr std::string_view kFieldIndent = "Indent";        // caret-line indent (lists)
+inline constexpr std::string_view kFieldPreview = "reTag";
+
+// How the result goes into the document at OK.
+enum class InsertWay {
+  Wrap,         // new: repeat pair, then wrapped insertion; re-edit: replace
+  Block,        // repeat pair of the start and end parts (new), then replace
+  Single,       // replace, then the repeat pair (text, "")
+  SingleAfter,  // replace, then the repeat pair ("", text)
+  ByCommand,    // the command replaces and sets (text, "")
+  Own,          // wrapped insertion of start part, selection, end part
+};
+
+// Where a control's item list comes from besides its fixed items.
+enum class ListSource { None, Colours, Styles, Classes, Ids, Urls, Fonts };
+
+// One control as the view shows it. Items are separated by '\n'; an empty
+// first line is an empty first item.
+struct ControlSpec {
+  std::string_view name;
+  std::string_view label;
+  std::string_view items = {};
+  ListSource source = ListSource::None;
+};
+
+std::vector<std::string> SplitItems(std::string_view items);
+
+// The text of a build: the whole preview, and its start and end parts for
+// the repeat-tag pair (the preview without the selection in between).
+struct TagBuild {
+  std::string preview;
+  std::string start;
+  std::string end;
+  Offset innerOffset = 0;  // where the selection starts inside the preview
+};
+
+struct TagDialogModel {
+  std::string_view dialogClass;
+  std::string_view caption;  // Shift-JIS form caption
+  InsertWay way;
+  std::span<const ControlSpec> controls;
+  // Values the controls hold when the dialog is created.
+  void (*create)(DialogFields& f);
+  // The show step, after any re-edit presets: unset numbers blanked, and in
+  // new mode the defaults a new tag starts with.
+  void (*show)(DialogFields& f, bool reEdit);
+  TagBuild (*build)(const DialogFields& f, const EditingOptions& options);
+};
+
+// Every model of this folder, by dialog class ("THLineDlg"); nullptr when
+// there is none.
+const TagDialogModel* FindTagDialogModel(std::string_view dialogClass);
+std::span<const TagDialogModel* const> TagDialogModels();
+
+bool IsReEdit(const DialogFields& f);
+
+// The show step of a dialog that has nothing to do then.
+void NoShowStep(DialogFields& f, bool reEdit);
+
+// --- Writing tags --------------------------------------------------------------
+
+// Builds one start tag in the attribute convention: fixed syntax through the
+// tag case, values exactly as typed.
+class TagWriter {
+ public:
+  explicit TagWriter(const EditingOptions& options) : m_options(options) {}
+
+  // "<" + name (tag case).
+  TagWriter& Open(std::string_view name);
+  // Fixed syntax through the tag case.
+  TagWriter& Syntax(std::string_view text);
+  // Text as it stands (typed values, element names already cased).
+  TagWriter& Raw(std::string_view text);
+  // ` NAME="value"` when value is not empty.
+  TagWriter& Attr(std::string_view name, std::string_view value);
+  // As Attr with "%" after the value when percent is on.
+  TagWriter& Size(std::string_view name, std::string_view value, bool percent);
+  // ` NAME="item"` when index is not the default and names an item.
+  TagWriter& Radio(std::string_view name, std::string_view items, int index, int notSet = 0);
+  // ` KEYWORD` when on.
+  TagWriter& Keyword(std::string_view keyword, bool on);
+  // TITLE, LANG, ID, CLASS, STYLE from the common attribute group.
+  TagWriter& Common(const DialogFields& f);
+  // The named event-handler combos (cbOnFocus...), " onFocus=".
+  TagWriter& Handlers(const DialogFields& f, std::span<const std::string_view> handlers);
+  TagWriter& PassThrough(const DialogFields& f);
+
+  const std::string& Text() const { return m_text; }
+
+ private:
+  const EditingOptions& m_options;
+  std::string m_text;
+};
+
+// The handler names of the event-handler groups, as written and with their
+// control names "cb" + name with a capital ("cbOnFocus").
+std::string HandlerControl(std::string_view handler);
+
+// The text the field shows for a number: "-1" (not set) is empty.
+std::string NumberText(const DialogFields& f, std::string_view control);
+// The show step's blanking: the fields that read "-1" (and "0" when zero
+// is unset too) become empty.
+void BlankUnset(DialogFields& f, std::initializer_list<std::string_view> controls, bool zeroToo);
+
+// A wrapping element's result: start tag, then in new mode the selection
+// and the end tag.
+TagBuild WrapBuild(const DialogFields& f, std::string start, std::string end);
+
+// --- The common attribute group and lists ------------------------------------
+
+inline constexpr std::string_view kLangItems = "ja\nen\nen-US\nfr\nde\nzh";
+
+// Controls of the common attribute group, for the dialogs' control tables.
+#define MW_COMMON_CONTROLS                                                         \
+  ControlSpec{"edTitle", "TITLE"}, ControlSpec{"cbLang", "LANG", kLangItems},      \
+      ControlSpec{"cbID", "ID", {}, ListSource::Ids},                              \
+      ControlSpec{"cbCLASS", "CLASS", {}, ListSource::Classes},                    \
+      ControlSpec{"cbStyle", "STYLE", {}, ListSource::Styles}
+
+// Fields of the group, empty.
+void CreateCommon(DialogFields& f);
+
+}  // namespace mw

@@ -1,0 +1,174 @@
+#include "dialogs/tag_dialog_commands.h"
+
+#include "dialogs/dialog_lists.h"
+#include "dialogs/edit_tag.h"
+#include "dialogs/tag_dialogs.h"
+#include "editing/command_registry.h"
+#include "editing/insertion.h"
+#include "editing/tag_scan.h"
+
+namespace mw {
+
+namespace {
+
+constexpr std::string_view kIndentKey = "INDENT";
+
+}  // namespace
+
+DialogOutcome RunTagDialog(EditingContext& ctx, const TagDialogModel& model, DialogFields f) {
+  DialogOutcome out;
+  if (!ctx.dialogs) return out;
+  FillItemLists(f, model, TagDialogResources(), ctx.Editor().GetText());
+  const std::string preset = model.build(f, ctx.options).preview;
+  f.Set(kFieldPreview, preset);
+  out.ok = ctx.dialogs->Run(model.dialogClass, f);
+  ctx.Editor().SetFocus();
+  if (!out.ok) return out;
+  out.build = model.build(f, ctx.options);
+  const std::string returned = f.Get(kFieldPreview, preset);
+  out.text = returned != preset ? returned : out.build.preview;
+  out.fields = std::move(f);
+  return out;
+}
+
+void RunReEdit(EditingContext& ctx, const TagDialogModel& model, DialogFields f) {
+  const DialogOutcome r = RunTagDialog(ctx, model, std::move(f));
+  if (!r.ok) return;
+  UndoStep step(ctx.Editor());
+  ReplaceSelection(ctx, r.text);
+  switch (model.way) {
+    case InsertWay::Single:
+    case InsertWay::ByCommand: SetRepeatTag(ctx, r.text, ""); break;
+    case InsertWay::SingleAfter: SetRepeatTag(ctx, "", r.text); break;
+    default: break;
+  }
+}
+
+void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
+  if (!q.model || !ctx.dialogs) return;
+  const TagDialogModel& m = *q.model;
+  EditorSurface& e = ctx.Editor();
+  UndoStep step(e);
+  if (q.autoSelect) AutoSelect(ctx);
+  DialogFields f = CreateFields(m, q.takesSelection ? e.GetSelText() : std::string());
+  if (!q.element.empty()) f.Set(kFieldName, std::string(q.element));
+  if (!q.attribute.empty()) f.Set(kFieldAttribute, std::string(q.attribute));
+  f.Set(kFieldPrefix, std::string(q.prefix));
+  if (!q.caption.empty()) f.Set(kFieldCaption, std::string(q.caption));
+  if (!q.label.empty()) f.Set("lbInput", std::string(q.label));
+  f.Set(kFieldIndent, ctx.indentString);
+  const std::string_view section = ListSection(m);
+  if (!section.empty()) f.SetIndex("rgIndent", ReadPreviousInt(TagDialogResources(), section, kIndentKey, 2));
+  m.show(f, false);
+  const DialogOutcome r = RunTagDialog(ctx, m, std::move(f));
+  if (!r.ok) return;
+  if (!section.empty())
+    WritePreviousInt(TagDialogResources(), section, kIndentKey, r.fields.Index("rgIndent", 2));
+  const TagBuild& b = r.build;
+  switch (m.way) {
+    case InsertWay::Wrap:
+      // Without a tag (a link with no URL) the selection is put back as it
+      // was and the repeat pair stays.
+      if (!b.start.empty()) SetRepeatTag(ctx, b.start, b.end);
+      InsertWrapped(ctx, r.text, b.innerOffset);
+      break;
+    case InsertWay::Block:
+      SetRepeatTag(ctx, b.start, b.end);
+      ReplaceSelection(ctx, r.text);
+      break;
+    case InsertWay::Single:
+    case InsertWay::ByCommand:
+      ReplaceSelection(ctx, r.text);
+      SetRepeatTag(ctx, r.text, "");
+      break;
+    case InsertWay::SingleAfter:
+      ReplaceSelection(ctx, r.text);
+      SetRepeatTag(ctx, "", r.text);
+      break;
+    case InsertWay::Own:
+      if (&m == &kScriptDlg && r.fields.Get("cbSRC").empty()) {
+        InsertWrapped(ctx, r.text, b.innerOffset);
+      } else {
+        // An applet, or a script from a file: nothing of the old selection
+        // is inside to keep selected.
+        ReplaceSelection(ctx, r.text);
+      }
+      SetRepeatTag(ctx, b.start, b.end);
+      break;
+  }
+}
+
+void BaseFontCommand(EditingContext& ctx) {
+  EditorSurface& e = ctx.Editor();
+  const Offset found = FindNoCase(e.GetText(), "<BASEFONT");
+  if (found != kNoPos) {
+    e.SetSelStart(found + 1);
+    UpdateCurrentTag(e, ctx.currentTag);
+    CentreCaretLine(e);
+    EditTag(ctx);
+    return;
+  }
+  e.SetSelStart(e.GetSelStart() + e.GetSelLength());
+  OpenTagDialog(ctx, {&kBaseFontDlg});
+}
+
+void MetaCommand(EditingContext& ctx) {
+  EditorSurface& e = ctx.Editor();
+  if (!ctx.dialogs) return;
+  const Offset head = FindNoCase(e.GetText(), "<HEAD>");
+  if (head != kNoPos) e.SetSelStart(head + 6);
+  else e.SetSelLength(0);
+  DialogFields f = CreateFields(kMetaDlg);
+  kMetaDlg.show(f, false);
+  const DialogOutcome r = RunTagDialog(ctx, kMetaDlg, std::move(f));
+  if (!r.ok) return;
+  UndoStep step(e);
+  ReplaceSelection(ctx, "\r\n");
+  e.SetSelStart(e.GetSelStart() + e.GetSelLength());
+  ReplaceSelection(ctx, r.text);
+  SetRepeatTag(ctx, r.text, "");
+}
+
+void RegisterTagDialogCommands(CommandRegistry& r) {
+  struct Row {
+    const char* command;
+    NewTagRequest request;
+  };
+  static const Row kRows[] = {
+      {"HRClick", {&kHLineDlg}},
+      {"FONTClick", {&kFontSetDlg, true, true}},
+      {"HREFClick", {&kURLInputDlg, true, true}},
+      {"HREFMClick", {&kNameDlg, true, true, "A", "HREF", "#"}},
+      {"NAMEClick",
+       {&kNameDlg, true, true, "A", "NAME", "", "\x83\x7D\x81\x5B\x83\x4A\x81\x5B\x82\xCC\x8E\x77\x92\xE8<A NAME=...></A>\x81\x46\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93" /* マーカーの指定<A NAME=...></A>：インライン */,
+        "\x83\x7D\x81\x5B\x83\x4A\x81\x5B\x96\xBC\x82\xCC\x93\xFC\x97\xCD" /* マーカー名の入力 */}},
+      {"MAPClick",
+       {&kNameDlg, true, true, "MAP", "NAME", "", "\x89\xE6\x91\x9C\x83\x7D\x83\x62\x83\x76<MAP></MAP>\x81\x46\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93" /* 画像マップ<MAP></MAP>：インライン */,
+        "\x83\x7D\x83\x62\x83\x76\x96\xBC\x82\xCC\x93\xFC\x97\xCD" /* マップ名の入力 */}},
+      {"TRClick", {&kTRDlg, true, true}},
+      {"THClick", {&kTHTDDlg, true, true, "TH", {}, {}, "\x83\x65\x81\x5B\x83\x75\x83\x8B\x83\x77\x83\x62\x83\x5F<TH></TH>\x81\x46\x81\x40\x8F\x49\x97\xB9\x83\x5E\x83\x4F\x8F\xC8\x97\xAA\x89\xC2" /* テーブルヘッダ<TH></TH>：　終了タグ省略可 */}},
+      {"TDClick", {&kTHTDDlg, true, true, "TD", {}, {}, "\x83\x65\x81\x5B\x83\x75\x83\x8B\x83\x66\x81\x5B\x83\x5E<TD></TD>\x81\x46\x81\x40\x8F\x49\x97\xB9\x83\x5E\x83\x4F\x8F\xC8\x97\xAA\x89\xC2" /* テーブルデータ<TD></TD>：　終了タグ省略可 */}},
+      {"PClick", {&kHAlignDlg, true, true, "P"}},
+      {"DIVClick", {&kHAlignDlg, true, true, "DIV"}},
+      {"CAPTIONClick", {&kHAlignDlg, true, true, "CAPTION"}},
+      {"ULClick", {&kULDlg, true, true}},
+      {"OLClick", {&kOLDlg, true, true}},
+      {"FRAMESETClick", {&kFrameSetDlg}},
+      {"FRAMEClick", {&kFrameDlg}},
+      {"APPLETClick", {&kAppletDlg}},
+      {"SCRIPTClick", {&kScriptDlg, true, true}},
+      {"FORMClick", {&kFormDlg, true, true}},
+      {"TEXTAREAClick", {&kTextAreaDlg, true, true}},
+      {"INPUTClick", {&kInputDlg}},
+      {"SELECTClick", {&kSelectDlg}},
+  };
+  for (const Row& row : kRows) {
+    const NewTagRequest* q = &row.request;
+    r.Add({row.command, [q](EditingContext& ctx, std::string_view) { OpenTagDialog(ctx, *q); }});
+  }
+  r.Add({"BASEFONTClick", [](EditingContext& ctx, std::string_view) { BaseFontCommand(ctx); }});
+  r.Add({"METAClick", [](EditingContext& ctx, std::string_view) { MetaCommand(ctx); }});
+  r.Add({"EditTagClick", [](EditingContext& ctx, std::string_view) { EditTag(ctx); }});
+}
+
+}  // namespace mw
