@@ -1,0 +1,109 @@
+#include "project/grep.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+#include "app/data_folder.h"
+#include "app/document_file.h"
+#include "text/lines.h"
+
+namespace mw {
+
+namespace {
+
+Offset FindMatch(std::string_view text, const GrepQuery& q, std::size_t from) {
+  return q.matchCase ? Find(text, q.findText, from) : FindNoCase(text, q.findText, from);
+}
+
+}  // namespace
+
+void GrepText(std::string_view text, const std::string& path, const GrepQuery& query,
+              std::vector<GrepRow>& rows) {
+  if (query.findText.empty() || query.findText.find_first_of("\r\n") != std::string::npos) return;
+  // One search over the whole text: line starts are character starts, and
+  // a match cannot cross a line end, so this finds what a line-by-line
+  // search finds, without splitting long lines into pieces.
+  std::size_t lineStart = 0;
+  long long line = 1;
+  while (lineStart <= text.size()) {
+    const Offset m = FindMatch(text, query, lineStart);
+    if (m == kNoPos) break;
+    const std::size_t at = static_cast<std::size_t>(m);
+    for (std::size_t nl = text.find('\n', lineStart); nl != std::string_view::npos && nl < at;
+         nl = text.find('\n', lineStart)) {
+      ++line;
+      lineStart = nl + 1;
+    }
+    std::size_t end = text.find('\n', at);
+    if (end == std::string_view::npos) end = text.size();
+    std::size_t contentEnd = end;
+    if (contentEnd > lineStart && text[contentEnd - 1] == '\r') --contentEnd;
+    rows.push_back({path, line, static_cast<long long>(at),
+                    std::string(text.substr(lineStart, contentEnd - lineStart))});
+    if (end == text.size()) break;
+    lineStart = end + 1;
+    ++line;
+  }
+}
+
+bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows) {
+  std::string text;
+  try {
+    text = ReadFileBytes(path);
+  } catch (const FileError&) {
+    return false;
+  }
+  GrepText(text, path, query, rows);
+  return true;
+}
+
+Replacement ReplaceAllInText(std::string_view text, const GrepQuery& query,
+                             std::string_view replacement) {
+  Replacement r;
+  if (query.findText.empty()) {
+    r.text = text;
+    return r;
+  }
+  std::size_t from = 0;
+  while (true) {
+    const Offset m = FindMatch(text, query, from);
+    if (m == kNoPos) break;
+    const std::size_t at = static_cast<std::size_t>(m);
+    r.text.append(text.substr(from, at - from));
+    r.text.append(replacement);
+    r.positions.push_back(m);
+    from = at + query.findText.size();
+  }
+  r.text.append(text.substr(from));
+  return r;
+}
+
+void PushSearchHistory(std::vector<std::string>& history, std::string_view text) {
+  const auto same = std::find_if(history.begin(), history.end(),
+                                 [&](const std::string& h) { return EqualsNoCase(h, text); });
+  if (same != history.end()) history.erase(same);
+  history.insert(history.begin(), std::string(text));
+  if (history.size() > kSearchHistoryLimit) history.resize(kSearchHistoryLimit);
+}
+
+std::vector<std::string> LoadSearchHistory(const std::string& folder, std::string_view name) {
+  const std::string path = DataFilePath(folder, name);
+  std::vector<std::string> history;
+  if (::access(path.c_str(), F_OK) != 0) return history;
+  const std::string bytes = ReadFileBytes(path);
+  for (const std::string_view line : SplitLines(bytes)) {
+    if (history.size() == kSearchHistoryLimit) break;
+    history.emplace_back(line);
+  }
+  return history;
+}
+
+void SaveSearchHistory(const std::string& folder, std::string_view name,
+                       const std::vector<std::string>& history) {
+  if (history.empty()) return;
+  std::string text;
+  for (const std::string& h : history) text += h + "\r\n";
+  WriteFileAtomic(DataFilePath(folder, name), text);
+}
+
+}  // namespace mw

@@ -1,0 +1,136 @@
+#include "project/link_list.h"
+
+#include "editing/tag_text.h"
+
+namespace mw {
+
+MarkerIndex::MarkerIndex(const LinkTree& markers) {
+  for (const LinkNode& file : markers) {
+    if (m_files.contains(file.text)) continue;
+    auto& names = m_files[file.text];
+    for (const LinkNode& m : file.children) names.insert(m.text);
+  }
+}
+
+const std::unordered_set<std::string>* MarkerIndex::Find(std::string_view file) const {
+  const auto it = m_files.find(std::string(file));
+  return it == m_files.end() ? nullptr : &it->second;
+}
+
+const std::vector<LinkGroupRule>& LinkGroupRules() {
+  static const std::vector<LinkGroupRule> rules = {
+      {LinkGroupKind::Href, "\x83\x8a\x83\x93\x83\x4e - HREF", " HREF=", "\"", "\""},
+      {LinkGroupKind::Src, "\x89\xe6\x91\x9c\x93\x99 - SRC", " SRC=", "\"", "\""},
+      {LinkGroupKind::Name, "\x83\x7d\x81\x5b\x83\x4a\x81\x5b - NAME", " NAME=", "\"", "\""},
+      {LinkGroupKind::Url, "\x83\x8a\x83\x93\x83\x4e - url()", "url(", "(", ")"},
+      {LinkGroupKind::Function, "\x83\x58\x83\x4e\x83\x8a\x83\x76\x83\x67 - function", "function ",
+       " ", "{"},
+  };
+  return rules;
+}
+
+std::vector<ValueRange> FindValues(std::string_view text, std::string_view key,
+                                   std::string_view opening, std::string_view closing) {
+  std::vector<ValueRange> values;
+  std::size_t p = 0;
+  while (true) {
+    const Offset b = FindNoCase(text, key, p);
+    if (b == kNoPos) break;
+    // The key and delimiters are ASCII, so one byte past a match is still
+    // the start of a character.
+    const Offset o = FindNoCase(text, opening, static_cast<std::size_t>(b) + 1);
+    if (o == kNoPos) break;
+    const std::size_t valueStart = static_cast<std::size_t>(o) + opening.size();
+    const Offset c = FindNoCase(text, closing, static_cast<std::size_t>(o) + 1);
+    if (c == kNoPos) break;
+    values.push_back({static_cast<Offset>(valueStart), std::max<Offset>(c, valueStart)});
+    p = static_cast<std::size_t>(o);
+  }
+  return values;
+}
+
+std::string CleanValue(std::string_view raw) {
+  std::string_view v = Trim(raw);
+  if (!v.empty() && v.back() == '\\' && IsCharBoundary(v, v.size() - 1)) v.remove_suffix(1);
+  return std::string(v);
+}
+
+namespace {
+
+bool LooksExternal(std::string_view value) {
+  return value.find('?') != std::string_view::npos || value.find(':') != std::string_view::npos;
+}
+
+LinkItemState JudgeItem(const std::string& value, LinkGroupKind kind, const LinkListContext& c) {
+  if (LooksExternal(value)) return LinkItemState::External;
+  const std::size_t hash = value.find('#');
+  const std::string filePart = value.substr(0, hash);
+  const std::string marker = hash == std::string::npos ? std::string() : value.substr(hash + 1);
+  const std::string resolved = ResolveRelativePath(filePart, c.documentPath, c.separator);
+  if (!filePart.empty() && FileExistsExactCase(resolved, c.listing, c.separator)) {
+    if (hash == std::string::npos) return LinkItemState::File;
+    if (c.projectMarkers) {
+      const auto* names = c.projectMarkers->Find(resolved);
+      if (names && !names->contains(marker)) return LinkItemState::Broken;
+    }
+    return LinkItemState::MarkerLink;
+  }
+  const std::string lower = AsciiLower(filePart);
+  if (lower.starts_with("http") || lower.starts_with("mailto:")) return LinkItemState::External;
+  if (filePart.empty()) return LinkItemState::MarkerLink;
+  if (kind == LinkGroupKind::Name) return LinkItemState::Marker;
+  if (kind == LinkGroupKind::Function) return LinkItemState::Function;
+  return LinkItemState::Broken;
+}
+
+}  // namespace
+
+std::vector<LinkGroup> BuildLinkList(std::string_view text, const LinkListContext& context) {
+  std::vector<LinkGroup> groups;
+  for (const LinkGroupRule& rule : LinkGroupRules()) {
+    LinkGroup g{rule.kind, std::string(rule.title), {}};
+    for (const ValueRange& r : FindValues(text, rule.key, rule.opening, rule.closing)) {
+      const std::string value = CleanValue(
+          text.substr(static_cast<std::size_t>(r.start), static_cast<std::size_t>(r.end - r.start)));
+      if (value.empty()) g.items.push_back({std::string(kEmptyValueText), LinkItemState::Broken});
+      else g.items.push_back({value, JudgeItem(value, rule.kind, context)});
+    }
+    groups.push_back(std::move(g));
+  }
+  return groups;
+}
+
+std::optional<ValueRange> OccurrenceRange(std::string_view text, std::size_t index,
+                                          std::string_view key, std::string_view opening,
+                                          std::string_view closing) {
+  std::optional<ValueRange> found;
+  std::size_t p = 0;
+  for (std::size_t i = 0; i <= index; ++i) {
+    const Offset k = FindNoCase(text, key, p);
+    if (k == kNoPos) break;
+    const Offset o = FindNoCase(text, opening, static_cast<std::size_t>(k) + 1);
+    if (o == kNoPos) break;
+    const Offset e = FindNoCase(text, closing, static_cast<std::size_t>(o) + 1);
+    if (e == kNoPos) break;
+    found = ValueRange{o + static_cast<Offset>(opening.size()), e};
+    p = static_cast<std::size_t>(o);
+  }
+  return found;
+}
+
+std::string DetectLinkedStyleSheet(std::string_view text) {
+  constexpr std::string_view kRel = "REL=\"stylesheet\" ";
+  const std::string_view head = text.substr(0, 4096);
+  const Offset r = FindNoCase(head, kRel);
+  if (r == kNoPos) return std::string(kNoStyleSheet);
+  const std::size_t after = static_cast<std::size_t>(r) + kRel.size();
+  const std::string_view window = text.substr(after, 100);
+  const std::size_t gt = window.find('>');
+  if (gt == std::string_view::npos) return std::string(kNoStyleSheet);
+  // The tag text runs from the byte before REL through the '>', so only an
+  // HREF written after REL is seen.
+  const std::size_t from = r > 0 ? static_cast<std::size_t>(r) - 1 : 0;
+  return GetQuotedAttributeValue(text.substr(from, after + gt + 1 - from), " HREF");
+}
+
+}  // namespace mw

@@ -1,0 +1,88 @@
+// The link list of one page: what the page links to, embeds and defines,
+// in five groups, each occurrence with a state that says whether its
+// target exists. Text in, groups out; the panel only shows them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "project/link_tree.h"
+#include "project/relative_path.h"
+#include "text/encoding.h"
+
+namespace mw {
+
+enum class LinkItemState { Group, Marker, File, External, MarkerLink, Broken, Function };
+
+enum class LinkGroupKind { Href, Src, Name, Url, Function };
+inline constexpr int kLinkGroupCount = 5;
+
+struct LinkGroupRule {
+  LinkGroupKind kind;
+  std::string_view title;  // Shift-JIS
+  std::string_view key;
+  std::string_view opening;
+  std::string_view closing;
+};
+// The five groups in the order the panel lists them.
+const std::vector<LinkGroupRule>& LinkGroupRules();
+
+struct LinkItem {
+  std::string text;  // the value, or the empty-value text
+  LinkItemState state = LinkItemState::Broken;
+  friend bool operator==(const LinkItem&, const LinkItem&) = default;
+};
+
+struct LinkGroup {
+  LinkGroupKind kind = LinkGroupKind::Href;
+  std::string title;
+  std::vector<LinkItem> items;
+};
+
+struct LinkListContext {
+  // The page's file; links resolve against its folder. A page never saved
+  // has no folder, and none of its local links can be found.
+  std::string documentPath;
+  // The project's markers while the project window is open, else null.
+  const MarkerIndex* projectMarkers = nullptr;
+  FolderListing* listing = nullptr;  // optional cache of folder listings
+  char separator = kPathSeparator;
+};
+
+// All five groups of text, in order, each with its items in text order.
+std::vector<LinkGroup> BuildLinkList(std::string_view text, const LinkListContext& context);
+
+// The value between the delimiters with blanks and control bytes trimmed
+// and one final backslash dropped (only a backslash of its own, never the
+// second byte of a character such as 表).
+std::string CleanValue(std::string_view raw);
+
+// [start, end) of the value of the index-th occurrence of the group's key,
+// for a jump to it in the text; when fewer occurrences exist, the last one
+// found. None when there is none.
+struct ValueRange {
+  Offset start = 0;
+  Offset end = 0;
+  friend bool operator==(const ValueRange&, const ValueRange&) = default;
+};
+std::optional<ValueRange> OccurrenceRange(std::string_view text, std::size_t index,
+                                          std::string_view key, std::string_view opening,
+                                          std::string_view closing);
+
+// Every occurrence of key, the opening delimiter after the key's first byte
+// and the closing one after that: the ranges strictly between the two, in
+// text order. Each next key is searched from the previous opening
+// delimiter; a key without both delimiters ends the search. Letter case is
+// ignored and no match starts on the second byte of a character.
+std::vector<ValueRange> FindValues(std::string_view text, std::string_view key,
+                                   std::string_view opening, std::string_view closing);
+
+// The style sheet a page links to: the HREF of the LINK element found by
+// 'REL="stylesheet" ' (with its space, letter case ignored) within the
+// first 4096 bytes; kNoStyleSheet when there is none.
+inline constexpr std::string_view kNoStyleSheet = "\x8e\x77\x92\xe8\x82\xc8\x82\xb5";  // 指定なし
+std::string DetectLinkedStyleSheet(std::string_view text);
+
+}  // namespace mw

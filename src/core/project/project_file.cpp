@@ -1,0 +1,174 @@
+#include "project/project_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_set>
+
+#include "app/document_file.h"
+#include "text/encoding.h"
+#include "text/lines.h"
+
+namespace mw {
+
+namespace fs = std::filesystem;
+
+bool IsAbsoluteEntry(std::string_view line, char sep) {
+  if (sep == '/') return line.starts_with('/');
+  return !FolderOf(line, sep).empty();
+}
+
+std::vector<std::string> ParseProjectText(std::string_view bytes, std::string_view projectPath,
+                                          char sep) {
+  std::vector<std::string> entries;
+  for (const std::string_view line : SplitLines(bytes)) {
+    if (line.empty()) continue;
+    if (IsAbsoluteEntry(line, sep) || line == kUntitledDocumentName) entries.emplace_back(line);
+    else entries.push_back(ResolveRelativePath(line, projectPath, sep));
+  }
+  return entries;
+}
+
+std::string ProjectFileText(const std::vector<std::string>& entries, std::string_view projectPath,
+                            bool relative, char sep) {
+  std::string text;
+  for (const std::string& e : entries) {
+    std::string rel;
+    if (relative && TryMakeRelativePath(e, projectPath, rel, sep)) text += rel;
+    else text += e;
+    text += "\r\n";
+  }
+  return text;
+}
+
+bool OpenProjectFile(Project& project, const std::string& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return false;
+  const std::string bytes = ReadFileBytes(path);
+  project.path = path;
+  project.entries = ParseProjectText(bytes, path);
+  project.modified = false;
+  return true;
+}
+
+void WriteProjectFile(const Project& project, const std::string& path, bool relative) {
+  WriteFileAtomic(path, ProjectFileText(project.entries, path, relative));
+}
+
+namespace {
+
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(path, ec) && !fs::is_directory(path, ec);
+}
+
+}  // namespace
+
+bool AddProjectFile(Project& project, const std::string& path) {
+  for (const std::string& e : project.entries)
+    if (EqualsNoCase(e, path)) return false;
+  if (!IsFile(path)) return false;
+  project.entries.push_back(path);
+  project.modified = true;
+  return true;
+}
+
+bool HasColouredExtension(std::string_view path, const std::vector<std::string>& extensions) {
+  const std::string name = FileNameOf(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return false;
+  const std::string ext = AsciiLower(std::string_view(name).substr(dot + 1));
+  return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
+}
+
+namespace {
+
+// Returns false when stopped.
+bool Walk(const fs::path& folder, const std::vector<std::string>& extensions, bool recursive,
+          const std::function<void(const std::string&)>& visit, const std::function<bool()>& stop) {
+  std::vector<fs::directory_entry> items;
+  std::error_code ec;
+  for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+       it.increment(ec))
+    items.push_back(*it);
+  std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+    return a.path().filename().string() < b.path().filename().string();
+  });
+  for (const auto& item : items) {
+    std::error_code typeEc;
+    if (item.is_directory(typeEc)) {
+      if (recursive && !Walk(item.path(), extensions, recursive, visit, stop)) return false;
+    } else if (HasColouredExtension(item.path().string(), extensions)) {
+      visit(item.path().string());
+    }
+    if (stop && stop()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void WalkFolder(const std::string& folder, const std::vector<std::string>& extensions,
+                bool recursive, const std::function<void(const std::string&)>& visit,
+                const std::function<bool()>& stop) {
+  std::string f = folder;
+  while (f.size() > 1 && f.back() == kPathSeparator) f.pop_back();
+  Walk(fs::path(f), extensions, recursive, visit, stop);
+}
+
+std::size_t AddProjectFolder(Project& project, const std::string& folder,
+                             const std::vector<std::string>& extensions) {
+  // A folder of thousands of files: one set of the listed names instead of
+  // a scan of the list for every file.
+  std::unordered_set<std::string> listed;
+  for (const std::string& e : project.entries) listed.insert(AsciiLower(e));
+  std::size_t added = 0;
+  WalkFolder(folder, extensions, true, [&](const std::string& path) {
+    if (!listed.insert(AsciiLower(path)).second || !IsFile(path)) return;
+    project.entries.push_back(path);
+    project.modified = true;
+    ++added;
+  });
+  return added;
+}
+
+void SortProject(Project& project) {
+  std::stable_sort(project.entries.begin(), project.entries.end(),
+                   [](const std::string& a, const std::string& b) { return AsciiLower(a) < AsciiLower(b); });
+}
+
+bool RemoveProjectEntry(Project& project, std::size_t i) {
+  if (i >= project.entries.size()) return false;
+  project.entries.erase(project.entries.begin() + static_cast<std::ptrdiff_t>(i));
+  project.modified = true;
+  return true;
+}
+
+bool MoveProjectEntry(Project& project, std::size_t from, std::size_t to) {
+  auto& e = project.entries;
+  if (from >= e.size()) return false;
+  std::string moved = std::move(e[from]);
+  e.erase(e.begin() + static_cast<std::ptrdiff_t>(from));
+  e.insert(e.begin() + static_cast<std::ptrdiff_t>(std::min(to, e.size())), std::move(moved));
+  project.modified = true;
+  return true;
+}
+
+bool RenameProjectEntry(Project& project, std::string_view oldPath, const std::string& newPath) {
+  for (std::string& e : project.entries) {
+    if (!EqualsNoCase(e, oldPath)) continue;
+    e = newPath;
+    project.modified = true;
+    return true;
+  }
+  return false;
+}
+
+SaveAnswer AskSaveProject(const Project& project, const std::function<SaveAnswer()>& ask,
+                          const std::function<bool()>& save) {
+  if (!project.modified) return SaveAnswer::Yes;
+  const SaveAnswer answer = ask();
+  if (answer == SaveAnswer::Yes && !save()) return SaveAnswer::Cancel;
+  return answer;
+}
+
+}  // namespace mw

@@ -1,0 +1,126 @@
+// The project file in both forms, the list operations and the question
+// before a modified project is dropped.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/document_file.h"
+#include "project/project_file.h"
+#include "support/temp_dir.h"
+
+namespace mw {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ProjectFile, WindowsEntriesRelativeAndBack) {
+  const std::string wpr = "C:\\site\\site.wpr";
+  const std::vector<std::string> entries = {"C:\\site\\doc\\a.htm", "C:\\other\\b.htm",
+                                            "D:\\far\\c.htm", "C:\\site\\\x95\x5c\\d.htm"};
+  const std::string relative = ProjectFileText(entries, wpr, true, '\\');
+  // Another drive shares no folder and stays absolute, or it would read
+  // back as a path inside the project folder.
+  EXPECT_EQ(relative, "doc/a.htm\r\n../other/b.htm\r\nD:\\far\\c.htm\r\n\x95\x5c/d.htm\r\n");
+  EXPECT_EQ(ParseProjectText(relative, wpr, '\\'), entries);
+  const std::string plain = ProjectFileText(entries, wpr, false, '\\');
+  EXPECT_EQ(plain, "C:\\site\\doc\\a.htm\r\nC:\\other\\b.htm\r\nD:\\far\\c.htm\r\nC:\\site\\\x95\x5c\\d.htm\r\n");
+  EXPECT_EQ(ParseProjectText(plain, wpr, '\\'), entries);
+  // A relative line whose only 0x5C is inside 表 is still relative.
+  EXPECT_EQ(ParseProjectText("\x95\x5c.htm", wpr, '\\'), std::vector<std::string>{"C:\\site\\\x95\x5c.htm"});
+}
+
+TEST(ProjectFile, HandWrittenFileMixesAbsoluteAndRelativeLines) {
+  test::TempDir dir;
+  fs::create_directories(dir.dir() / "site/doc");
+  const std::string wpr = dir.Path("site/site.wpr");
+  const std::string untitled(kUntitledDocumentName);
+  WriteFileAtomic(wpr, "/abs/x.htm\ndoc/a.htm\r\n../b.htm\r\r\n" + untitled + "\n");
+  Project p;
+  p.modified = true;
+  ASSERT_TRUE(OpenProjectFile(p, wpr));
+  EXPECT_EQ(p.path, wpr);
+  EXPECT_FALSE(p.modified);
+  EXPECT_EQ(p.entries, (std::vector<std::string>{"/abs/x.htm", dir.Path("site/doc/a.htm"),
+                                                 dir.Path("b.htm"), untitled}));
+  // Written relative and read back: the same absolute entries.
+  const std::string copy = dir.Path("site/copy.wpr");
+  WriteProjectFile(p, copy, true);
+  EXPECT_EQ(ReadFileBytes(copy), "../../../abs/x.htm\r\ndoc/a.htm\r\n../b.htm\r\n" + untitled + "\r\n");
+  Project q;
+  ASSERT_TRUE(OpenProjectFile(q, copy));
+  EXPECT_EQ(q.entries, p.entries);
+
+  Project missing;
+  EXPECT_FALSE(OpenProjectFile(missing, dir.Path("none.wpr")));
+  EXPECT_TRUE(missing.IsNew());
+  EXPECT_TRUE(missing.entries.empty());
+}
+
+TEST(ProjectFile, AddRemoveMoveSort) {
+  test::TempDir dir;
+  const std::string a = dir.Write("a.htm", "");
+  const std::string b = dir.Write("B.htm", "");
+  Project p;
+  EXPECT_TRUE(AddProjectFile(p, b));
+  EXPECT_TRUE(p.modified);
+  EXPECT_TRUE(AddProjectFile(p, a));
+  EXPECT_FALSE(AddProjectFile(p, dir.Path("A.HTM")));   // listed, other case
+  EXPECT_FALSE(AddProjectFile(p, dir.Path("none.htm")));
+  EXPECT_FALSE(AddProjectFile(p, dir.dir().string()));  // a folder
+  p.modified = false;
+  SortProject(p);
+  EXPECT_EQ(p.entries, (std::vector<std::string>{a, b}));
+  EXPECT_FALSE(p.modified);
+  EXPECT_TRUE(MoveProjectEntry(p, 0, 99));
+  EXPECT_EQ(p.entries, (std::vector<std::string>{b, a}));
+  EXPECT_TRUE(p.modified);
+  EXPECT_TRUE(RenameProjectEntry(p, dir.Path("b.HTM"), dir.Path("c.htm")));
+  EXPECT_EQ(p.entries[0], dir.Path("c.htm"));
+  EXPECT_FALSE(RemoveProjectEntry(p, 2));
+  EXPECT_TRUE(RemoveProjectEntry(p, 0));
+  EXPECT_EQ(p.entries, std::vector<std::string>{a});
+}
+
+TEST(ProjectFile, AddFolderTakesColouredFilesOfAllSubfoldersInNameOrder) {
+  test::TempDir dir;
+  fs::create_directories(dir.dir() / "s/deep");
+  for (const char* f : {"b.html", "a.HTM", "style.css", "s/c.shtml", "s/deep/d.asp", "s/deep/e.txt", "noext"})
+    dir.Write(f, "");
+  Project p;
+  EXPECT_EQ(AddProjectFolder(p, dir.dir().string() + "/", {"html", "htm", "shtml", "asp"}), 4u);
+  EXPECT_EQ(p.entries, (std::vector<std::string>{dir.Path("a.HTM"), dir.Path("b.html"),
+                                                 dir.Path("s/c.shtml"), dir.Path("s/deep/d.asp")}));
+  // A single file of any extension goes in on its own.
+  EXPECT_TRUE(AddProjectFile(p, dir.Path("style.css")));
+}
+
+TEST(ProjectFile, AskSaveProject) {
+  struct Case {
+    bool modified;
+    SaveAnswer user;
+    bool saved;  // false: the file name was cancelled
+    SaveAnswer expected;
+    bool asked;
+  };
+  const Case cases[] = {
+      {false, SaveAnswer::Cancel, true, SaveAnswer::Yes, false},
+      {true, SaveAnswer::Yes, true, SaveAnswer::Yes, true},
+      {true, SaveAnswer::Yes, false, SaveAnswer::Cancel, true},
+      {true, SaveAnswer::No, true, SaveAnswer::No, true},
+      {true, SaveAnswer::Cancel, true, SaveAnswer::Cancel, true},
+  };
+  for (const auto& c : cases) {
+    Project p;
+    p.modified = c.modified;
+    bool asked = false;
+    int saves = 0;
+    const SaveAnswer got = AskSaveProject(
+        p, [&] { asked = true; return c.user; }, [&] { ++saves; return c.saved; });
+    EXPECT_EQ(got, c.expected);
+    EXPECT_EQ(asked, c.asked);
+    EXPECT_EQ(saves, c.user == SaveAnswer::Yes && c.modified ? 1 : 0);
+  }
+}
+
+}  // namespace
+}  // namespace mw
