@@ -1,0 +1,367 @@
+#include "gui/app/window_settings.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/document_file.h"
+#include "app/font_file.h"
+#include "app/data_folder.h"
+#include "app/ini_file.h"
+#include "gui/app/command_table.h"
+#include "gui/app/main_window.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_surface.h"
+
+namespace mw::gui {
+
+namespace {
+
+// The tag toolbar page positions, in the default page order of TagPages().
+constexpr std::array<std::string_view, 13> kPageKeys = {
+    "iPageSetSheet",    "iParagraphSheet",   "iLinkSheet",        "iStyleSheet",   "iLogicStyleSheet",
+    "iListSheet",       "iTableSheet",       "iFrameSheet",       "iFormSheett",   "iInteractiveSheet",
+    "iSpecialCharSheet", "iStyleSheet1",     "iRegisteredSheet"};
+
+// Option items whose check mark is the stored value itself.
+struct MirroredCheck {
+  std::string_view key;
+  std::string_view action;
+};
+constexpr MirroredCheck kChecks[] = {
+    {"bFlatBtn", "FlatBtn"},         {"bShowSpeedBar", "ShowSpeedBar"}, {"bShowTagToolBar", "ShowTagToolBar"},
+    {"bOpenToShiftJIS", "OpenToShiftJIS"}, {"bSaveToJIS", "SaveToJIS"},     {"bSaveToEUC", "SaveToEUC"},
+    {"bDropThenInsert", "DropThenInsert"},
+};
+
+constexpr int kLineNumberGutter = 50;
+constexpr int kPlainGutter = 16;
+
+bool Checked(const TMainForm& w, std::string_view id) {
+  const QAction* a = w.Action(id);
+  return a != nullptr && a->isChecked();
+}
+
+void SetChecked(TMainForm& w, std::string_view id, bool on) {
+  if (QAction* a = w.Action(id)) a->setChecked(on);
+}
+
+QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+int PageIndexOf(const QTabWidget* pages, std::string_view component) {
+  for (int i = 0; i < pages->count(); ++i)
+    if (pages->widget(i)->property("component").toString() == Utf8(component)) return i;
+  return -1;
+}
+
+// The stored positions when they are a permutation of the page indexes;
+// otherwise the default order, so a damaged file never loses a page.
+std::vector<int> PagePositions(const FormSettings& s, std::size_t count) {
+  std::vector<int> pos(count);
+  std::vector<bool> used(count, false);
+  for (std::size_t i = 0; i < count; ++i) {
+    const int p = s.Int(kPageKeys[i]);
+    if (p < 0 || static_cast<std::size_t>(p) >= count || used[static_cast<std::size_t>(p)]) {
+      for (std::size_t j = 0; j < count; ++j) pos[j] = static_cast<int>(j);
+      return pos;
+    }
+    used[static_cast<std::size_t>(p)] = true;
+    pos[i] = p;
+  }
+  return pos;
+}
+
+void ApplyPageOrder(TMainForm& w, const FormSettings& s) {
+  QTabWidget* pages = w.TagPageControl();
+  const auto table = TagPages();
+  const std::size_t count = std::min(table.size(), kPageKeys.size());
+  const std::vector<int> pos = PagePositions(s, count);
+  for (int target = 0; target < static_cast<int>(count); ++target) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (pos[i] != target) continue;
+      const int at = PageIndexOf(pages, table[i].component);
+      if (at >= 0 && at != target) pages->tabBar()->moveTab(at, target);
+    }
+  }
+}
+
+// The file-name part of a tool path, whichever separator it uses.
+std::string FileNamePart(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The colour dialog keeps its custom colours as "ColorA=BBGGRR" ...
+// "ColorP=BBGGRR" (hexadecimal colour values, red in the low byte).
+void ApplyCustomColours(const std::vector<std::string>& entries) {
+  for (const auto& e : entries) {
+    if (e.size() < 8 || e.compare(0, 5, "Color") != 0 || e[6] != '=') continue;
+    const int index = e[5] - 'A';
+    if (index < 0 || index >= QColorDialog::customCount()) continue;
+    char* end = nullptr;
+    const unsigned long v = std::strtoul(e.c_str() + 7, &end, 16);
+    if (*end != '\0' || v > 0xFFFFFF) continue;
+    QColorDialog::setCustomColor(index, QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                                               static_cast<int>((v >> 16) & 0xFF)));
+  }
+}
+
+std::vector<std::string> CustomColourEntries() {
+  std::vector<std::string> entries;
+  for (int i = 0; i < QColorDialog::customCount() && i < 26; ++i) {
+    const QColor c = QColorDialog::customColor(i);
+    const unsigned v = static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
+                       static_cast<unsigned>(c.blue()) << 16;
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "Color%c=%06X", 'A' + i, v);
+    entries.emplace_back(buf);
+  }
+  return entries;
+}
+
+// A missing, unreadable or damaged file gives the design fonts.
+void LoadFonts(TMainForm& w, const std::string& dataFolder) {
+  w.Context().fonts = DesignFonts();
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(DataFilePath(dataFolder, kFontFileName));
+  } catch (const FileError&) {
+    return;
+  }
+  if (const auto file = ParseFontColorFile(bytes)) {
+    w.Context().fonts = file->fonts;
+    ApplyCustomColours(file->customColours);
+  }
+}
+
+void ApplyOptions(TMainForm& w, const FormSettings& s) {
+  EditingOptions& o = w.Context().options;
+  o.autoSelect = s.Bool("bAutoSelect");
+  o.directTagInsert = s.Bool("bDirectTagInsert");
+  o.lowerCaseTag = s.Bool("bLowerCaseTag");
+  o.autoIndent = s.Bool("bAutoIndent");
+  o.autoTagFont = s.Bool("bAutoTagFont");
+  o.tabStop = s.Int("iTabStop");
+  o.nofColumn = s.Int("iNofColumn");
+  o.dateFormat = s.Text("asDateTimeFormatStr");
+  o.timeFormat = s.Text("asTimeFormatStr");
+  // Of the three radio items the last one stored as checked wins, as
+  // checking a radio item clears the others; none checked is the first.
+  o.caretPolicy = s.Bool("bSelectPreviousSelection") ? CaretPolicy::KeepPrevious
+                  : s.Bool("bSelectEditedAll")       ? CaretPolicy::SelectEdited
+                                                     : CaretPolicy::AfterEdited;
+  SetChecked(w, "AutoSelect", o.autoSelect);
+  SetChecked(w, "DirectTagInsert", o.directTagInsert);
+  SetChecked(w, "LowerCaseTag", o.lowerCaseTag);
+  SetChecked(w, "AutoIndent", o.autoIndent);
+  SetChecked(w, "SelectEditedEnd", o.caretPolicy == CaretPolicy::AfterEdited);
+  SetChecked(w, "SelectEditedAll", o.caretPolicy == CaretPolicy::SelectEdited);
+  SetChecked(w, "SelectPreviousSelection", o.caretPolicy == CaretPolicy::KeepPrevious);
+
+  SetChecked(w, s.Bool("bDropThenInsert") ? "DropThenInsert" : "DropThenOpen", true);
+  SetChecked(w, "OpenToShiftJIS", s.Bool("bOpenToShiftJIS"));
+  SetChecked(w, s.Bool("bSaveToEUC") ? "SaveToEUC" : s.Bool("bSaveToJIS") ? "SaveToJIS" : "SaveAsItIs", true);
+}
+
+void ApplyLayout(TMainForm& w, const FormSettings& s, bool hasBandBreak) {
+  // The normal bounds first, so a maximised window restores to them.
+  w.move(s.Int("iFormLeft"), s.Int("iFormTop"));
+  w.resize(s.Int("iFormWidth"), s.Int("iFormHeight"));
+  switch (s.Int("iWindowState")) {
+    case 1: w.setWindowState(Qt::WindowMinimized); break;
+    case 2: w.setWindowState(Qt::WindowMaximized); break;
+    default: w.setWindowState(Qt::WindowNoState); break;
+  }
+
+  const bool speedBar = s.Bool("bShowSpeedBar");
+  const bool tagBar = s.Bool("bShowTagToolBar");
+  SetChecked(w, "ShowSpeedBar", speedBar);
+  SetChecked(w, "ShowTagToolBar", tagBar);
+  w.MainToolBar()->setVisible(speedBar);
+  w.TagToolBar()->setVisible(tagBar);
+
+  const bool flat = s.Bool("bFlatBtn");
+  SetChecked(w, "FlatBtn", flat);
+  for (auto* button : w.MainToolBar()->findChildren<QToolButton*>()) button->setAutoRaise(flat);
+
+  // The window's design puts the tag toolbar on a row of its own; a stored
+  // value moves it back beside the main toolbar.
+  if (hasBandBreak) {
+    const bool wantBreak = s.Bool("bBand1Break");
+    if (wantBreak && !w.toolBarBreak(w.TagToolBar())) w.insertToolBarBreak(w.TagToolBar());
+    else if (!wantBreak && w.toolBarBreak(w.TagToolBar())) w.removeToolBarBreak(w.TagToolBar());
+  }
+
+  ApplyPageOrder(w, s);
+  QTabWidget* pages = w.TagPageControl();
+  const int active = s.Int("iInitialState") == 1 ? s.Int("iActivePage") : 0;
+  pages->setCurrentIndex(active >= 0 && active < pages->count() ? active : 0);
+
+  w.Documents()->setTabPosition(s.Bool("bTabBottom") ? QTabWidget::South : QTabWidget::North);
+}
+
+// Keeps Settings() in step with the option items no engine option mirrors,
+// so whoever reads them there sees the current choice.
+void FollowChecks(TMainForm& w) {
+  if (w.property("mwSettingsFollowChecks").toBool()) return;
+  w.setProperty("mwSettingsFollowChecks", true);
+  for (const auto& c : kChecks) {
+    QAction* a = w.Action(c.action);
+    if (a == nullptr) continue;
+    const std::string_view key = c.key;
+    QObject::connect(a, &QAction::toggled, &w, [&w, key](bool on) { w.Settings().SetBool(key, on); });
+  }
+}
+
+}  // namespace
+
+EditorLook WindowEditorLook(const TMainForm& w) {
+  const FormSettings& s = w.Settings();
+  EditorLook look;
+  look.fonts = w.Context().fonts;
+  look.wordWrap = s.Bool("bWordWrap");
+  look.background = s.Colour("asRichEditColor");
+  look.tabStop = w.Context().options.tabStop;
+  look.showLineNumbers = s.Bool("bShowLineNumber");
+  look.gutterWidth = look.showLineNumbers ? kLineNumberGutter : kPlainGutter;
+  return look;
+}
+
+void ApplyEditorLook(TMainForm& w) {
+  const EditorLook look = WindowEditorLook(w);
+  QTabWidget* docs = w.Documents();
+  for (int i = 0; i < docs->count(); ++i) {
+    QWidget* page = docs->widget(i);
+    auto* view = qobject_cast<ScintillaEditor*>(page);
+    if (view == nullptr) view = page->findChild<ScintillaEditor*>();
+    if (view == nullptr) continue;
+    view->Configure(look);
+    if (auto* surface = view->findChild<ScintillaSurface*>()) surface->SetFonts(look.fonts);
+  }
+}
+
+void ApplyToolCaptions(TMainForm& w) {
+  static constexpr const char* kAccelerators[] = {"(&A)", "(&B)", "(&C)", "(&D)", "(&E)"};
+  for (int i = 0; i < 5; ++i) {
+    const std::string name = FileNamePart(w.Settings().Text("asToolFullPath" + std::to_string(i)));
+    QString caption = FromDocumentText(name);
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (QAction* a = w.Action("ExecTool" + std::to_string(i))) a->setText(caption + QLatin1String(kAccelerators[i]));
+    if (i == 0)
+      if (auto* button = w.MainToolBar()->findChild<QToolButton*>(QStringLiteral("Tool1Btn"))) {
+        const QString hint = FromDocumentText(name) + QStringLiteral("を起動");
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+      }
+  }
+}
+
+void LoadWindowSettings(TMainForm& w, const std::string& dataFolder) {
+  IniFile ini;
+  if (!dataFolder.empty()) {
+    try {
+      ini = IniFile::Load(DataFilePath(dataFolder, kSettingsFileName));
+    } catch (const FileError&) {
+      // Unreadable settings start the window with its defaults.
+    }
+  }
+  FormSettings& s = w.Settings();
+  s.Load(ini);
+  // The active document of the last exit only counts when those documents
+  // are restored.
+  if (s.Int("iInitialState") != 1) s.SetText("asCurFileName", "");
+
+  ApplyOptions(w, s);
+  ApplyLayout(w, s, ini.Get(kFormSection, "bBand1Break").has_value());
+  ApplyToolCaptions(w);
+  if (!dataFolder.empty()) LoadFonts(w, dataFolder);
+  ApplyEditorLook(w);
+  FollowChecks(w);
+}
+
+FormSettings CollectWindowSettings(const TMainForm& w) {
+  FormSettings s = w.Settings();
+
+  const Qt::WindowStates state = w.windowState();
+  const int stateValue = (state & Qt::WindowMinimized) ? 1
+                         : (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? 2
+                                                                                    : 0;
+  s.SetInt("iWindowState", stateValue);
+  if (stateValue == 0) {
+    s.SetInt("iFormTop", w.pos().y());
+    s.SetInt("iFormLeft", w.pos().x());
+    s.SetInt("iFormHeight", w.height());
+    s.SetInt("iFormWidth", w.width());
+  }
+
+  const EditingOptions& o = w.Context().options;
+  s.SetBool("bAutoSelect", o.autoSelect);
+  s.SetBool("bDirectTagInsert", o.directTagInsert);
+  s.SetBool("bLowerCaseTag", o.lowerCaseTag);
+  s.SetBool("bAutoIndent", o.autoIndent);
+  s.SetBool("bAutoTagFont", o.autoTagFont);
+  s.SetInt("iTabStop", o.tabStop);
+  s.SetInt("iNofColumn", o.nofColumn);
+  s.SetText("asDateTimeFormatStr", o.dateFormat);
+  s.SetText("asTimeFormatStr", o.timeFormat);
+  s.SetBool("bSelectEditedEnd", o.caretPolicy == CaretPolicy::AfterEdited);
+  s.SetBool("bSelectEditedAll", o.caretPolicy == CaretPolicy::SelectEdited);
+  s.SetBool("bSelectPreviousSelection", o.caretPolicy == CaretPolicy::KeepPrevious);
+
+  for (const auto& c : kChecks) s.SetBool(c.key, Checked(w, c.action));
+
+  s.SetBool("bBand1Break", w.toolBarBreak(w.TagToolBar()));
+  s.SetBool("bTabBottom", w.Documents()->tabPosition() == QTabWidget::South);
+
+  const auto table = TagPages();
+  const std::size_t count = std::min(table.size(), kPageKeys.size());
+  const std::vector<std::string> order = w.TagPageOrder();
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto at = std::find(order.begin(), order.end(), table[i].component);
+    s.SetInt(kPageKeys[i], at == order.end() ? static_cast<int>(i) : static_cast<int>(at - order.begin()));
+  }
+  s.SetInt("iActivePage", std::max(0, w.TagPageControl()->currentIndex()));
+  return s;
+}
+
+bool SaveWindowSettings(const TMainForm& w, const std::string& dataFolder, std::string* error) {
+  if (dataFolder.empty()) return true;
+  const FormSettings s = CollectWindowSettings(w);
+  try {
+    const std::string path = DataFilePath(dataFolder, kSettingsFileName);
+    IniFile ini = IniFile::Load(path);
+    s.Save(ini, s.Int("iWindowState") == 0);
+    ini.Save(path);
+    FontColorFile fonts;
+    fonts.fonts = w.Context().fonts;
+    fonts.customColours = CustomColourEntries();
+    WriteFileAtomic(DataFilePath(dataFolder, kFontFileName), SerializeFontColorFile(fonts));
+  } catch (const FileError& e) {
+    if (error != nullptr) *error = e.what();
+    return false;
+  }
+  return true;
+}
+
+bool WriteFormInt(const std::string& dataFolder, std::string_view key, int value) {
+  if (dataFolder.empty()) return true;
+  try {
+    const std::string path = DataFilePath(dataFolder, kSettingsFileName);
+    IniFile ini = IniFile::Load(path);
+    ini.SetInt(kFormSection, key, value);
+    ini.Save(path);
+  } catch (const FileError&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace mw::gui

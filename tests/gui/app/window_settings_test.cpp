@@ -1,0 +1,221 @@
+#include "gui/app/window_settings.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QTabWidget>
+#include <QToolBar>
+#include <filesystem>
+
+#include "app/document_file.h"
+#include "app/font_file.h"
+#include "app/ini_file.h"
+#include "editing/scripted_prompts.h"
+#include "gui/app/command_table.h"
+#include "gui/app/main_window.h"
+#include "support/temp_dir.h"
+
+namespace mw::gui {
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "gui_settings_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+class WindowSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { App(); }
+  std::string Folder() const { return m_dir.dir().string(); }
+  IniFile Ini() const { return IniFile::Load(m_dir.Path("Markupwright.ini")); }
+  bool Checked(const TMainForm& w, std::string_view id) const { return w.Action(id)->isChecked(); }
+  void Trigger(TMainForm& w, std::string_view id) const {
+    ASSERT_TRUE(w.Action(id)->isEnabled()) << id;
+    w.Action(id)->trigger();
+  }
+  test::TempDir m_dir;
+};
+
+std::vector<std::string> DefaultPageOrder() {
+  std::vector<std::string> order;
+  for (const auto& p : TagPages()) order.emplace_back(p.component);
+  return order;
+}
+
+TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
+  ScriptedPrompts prompts;
+  TMainForm w(Folder());
+  w.SetPrompts(&prompts);
+  LoadWindowSettings(w, Folder());
+  // No data file: the design layout and the default option items.
+  EXPECT_EQ(w.pos(), QPoint(3, 3));
+  EXPECT_EQ(w.size(), QSize(772, 491));
+  for (auto id : {"ShowSpeedBar", "ShowTagToolBar", "FlatBtn", "SelectEditedEnd", "DropThenOpen", "SaveAsItIs"})
+    EXPECT_TRUE(Checked(w, id)) << id;
+  for (auto id : {"AutoSelect", "DirectTagInsert", "LowerCaseTag", "AutoIndent", "OpenToShiftJIS"})
+    EXPECT_FALSE(Checked(w, id)) << id;
+  EXPECT_EQ(w.TagPageOrder(), DefaultPageOrder());
+  EXPECT_EQ(w.Documents()->tabPosition(), QTabWidget::North);
+
+  // Options through their menu items.
+  for (auto id : {"AutoSelect", "LowerCaseTag", "AutoIndent", "SelectEditedAll", "DropThenInsert", "FlatBtn",
+                  "ShowTagToolBar"})
+    Trigger(w, id);
+  // Items whose commands belong to the conversion layer: their check marks.
+  w.Action("OpenToShiftJIS")->setChecked(true);
+  w.Action("SaveToEUC")->setChecked(true);
+  // The first tag page to the right end, the third page active.
+  w.TagPageControl()->setCurrentIndex(0);
+  w.ShiftTagPage("rightEdge");
+  w.TagPageControl()->setCurrentIndex(2);
+  w.move(40, 50);
+  w.resize(900, 600);
+  w.Documents()->setTabPosition(QTabWidget::South);
+  w.Context().fonts[1].points = 14;
+  w.Settings().SetText("asOpenDir", "/home/author/site");
+  w.Settings().SetInt("iInitialState", 1);
+  w.Settings().SetText("asCurFileName", "/home/author/site/index.html");
+  QColorDialog::setCustomColor(3, QColor(1, 2, 3));
+  const std::vector<std::string> order = w.TagPageOrder();
+  ASSERT_EQ(order.back(), "PageSetSheet");
+
+  std::string error;
+  ASSERT_TRUE(SaveWindowSettings(w, Folder(), &error)) << error;
+  const IniFile ini = Ini();
+  for (const auto& k : FormSettingKeys()) EXPECT_TRUE(ini.Get("FORM", k.key).has_value()) << k.key;
+  const std::pair<const char*, const char*> expected[] = {
+      {"iFormLeft", "40"},       {"iFormTop", "50"},         {"iFormWidth", "900"},         {"iFormHeight", "600"},
+      {"iWindowState", "0"},     {"bAutoSelect", "1"},       {"bDirectTagInsert", "0"},     {"bLowerCaseTag", "1"},
+      {"bAutoIndent", "1"},      {"bSelectEditedEnd", "0"},  {"bSelectEditedAll", "1"},     {"bSelectPreviousSelection", "0"},
+      {"bDropThenInsert", "1"},  {"bOpenToShiftJIS", "1"},   {"bSaveToJIS", "0"},           {"bSaveToEUC", "1"},
+      {"bFlatBtn", "0"},         {"bShowSpeedBar", "1"},     {"bShowTagToolBar", "0"},      {"bTabBottom", "1"},
+      {"iPageSetSheet", "12"},   {"iParagraphSheet", "0"},   {"iRegisteredSheet", "11"},    {"iActivePage", "2"},
+      {"asOpenDir", "/home/author/site"}, {"asRichEditColor", "clWhite"},
+  };
+  for (const auto& [key, value] : expected) EXPECT_EQ(ini.Get("FORM", key), value) << key;
+  ASSERT_TRUE(ParseFontColorFile(ReadFileBytes(m_dir.Path("FontColor.dat"))).has_value());
+
+  QColorDialog::setCustomColor(3, Qt::white);
+  TMainForm w2(Folder());
+  w2.SetPrompts(&prompts);
+  LoadWindowSettings(w2, Folder());
+  EXPECT_EQ(w2.pos(), QPoint(40, 50));
+  EXPECT_EQ(w2.size(), QSize(900, 600));
+  for (auto id : {"AutoSelect", "LowerCaseTag", "AutoIndent", "SelectEditedAll", "DropThenInsert", "OpenToShiftJIS",
+                  "SaveToEUC", "ShowSpeedBar"})
+    EXPECT_TRUE(Checked(w2, id)) << id;
+  for (auto id : {"DirectTagInsert", "SelectEditedEnd", "DropThenOpen", "SaveAsItIs", "FlatBtn", "ShowTagToolBar"})
+    EXPECT_FALSE(Checked(w2, id)) << id;
+  EXPECT_TRUE(w2.Context().options.autoSelect);
+  EXPECT_TRUE(w2.Context().options.lowerCaseTag);
+  EXPECT_EQ(w2.Context().options.caretPolicy, CaretPolicy::SelectEdited);
+  EXPECT_TRUE(w2.TagToolBar()->isHidden());
+  EXPECT_FALSE(w2.MainToolBar()->isHidden());
+  EXPECT_EQ(w2.TagPageOrder(), order);
+  EXPECT_EQ(w2.TagPageControl()->currentIndex(), 2);
+  EXPECT_EQ(w2.Documents()->tabPosition(), QTabWidget::South);
+  EXPECT_EQ(w2.Context().fonts[1].points, 14);
+  EXPECT_EQ(w2.Settings().Text("asOpenDir"), "/home/author/site");
+  EXPECT_EQ(w2.Settings().Text("asCurFileName"), "/home/author/site/index.html");
+  EXPECT_EQ(QColorDialog::customColor(3), QColor(1, 2, 3));
+  // The conversion items' stored values follow their check marks.
+  w2.Action("SaveAsItIs")->setChecked(true);
+  EXPECT_FALSE(w2.Settings().Bool("bSaveToEUC"));
+}
+
+TEST_F(WindowSettingsTest, MaximisedWindowKeepsTheNormalBounds) {
+  m_dir.Write("Markupwright.ini", "[FORM]\r\niFormTop=10\r\niFormLeft=20\r\niFormHeight=500\r\niFormWidth=800\r\n"
+                                  "iWindowState=2\r\n");
+  TMainForm w(Folder());
+  LoadWindowSettings(w, Folder());
+  EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(w.pos(), QPoint(20, 10));
+  ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+  const IniFile ini = Ini();
+  EXPECT_EQ(ini.Get("FORM", "iWindowState"), "2");
+  EXPECT_EQ(ini.Get("FORM", "iFormTop"), "10");
+  EXPECT_EQ(ini.Get("FORM", "iFormWidth"), "800");
+
+  w.setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+  EXPECT_EQ(Ini().Get("FORM", "iWindowState"), "1");
+  EXPECT_EQ(Ini().Get("FORM", "iFormHeight"), "500");
+}
+
+TEST_F(WindowSettingsTest, HandWrittenFileKeepsWhatItDoesNotKnowAndDefaultsWhatIsBad) {
+  m_dir.Write("Markupwright.ini",
+              "; kept by hand\r\n[Other]\r\nfoo=bar\r\n\r\n[FORM]\r\nzzz=1\r\niTabStop=x4\r\n"
+              "asRichEditColor=clSilver\r\nbAutoSelect=7\r\niInitialState=0\r\niActivePage=3\r\n"
+              "asCurFileName=C:\\old.html\r\niPageSetSheet=1\r\niParagraphSheet=1\r\nbBand1Break=0\r\n"
+              "bSelectEditedAll=1\r\nbSelectPreviousSelection=1\r\n\r\n[PrjFORM]\r\niProjectFormTop=5\r\n");
+  const std::string page = m_dir.Write("page.html", "<P>text</P>\r\n");
+  TMainForm w(Folder());
+  ASSERT_TRUE(w.OpenDocument(QString::fromStdString(page)));
+  LoadWindowSettings(w, Folder());
+  EXPECT_EQ(w.Context().options.tabStop, 4);
+  EXPECT_TRUE(w.Context().options.autoSelect);  // any non-zero integer
+  // Two radio items stored as checked: the later one wins.
+  EXPECT_EQ(w.Context().options.caretPolicy, CaretPolicy::KeepPrevious);
+  EXPECT_TRUE(Checked(w, "SelectPreviousSelection"));
+  // Two pages claiming one place: the default order, no page lost.
+  EXPECT_EQ(w.TagPageOrder(), DefaultPageOrder());
+  // Without restoring the last documents the tag toolbar opens on its first page.
+  EXPECT_EQ(w.TagPageControl()->currentIndex(), 0);
+  EXPECT_EQ(w.Settings().Text("asCurFileName"), "");
+  EXPECT_FALSE(w.toolBarBreak(w.TagToolBar()));
+  EXPECT_EQ(w.ActiveView()->paper(), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(WindowEditorLook(w).background, 0xC0C0C0u);
+
+  ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+  const std::string text = ReadFileBytes(m_dir.Path("Markupwright.ini"));
+  for (auto kept : {"; kept by hand\r\n", "[Other]\r\nfoo=bar\r\n", "zzz=1\r\n", "[PrjFORM]\r\niProjectFormTop=5\r\n",
+                    "iTabStop=4\r\n", "asRichEditColor=clSilver\r\n", "bBand1Break=0\r\n", "iPageSetSheet=0\r\n"})
+    EXPECT_NE(text.find(kept), std::string::npos) << kept;
+}
+
+TEST_F(WindowSettingsTest, DamagedFontFileGivesTheDesignFonts) {
+  FontColorFile custom;
+  custom.fonts[0].points = 16;
+  const std::string good = SerializeFontColorFile(custom);
+  const std::string damaged[] = {good.substr(0, good.size() / 2), "TPF0garbage", std::string(300, '\xff')};
+  for (const auto& bytes : damaged) {
+    m_dir.Write("FontColor.dat", bytes);
+    TMainForm w(Folder());
+    w.Context().fonts[0].points = 16;  // nothing of what the window held stays
+    LoadWindowSettings(w, Folder());
+    const DisplayFonts design = DesignFonts();
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_EQ(w.Context().fonts[i].face, design[i].face);
+      EXPECT_EQ(w.Context().fonts[i].points, design[i].points);
+      EXPECT_EQ(w.Context().fonts[i].color, design[i].color);
+    }
+  }
+  // Saving replaces the damaged file with a readable one.
+  TMainForm w(Folder());
+  LoadWindowSettings(w, Folder());
+  ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+  EXPECT_TRUE(ParseFontColorFile(ReadFileBytes(m_dir.Path("FontColor.dat"))).has_value());
+
+  // A font file that is no file at all (a folder of that name) cannot be
+  // read or written: design fonts, and the save says it failed.
+  std::filesystem::remove(m_dir.Path("FontColor.dat"));
+  std::filesystem::create_directory(m_dir.Path("FontColor.dat"));
+  TMainForm w3(Folder());
+  LoadWindowSettings(w3, Folder());
+  EXPECT_EQ(w3.Context().fonts[0].points, DesignFonts()[0].points);
+  std::string error;
+  EXPECT_FALSE(SaveWindowSettings(w3, Folder(), &error));
+  EXPECT_NE(error.find("FontColor.dat"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace mw::gui
