@@ -1,16 +1,43 @@
-// The program: the main window, with the files named on the command line
-// opened as documents.
-#include <QApplication>
+// The program: hands the paths on its command line to this user's running
+// instance and exits with 1, or runs the main window with them (exit 0).
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
+#include <exception>
 
+#include "app/data_folder.h"
 #include "gui/app/main_window.h"
+#include "platform/app/guarded_application.h"
+#include "platform/app/single_instance.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  mw::platform::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Markupwright"));
-  mw::gui::TMainForm window;
-  const QStringList args = QApplication::arguments();
-  for (qsizetype i = 1; i < args.size(); ++i) window.OpenDocument(args[i]);
-  window.show();
-  return QApplication::exec();
+  try {
+    const QStringList paths = mw::platform::AbsolutePaths(QApplication::arguments().mid(1));
+    const QString socketPath = mw::platform::InstanceSocketPath();
+    // Without paths a second window runs beside the first.
+    if (!paths.isEmpty() && mw::platform::HandOffPaths(socketPath, paths)) return 1;
+
+    const std::string dataFolder =
+        mw::ChooseDataFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    mw::gui::TMainForm window(dataFolder);
+    mw::platform::InstanceReceiver receiver([&window](const QString& path) {
+      if (QFileInfo::exists(path)) window.OpenDocument(path);
+      window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+      window.raise();
+      window.activateWindow();
+    });
+    // Claimed before the first show so that a program started meanwhile
+    // hands its paths here rather than opening a third window.
+    receiver.Listen(socketPath);
+    window.show();
+    for (const QString& path : paths) {
+      if (QFileInfo::exists(path)) window.OpenDocument(path);
+    }
+    return QApplication::exec();
+  } catch (const std::exception& e) {
+    mw::platform::GuardedApplication::ShowErrorBox(QString::fromLocal8Bit(e.what()));
+    return 0;
+  }
 }
