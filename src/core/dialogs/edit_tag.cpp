@@ -291,11 +291,28 @@ std::optional<int> ReadInt(std::string_view v) {
   return static_cast<int>(v[0] == '-' ? -n : n);
 }
 
+std::string_view KeyName(std::string_view key) { return key.substr(1); }
+
+// Whether the attribute's value is written in double quotes. A quoted
+// lookup of a bare value would read past it into the next attribute, so a
+// bare value is read as bare.
+bool IsQuoted(std::string_view tag, std::string_view name) {
+  for (const TagAttribute& a : ParseTagAttributes(tag)) {
+    if (!EqualsNoCase(a.name, name)) continue;
+    const std::size_t eq = a.raw.find('=');
+    if (eq == std::string::npos) return true;
+    const std::string_view v = Trim(std::string_view(a.raw).substr(eq + 1));
+    return !v.empty() && v.front() == '"';
+  }
+  return true;
+}
+
 // Sets one field from the tag; false when the tag has a value the field
 // cannot take (a word in a number field, an unknown radio item).
 bool ApplyPreset(DialogFields& f, const TagDialogModel& model, const Preset& p, std::string_view tag) {
-  const std::string value = p.lookup == Lookup::Bare ? GetAttributeValue(tag, p.key)
-                                                     : GetQuotedAttributeValue(tag, p.key);
+  const std::string value = p.lookup == Lookup::Bare || !IsQuoted(tag, KeyName(p.key))
+                                ? GetAttributeValue(tag, p.key)
+                                : GetQuotedAttributeValue(tag, p.key);
   switch (p.set) {
     case Set::Text:
       f.Set(p.control, value);
@@ -354,8 +371,6 @@ std::string_view FlagName(Flag flag) {
   }
   return {};
 }
-
-std::string_view KeyName(std::string_view key) { return key.substr(1); }
 
 // Everything of the tag the dialog will not write back: attributes without
 // a field, and values the field could not take, as they were written.
