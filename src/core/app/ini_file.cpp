@@ -103,7 +103,16 @@ bool IniFile::GetBool(std::string_view section, std::string_view key, bool def) 
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-  std::string line = std::string(key) + "=" + std::string(value);
+  // One line per key: a line break in the value (a folder name may hold
+  // one) would start lines of its own, even sections, so the value ends
+  // there.
+  value = value.substr(0, value.find_first_of("\r\n"));
+  // Reading trims spaces and takes off enclosing quotes; such a value is
+  // written in quotes so it reads back as it was.
+  const bool quote = !value.empty() && (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
+                                        value.back() == '\t' ||
+                                        (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
+  std::string line = std::string(key) + "=" + (quote ? "\"" + std::string(value) + "\"" : std::string(value));
   std::size_t header = FindSection(section);
   if (header == npos) {
     if (!m_lines.empty() && !Trim(m_lines.back()).empty()) m_lines.emplace_back();

@@ -39,6 +39,18 @@ TEST(IniFile, WritingKeepsEverythingElse) {
             "\r\n[ColorFORM]\r\niColumn=8\r\n");
 }
 
+TEST(IniFile, ValuesReadBackAsWritten) {
+  IniFile ini;
+  ini.Set("FORM", "asOpenDir", "/site\r\n[FORM]\r\niFormTop=999");  // a folder name with line breaks
+  ini.Set("FORM", "asToolFullPath0", " tool with spaces ");
+  ini.Set("FORM", "asNNFullPath", "\"quoted\"");
+  const IniFile back = IniFile::Parse(ini.Serialize());
+  EXPECT_EQ(back.Get("FORM", "asOpenDir"), "/site");
+  EXPECT_EQ(back.Get("FORM", "iFormTop"), std::nullopt);
+  EXPECT_EQ(back.Get("FORM", "asToolFullPath0"), " tool with spaces ");
+  EXPECT_EQ(back.Get("FORM", "asNNFullPath"), "\"quoted\"");
+}
+
 TEST(ColourText, NamesHexAndDecimal) {
   struct Case { const char* text; ColorValue value; const char* written; };
   const Case cases[] = {
