@@ -1,0 +1,144 @@
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+#include "app/data_folder.h"
+#include "app/document_file.h"
+#include "cli/cli_common.h"
+#include "cli/terminal_text.h"
+#include "project/cross_check.h"
+#include "project/project_file.h"
+#include "text/encoding.h"
+
+namespace mw::cli {
+
+extern const std::string_view kLinksHelp;
+int RunLinks(std::vector<std::string>& args);
+std::string ProgramDataFolder();
+std::string OneLine(std::string_view sjis);
+
+// A value or a line of a page as one field of one output line: tab, CR and
+// LF are written \t, \r and \n (none of them is ever part of a double-byte
+// character), everything else is shown as it is.
+std::string OneLine(std::string_view sjis) {
+  std::string s;
+  for (const char c : sjis) {
+    if (c == '\t') s += "\\t";
+    else if (c == '\r') s += "\\r";
+    else if (c == '\n') s += "\\n";
+    else s += c;
+  }
+  return DocumentToTerminal(s);
+}
+
+const std::string_view kLinksHelp =
+    "usage: markupwright-cli links [--tsv] PROJECT.wpr|FOLDER|FILE...\n"
+    "\n"
+    "Lists the markers (NAME), links (HREF), style-sheet references (url) and\n"
+    "sources (SRC) of a site's pages and judges every local link: the target\n"
+    "file must exist with exactly the letter case written, and a marker after\n"
+    "\"#\" must be defined in it. The pages are the entries of a project file,\n"
+    "every file with an HTML extension below a folder (sorted by path), or the\n"
+    "files named; all of them are checked together.\n"
+    "\n"
+    "  --tsv   FILE<TAB>GROUP<TAB>VALUE<TAB>STATUS per value\n"
+    "\n"
+    "Without --tsv each value reads FILE: GROUP VALUE \xe2\x86\x92 STATUS. GROUP is NAME, HREF,\n"
+    "url or SRC; STATUS is marker, ok, external (a missing target starting with\n"
+    "http or mailto:), undecided (a value with \"?\" or \":\", or a marker in a\n"
+    "file outside the pages) or broken. Exit status: 0 nothing broken, 1 broken\n"
+    "links, 2 errors.\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string_view StatusName(LinkStatus s) {
+  switch (s) {
+    case LinkStatus::File: return "file";
+    case LinkStatus::Marker: return "marker";
+    case LinkStatus::Ok: return "ok";
+    case LinkStatus::External: return "external";
+    case LinkStatus::Undecided: return "undecided";
+    case LinkStatus::Broken: return "broken";
+  }
+  return "?";
+}
+
+bool IsProjectFile(const std::string& path) {
+  return EqualsNoCase(fs::path(path).extension().string(), ".wpr");
+}
+
+// The pages an operand stands for, in order.
+std::vector<std::string> PagesOf(const std::string& operand, const std::vector<std::string>& extensions) {
+  std::error_code ec;
+  if (fs::is_directory(operand, ec)) {
+    std::vector<std::string> pages;
+    WalkFolder(operand, extensions, true, [&](const std::string& p) { pages.push_back(p); });
+    std::sort(pages.begin(), pages.end());
+    return pages;
+  }
+  if (!fs::exists(operand, ec)) throw FileError(operand, "No such file or directory");
+  if (!IsProjectFile(operand)) return {fs::absolute(operand).lexically_normal().string()};
+  Project project;
+  OpenProjectFile(project, fs::absolute(operand).lexically_normal().string());
+  return project.entries;
+}
+
+}  // namespace
+
+int RunLinks(std::vector<std::string>& args) {
+  ArgReader in(args);
+  bool tsv = false;
+  while (in.atOption()) {
+    if (in.take("--tsv")) tsv = true;
+    else if (in.take("--")) break;
+    else throw UsageError("unknown option " + in.current());
+  }
+  const auto operands = in.operands();
+  if (operands.empty()) throw UsageError("links needs a PROJECT.wpr, FOLDER or FILE");
+  const auto extensions = LoadColouredExtensions(ProgramDataFolder());
+
+  std::vector<std::string> pages;
+  std::set<std::string> seen;
+  for (const std::string& op : operands)
+    for (std::string& p : PagesOf(op, extensions))
+      if (seen.insert(AsciiLower(p)).second) pages.push_back(std::move(p));
+
+  LinkUpdateOptions options;
+  if (!pages.empty()) options.activeDocumentPath = pages.front();
+  const ProjectLinkTrees trees = UpdateLocalLinks(pages, options);
+
+  struct Group {
+    std::string_view name;
+    const LinkTree* tree;
+  };
+  const Group groups[] = {{"NAME", &trees.marker}, {"HREF", &trees.href}, {"url", &trees.url},
+                          {"SRC", &trees.image}};
+  // Every tree has one node per page read, in the same order.
+  bool broken = false;
+  std::string out;
+  for (std::size_t i = 0; i < trees.marker.size(); ++i) {
+    for (const Group& g : groups) {
+      const LinkNode& file = (*g.tree)[i];
+      for (const LinkNode& v : file.children) {
+        broken = broken || v.status == LinkStatus::Broken;
+        const std::string value = OneLine(v.text);
+        if (tsv)
+          out += file.text + "\t" + std::string(g.name) + "\t" + value + "\t" + std::string(StatusName(v.status)) + "\n";
+        else
+          out += file.text + ": " + std::string(g.name) + " " + value + " \xe2\x86\x92 " +
+                 std::string(StatusName(v.status)) + "\n";
+      }
+    }
+    if (out.size() > (1u << 16)) {
+      WriteStdout(out);
+      out.clear();
+    }
+  }
+  WriteStdout(out);
+  return broken ? kExitFound : kExitOk;
+}
+
+}  // namespace mw::cli
