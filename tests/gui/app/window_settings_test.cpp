@@ -156,7 +156,8 @@ TEST_F(WindowSettingsTest, HandWrittenFileKeepsWhatItDoesNotKnowAndDefaultsWhatI
               "; kept by hand\r\n[Other]\r\nfoo=bar\r\n\r\n[FORM]\r\nzzz=1\r\niTabStop=x4\r\n"
               "asRichEditColor=clSilver\r\nbAutoSelect=7\r\niInitialState=0\r\niActivePage=3\r\n"
               "asCurFileName=C:\\old.html\r\niPageSetSheet=1\r\niParagraphSheet=1\r\nbBand1Break=0\r\n"
-              "bSelectEditedAll=1\r\nbSelectPreviousSelection=1\r\n\r\n[PrjFORM]\r\niProjectFormTop=5\r\n");
+              "bSelectEditedAll=1\r\nbSelectPreviousSelection=1\r\nasToolFullPath0=C:\\tools\\edit&run.exe\r\n"
+              "asToolFullPath4=/usr/bin/tidy\r\n\r\n[PrjFORM]\r\niProjectFormTop=5\r\n");
   const std::string page = m_dir.Write("page.html", "<P>text</P>\r\n");
   TMainForm w(Folder());
   ASSERT_TRUE(w.OpenDocument(QString::fromStdString(page)));
@@ -174,6 +175,11 @@ TEST_F(WindowSettingsTest, HandWrittenFileKeepsWhatItDoesNotKnowAndDefaultsWhatI
   EXPECT_FALSE(w.toolBarBreak(w.TagToolBar()));
   EXPECT_EQ(w.ActiveView()->paper(), QColor(0xC0, 0xC0, 0xC0));
   EXPECT_EQ(WindowEditorLook(w).background, 0xC0C0C0u);
+  // The tool items are named after their programs.
+  EXPECT_EQ(w.Action("ExecTool0")->text(), "edit&&run.exe(&A)");
+  EXPECT_EQ(w.Action("ExecTool1")->text(), "tool2(&B)");
+  EXPECT_EQ(w.Action("ExecTool4")->text(), "tidy(&E)");
+  EXPECT_EQ(w.MainToolBar()->findChild<QWidget*>("Tool1Btn")->toolTip(), "edit&run.exeを起動");
 
   ASSERT_TRUE(SaveWindowSettings(w, Folder()));
   const std::string text = ReadFileBytes(m_dir.Path("Markupwright.ini"));
