@@ -1,5 +1,8 @@
 #include "project/link_list.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "editing/tag_text.h"
 
 namespace mw {
@@ -116,6 +119,67 @@ std::optional<ValueRange> OccurrenceRange(std::string_view text, std::size_t ind
     p = static_cast<std::size_t>(o);
   }
   return found;
+}
+
+LinkTargetPlan PlanLinkTarget(std::string_view target, std::string_view documentPath, char sep) {
+  LinkTargetPlan plan;
+  if (target.find("//") != std::string_view::npos) {
+    plan.path = target;
+    return plan;
+  }
+  const std::size_t hash = target.find('#');
+  if (hash != std::string_view::npos) {
+    plan.hasMarker = true;
+    plan.marker = target.substr(hash + 1);
+  }
+  if (hash == 0) {
+    plan.action = LinkTargetAction::MarkerOnly;
+    return plan;
+  }
+  const std::string_view file =
+      hash != std::string_view::npos ? target.substr(0, hash) : target.substr(0, target.find('?'));
+  plan.path = ResolveRelativePath(file, documentPath, sep);
+  const std::size_t dot = file.rfind('.');
+  const std::string ext = dot == std::string_view::npos ? std::string() : AsciiLower(file.substr(dot));
+  if (ext == ".gif" || ext == ".jpg" || ext == ".png") {
+    plan.action = LinkTargetAction::ShowPicture;
+    plan.hasMarker = false;
+    plan.marker.clear();
+  } else {
+    plan.action = LinkTargetAction::OpenDocument;
+  }
+  return plan;
+}
+
+std::optional<ValueRange> FindMarker(std::string_view text, std::string_view marker) {
+  std::size_t from = 0;
+  while (true) {
+    const Offset name = FindNoCase(text, "NAME", from);
+    if (name == kNoPos) return std::nullopt;
+    const Offset open = Find(text, "\"", static_cast<std::size_t>(name) + 4);
+    if (open == kNoPos) return std::nullopt;
+    const Offset close = Find(text, "\"", static_cast<std::size_t>(open) + 1);
+    if (close == kNoPos) return std::nullopt;
+    const auto start = static_cast<std::size_t>(open) + 1;
+    if (text.substr(start, static_cast<std::size_t>(close) - start) == marker)
+      return ValueRange{static_cast<Offset>(start), close};
+    from = static_cast<std::size_t>(close);
+  }
+}
+
+std::vector<std::string> UrlCandidates(const LinkTree& markers) {
+  std::vector<std::string> list;
+  std::unordered_set<std::string> seen;
+  const auto add = [&](std::string s) {
+    if (seen.insert(s).second) list.push_back(std::move(s));
+  };
+  for (const LinkNode& file : markers) {
+    add(file.text);
+    for (const LinkNode& m : file.children) add(file.text + "#" + m.text);
+  }
+  std::stable_sort(list.begin(), list.end(),
+                   [](const std::string& a, const std::string& b) { return AsciiLower(a) < AsciiLower(b); });
+  return list;
 }
 
 std::string DetectLinkedStyleSheet(std::string_view text) {

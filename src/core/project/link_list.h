@@ -79,6 +79,33 @@ std::optional<ValueRange> OccurrenceRange(std::string_view text, std::size_t ind
 std::vector<ValueRange> FindValues(std::string_view text, std::string_view key,
                                    std::string_view opening, std::string_view closing);
 
+// What opening a link value does (the tree's jump to the target, and the
+// command that opens the link at the caret).
+enum class LinkTargetAction {
+  Shell,         // a URL ("//" in it): the system's handler opens it
+  ShowPicture,   // a .gif, .jpg or .png file: the system's viewer shows it
+  OpenDocument,  // any other file: opened in the editor (or its tab shown)
+  MarkerOnly,    // "#name": only the marker is searched, in the active page
+};
+struct LinkTargetPlan {
+  LinkTargetAction action = LinkTargetAction::Shell;
+  std::string path;    // the URL for Shell, else the resolved file
+  bool hasMarker = false;
+  std::string marker;  // searched in the page that is active afterwards
+};
+LinkTargetPlan PlanLinkTarget(std::string_view target, std::string_view documentPath,
+                              char sep = kPathSeparator);
+
+// The value of the first NAME="..." in text that equals marker exactly
+// (letter case included); none when there is none, and the window says
+// target + "が見つかりません。".
+std::optional<ValueRange> FindMarker(std::string_view text, std::string_view marker);
+
+// The link candidates the link dialogs offer: every file of the marker
+// tree and every file + "#" + marker, once each, sorted without regard to
+// case. Empty without a project.
+std::vector<std::string> UrlCandidates(const LinkTree& markers);
+
 // The style sheet a page links to: the HREF of the LINK element found by
 // 'REL="stylesheet" ' (with its space, letter case ignored) within the
 // first 4096 bytes; kNoStyleSheet when there is none.

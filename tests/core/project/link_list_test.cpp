@@ -104,3 +104,52 @@ TEST(DetectLinkedStyleSheet, TheHrefAfterRel) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST(PlanLinkTarget, WhatOpeningAValueDoes) {
+  using A = LinkTargetAction;
+  struct Case {
+    std::string target;
+    A action;
+    std::string path;
+    bool hasMarker;
+    std::string marker;
+  };
+  const Case cases[] = {
+      {"http://example.com/a.html#x", A::Shell, "http://example.com/a.html#x", false, ""},
+      {"pic.GIF", A::ShowPicture, "/site/doc/pic.GIF", false, ""},
+      {"../img/a.jpg#x", A::ShowPicture, "/site/img/a.jpg", false, ""},
+      {"page.html?a=1", A::OpenDocument, "/site/doc/page.html", false, ""},
+      {"other.html#sec", A::OpenDocument, "/site/doc/other.html", true, "sec"},
+      {"#Top", A::MarkerOnly, "", true, "Top"},
+  };
+  for (const auto& c : cases) {
+    const LinkTargetPlan p = PlanLinkTarget(c.target, "/site/doc/index.html", '/');
+    EXPECT_EQ(p.action, c.action) << c.target;
+    EXPECT_EQ(p.path, c.path) << c.target;
+    EXPECT_EQ(p.hasMarker, c.hasMarker) << c.target;
+    EXPECT_EQ(p.marker, c.marker) << c.target;
+  }
+}
+
+TEST(FindMarker, ExactCaseAmongTheNames) {
+  const std::string text = "<A NAME=\"top\"></A> <a name=\"Top\">";
+  EXPECT_EQ(FindMarker(text, "Top"), (ValueRange{28, 31}));
+  EXPECT_EQ(FindMarker(text, "top"), (ValueRange{9, 12}));
+  EXPECT_EQ(FindMarker(text, "TOP"), std::nullopt);
+  EXPECT_EQ(FindMarker("<A NAME=top>", "top"), std::nullopt);
+}
+
+TEST(UrlCandidates, FilesAndMarkersSortedOnce) {
+  const LinkTree markers = {
+      {"b.htm", LinkStatus::File, {{"x", LinkStatus::Marker, {}}, {"x", LinkStatus::Marker, {}}}},
+      {"A.htm", LinkStatus::File, {}},
+  };
+  EXPECT_EQ(UrlCandidates(markers), (std::vector<std::string>{"A.htm", "b.htm", "b.htm#x"}));
+  EXPECT_TRUE(UrlCandidates({}).empty());
+}
+
+}  // namespace
+}  // namespace mw
