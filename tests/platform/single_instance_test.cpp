@@ -51,6 +51,7 @@ TEST_F(SingleInstanceTest, SocketFileIsOpenToThisUserOnly) {
   EXPECT_TRUE(S_ISSOCK(st.st_mode));
   EXPECT_EQ(st.st_uid, ::geteuid());
   EXPECT_EQ(st.st_mode & 077, 0u) << std::oct << st.st_mode;
+  EXPECT_EQ(m_runtime.Dir().EntryCount(), 1u);  // no lock or work folder left beside it
 }
 
 TEST_F(SingleInstanceTest, SocketLeftByACrashedInstanceDoesNotBlockStartUp) {
