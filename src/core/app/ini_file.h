@@ -27,6 +27,8 @@ class IniFile {
   // Any non-zero integer is true.
   bool GetBool(std::string_view section, std::string_view key, bool def) const;
 
+  // A value ends at its first line break; one with outer spaces or
+  // enclosing quotes is written in quotes, so it reads back unchanged.
   void Set(std::string_view section, std::string_view key, std::string_view value);
   void SetInt(std::string_view section, std::string_view key, int value);
   void SetBool(std::string_view section, std::string_view key, bool value);
