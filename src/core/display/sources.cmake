@@ -11,3 +11,9 @@ list(APPEND MW_CORE_EXTRA_PARTS mw_core_display)
 mw_core_part(mw_core_display_view display/unicode_view.cpp)
 target_link_libraries(mw_core_display_view PUBLIC mw_core_text mw_core_kanji)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_display_view)
+
+# Working copies of a document beside it, for the display refresh and the
+# browser preview.
+mw_core_part(mw_core_display_copy display/working_copy.cpp)
+target_link_libraries(mw_core_display_copy PUBLIC mw_core_app)
+list(APPEND MW_CORE_EXTRA_PARTS mw_core_display_copy)

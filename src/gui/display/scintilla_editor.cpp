@@ -7,6 +7,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QResizeEvent>
+
+#include "gui/display/line_gutter.h"
 
 #include "display/unicode_view.h"
 
@@ -44,6 +47,12 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
   // The window shows its own popup menu.
   SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
+  // The widget's own margins stay empty: the gutter is a strip of ours.
+  for (int m = 0; m < 5; ++m) setMarginWidth(m, 0);
+  m_gutter = new LineGutter(*this);
+  // Scrolling, typing and caret moves all end in this report.
+  connect(this, &QsciScintillaBase::SCN_UPDATEUI, m_gutter, [this] { m_gutter->update(); });
+  connect(this, &QsciScintillaBase::SCN_ZOOM, m_gutter, [this] { m_gutter->update(); });
   Configure(EditorLook{});
 }
 
@@ -77,15 +86,74 @@ void ScintillaEditor::Configure(const EditorLook& look) {
   SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kStrikeIndicator), static_cast<long>(INDIC_STRIKE));
   SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeIndicator), ToQColor(look.fonts[0].color));
 
-  // The gutter: logical line numbers, on the first display line of each.
-  setMarginType(0, NumberMargin);
-  setMarginWidth(0, look.showLineNumbers ? look.gutterWidth : 0);
-  setMarginsBackgroundColor(paper);
-  setMarginsForegroundColor(ToQColor(look.fonts[0].color));
-  setMarginsFont(QFont(QString::fromStdString(SjisToUnicodeView(look.fonts[0].face)), look.fonts[0].points));
-  for (int m = 1; m < 5; ++m) setMarginWidth(m, 0);
+  // The gutter keeps its width whether or not it shows numbers.
+  m_look = look;
+  setViewportMargins(std::max(look.gutterWidth, 0), 0, 0, 0);
+  PlaceGutter();
+  m_gutter->update();
+  // iMaxFileSize is kept by the surface (a longer file still loads whole).
+  // iImeColor has no counterpart: Qt hands the input method's own clause
+  // formats to the widget, which draws them as it is told.
   setFolding(NoFoldStyle);
   SendScintilla(SCI_SETSELECTIONMODE, static_cast<unsigned long>(SC_SEL_STREAM));
+}
+
+void ScintillaEditor::PlaceGutter() {
+  const QRect area = viewport()->geometry();
+  m_gutter->setGeometry(area.left() - m_look.gutterWidth, area.top(), m_look.gutterWidth, area.height());
+  m_gutter->setVisible(m_look.gutterWidth > 0);
+}
+
+void ScintillaEditor::resizeEvent(QResizeEvent* event) {
+  QsciScintilla::resizeEvent(event);
+  PlaceGutter();
+}
+
+int ScintillaEditor::DisplayLineHeight() const {
+  return std::max(1, static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL)));
+}
+
+int ScintillaEditor::CaretLineY() const {
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  return static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret));
+}
+
+std::vector<GutterLabel> ScintillaEditor::GutterLabels() const {
+  std::vector<GutterLabel> labels;
+  if (!m_look.showLineNumbers) return labels;
+  const long lines = SendScintilla(SCI_GETLINECOUNT);
+  const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+  const long rows = SendScintilla(SCI_LINESONSCREEN) + 1;
+  const int h = DisplayLineHeight();
+  for (long v = top; v <= top + rows; ++v) {
+    const long doc = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(v));
+    if (doc >= lines) break;
+    if (v != top && SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc)) != v) continue;
+    const int y = static_cast<int>(v - top) * h;
+    const bool endMark = doc > 0 && doc == lines - 1 &&
+                         SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc)) == SendScintilla(SCI_GETLENGTH);
+    labels.push_back({y, endMark ? QStringLiteral("[EOF]") : QString::number(doc + 1)});
+    if (endMark) break;
+  }
+  return labels;
+}
+
+void ScintillaEditor::PlaceCaretAtLineY(int y, bool extend) {
+  const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+  const long lines = SendScintilla(SCI_GETLINECOUNT);
+  const long last = SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lines - 1)) +
+                    SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(lines - 1)) - 1;
+  const long v = std::clamp<long>(top + std::max(y, 0) / DisplayLineHeight(), 0, std::max(last, 0L));
+  const long doc = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(v));
+  long pos = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
+  if (v != SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc))) {
+    // A later display line of a wrapped line starts where the text area's
+    // left edge meets it.
+    const int rowMiddle = static_cast<int>(v - top) * DisplayLineHeight() + DisplayLineHeight() / 2;
+    pos = SendScintilla(SCI_POSITIONFROMPOINT, 0UL, static_cast<long>(rowMiddle));
+  }
+  if (extend) SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(pos));
+  else SendScintilla(SCI_SETSEL, static_cast<unsigned long>(pos), pos);
 }
 
 bool ScintillaEditor::Accepts(const QString& text) {

@@ -8,10 +8,13 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "display/display_fonts.h"
 
 namespace mw {
+
+class LineGutter;
 
 // What the editor initialiser applies to an editor.
 struct EditorLook {
@@ -20,7 +23,21 @@ struct EditorLook {
   ColorValue background = 0xFFFFFF;     // asRichEditColor
   int tabStop = 8;                      // iTabStop, in half-width characters
   bool showLineNumbers = true;          // bShowLineNumber
-  int gutterWidth = 40;                 // GutterWidth, pixels
+  int gutterWidth = 50;                 // GutterWidth, pixels
+  long textLimit = 65536;               // iMaxFileSize, bytes (see ScintillaSurface)
+  int imeColor = 0;                     // iImeColor: kept, see Configure
+};
+
+// GutterWidth: room for line numbers, or a narrow strip without them.
+inline int GutterWidthFor(bool showLineNumbers) { return showLineNumbers ? 50 : 16; }
+
+// One row of the gutter: a logical line number, or "[EOF]" on the empty
+// line after a final line end; y is the top of its display line in the
+// editor's text area.
+struct GutterLabel {
+  int y = 0;
+  QString text;
+  bool operator==(const GutterLabel&) const = default;
 };
 
 QColor ToQColor(ColorValue c);
@@ -37,6 +54,7 @@ class ScintillaEditor : public QsciScintilla {
 
   // Runs for a new editor and again on every display refresh.
   void Configure(const EditorLook& look);
+  const EditorLook& Look() const { return m_look; }
   // Gives a Scintilla style the look of a display font.
   void SetStyleFont(int style, const DisplayFont& font);
 
@@ -52,20 +70,37 @@ class ScintillaEditor : public QsciScintilla {
   void SetInputFilter(std::function<bool(std::string_view)> accepts) { m_accepts = std::move(accepts); }
   int RefusedInputs() const { return m_refused; }
 
+  // The gutter beside the text: logical line numbers (a wrapped line is
+  // numbered on its first display line, and the top row always shows the
+  // line it belongs to), "[EOF]" after a final line end, and the caret
+  // line marked. Empty when line numbers are off.
+  std::vector<GutterLabel> GutterLabels() const;
+  // Top of the caret's display line in the text area.
+  int CaretLineY() const;
+  int DisplayLineHeight() const;
+  LineGutter* Gutter() const { return m_gutter; }
+  // Caret to the start of the display line at height y of the text area;
+  // with `extend` the selection reaches from its anchor to there.
+  void PlaceCaretAtLineY(int y, bool extend);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   bool Accepts(const QString& text);
+  void PlaceGutter();
 
   bool m_composing = false;
   int m_pageLines = 0;
   std::function<bool(std::string_view)> m_accepts;
   int m_refused = 0;
+  EditorLook m_look;
+  LineGutter* m_gutter = nullptr;
 };
 
 }  // namespace mw

@@ -1,8 +1,11 @@
 #include "gui/display/scintilla_surface.h"
 
 #include <algorithm>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
-#include "display/html_to_rtf.h"
+#include "display/html_scanner.h"
 #include "display/unicode_view.h"
 #include "editing/char_sync.h"
 
@@ -149,10 +152,6 @@ void ScintillaSurface::ApplyStyles(long viewStart, std::string_view styles) cons
 // --- Loading -----------------------------------------------------------------
 
 void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
-  // Temporaries are dropped as soon as the widget has them: the page is
-  // held by the widget and the mirror, and the peak counts.
-  std::string view = SjisToUnicodeView(bytes);
-  const auto viewLength = static_cast<long>(view.size());
   BeginUpdate();
   m_loading = true;
   Send(Sci::SCI_SETUNDOCOLLECTION, 0);
@@ -162,8 +161,7 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   // visible lines first and the rest when idle.
   const long wrap = Send(Sci::SCI_GETWRAPMODE);
   Send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
-  m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(view.size()), view.data());
-  std::string().swap(view);
+  AppendView(bytes);
   Send(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(wrap));
   m_loading = false;
   m_pending.reset();
@@ -171,32 +169,8 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   m_lineStarts.assign(1, 0);
   for (Offset q = 1; q <= TextLength(); ++q)
     if (IsLineStart(q)) m_lineStarts.push_back(q);
-
-  if (coloured && !bytes.empty()) {
-    // One style byte per view byte, from the colour runs over the bytes.
-    // Styled a slice at a time, so no second copy of the page is needed.
-    constexpr std::size_t kSlice = 1 << 20;
-    std::string styles;
-    styles.reserve(kSlice + 4);
-    long done = 0;
-    const auto runs = ColourHtml(bytes);
-    std::size_t r = 0;
-    for (std::size_t p = 0; p < bytes.size();) {
-      std::size_t sl = 1;
-      const std::size_t vl = ViewLengthOfChar(bytes, p, &sl);
-      while (r + 1 < runs.size() && runs[r].start + runs[r].length <= p) ++r;
-      const char style = runs.empty() ? 0 : static_cast<char>(runs[r].cls);
-      styles.append(vl, style);
-      p += sl;
-      if (styles.size() >= kSlice || p >= bytes.size()) {
-        ApplyStyles(done, styles);
-        done += static_cast<long>(styles.size());
-        styles.clear();
-      }
-    }
-  } else {
-    ApplyStyle(0, viewLength, 0);
-  }
+  m_coloured = coloured;
+  ColourAll();
   Send(Sci::SCI_SETUNDOCOLLECTION, 1);
   Send(Sci::SCI_EMPTYUNDOBUFFER);
   Send(Sci::SCI_SETSAVEPOINT);
@@ -207,6 +181,81 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   m_typing = *m_styles[0];
   MoveSelection(0, 0);
   EndUpdate();
+  ReleaseFreedMemory(bytes.size());
+}
+
+// The page goes to the widget a slice at a time, into room reserved for all
+// of it, so no second copy of the whole page exists while loading and the
+// widget never moves its buffers.
+void ScintillaSurface::AppendView(std::string_view bytes) {
+  std::size_t viewLength = 0;
+  for (std::size_t p = 0; p < bytes.size();) {
+    std::size_t sl = 1;
+    viewLength += ViewLengthOfChar(bytes, p, &sl);
+    p += sl;
+  }
+  Send(Sci::SCI_ALLOCATE, static_cast<unsigned long>(viewLength + 1));
+  constexpr std::size_t kSlice = 1 << 20;
+  for (std::size_t from = 0; from < bytes.size();) {
+    // Slices end after a line feed, which is never part of a character.
+    std::size_t to = bytes.size();
+    if (bytes.size() - from > kSlice) {
+      const std::size_t lf = bytes.find('\n', from + kSlice);
+      to = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    }
+    const std::string view = SjisToUnicodeView(bytes.substr(from, to - from));
+    m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(view.size()), view.data());
+    from = to;
+  }
+}
+
+// Gives every character the style of its display font: the colouring of
+// the markup, or the text font throughout. The text is not touched.
+void ScintillaSurface::ColourAll() const {
+  const std::string_view bytes = m_text;
+  if (!m_coloured || bytes.empty()) {
+    ApplyStyle(0, Send(Sci::SCI_GETLENGTH), 0);
+    return;
+  }
+  // One style byte per view byte, styled a slice at a time.
+  constexpr std::size_t kSlice = 1 << 20;
+  std::string styles;
+  styles.reserve(kSlice + 8);
+  long done = 0;
+  std::size_t p = 0;
+  const auto paint = [&](std::size_t end, FontClass cls) {
+    while (p < end) {
+      std::size_t sl = 1;
+      styles.append(ViewLengthOfChar(bytes, p, &sl), static_cast<char>(cls));
+      p += sl;
+      if (styles.size() >= kSlice) {
+        ApplyStyles(done, styles);
+        done += static_cast<long>(styles.size());
+        styles.clear();
+      }
+    }
+  };
+  HtmlScanner scanner(bytes);
+  HtmlPainter painter;
+  for (;;) {
+    const HtmlToken token = scanner.Next();
+    if (token.kind == HtmlTokenKind::End) break;
+    // A double-byte character takes the class of its first byte.
+    paint(token.start + token.length, painter.Paint(token, bytes).draw);
+  }
+  // The colouring stops at a NUL; what follows is still shown, as text.
+  paint(bytes.size(), FontClass::Text);
+  ApplyStyles(done, styles);
+}
+
+// Loading a large page frees large temporaries; the allocator keeps such
+// memory for the process unless asked to give it back.
+void ScintillaSurface::ReleaseFreedMemory(std::size_t loadedBytes) {
+#if defined(__GLIBC__)
+  if (loadedBytes >= (1u << 20)) malloc_trim(0);
+#else
+  (void)loadedBytes;
+#endif
 }
 
 // --- The mirror ----------------------------------------------------------------
@@ -606,5 +655,18 @@ bool ScintillaSurface::InsertMode() const { return Send(Sci::SCI_GETOVERTYPE) ==
 void ScintillaSurface::SetInsertMode(bool insert) { Send(Sci::SCI_SETOVERTYPE, insert ? 0 : 1); }
 void ScintillaSurface::SetFocus() { m_editor.setFocus(); }
 bool ScintillaSurface::HasFocus() const { return m_editor.hasFocus(); }
+
+}  // namespace mw
+
+namespace mw {
+
+void ScintillaSurface::Recolour(bool coloured) {
+  Flush();
+  BeginUpdate();
+  m_coloured = coloured;
+  ColourAll();
+  ResetTypingFormat();
+  EndUpdate();
+}
 
 }  // namespace mw

@@ -33,6 +33,19 @@ class ScintillaSurface : public QObject, public EditorSurface {
   // After the editor was reconfigured: the display fonts and the styles of
   // any further formats again.
   void SetFonts(const DisplayFonts& fonts);
+  // Colours the text the editor holds anew with the current display fonts:
+  // the markup's colouring, or the text font throughout. Only formats
+  // change: the bytes, the selection, the modified flag and the undo
+  // history stay as they are.
+  void Recolour(bool coloured);
+  bool IsColoured() const { return m_coloured; }
+
+  // iMaxFileSize. A longer document is loaded whole and stays editable
+  // (cutting it would lose the rest at the next save); the window can ask
+  // whether the document is over the limit.
+  void SetTextLimit(Offset bytes) { m_textLimit = bytes; }
+  Offset TextLimit() const { return m_textLimit; }
+  bool ExceedsTextLimit() const { return m_textLimit > 0 && TextLength() > m_textLimit; }
   ScintillaEditor& Widget() { return m_editor; }
 
   // Offset <-> widget position (positions inside a character go to its start).
@@ -116,6 +129,9 @@ class ScintillaSurface : public QObject, public EditorSurface {
   };
 
   long Send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+  void AppendView(std::string_view bytes);
+  void ColourAll() const;
+  static void ReleaseFreedMemory(std::size_t loadedBytes);
   std::string ViewRange(long from, long to) const;
   Offset LineOfOffset(Offset p) const;
   int StyleOf(const DisplayFont& font) const;
@@ -149,6 +165,8 @@ class ScintillaSurface : public QObject, public EditorSurface {
   Offset m_stepAnchor = 0, m_stepActive = 0;
   int m_internal = 0;  // text put in by this surface, already Shift-JIS safe
   bool m_loading = false;
+  bool m_coloured = false;
+  Offset m_textLimit = 65536;
   struct PendingInsert {
     Offset at = 0;
     long viewPos = 0, viewLength = 0;

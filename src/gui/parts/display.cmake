@@ -1,7 +1,10 @@
-# The editor widget and the EditorSurface over it.
+# The editor widget, its gutter, the EditorSurface over it and the display
+# refresh.
 target_sources(mw_gui PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/display/scintilla_editor.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/display/scintilla_surface.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/display/line_gutter.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/display/scintilla_surface.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/display/display_refresh.cpp)
 
 if(MW_BUILD_BENCH)
   find_package(benchmark REQUIRED)
