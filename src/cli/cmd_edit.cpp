@@ -6,6 +6,7 @@
 #include <deque>
 #include <iostream>
 #include <optional>
+#include <utility>
 
 #include "app/document_file.h"
 #include "cli/cli_common.h"
@@ -42,15 +43,18 @@ const std::string_view kEditHelp =
     "                   cancels the next dialog\n"
     "  --clipboard TEXT the clipboard's text\n"
     "  --field N=V      a field of the dialogs commands open, by control name\n"
-    "                   (edTitle=x, ckBold=1, rgAlign=2, sgOption[1,0]=text);\n"
-    "                   a dialog without fields is confirmed as built\n"
+    "                   (edTitle=x, ckBold=1, rgAlign=2, sgOption[1,0]=text:\n"
+    "                   row, column); set over the tag's values when F2\n"
+    "                   re-edits one (EditTagClick); a dialog without fields\n"
+    "                   is confirmed as built\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
     "\n"
     "TEXT and VALUE take the escapes \\r \\n \\t \\\" \\\\ and are UTF-8, as is the\n"
     "output; offsets count Shift-JIS bytes. Output, one line each: every\n"
-    "message shown as 'message TEXT', then 'selection START LENGTH', then\n"
+    "message shown as 'message TEXT', every text a confirmed tag dialog put\n"
+    "in as 'inserted TEXT', then 'selection START LENGTH', then\n"
     "'repeat START<TAB>END' (the repeat-tag pair), texts escaped likewise.\n"
     "'markupwright-cli edit --list' lists the command names.\n";
 
@@ -82,14 +86,18 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     return *a;
   }
 
-  bool Run(std::string_view, DialogFields& fields) override {
+  bool Run(std::string_view dialogClass, DialogFields& fields) override {
     if (!m_answers.empty() && m_answers.front() == "cancel") {
       m_answers.pop_front();
       return false;
     }
     for (const auto& [name, value] : m_fields.values) fields.Set(name, value);
+    if (dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
     return true;
   }
+
+  // How many tag dialogs were confirmed so far.
+  int TagDialogsConfirmed() const { return m_tagDialogs; }
 
   const std::vector<std::string>& Messages() const { return m_messages; }
 
@@ -104,6 +112,7 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   std::deque<std::string> m_answers;
   DialogFields m_fields;
   std::vector<std::string> m_messages;
+  int m_tagDialogs = 0;
 };
 
 Offset ParseOffset(const std::string& s, const char* what) {
@@ -144,6 +153,21 @@ void ApplySetting(const std::string& kv, EditingOptions& o) {
   else if (key == "asTimeFormatStr") o.timeFormat = TerminalToDocument(value);
   else throw UsageError("unknown setting '" + key + "'");
 }
+
+// The in-memory editor, noting every text a command puts in, so the report
+// can show what a tag dialog inserted.
+class RecordingEditor : public MemoryEditor {
+ public:
+  using MemoryEditor::MemoryEditor;
+  void SetSelText(std::string_view text) override {
+    if (!text.empty()) m_inserted.emplace_back(text);
+    MemoryEditor::SetSelText(text);
+  }
+  std::vector<std::string> TakeInserted() { return std::exchange(m_inserted, {}); }
+
+ private:
+  std::vector<std::string> m_inserted;
+};
 
 struct Step {
   const EditCommand* command;
@@ -208,7 +232,7 @@ int RunEdit(std::vector<std::string>& args) {
   const std::string text = ReadFileBytes(file);
   MemoryClipboard clipboard;
   if (clipboardText) clipboard.SetText(*clipboardText);
-  MemoryEditor editor(clipboard);
+  RecordingEditor editor(clipboard);
   editor.Load(text);
   CommandLineAnswers answersHost(std::move(answers), std::move(fields));
 
@@ -225,14 +249,20 @@ int RunEdit(std::vector<std::string>& args) {
   editor.SetSelStart(selStart);
   editor.SetSelLength(std::min(selLength, editor.TextLength() - selStart));
   SelectionChanged(ctx);
+  std::vector<std::string> inserted;
   for (const auto& step : steps) {
+    const int dialogs = answersHost.TagDialogsConfirmed();
+    editor.TakeInserted();
     step.command->run(ctx, step.arg);
     SelectionChanged(ctx);  // as the window does after every command
+    if (answersHost.TagDialogsConfirmed() != dialogs)
+      for (auto& t : editor.TakeInserted()) inserted.push_back(std::move(t));
   }
 
   if (haveOut) WriteFileAtomic(out, editor.GetText());
   std::string report;
   for (const auto& m : answersHost.Messages()) report += "message " + DocumentToTerminal(Escape(m)) + "\n";
+  for (const auto& t : inserted) report += "inserted " + DocumentToTerminal(Escape(t)) + "\n";
   report += "selection " + std::to_string(editor.GetSelStart()) + " " + std::to_string(editor.GetSelLength()) + "\n";
   report += "repeat " + DocumentToTerminal(Escape(ctx.repeatTag.start)) + "\t" +
             DocumentToTerminal(Escape(ctx.repeatTag.end)) + "\n";

@@ -11,6 +11,7 @@ mw_core_part(mw_core_dialogs
   dialogs/frame_dialogs.cpp
   dialogs/edit_tag.cpp
   dialogs/tag_dialog_commands.cpp
+  dialogs/word_list_dialog.cpp
 )
 target_link_libraries(mw_core_dialogs PUBLIC mw_core_editing mw_core_editing_selection mw_core_editing_simple mw_core_app)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_dialogs)

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_lists.h"
 #include "dialogs/edit_tag.h"
 #include "dialogs/tag_dialogs.h"
+#include "dialogs/word_list_dialog.h"
 #include "editing/command_registry.h"
 #include "editing/insertion.h"
 #include "editing/tag_scan.h"
@@ -168,6 +169,9 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
   }
   r.Add({"BASEFONTClick", [](EditingContext& ctx, std::string_view) { BaseFontCommand(ctx); }});
   r.Add({"METAClick", [](EditingContext& ctx, std::string_view) { MetaCommand(ctx); }});
+  r.Add({"InsertURLClick", [](EditingContext& ctx, std::string_view) {
+           InsertRegisteredWord(ctx, TagDialogResources().dataFolder);
+         }});
   r.Add({"EditTagClick", [](EditingContext& ctx, std::string_view) { EditTag(ctx); }});
 }
 

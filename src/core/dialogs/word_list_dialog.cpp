@@ -1,0 +1,113 @@
+#include "dialogs/word_list_dialog.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/data_folder.h"
+#include "app/document_file.h"
+#include "dialogs/dialog_lists.h"
+#include "dialogs/tag_dialog.h"
+#include "editing/insertion.h"
+
+namespace mw {
+
+namespace {
+
+constexpr std::string_view kPreStrings[] = {
+    "<P>", "<LI>", "> ", "\x81\x84\x81\x40" /* ＞　 */, "| ", "'n': ", "'n'. ", "'n') ", "('n') ", "&lt; ", "&gt; ", "&amp; ", "&quot; ",
+};
+
+}  // namespace
+
+std::span<const std::string_view> BuiltInPreStrings() { return kPreStrings; }
+
+WordListDialog::WordListDialog(WordListMode mode, std::string dataFolder)
+    : m_mode(mode), m_folder(std::move(dataFolder)) {
+  if (m_mode == WordListMode::Single) return;
+  const std::string path = FilePath();
+  const bool exists = !path.empty() && std::filesystem::exists(path);
+  if (exists) m_items = LoadListFile(path);
+  if (!exists && m_mode == WordListMode::PreString) m_items.assign(kPreStrings, std::end(kPreStrings));
+  if (!m_items.empty()) {
+    chosen = 0;
+    text = m_items.front();
+  }
+}
+
+std::string WordListDialog::FilePath() const {
+  if (m_folder.empty()) return {};
+  return DataFilePath(m_folder, m_mode == WordListMode::PreString ? kPreStringName : kBookMarkName);
+}
+
+void WordListDialog::MoveToTop(std::size_t i) {
+  std::string item = std::move(m_items[i]);
+  m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(i));
+  m_items.insert(m_items.begin(), std::move(item));
+  chosen = 0;
+}
+
+void WordListDialog::Add() {
+  const auto it = std::find(m_items.begin(), m_items.end(), text);
+  if (it != m_items.end()) {
+    MoveToTop(static_cast<std::size_t>(it - m_items.begin()));
+  } else {
+    m_items.insert(m_items.begin(), text);
+    chosen = 0;
+  }
+  Save();
+}
+
+std::optional<std::string> WordListDialog::Delete() {
+  if (chosen < 0 || chosen >= static_cast<int>(m_items.size()))
+    return std::string("\x8D\xED\x8F\x9C\x82\xB7\x82\xE9\x8C\xEA\x8B\xE5\x82\xF0\x91\x49\x91\xF0\x82\xB5\x82\xC4\x89\xBA\x82\xB3\x82\xA2" /* 削除する語句を選択して下さい */);
+  m_items.erase(m_items.begin() + chosen);
+  chosen = m_items.empty() ? -1 : 0;
+  text = m_items.empty() ? std::string() : m_items.front();
+  Save();
+  return std::nullopt;
+}
+
+void WordListDialog::Ok() {
+  if (m_mode == WordListMode::Single) return;
+  const auto it = std::find(m_items.begin(), m_items.end(), text);
+  if (it != m_items.end()) MoveToTop(static_cast<std::size_t>(it - m_items.begin()));
+  if (!m_items.empty()) Save();
+}
+
+void WordListDialog::Save() const {
+  const std::string path = FilePath();
+  if (path.empty()) return;
+  std::string bytes;
+  for (const auto& item : m_items) bytes += item + "\r\n";
+  WriteFileAtomic(path, bytes);
+}
+
+DialogFields WordListDialog::Fields() const {
+  DialogFields f;
+  f.Set(kFieldCaption, "\x82\xA8\x8B\x43\x82\xC9\x93\xFC\x82\xE8\x8C\xBE\x97\x74\x82\xCC\x91\x7D\x93\xFC" /* お気に入り言葉の挿入 */);
+  f.Set(kFieldMode, std::to_string(static_cast<int>(m_mode)));
+  f.Set("cbStr", text);
+  f.SetIndex("cbStr#index", chosen);
+  SetItems(f, "cbStr", m_items);
+  return f;
+}
+
+void WordListDialog::FromFields(const DialogFields& f) {
+  text = f.Get("cbStr");
+  // A chosen item whose text was then changed is no longer chosen.
+  const int i = f.Index("cbStr#index", -1);
+  chosen = i >= 0 && i < static_cast<int>(m_items.size()) && m_items[static_cast<std::size_t>(i)] == text ? i : -1;
+}
+
+void InsertRegisteredWord(EditingContext& ctx, const std::string& dataFolder) {
+  if (!ctx.dialogs) return;
+  WordListDialog d(WordListMode::BookMark, dataFolder);
+  DialogFields f = d.Fields();
+  if (!ctx.dialogs->Run(kWordListDialogClass, f)) return;
+  d.FromFields(f);
+  d.Ok();
+  UndoStep step(ctx.Editor());
+  InsertPlain(ctx, d.text);
+}
+
+}  // namespace mw

@@ -1,0 +1,66 @@
+#include "dialogs/word_list_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "app/document_file.h"
+#include "support/temp_dir.h"
+
+namespace mw {
+namespace {
+
+using Items = std::vector<std::string>;
+
+TEST(WordListDialog, BuiltInPrefixesWithoutAFile) {
+  test::TempDir dir;
+  WordListDialog d(WordListMode::PreString, dir.dir().string());
+  ASSERT_EQ(d.Items().size(), 13u);
+  EXPECT_EQ(d.Items()[2], "> ");
+  EXPECT_EQ(d.Items()[3], "\x81\x84\x81\x40");
+  EXPECT_EQ(d.Items()[12], "&quot; ");
+  EXPECT_EQ(d.chosen, 0);
+  EXPECT_EQ(d.text, "<P>");
+  EXPECT_FALSE(d.HasRefButton());
+  // An existing file, even an empty one, replaces the built-in items.
+  dir.Write("PreString.txt", "");
+  EXPECT_TRUE(WordListDialog(WordListMode::PreString, dir.dir().string()).Items().empty());
+}
+
+TEST(WordListDialog, AddDeleteAndOkKeepMostRecentFirst) {
+  test::TempDir dir;
+  const std::string file = dir.Write("BookMark.txt", "a.html\r\nb.html\r\n");
+  WordListDialog d(WordListMode::BookMark, dir.dir().string());
+  EXPECT_EQ(d.Items(), (Items{"a.html", "b.html"}));
+  EXPECT_TRUE(d.HasRefButton());
+
+  d.text = "b.html";
+  d.Add();
+  EXPECT_EQ(d.Items(), (Items{"b.html", "a.html"}));
+  d.text = "c.html";
+  d.Add();
+  EXPECT_EQ(ReadFileBytes(file), "c.html\r\nb.html\r\na.html\r\n");
+
+  d.chosen = -1;
+  EXPECT_EQ(d.Delete(), std::optional<std::string>("\x8d\xed\x8f\x9c\x82\xb7\x82\xe9\x8c\xea\x8b\xe5\x82\xf0"
+                                                   "\x91\x49\x91\xf0\x82\xb5\x82\xc4\x89\xba\x82\xb3\x82\xa2"));
+  d.chosen = 1;
+  EXPECT_EQ(d.Delete(), std::nullopt);
+  EXPECT_EQ(d.Items(), (Items{"c.html", "a.html"}));
+  EXPECT_EQ(d.text, "c.html");
+
+  d.text = "a.html";
+  d.Ok();
+  d.text = "new.html";
+  d.Ok();
+  EXPECT_EQ(ReadFileBytes(file), "a.html\r\nc.html\r\n");
+}
+
+TEST(WordListDialog, SingleValueModeHasNoList) {
+  WordListDialog d(WordListMode::Single, "");
+  EXPECT_TRUE(d.Items().empty());
+  EXPECT_FALSE(d.HasListButtons());
+  const DialogFields f = d.Fields();
+  EXPECT_EQ(f.Get("Mode"), "0");
+}
+
+}  // namespace
+}  // namespace mw
