@@ -171,8 +171,10 @@ void InstanceReceiver::Read(QLocalSocket* socket) {
     const auto index = qFromBigEndian<quint32>(header.constData());
     const auto length = qFromBigEndian<quint32>(header.constData() + 4);
     if (index == 0 || length == 0 || length > kMaxHandOffPathBytes) {
+      // That sender opens all its paths itself; none of them here.
+      std::erase_if(m_pending, [socket](const Pending& p) { return p.from == socket; });
       socket->abort();
-      return;
+      break;
     }
     if (socket->bytesAvailable() < kHeaderBytes + length) break;
     socket->skip(kHeaderBytes);
