@@ -140,13 +140,33 @@ FindRequest FindReplaceDialog::Request(bool replaceAll) const {
 
 // --- FindReplaceDialogs -----------------------------------------------------
 
-FindReplaceDialogs::FindReplaceDialogs(QWidget* window, std::function<EditingContext*()> activeContext,
+namespace {
+
+// Points the context at the active document for one action and back at
+// whatever it held before, so no editor pointer outlives its document.
+class ActingOn {
+ public:
+  ActingOn(EditingContext& ctx, EditorSurface* editor) : m_ctx(ctx), m_saved(ctx.editor) { ctx.editor = editor; }
+  ~ActingOn() { m_ctx.editor = m_saved; }
+  ActingOn(const ActingOn&) = delete;
+  ActingOn& operator=(const ActingOn&) = delete;
+
+ private:
+  EditingContext& m_ctx;
+  EditorSurface* m_saved;
+};
+
+}  // namespace
+
+FindReplaceDialogs::FindReplaceDialogs(QWidget* window, EditingContext& ctx,
+                                       std::function<EditorSurface*()> activeEditor,
                                        std::function<QRect()> caretLineScreenRect,
                                        std::function<QWidget*()> anchorWidget,
                                        std::function<void(const QString&)> showStatus)
     : QObject(window),
       m_window(window),
-      m_activeContext(std::move(activeContext)),
+      m_ctx(ctx),
+      m_activeEditor(std::move(activeEditor)),
       m_caretLine(std::move(caretLineScreenRect)),
       m_anchor(std::move(anchorWidget)),
       m_showStatus(std::move(showStatus)),
@@ -161,9 +181,9 @@ void FindReplaceDialogs::ShowFind() { Show(m_find); }
 void FindReplaceDialogs::ShowReplace() { Show(m_replace); }
 
 void FindReplaceDialogs::Show(FindReplaceDialog* dialog) {
-  if (EditingContext* ctx = m_activeContext ? m_activeContext() : nullptr; ctx && ctx->editor) {
+  if (const EditorSurface* editor = m_activeEditor ? m_activeEditor() : nullptr) {
     const std::string current = dialog->FindText();
-    dialog->SetFindText(InitialFindText(ctx->Editor(), current));
+    dialog->SetFindText(InitialFindText(*editor, current));
   }
   Place(dialog);
   dialog->show();
@@ -184,13 +204,12 @@ void FindReplaceDialogs::Place(FindReplaceDialog* dialog) {
   dialog->move(FindDialogPosition(y, frame, left));
 }
 
-EditingContext* FindReplaceDialogs::Context(const FindReplaceDialog& dialog) {
-  EditingContext* ctx = m_activeContext ? m_activeContext() : nullptr;
-  if (ctx == nullptr || ctx->editor == nullptr) return nullptr;
-  ctx->findText = dialog.FindText();
-  ctx->findFlags = dialog.Flags();
-  if (dialog.IsReplace()) ctx->replaceText = dialog.ReplaceText();
-  return ctx;
+bool FindReplaceDialogs::TakeRequest(const FindReplaceDialog& dialog) {
+  if (m_ctx.editor == nullptr) return false;
+  m_ctx.findText = dialog.FindText();
+  m_ctx.findFlags = dialog.Flags();
+  if (dialog.IsReplace()) m_ctx.replaceText = dialog.ReplaceText();
+  return true;
 }
 
 void FindReplaceDialogs::FindNext() {
@@ -200,9 +219,11 @@ void FindReplaceDialogs::FindNext() {
 
 void FindReplaceDialogs::Search(FindReplaceDialog* dialog) {
   if (dialog->FindEdit()->text().isEmpty()) return;
-  EditingContext* ctx = Context(*dialog);
-  if (ctx == nullptr) return;
-  mw::FindNext(*ctx, dialog->Request(false));
+  {
+    ActingOn acting(m_ctx, m_activeEditor ? m_activeEditor() : nullptr);
+    if (!TakeRequest(*dialog)) return;
+    mw::FindNext(m_ctx, dialog->Request(false));
+  }
   Place(dialog);
   dialog->show();
   dialog->raise();
@@ -210,11 +231,14 @@ void FindReplaceDialogs::Search(FindReplaceDialog* dialog) {
 
 void FindReplaceDialogs::Replace(bool all) {
   if (m_replace->FindEdit()->text().isEmpty()) return;
-  EditingContext* ctx = Context(*m_replace);
-  if (ctx == nullptr) return;
-  const ReplaceResult result = mw::Replace(*ctx, m_replace->Request(all));
+  ReplaceResult result;
+  {
+    ActingOn acting(m_ctx, m_activeEditor ? m_activeEditor() : nullptr);
+    if (!TakeRequest(*m_replace)) return;
+    result = mw::Replace(m_ctx, m_replace->Request(all));
+  }
   if (all) {
-    ctx->statusText = result.statusText;
+    m_ctx.statusText = result.statusText;
     if (m_showStatus) m_showStatus(FromDocumentText(result.statusText));
     return;
   }

@@ -81,13 +81,16 @@ class FindReplaceDialog : public QDialog {
 class FindReplaceDialogs : public QObject {
   Q_OBJECT
  public:
-  // activeContext: the editing state acting on the active document (its
-  //   editor set), or null when no document is open; asked at each action.
+  // ctx: the window's editing state; while a dialog acts, its editor is
+  //   the active document's and the dialog's texts and flags are stored in
+  //   it (findText, replaceText, findFlags; statusText after replace all).
+  // activeEditor: the active document, or null when none is open; asked
+  //   at each action.
   // caretLineScreenRect: the active document's caret line on screen.
   // anchorWidget: the document tab control, whose left edge the dialogs
   //   follow.
   // showStatus: the status bar's last panel, for the replace-all count.
-  FindReplaceDialogs(QWidget* window, std::function<EditingContext*()> activeContext,
+  FindReplaceDialogs(QWidget* window, EditingContext& ctx, std::function<EditorSurface*()> activeEditor,
                      std::function<QRect()> caretLineScreenRect, std::function<QWidget*()> anchorWidget,
                      std::function<void(const QString&)> showStatus);
 
@@ -107,12 +110,13 @@ class FindReplaceDialogs : public QObject {
   void Place(FindReplaceDialog* dialog);
   void Search(FindReplaceDialog* dialog);
   void Replace(bool all);
-  // The active document's editing state holding the dialog's texts and
-  // flags; null without a document.
-  EditingContext* Context(const FindReplaceDialog& dialog);
+  // Stores the dialog's texts and flags in the context; false without a
+  // document.
+  bool TakeRequest(const FindReplaceDialog& dialog);
 
   QWidget* m_window;
-  std::function<EditingContext*()> m_activeContext;
+  EditingContext& m_ctx;
+  std::function<EditorSurface*()> m_activeEditor;
   std::function<QRect()> m_caretLine;
   std::function<QWidget*()> m_anchor;
   std::function<void(const QString&)> m_showStatus;

@@ -28,7 +28,7 @@ struct FindFixture : SurfaceFixture {
   QRect caretLine;
   bool haveDocument = true;
   std::vector<QString> statusShown;
-  FindReplaceDialogs dialogs{&window, [this] { return haveDocument ? &ctx : nullptr; },
+  FindReplaceDialogs dialogs{&window, ctx, [this] { return haveDocument ? &editor : nullptr; },
                              [this] { return caretLine; }, [this] { return tabs; },
                              [this](const QString& s) { statusShown.push_back(s); }};
 
@@ -37,6 +37,7 @@ struct FindFixture : SurfaceFixture {
     tabs->setGeometry(30, 40, 700, 500);
     caretLine = QRect(110, 400, 600, 14);
     editor.Load(page, false);
+    ctx.editor = nullptr;  // as the window leaves it between commands
   }
   static void Fill(FindReplaceDialog* d, const QString& find, bool matchCase = false, bool wholeWord = false) {
     d->FindEdit()->setText(find);
@@ -79,6 +80,7 @@ TEST(FindDialog, FindsForwardThenReportsAndStartsAgainAtTheTop) {
     EXPECT_EQ(f.ctx.findFlags.matchCase, c.matchCase);
     EXPECT_EQ(f.ctx.findFlags.wholeWord, c.wholeWord);
     EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(f.ctx.editor, nullptr);
   }
 }
 
@@ -102,6 +104,12 @@ TEST(FindDialog, SelectionBecomesTheFindTextAndF3SearchesWithIt) {
   f.editor.SetSelStart(3);
   f.dialogs.ShowFind();
   EXPECT_EQ(d->FindEdit()->text(), QStringLiteral("表"));
+
+  // The field holds one line: a selection over lines gives its first.
+  f.editor.SetText("x abc\r\ny");
+  f.editor.SelectAll();
+  f.dialogs.ShowFind();
+  EXPECT_EQ(d->FindText(), "x abc");
 }
 
 TEST(FindDialog, NothingHappensWithoutFindTextOrDocument) {
@@ -198,6 +206,19 @@ TEST(FindDialogPlacement, EachShowingPlacesTheDialogBelowTheCaretLine) {
   const int bottom = f.window.frameGeometry().y() + f.window.frameGeometry().height();
   f.dialogs.ShowReplace();
   EXPECT_EQ(f.dialogs.ReplaceDialog()->pos(), QPoint(tabsLeft + 20, bottom - 200));
+}
+
+TEST(FindDialogPlacement, CaretLineIsTheEditorLineOnScreen) {
+  SurfaceFixture f;
+  f.widget.move(50, 70);
+  f.widget.show();
+  f.editor.Load("a\r\n\x95\x5C\r\nc", false);
+  EXPECT_TRUE(CaretLineScreenRect(nullptr).isNull());
+  const QRect first = CaretLineScreenRect(&f.widget);
+  EXPECT_EQ(first.y(), f.widget.viewport()->mapToGlobal(QPoint(0, 0)).y());
+  ASSERT_GT(first.height(), 0);
+  f.editor.SetSelStart(f.editor.LineIndex(2));
+  EXPECT_EQ(CaretLineScreenRect(&f.widget).y(), first.y() + 2 * first.height());
 }
 
 TEST(FindDialog, CaptionsAreTheDesktopDialogs) {
