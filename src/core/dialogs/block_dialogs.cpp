@@ -31,6 +31,14 @@ void CreateHAlign(DialogFields& f) {
   CreateCommon(f);
 }
 
+// A caption is placed above or below its table, not left or right: the
+// vertical group replaces the horizontal one.
+void ShowHAlign(DialogFields& f, bool) {
+  const bool caption = EqualsNoCase(f.Get(kFieldName), "CAPTION");
+  f.SetChecked("rgAlign#visible", !caption);
+  f.SetChecked("rgVAlign#visible", caption);
+}
+
 TagBuild BuildHAlign(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "P");
   TagWriter w(o);
@@ -213,7 +221,7 @@ std::string ListItemLines(std::string_view selText, std::string_view indent, int
 }
 
 const TagDialogModel kHAlignDlg{"THAlignDlg", "\x91\xB5\x82\xA6\x95\xFB" /* 揃え方 */, InsertWay::Wrap, kHAlignControls, CreateHAlign,
-                                NoShowStep, BuildHAlign};
+                                ShowHAlign, BuildHAlign};
 const TagDialogModel kNameDlg{"TNameDlg",
                               "\x93\xAF\x88\xEA\x83\x74\x83\x40\x83\x43\x83\x8B\x93\xE0\x82\xCC\x83\x7D\x81\x5B\x83\x4A\x81\x5B\x82\xD6\x83\x57\x83\x83\x83\x93\x83\x76<A HREF ...></A>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93" /* 同一ファイル内のマーカーへジャンプ<A HREF ...></A>：　インライン */,
                               InsertWay::Wrap, kNameControls, CreateName, NoShowStep, BuildName};

@@ -1,5 +1,6 @@
 #include "dialogs/dialog_lists.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -141,6 +142,23 @@ void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogRes
     items.insert(items.end(), more.begin(), more.end());
     if (!items.empty()) SetItems(f, c.name, items);
   }
+}
+
+bool ReferenceButtonEnabled(const std::string& documentPath) {
+  std::error_code ec;
+  return !documentPath.empty() && std::filesystem::is_regular_file(documentPath, ec);
+}
+
+bool ApplyReferenceChoice(DialogFields& f, std::string_view control, const std::string& file,
+                          const std::string& documentPath, const DialogResources& r) {
+  if (!r.makeRelativePath || file.empty()) return false;
+  std::string url = r.makeRelativePath(file, documentPath);
+  // Path delimiters only: a backslash that is the second byte of a
+  // double-byte character stays.
+  for (std::size_t i = 0; i < url.size(); i += CharLength(url, i))
+    if (url[i] == '\\') url[i] = '/';
+  f.Set(control, url);
+  return true;
 }
 
 int ReadPreviousInt(const DialogResources& r, std::string_view section, std::string_view key, int def) {

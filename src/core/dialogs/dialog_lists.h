@@ -27,7 +27,27 @@ struct DialogResources {
   std::function<std::string(const std::string& documentText)> linkedStyleSheet;
   // The names of the installed fonts.
   std::function<std::vector<std::string>()> fontNames;
+  // The relative URL of a file chosen with a reference button, from the
+  // file's path and the document's path.
+  std::function<std::string(const std::string& file, const std::string& document)> makeRelativePath;
+  // Called after OK in a dialog that changes links (link, marker, map,
+  // frame), so a shown link list can be rebuilt.
+  std::function<void()> linksChanged;
 };
+
+// Open-file filters of the reference buttons.
+inline constexpr std::string_view kHtmlFilter = "html\xCC\xA7\xB2\xD9 (*.htm*; *.shtm*)|*.htm*; *.shtm*|\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*" /* htmlﾌｧｲﾙ (*.htm*; *.shtm*)|*.htm*; *.shtm*|すべてのﾌｧｲﾙ (*.*)|*.* */;
+inline constexpr std::string_view kImageFilter =
+    "\xB2\xD2\xB0\xBC\xDE\xCC\xA7\xB2\xD9 (*.jpg,*.gif,*.png)|*.jpg;*.gif;*png|\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*" /* ｲﾒｰｼﾞﾌｧｲﾙ (*.jpg,*.gif,*.png)|*.jpg;*.gif;*png|すべてのﾌｧｲﾙ (*.*)|*.* */;
+inline constexpr std::string_view kAnyFileFilter = "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*" /* すべてのﾌｧｲﾙ (*.*)|*.* */;
+
+// A reference button works only for a document saved on disk: a relative
+// path needs the document's folder.
+bool ReferenceButtonEnabled(const std::string& documentPath);
+// The field gets the chosen file as a relative URL with slashes; false
+// (field unchanged) when no relative path can be made.
+bool ApplyReferenceChoice(DialogFields& f, std::string_view control, const std::string& file,
+                          const std::string& documentPath, const DialogResources& r);
 
 DialogResources& TagDialogResources();
 

@@ -1,7 +1,10 @@
 // What every tag dialog shares. A dialog is a model: its fields live in a
 // DialogFields map under the names of the dialog's controls (edWidth,
-// rgAlign, ckNoShade, sgOption[1,0]), so a view only binds widgets to
-// names and the command line can fill the same names. Each model has a
+// rgAlign, ckNoShade, sgOption[1,0] = row 1, column 0), so a view only
+// binds widgets to names and the command line can fill the same names.
+// A few keys describe a control rather than hold its value: "cbColor#items"
+// (its list, '\n' between items), "cbOnFocus#enabled" and
+// "rgAlign#visible" ("0" or "1"; absent means yes). Each model has a
 // creation step (initial values), a show step (blanking of unset numbers,
 // defaults of a new tag) and a build routine that turns the fields into the
 // tag text shown in the preview and inserted at OK.

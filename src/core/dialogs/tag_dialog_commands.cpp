@@ -14,6 +14,12 @@ namespace {
 
 constexpr std::string_view kIndentKey = "INDENT";
 
+// Links, markers and frames change what the link list shows.
+void AfterLinkDialog(const TagDialogModel& m) {
+  const auto& changed = TagDialogResources().linksChanged;
+  if (changed && (&m == &kURLInputDlg || &m == &kNameDlg || &m == &kFrameDlg)) changed();
+}
+
 }  // namespace
 
 DialogOutcome RunTagDialog(EditingContext& ctx, const TagDialogModel& model, DialogFields f) {
@@ -43,6 +49,7 @@ void RunReEdit(EditingContext& ctx, const TagDialogModel& model, DialogFields f)
     case InsertWay::SingleAfter: SetRepeatTag(ctx, "", r.text); break;
     default: break;
   }
+  AfterLinkDialog(model);
 }
 
 void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
@@ -97,6 +104,7 @@ void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
       SetRepeatTag(ctx, b.start, b.end);
       break;
   }
+  AfterLinkDialog(m);
 }
 
 void BaseFontCommand(EditingContext& ctx) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/editing/editing_fixture.h"
+#include "app/document_file.h"
 #include "dialogs/dialog_lists.h"
 #include "dialogs/edit_tag.h"
 #include "editing/command_registry.h"
@@ -208,6 +209,56 @@ TEST_F(DialogCommandTest, ListsFromTheDataFolderAndTheDocument) {
   EXPECT_EQ(GetItems(host.shown, "cbCLASS"), (std::vector<std::string>{"a", "note"}));
   EXPECT_EQ(GetItems(host.shown, "cbID"), (std::vector<std::string>{"top"}));
   EXPECT_EQ(GetItems(host.shown, "rgVAlign"), (std::vector<std::string>{"", "top", "middle", "bottom"}));
+}
+
+TEST_F(DialogCommandTest, LinkDialogsTellTheLinkList) {
+  int changes = 0;
+  TagDialogResources().linksChanged = [&changes] { ++changes; };
+  fx.Load("[x]");
+  host.answer.Set("cbURL", "a.html");
+  Run("HREFClick");
+  EXPECT_EQ(fx.editor.GetText(), "<A HREF=\"a.html\">x</A>");
+  Run("EditTagClick");
+  Run("FONTClick");
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DialogCommandTest, CaptionShowsTheVerticalGroup) {
+  fx.Load("[t]");
+  host.answer.SetIndex("rgVAlign", 1);
+  Run("CAPTIONClick");
+  EXPECT_EQ(host.shown.Get("rgAlign#visible"), "0");
+  EXPECT_EQ(host.shown.Get("rgVAlign#visible"), "1");
+  EXPECT_EQ(fx.editor.GetText(), "<CAPTION ALIGN=\"bottom\">t</CAPTION>");
+}
+
+TEST_F(DialogCommandTest, RegisteredWordGoesInAsPlainText) {
+  test::TempDir dir;
+  const std::string file = dir.Write("BookMark.txt", "a.html\r\nb.html\r\n");
+  TagDialogResources().dataFolder = dir.dir().string();
+  fx.Load("x|y");
+  host.answer.Set("cbStr", "b.html");
+  Run("InsertURLClick");
+  EXPECT_EQ(host.shownClass, "TInsertStrDlg");
+  EXPECT_EQ(host.shown.Get("cbStr"), "a.html");
+  EXPECT_EQ(fx.editor.GetText(), "xb.htmly");
+  EXPECT_EQ(ReadFileBytes(file), "b.html\r\na.html\r\n");
+}
+
+TEST(ReferenceButton, RelativeUrlWithSlashes) {
+  test::TempDir dir;
+  EXPECT_FALSE(ReferenceButtonEnabled(""));
+  EXPECT_FALSE(ReferenceButtonEnabled(dir.Path("unsaved.html")));
+  EXPECT_TRUE(ReferenceButtonEnabled(dir.Write("saved.html", "")));
+  DialogResources r;
+  DialogFields f;
+  EXPECT_FALSE(ApplyReferenceChoice(f, "edBackGround", "C:\\site\\b.gif", "C:\\site\\doc\\i.html", r));
+  EXPECT_FALSE(f.Has("edBackGround"));
+  // The relative path itself comes from the path helper; the dialog turns
+  // its delimiters into slashes, but not the trail byte of a character.
+  r.makeRelativePath = [](const std::string&, const std::string&) { return "..\\" + test::kHyo + "\\a.gif"; };
+  EXPECT_TRUE(ApplyReferenceChoice(f, "edBackGround", "x", "y", r));
+  EXPECT_EQ(f.Get("edBackGround"), "../" + test::kHyo + "/a.gif");
 }
 
 TEST(StyleCandidates, OnlyFromAStyleBlockNearTheTop) {
