@@ -12,6 +12,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+TEST(CliSiteCommands, Help) {
+  const auto top = RunCli({"--help"});
+  for (const char* sub : {"check", "links", "grep", "replace"}) {
+    EXPECT_NE(top.out.find(std::string("  ") + sub + " "), std::string::npos) << sub;
+    const auto r = RunCli({sub, "--help"});
+    EXPECT_EQ(r.status, 0) << sub;
+    EXPECT_EQ(r.out.rfind(std::string("usage: markupwright-cli ") + sub, 0), 0u) << r.out;
+  }
+}
+
 TEST(CliCheck, MessagesWithLineAndColumnOrByteRanges) {
   TempDir dir;
   const std::string bad = dir.Write("bad.html", "<B>x</I>\r\n<P>");
