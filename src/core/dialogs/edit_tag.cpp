@@ -87,6 +87,9 @@ struct Preset {
   std::string_view control;
   Set set = Set::Text;
   int def = 0;
+  // A value the field cannot take is kept beside it, unless the dialog
+  // always writes the attribute (a second one would contradict it).
+  bool keepUnread = true;
 };
 
 #define MW_COMMON_PRESETS                                                                  \
@@ -100,7 +103,7 @@ constexpr Preset kFontPresets[] = {
     {" STYLE", Lookup::Quoted, "cbStyle"}, {" ID", Lookup::Bare, "cbID"},
     {" CLASS", Lookup::Bare, "cbCLASS"},   {" SIZE", Lookup::Bare, "cbSize"},
 };
-constexpr Preset kBaseFontPresets[] = {{" SIZE", Lookup::Bare, "rgSize", Set::Radio}};
+constexpr Preset kBaseFontPresets[] = {{" SIZE", Lookup::Bare, "rgSize", Set::Radio, 0, false}};
 constexpr Preset kTRPresets[] = {
     MW_COMMON_PRESETS,
     {" BGCOLOR", Lookup::Bare, "cbBgColor"},
@@ -293,26 +296,32 @@ std::optional<int> ReadInt(std::string_view v) {
 
 std::string_view KeyName(std::string_view key) { return key.substr(1); }
 
-// Whether the attribute's value is written in double quotes. A quoted
-// lookup of a bare value would read past it into the next attribute, so a
-// bare value is read as bare.
-bool IsQuoted(std::string_view tag, std::string_view name) {
+// Whether the attribute's value is written in double quotes; nullopt when
+// the tag has no such attribute of its own.
+std::optional<bool> QuotedInTag(std::string_view tag, std::string_view name) {
   for (const TagAttribute& a : ParseTagAttributes(tag)) {
     if (!EqualsNoCase(a.name, name)) continue;
     const std::size_t eq = a.raw.find('=');
-    if (eq == std::string::npos) return true;
+    if (eq == std::string::npos) return false;
     const std::string_view v = Trim(std::string_view(a.raw).substr(eq + 1));
     return !v.empty() && v.front() == '"';
   }
-  return true;
+  return std::nullopt;
+}
+
+// The value as the tag writes it. A bare lookup would cut a quoted value at
+// its first blank (CLASS="a b"), and a quoted lookup of a bare value reads
+// on into the next attribute, so the way the value is written decides.
+std::string ReadValue(std::string_view tag, const Preset& p) {
+  const auto quoted = QuotedInTag(tag, KeyName(p.key));
+  const bool useQuoted = quoted ? *quoted : p.lookup == Lookup::Quoted;
+  return useQuoted ? GetQuotedAttributeValue(tag, p.key) : GetAttributeValue(tag, p.key);
 }
 
 // Sets one field from the tag; false when the tag has a value the field
 // cannot take (a word in a number field, an unknown radio item).
 bool ApplyPreset(DialogFields& f, const TagDialogModel& model, const Preset& p, std::string_view tag) {
-  const std::string value = p.lookup == Lookup::Bare || !IsQuoted(tag, KeyName(p.key))
-                                ? GetAttributeValue(tag, p.key)
-                                : GetQuotedAttributeValue(tag, p.key);
+  const std::string value = ReadValue(tag, p);
   switch (p.set) {
     case Set::Text:
       f.Set(p.control, value);
@@ -494,7 +503,7 @@ std::optional<ReEditSetup> PrepareReEdit(std::string_view routineName, std::stri
   }
   std::vector<std::string_view> rejected;
   for (const Preset& p : r->presets)
-    if (!ApplyPreset(f, *r->model, p, tag)) rejected.push_back(KeyName(p.key));
+    if (!ApplyPreset(f, *r->model, p, tag) && p.keepUnread) rejected.push_back(KeyName(p.key));
   const bool flagSet = FlagOf(r->flag, tag);
   if (r->flag != Flag::None) {
     static constexpr std::string_view kFlagControls[] = {{}, "ckNoShade", "ckNOWRAP", "ckChecked", "ckNoResize"};

@@ -175,6 +175,11 @@ TEST_F(DialogCommandTest, EditTagOnTheElementAtTheCaret) {
   Run("EditTagClick");
   EXPECT_EQ(fx.editor.GetText(), "<A HREF=\"#end\" onClick=\"go()\">t</A>");
 
+  fx.Load("<SPAN CLASS=\"a b\" onClick=\"f()\">|x</SPAN>");
+  host.answer = {};
+  Run("EditTagClick");
+  EXPECT_EQ(fx.editor.GetText(), "<SPAN CLASS=\"a b\" onClick=\"f()\">x</SPAN>");
+
   fx.Load("<FRAMESET ROWS=\"*,*\">|");
   Run("EditTagClick");
   EXPECT_EQ(fx.editor.GetText(), "<FRAMESET ROWS=\"*,*\">");

@@ -172,6 +172,8 @@ TEST(ReEditRoundTrip, WhereTheLookupsChangeTheTag) {
   EXPECT_EQ(Confirm("<OL TYPE=\"i\">"), "<OL TYPE=\"I\">");
   // Tag case follows the option, as for a new tag.
   EXPECT_EQ(Confirm("<td>"), "<TD>");
+  // A base font size that is no item falls back to the default.
+  EXPECT_EQ(Confirm("<BASEFONT SIZE=+1>"), "<BASEFONT SIZE=\"3\">");
   // A zero span or size reads as "not set".
   EXPECT_EQ(Confirm("<TD COLSPAN=\"0\">"), "<TD>");
   // A background of a row has no field: it is kept, after the others.
@@ -191,6 +193,8 @@ TEST(ReEditPassThrough, NothingOfTheTagIsDropped) {
       {"<A HREF=top.html>", "<A HREF=\"top.html\">"},
       {"<UL COMPACT>", "<UL COMPACT>"},
       {"<META CHARSET=\"x\">", "<META CHARSET=\"x\">"},
+      {"<TD CLASS=\"a b\" BGCOLOR=\"light blue\">", "<TD BGCOLOR=\"light blue\" CLASS=\"a b\">"},
+      {"<FRAME SRC=\"my page.html\">", "<FRAME SRC=\"my page.html\">"},
   };
   for (const auto& [tag, back] : rows) EXPECT_EQ(Confirm(tag), back) << tag;
 }
