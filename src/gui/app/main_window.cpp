@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -16,13 +18,23 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/data_folder.h"
 #include "app/document_file.h"
+#include "app/file_history.h"
+#include "app/tools/kanji_converter.h"
+#include "gui/app/document_set.h"
+#include "gui/app/file_history_menu.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
 #include "editing/memory_editor.h"
 #include "gui/app/qt_prompts.h"
+
+#if defined(MW_HAVE_WINDOW_SETTINGS) && __has_include("gui/app/window_settings.h")
+#include "gui/app/window_settings.h"
+#define MW_WINDOW_SETTINGS 1
+#endif
 
 namespace mw::gui {
 namespace {
@@ -108,31 +120,83 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   m_pcMain->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(m_pcMain->tabBar(), &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { Popup("pmMain1")->popup(m_pcMain->tabBar()->mapToGlobal(at)); });
-  connect(m_pcMain, &QTabWidget::currentChanged, this, [this] { setWindowTitle(Title()); });
+  // A tab the user clicks; the window's own tab changes run the handling
+  // themselves when they are done.
+  connect(m_pcMain, &QTabWidget::currentChanged, this, [this] {
+    if (m_quiet == 0) pcMainChange();
+  });
+  setAcceptDrops(true);
+
+  m_idleTimer = new QTimer(this);
+  m_idleTimer->setSingleShot(true);
+  m_idleTimer->setInterval(0);
+  connect(m_idleTimer, &QTimer::timeout, this, &TMainForm::IdleUpdate);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::ScheduleIdle);
+
+#ifdef MW_WINDOW_SETTINGS
+  if (!m_dataFolder.empty()) LoadWindowSettings(*this, m_dataFolder);
+#endif
   SyncOptionChecks();
+  m_colouredExtensions =
+      m_dataFolder.empty() ? DefaultColouredExtensions() : LoadColouredExtensions(m_dataFolder);
+  const auto dataFile = [this](std::string_view name) {
+    return m_dataFolder.empty() ? std::string() : DataFilePath(m_dataFolder, name);
+  };
+  m_fileHistory = std::make_unique<TFileHistory>(
+      m_settings.Int("iNofFileHistory"), dataFile(kHtmlFileHistoryName), RuntimeMenu("FileHistory"),
+      [this](const QString& entry, bool askReopen) { OpenDocument(entry, askReopen); });
+  m_docs = std::make_unique<TTabAndRichEdit>(
+      *m_pcMain, *m_clipboard, dataFile(kOpenFileListName),
+      [this](ScintillaEditor& editor, ScintillaSurface& surface) { InitEditor(editor, surface); });
+  ApplyKanjiAvailability();
+  SyncKanjiPanels();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // The pages go before the members their editors' signals reach.
+  ++m_quiet;
+  while (m_docs && m_docs->Count() > 0) m_docs->RemoveDocument(m_docs->Count() - 1);
+}
 
 void TMainForm::SetPrompts(UserPrompts* prompts) {
   m_ctx.prompts = prompts != nullptr ? prompts : m_prompts.get();
 }
 
 QString TMainForm::Title() const {
-  const auto* page = m_pcMain == nullptr ? nullptr : m_pcMain->currentWidget();
-  const auto it = page == nullptr ? m_fileNames.end() : m_fileNames.find(const_cast<QWidget*>(page));
-  if (it == m_fileNames.end()) return QStringLiteral("Markupwright");
-  return QStringLiteral("Markupwright - ") + QString::fromStdString(it->second);
+  if (m_currentFileName.isEmpty()) return QStringLiteral("Markupwright");
+  return QStringLiteral("Markupwright - ") + QFileInfo(m_currentFileName).fileName();
 }
 
-bool TMainForm::HasHandler(const CommandRow& row) {
-  static const std::string_view windowHandlers[] = {
-      "ShowSpeedBarClick", "ShowTagToolBarClick", "SimplestFormClick", "FullyShownScreenClick",
-      "FlatBtnClick",      "ToolPageShiftClick",  "FileExitClick",     "AboutClick",
-  };
-  for (auto h : windowHandlers)
+namespace {
+// The commands the window itself runs (documents, layout, options of its own).
+constexpr std::string_view kWindowHandlers[] = {
+    "ShowSpeedBarClick",     "ShowTagToolBarClick",    "SimplestFormClick",        "FullyShownScreenClick",
+    "FlatBtnClick",          "ToolPageShiftClick",     "FileExitClick",            "AboutClick",
+    "FileNewClick",          "FileOpenClick",          "FileSaveClick",            "FileSaveAsClick",
+    "FileSaveAllClick",      "FileCloseClick",         "FileCloseAllClick",        "FileCloseOthersClick",
+    "FileDuplicateClick",    "FilePrintClick",         "ReOpen1Click",             "ReturnToPrevFileClick",
+    "MoveToNextFileClick",   "MoveToPrevFileClick",    "PageShiftToRightClick",    "PageShiftToLeftClick",
+    "PageShiftToRightEdgeClick", "PageShiftToLeftEdgeClick", "OpenToShiftJISClick", "SaveAsItIsClick",
+    "SaveToJISClick",        "SaveToEUCClick",         "mToShiftJISClick",         "mToJISClick",
+    "mToEUCClick",
+};
+}  // namespace
+
+bool TMainForm::HasHandler(const CommandRow& row) const {
+  for (auto h : kWindowHandlers)
     if (row.handler == h) return true;
+  if (m_windowHandlers.find(row.handler) != m_windowHandlers.end()) return true;
   return EditingCommands().Find(row.handler) != nullptr;
+}
+
+void TMainForm::AddWindowHandler(std::string_view handler, std::function<void(const CommandRow&)> run) {
+  m_windowHandlers[std::string(handler)] = std::move(run);
+  for (const auto& row : CommandTable())
+    if (row.handler == handler) SetEnabled(row.id, true);
+}
+
+void TMainForm::SetEnabled(std::string_view id, bool on) {
+  if (QAction* a = Action(id); a != nullptr && a->isEnabled() != on) a->setEnabled(on);
 }
 
 void TMainForm::BuildActions() {
@@ -267,51 +331,27 @@ QMenu* TMainForm::RuntimeMenu(std::string_view name) const {
 
 QsciScintilla* TMainForm::ActiveView() const { return qobject_cast<QsciScintilla*>(m_pcMain->currentWidget()); }
 
-bool TMainForm::OpenDocument(const QString& path) {
-  std::string bytes;
-  try {
-    bytes = ReadFileBytes(path.toStdString());
-  } catch (const FileError& e) {
-    QMessageBox::critical(this, Title(), QString::fromLocal8Bit(e.what()));
-    return false;
-  }
-  auto* view = new ScintillaEditor(m_pcMain);
-  view->Configure(EditorLook{m_ctx.fonts});
-  auto* surface = new ScintillaSurface(*view, *m_clipboard, m_ctx.fonts);
-  surface->setParent(view);  // the document's surface goes with its tab
-  surface->Load(bytes, true);
-  m_surfaces[view] = surface;
-  view->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(view, &QWidget::customContextMenuRequested, this,
-          [this, view](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });
-  const QString absolute = QFileInfo(path).absoluteFilePath();
-  m_fileNames[view] = absolute.toStdString();
-  m_pcMain->setCurrentIndex(m_pcMain->addTab(view, QFileInfo(path).fileName()));
-  setWindowTitle(Title());
-  view->setFocus();
-  return true;
-}
+ScintillaEditor* TMainForm::ActiveEditor() const { return m_docs ? m_docs->ActiveEditor() : nullptr; }
+ScintillaSurface* TMainForm::ActiveSurface() const { return m_docs ? m_docs->ActiveSurface() : nullptr; }
 
 void TMainForm::RunCommand(const CommandRow& row) {
-  if (RunWindowCommand(row)) return;
-  if (EditingCommands().Find(row.handler) != nullptr) RunEditing(row);
+  if (!RunWindowCommand(row) && EditingCommands().Find(row.handler) != nullptr) RunEditing(row);
+  ScheduleIdle();
 }
 
 void TMainForm::RunEditing(const CommandRow& row) {
   const EditCommand* command = EditingCommands().Find(row.handler);
   if (command == nullptr) return;
-  QWidget* page = m_pcMain->currentWidget();
-  const auto found = m_surfaces.find(page);
+  ScintillaSurface* surface = ActiveSurface();
   MemoryEditor none(*m_clipboard);
-  if (found == m_surfaces.end()) {
+  if (surface == nullptr) {
     // Option items work without a document; nothing else has one to act on.
     if (command->modifiesText) return;
     m_ctx.editor = &none;
   } else {
-    m_ctx.editor = found->second;
+    m_ctx.editor = surface;
   }
-  const auto name = m_fileNames.find(page);
-  m_ctx.fileName = name == m_fileNames.end() ? std::string() : name->second;
+  m_ctx.fileName = m_currentFileName.toStdString();
   command->run(m_ctx, row.arg);
   m_ctx.editor = nullptr;
   SyncOptionChecks();
@@ -336,8 +376,10 @@ bool TMainForm::RunWindowCommand(const CommandRow& row) {
     close();
   } else if (h == "AboutClick") {
     QMessageBox::about(this, Title(), QStringLiteral("Markupwright"));
+  } else if (const auto it = m_windowHandlers.find(h); it != m_windowHandlers.end()) {
+    it->second(row);
   } else {
-    return false;
+    return RunDocumentCommand(h);
   }
   return true;
 }

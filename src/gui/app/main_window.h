@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,11 +21,14 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTabWidget;
+class QTimer;
 class QToolBar;
 class QsciScintilla;
 
 namespace mw {
+class ScintillaEditor;
 class ScintillaSurface;
 }
 
@@ -31,6 +36,22 @@ namespace mw::gui {
 
 class QtClipboard;
 class QtPrompts;
+class TFileHistory;
+class TTabAndRichEdit;
+
+// The file dialogs the window shows, for a hook that answers them.
+struct FileChoice {
+  bool save = false;   // a save dialog (with overwrite confirmation)
+  QString title;       // "ファイルを開く", "名前をつけて保存"
+  QString folder;      // where the dialog starts
+  QString proposed;    // the proposed file (save)
+  QString filter;      // Qt filter text
+  QString defaultSuffix;
+};
+
+// The open filter as settings keep it ("desc|*.a; *.b|...") in Qt's
+// filter syntax ("desc (*.a *.b);;...").
+QString QtFileFilter(const QString& filter);
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -40,9 +61,57 @@ class TMainForm : public QMainWindow {
   explicit TMainForm(std::string dataFolder = {}, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  // Opens the file in a new document tab and makes it active; false when
-  // the file cannot be read.
-  bool OpenDocument(const QString& path);
+  // The name of every document never saved.
+  static QString UntitledName();
+
+  // Opens a file into a tab (a new one, or the active untitled one that is
+  // not modified) or activates the tab that holds it already; askReopen
+  // then asks whether to load it again. False when the file is missing or
+  // cannot be read.
+  bool OpenDocument(const QString& path, bool askReopen = false);
+  // For the active document: Yes (saved or not modified), No, or Cancel.
+  Reply SaveQuery();
+  void SetCurrentFileName(const QString& path);
+  void SetModified(bool modified);
+  // Taken by value: callers pass CurrentFileName, which this changes.
+  void ChangeDocumentPath(QString oldPath, QString newPath);
+  // The tab-change handling: temporary files go, the active document's
+  // path becomes current, title and status follow.
+  void pcMainChange();
+  // Opens every file below folder whose extension is coloured.
+  void OpenFolderFiles(const QString& folder);
+  // The first-show steps: the given paths that exist, else what
+  // iInitialState asks for; an untitled document when none is open.
+  void StartUp(const QStringList& paths);
+  // A path handed over by another instance: opened when it exists (an open
+  // one only activated), and the window comes to the front.
+  void ReceivePath(const QString& path);
+  // Dropped files and folders, as DropThenOpen / DropThenInsert say.
+  void DropPaths(const QStringList& paths);
+  // Enables commands by selection, clipboard, undo and the repeat-tag pair
+  // and refreshes the status bar; runs whenever the window falls idle.
+  void IdleUpdate();
+
+  QString CurrentFileName() const { return m_currentFileName; }
+  ScintillaEditor* ActiveEditor() const;
+  ScintillaSurface* ActiveSurface() const;
+  TTabAndRichEdit& DocumentSet() { return *m_docs; }
+  TFileHistory& FileHistory() { return *m_fileHistory; }
+  const std::vector<std::string>& ColouredExtensions() const { return m_colouredExtensions; }
+  // Status bar panel 0-5.
+  QString StatusText(int panel) const;
+  void SetStatusText(int panel, const QString& text);
+
+  // Temporary working copies, deleted at every tab change and at exit.
+  void RegisterTempFile(const QString& path);
+  void DeleteTempFiles();
+  const QStringList& TempFiles() const { return m_tempFiles; }
+
+  // Answers the file dialogs (tests); an empty result is a cancel. Null
+  // restores the system dialogs.
+  void SetFileChooser(std::function<QString(const FileChoice&)> chooser) { m_chooser = std::move(chooser); }
+  // Answers the print dialog: true with the printer set up to print.
+  void SetPrinterChooser(std::function<bool(QPrinter&)> chooser) { m_printerChooser = std::move(chooser); }
 
   // The action of a command row (shared by every menu, popup and button).
   QAction* Action(std::string_view id) const;
@@ -75,9 +144,54 @@ class TMainForm : public QMainWindow {
   // Runs a command row as its menu item would.
   void RunCommand(const CommandRow& row);
   // Whether a row has a handler here yet.
-  static bool HasHandler(const CommandRow& row);
+  bool HasHandler(const CommandRow& row) const;
+  // Window commands other parts provide (dialogs, display refresh): rows
+  // with this handler become enabled and run `run`.
+  void AddWindowHandler(std::string_view handler, std::function<void(const CommandRow&)> run);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool event(QEvent* event) override;
+  // File drops on a document go to the window, not into the text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Document commands.
+  void FileNewClick();
+  void FileOpenClick();
+  void FileSaveClick();
+  void FileSaveAsClick();
+  void FileSaveAllClick();
+  void FileCloseClick();
+  void FileCloseAllClick();
+  void FileCloseOthersClick();
+  void FileDuplicateClick();
+  void FilePrintClick();
+  void MoveToFile(int step);
+  void ShiftPage(std::string_view how);
+  bool RunDocumentCommand(std::string_view handler);
+  // Writes the active document to path (converted on saving when asked);
+  // false after showing the error.
+  bool WriteDocument(const QString& path);
+  bool LoadInto(ScintillaSurface& surface, const QString& path);
+  void InitEditor(ScintillaEditor& editor, ScintillaSurface& surface);
+  // The close query: settings saved, every modified document asked about.
+  bool CloseQuery();
+  void CloseSteps();
+  void ConvertEditorText(std::string_view option);
+  void SyncKanjiPanels();
+  void ApplyKanjiAvailability();
+  QString ChooseFile(const FileChoice& choice);
+  void ShowMessage(const QString& text, MessageKind kind = MessageKind::Information);
+  Reply Ask(const QString& text, QuestionButtons buttons = QuestionButtons::YesNoCancel);
+  void ScheduleIdle();
+  void SetEnabled(std::string_view id, bool on);
+  // Every submenu (menus and popups) with this caption.
+  void SetSubmenusEnabled(std::string_view caption, bool on);
+  bool IsColoured(const QString& path) const;
+
   void BuildActions();
   void BuildMenu(QMenu* menu, std::span<const std::string_view> entries, std::size_t& at);
   void BuildMainToolbar();
@@ -97,8 +211,20 @@ class TMainForm : public QMainWindow {
   std::map<std::string, QAction*, std::less<>> m_actions;
   std::map<std::string, QMenu*, std::less<>> m_popups;
   std::map<std::string, QMenu*, std::less<>> m_runtimeMenus;
-  std::map<QWidget*, std::string> m_fileNames;  // document page -> path
-  std::map<QWidget*, ScintillaSurface*> m_surfaces;  // owned by their page
+  std::unique_ptr<TTabAndRichEdit> m_docs;
+  std::unique_ptr<TFileHistory> m_fileHistory;
+  std::map<std::string, std::function<void(const CommandRow&)>, std::less<>> m_windowHandlers;
+  std::function<QString(const FileChoice&)> m_chooser;
+  std::function<bool(QPrinter&)> m_printerChooser;
+  QString m_currentFileName;
+  QStringList m_tempFiles;
+  std::vector<std::string> m_colouredExtensions;
+  bool m_saveSucceeded = true;
+  bool m_kanjiAvailable = false;
+  bool m_closed = false;
+  bool m_oversized = false;  // the last file loaded exceeded iMaxFileSize
+  int m_quiet = 0;  // tab changes made by the window itself, not the user
+  QTimer* m_idleTimer = nullptr;
   QTabWidget* m_pcMain = nullptr;
   QTabWidget* m_toolPages = nullptr;
   QToolBar* m_tbMain = nullptr;

@@ -1,9 +1,17 @@
 # The command table and the main window.
 target_sources(mw_gui PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/app/command_table.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/document_set.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/file_history_menu.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window_documents.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window_lifecycle.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/app/qt_prompts.cpp
 )
+# The settings store joins the window once its part is in the build.
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/parts/settings.cmake)
+  target_compile_definitions(mw_gui PRIVATE MW_HAVE_WINDOW_SETTINGS=1)
+endif()
 
 add_executable(markupwright ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(markupwright PRIVATE mw_gui mw_warnings)

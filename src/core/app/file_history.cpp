@@ -1,0 +1,78 @@
+#include "app/file_history.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/document_file.h"
+#include "text/encoding.h"
+#include "text/lines.h"
+
+namespace mw {
+
+namespace {
+bool SamePath(std::string_view a, std::string_view b) { return EqualsNoCase(a, b, Utf8()); }
+}  // namespace
+
+void FileHistoryList::Remove(std::string_view path) {
+  std::erase_if(m_entries, [&](const std::string& e) { return SamePath(e, path); });
+}
+
+void FileHistoryList::SetCurrent(std::string_view path) {
+  if (!m_current.empty()) {
+    const std::string previous = m_current;
+    Remove(previous);
+    m_entries.insert(m_entries.begin(), previous);
+  }
+  if (!path.empty()) Remove(path);
+  m_current.assign(path);
+}
+
+void FileHistoryList::Add(std::string_view path) {
+  if (path.empty()) return;
+  Remove(path);
+  m_entries.insert(m_entries.begin(), std::string(path));
+}
+
+bool FileHistoryList::Replace(std::string_view oldPath, std::string_view newPath) {
+  const auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                               [&](const std::string& e) { return SamePath(e, oldPath); });
+  if (it == m_entries.end()) return false;
+  it->assign(newPath);
+  return true;
+}
+
+void FileHistoryList::Trim() {
+  const auto keep = static_cast<std::size_t>(std::max(m_capacity, 0));
+  if (m_entries.size() > keep) m_entries.resize(keep);
+}
+
+std::vector<std::string> FileHistoryList::MenuCaptions() const {
+  std::vector<std::string> captions;
+  for (std::size_t k = 0; k < m_entries.size(); ++k)
+    captions.push_back("&" + std::to_string(k + 1) + " " + m_entries[k]);
+  return captions;
+}
+
+void FileHistoryList::Load(const std::string& path) {
+  m_entries = ReadPathList(path);
+}
+
+void FileHistoryList::Save(const std::string& path) const { WritePathList(path, m_entries); }
+
+std::vector<std::string> ReadPathList(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return {};
+  const std::string text = ReadFileBytes(path);
+  std::vector<std::string> paths;
+  for (std::string_view line : SplitLines(text))
+    if (!line.empty()) paths.emplace_back(line);
+  return paths;
+}
+
+void WritePathList(const std::string& path, const std::vector<std::string>& paths) {
+  std::string text;
+  for (const auto& p : paths) text += p + "\r\n";
+  WriteFileAtomic(path, text);
+}
+
+}  // namespace mw

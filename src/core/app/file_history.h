@@ -1,0 +1,58 @@
+// A most-recently-used list of paths (recent files, favourite folders):
+// the entries most recent first, the entry in use now kept out of them, a
+// capacity applied whenever the menu is rebuilt, and the list file of one
+// entry per line with CR LF line ends. Paths compare without regard to
+// ASCII letter case, as the file system of the documents' users does.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mw {
+
+inline constexpr std::string_view kHtmlFileHistoryName = "HtmlFileHistory.txt";
+inline constexpr std::string_view kOpenFileListName = "OpenFileList.txt";
+
+class FileHistoryList {
+ public:
+  explicit FileHistoryList(int capacity = 15) : m_capacity(capacity) {}
+
+  // The entry in use is never listed: the previous one goes to the top, the
+  // new one leaves the list.
+  void SetCurrent(std::string_view path);
+  // Puts path at the top (moving it when listed already).
+  void Add(std::string_view path);
+  // Replaces an entry in place (a renamed or re-cased file); false when
+  // old is not listed.
+  bool Replace(std::string_view oldPath, std::string_view newPath);
+  // Drops the oldest entries beyond the capacity (done at every rebuild).
+  void Trim();
+  // Takes effect at the next Trim.
+  void SetCapacity(int capacity) { m_capacity = capacity; }
+  int Capacity() const { return m_capacity; }
+
+  const std::vector<std::string>& Entries() const { return m_entries; }
+  const std::string& Current() const { return m_current; }
+  // Menu captions "&1 path" ... in entry order.
+  std::vector<std::string> MenuCaptions() const;
+
+  // Reads the list file; a missing file leaves the list empty. Empty lines
+  // are skipped. Throws FileError when the file exists but cannot be read.
+  void Load(const std::string& path);
+  // Writes the entries; throws FileError (the old file stays intact).
+  void Save(const std::string& path) const;
+
+ private:
+  void Remove(std::string_view path);
+  int m_capacity;
+  std::string m_current;
+  std::vector<std::string> m_entries;
+};
+
+// A list of paths one per line with CR LF (OpenFileList.txt): reading skips
+// empty lines; a missing file reads as empty.
+std::vector<std::string> ReadPathList(const std::string& path);
+void WritePathList(const std::string& path, const std::vector<std::string>& paths);
+
+}  // namespace mw

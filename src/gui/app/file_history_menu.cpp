@@ -1,0 +1,78 @@
+#include "gui/app/file_history_menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/document_file.h"
+#include "editing/user_prompts.h"
+#include "gui/app/qt_prompts.h"
+
+namespace mw::gui {
+
+TFileHistory::TFileHistory(int capacity, std::string path, QMenu* menu, Action action)
+    : m_list(capacity), m_path(std::move(path)), m_menu(menu), m_action(std::move(action)) {
+  if (!m_path.empty()) {
+    try {
+      m_list.Load(m_path);
+    } catch (const FileError&) {
+      // An unreadable history starts empty; it is written anew at exit.
+    }
+  }
+  Rebuild();
+}
+
+void TFileHistory::SetCurrent(const QString& path) {
+  m_list.SetCurrent(path.toStdString());
+  Rebuild();
+}
+
+void TFileHistory::Add(const QString& path) {
+  m_list.Add(path.toStdString());
+  Rebuild();
+}
+
+void TFileHistory::Replace(const QString& oldPath, const QString& newPath) {
+  if (m_list.Replace(oldPath.toStdString(), newPath.toStdString())) Rebuild();
+}
+
+QStringList TFileHistory::Entries() const {
+  QStringList entries;
+  for (const auto& e : m_list.Entries()) entries << QString::fromStdString(e);
+  return entries;
+}
+
+void TFileHistory::Rebuild() {
+  m_list.Trim();
+  if (m_menu == nullptr) return;
+  // Items go later: the one being chosen may be running this rebuild.
+  for (QAction* old : m_menu->actions()) {
+    m_menu->removeAction(old);
+    old->deleteLater();
+  }
+  const auto captions = m_list.MenuCaptions();
+  for (std::size_t k = 0; k < captions.size(); ++k) {
+    // The number is the accelerator; an & in a path must show as itself.
+    const QString entry = QString::fromStdString(m_list.Entries()[k]);
+    QString caption = QString::fromStdString(captions[k]);
+    const qsizetype space = caption.indexOf(QLatin1Char(' '));
+    caption = caption.left(space + 1) + QString(entry).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* item = m_menu->addAction(caption);
+    QObject::connect(item, &QAction::triggered, m_menu, [this, entry] {
+      if (m_action) m_action(entry, false);
+    });
+  }
+}
+
+void TFileHistory::Close(UserPrompts* prompts) {
+  m_list.SetCurrent({});
+  if (m_path.empty()) return;
+  try {
+    m_list.Save(m_path);
+  } catch (const FileError&) {
+    if (prompts != nullptr)
+      prompts->ShowMessage(ToDocumentText(QStringLiteral("履歴を保存できません")), MessageKind::Error,
+                           ToDocumentText(QStringLiteral("エラー")));
+  }
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,456 @@
+// The main window's documents: opening, saving, renaming and closing them,
+// the tab commands of the file menu and the tab popup, and the tab-change
+// handling that keeps the current path, title and history in step.
+#include <Qsci/qsciprinter.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "app/document_file.h"
+#include "app/tools/kanji_converter.h"
+#include "gui/app/document_set.h"
+#include "gui/app/file_history_menu.h"
+#include "gui/app/main_window.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/display/scintilla_surface.h"
+#include "text/lines.h"
+
+namespace mw::gui {
+namespace {
+
+// The open dialog's filter as the settings keep it: description|patterns
+// pairs, patterns separated by ';'.
+constexpr const char* kOpenFilter =
+    "htmlﾌｧｲﾙ (*.htm*; *.shtm*)|*.htm*; *.shtm*|ｽﾀｲﾙﾌｧｲﾙ (*.css)|*.css|すべてのﾌｧｲﾙ (*.*)|*.*";
+
+
+// Keeps the override cursor for the length of a load.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+// "a (*.x; *.y)|*.x; *.y|b (*.*)|*.*" -> "a (*.x *.y);;b (*)".
+QString QtFileFilter(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    const qsizetype paren = description.lastIndexOf(QLatin1Char('('));
+    if (paren > 0) description = description.left(paren).trimmed();
+    QStringList patterns;
+    for (QString p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      p = p.trimmed();
+      patterns << (p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+    }
+    out << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+QString TMainForm::UntitledName() { return QStringLiteral("新規.html"); }
+
+void TMainForm::ShowMessage(const QString& text, MessageKind kind) {
+  m_ctx.prompts->ShowMessage(ToDocumentText(text), kind, {});
+}
+
+Reply TMainForm::Ask(const QString& text, QuestionButtons buttons) {
+  return m_ctx.prompts->Ask(ToDocumentText(text), buttons, {});
+}
+
+QString TMainForm::ChooseFile(const FileChoice& choice) {
+  if (m_chooser) return m_chooser(choice);
+  QFileDialog dialog(this, choice.title, choice.folder, choice.filter);
+  dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!choice.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(choice.defaultSuffix);
+  if (!choice.proposed.isEmpty()) dialog.selectFile(choice.proposed);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
+  editor.Configure(EditorLook{m_ctx.fonts});
+  surface.SetFonts(m_ctx.fonts);
+  editor.setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(&editor, &QWidget::customContextMenuRequested, this,
+          [this, view = &editor](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });
+  editor.viewport()->installEventFilter(this);
+  connect(&editor, &QsciScintilla::selectionChanged, this, &TMainForm::ScheduleIdle);
+  connect(&editor, &QsciScintilla::cursorPositionChanged, this, &TMainForm::ScheduleIdle);
+  connect(&editor, &QsciScintilla::textChanged, this, &TMainForm::ScheduleIdle);
+  connect(&editor, &QsciScintilla::modificationChanged, this, &TMainForm::ScheduleIdle);
+}
+
+bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(path.toStdString());
+  } catch (const FileError& e) {
+    ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
+    return false;
+  }
+  if (m_kanjiAvailable && Action("OpenToShiftJIS")->isChecked()) {
+    // Converted in memory: nothing is written beside the user's file. Text
+    // the converter cannot read is shown as it is.
+    try {
+      bytes = ConvertKanjiCode(bytes, "s");
+    } catch (const ConversionError&) {
+    }
+  }
+  surface.Load(bytes, m_ctx.options.autoTagFont && IsColoured(path));
+  // A page longer than the limit is kept whole: cutting it would lose the
+  // rest at the next save.
+  const int limit = m_settings.Int("iMaxFileSize");
+  m_oversized = limit > 0 && bytes.size() > static_cast<std::size_t>(limit);
+  return true;
+}
+
+bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
+  const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
+  if (!IsExistingFile(path)) {
+    if (isVisible()) ShowMessage(given + QStringLiteral("\nが見つかりません。"));
+    return false;
+  }
+  ++m_quiet;
+  bool ok = true;
+  m_oversized = false;
+  const int i = m_docs->IndexOfFile(path);
+  if (i < 0) {
+    BusyCursor busy;
+    SetStatusText(5, path + QStringLiteral("を開いています。。。"));
+    const QString previousName = m_currentFileName;
+    ScintillaSurface* active = ActiveSurface();
+    const bool reuse = active != nullptr && m_currentFileName == UntitledName() && !active->IsModified();
+    if (!reuse) m_docs->AddDocument(path);
+    SetCurrentFileName(path);
+    if (LoadInto(*ActiveSurface(), path)) {
+      m_fileHistory->SetCurrent(path);
+      SetStatusText(5, path + QStringLiteral("を開きました"));
+      SetModified(false);
+    } else {
+      ok = false;
+      if (!reuse) m_docs->RemoveDocument(m_docs->ActiveIndex());
+      m_currentFileName = reuse ? previousName : m_docs->ActiveFileName();
+    }
+  } else {
+    m_docs->Activate(i);
+    m_currentFileName = m_docs->FileNameAt(i);
+    ChangeDocumentPath(m_currentFileName, path);
+    if (askReopen &&
+        Ask(path + QStringLiteral("を開き直しますか？\n未保存の場合は、修正中の内容が破棄されます。")) == Reply::Yes) {
+      BusyCursor busy;
+      if (LoadInto(*ActiveSurface(), path)) SetModified(false);
+    }
+  }
+  --m_quiet;
+  pcMainChange();
+  // Said last, so the path the tab change shows does not hide it.
+  if (m_oversized) SetStatusText(5, path + QStringLiteral("は上限サイズを超えています。"));
+  return ok;
+}
+
+void TMainForm::SetCurrentFileName(const QString& path) {
+  if (IsExistingFile(path)) m_fileHistory->SetCurrent(path);
+  m_currentFileName = path;
+  setWindowTitle(Title());
+}
+
+void TMainForm::SetModified(bool modified) {
+  ScintillaSurface* surface = ActiveSurface();
+  if (surface == nullptr) return;
+  if (surface->IsModified() != modified) surface->SetModifiedFlag(modified);
+  SetStatusText(1, modified ? QStringLiteral("変更あり") : QString());
+  m_docs->SetFileName(m_docs->IndexOfEditor(ActiveEditor()), m_currentFileName);
+}
+
+void TMainForm::ChangeDocumentPath(QString oldPath, QString newPath) {
+  if (oldPath == newPath) return;
+  const int i = m_docs->IndexOfFile(oldPath);
+  if (i >= 0) {
+    // Several tabs may carry the untitled name: the active one is meant.
+    m_docs->SetFileName(oldPath == UntitledName() ? m_docs->ActiveIndex() : i, newPath);
+  }
+  if (m_currentFileName == oldPath) SetCurrentFileName(newPath);
+  m_fileHistory->Replace(oldPath, newPath);
+  SetStatusText(5, m_currentFileName);
+}
+
+void TMainForm::pcMainChange() {
+  DeleteTempFiles();
+  m_currentFileName = m_docs->ActiveFileName();
+  if (IsExistingFile(m_currentFileName)) m_fileHistory->SetCurrent(m_currentFileName);
+  SetStatusText(5, m_currentFileName);
+  setWindowTitle(Title());
+  ScheduleIdle();
+}
+
+Reply TMainForm::SaveQuery() {
+  m_saveSucceeded = true;
+  ScintillaSurface* surface = ActiveSurface();
+  if (surface == nullptr || !surface->IsModified()) return Reply::Yes;
+  const Reply r = Ask(m_currentFileName + QStringLiteral(" が修正されています。\n保存しますか？"));
+  if (r == Reply::Yes) {
+    FileSaveClick();
+    if (!m_saveSucceeded) return Reply::Cancel;
+  }
+  return r;
+}
+
+bool TMainForm::WriteDocument(const QString& path) {
+  ScintillaSurface* surface = ActiveSurface();
+  if (surface == nullptr) return false;
+  std::string bytes = NormalizeLineEnds(surface->Text());
+  if (m_kanjiAvailable && (Action("SaveToEUC")->isChecked() || Action("SaveToJIS")->isChecked())) {
+    // Converted before writing, so the file on disk is either the old one
+    // or the whole converted text; the editor keeps its Shift-JIS.
+    try {
+      bytes = ConvertKanjiCode(bytes, KanjiCode::ShiftJis, Action("SaveToEUC")->isChecked() ? "e" : "j");
+    } catch (const ConversionError& e) {
+      ShowMessage(QString::fromUtf8(e.what()), MessageKind::Error);
+      return false;
+    }
+  }
+  try {
+    WriteFileAtomic(path.toStdString(), bytes);
+  } catch (const FileError& e) {
+    ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
+    return false;
+  }
+  return true;
+}
+
+void TMainForm::FileSaveClick() {
+  if (m_currentFileName.isEmpty() || m_currentFileName == UntitledName()) {
+    FileSaveAsClick();
+    return;
+  }
+  if (WriteDocument(m_currentFileName)) {
+    SetModified(false);
+  } else {
+    m_saveSucceeded = false;
+  }
+  if (m_settings.Bool("bUpdateAtSave")) RunDocumentCommand("UpdateRichEdit1Click");
+}
+
+void TMainForm::FileSaveAsClick() {
+  FileChoice choice;
+  choice.save = true;
+  choice.title = QStringLiteral("名前をつけて保存");
+  const QFileInfo current(m_currentFileName);
+  choice.folder = current.isAbsolute() ? current.absolutePath() : QDir::currentPath();
+  choice.proposed = m_currentFileName;
+  const QString ext = current.suffix();
+  if (!ext.isEmpty()) {
+    choice.defaultSuffix = ext;
+    choice.filter = QtFileFilter(ext + QStringLiteral("ﾌｧｲﾙ (*.") + ext + QStringLiteral(")|*.") + ext +
+                                 QStringLiteral("|すべてのﾌｧｲﾙ (*.*)|*.*"));
+  } else {
+    choice.defaultSuffix = QStringLiteral("html");
+    choice.filter = QtFileFilter(QString::fromUtf8(kOpenFilter));
+  }
+  const QString chosen = ChooseFile(choice);
+  if (chosen.isEmpty()) {
+    m_saveSucceeded = false;
+  } else {
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    if (m_docs->IndexOfFile(path) >= 0) {
+      ShowMessage(path + QStringLiteral(" は既に開かれているので使用できません。"));
+      m_saveSucceeded = false;
+      return;
+    }
+    if (!WriteDocument(path)) {
+      m_saveSucceeded = false;
+      return;
+    }
+    ChangeDocumentPath(m_currentFileName, path);
+    SetModified(false);
+    m_fileHistory->SetCurrent(path);
+    SetStatusText(5, path);
+  }
+  if (m_settings.Bool("bUpdateAtSave")) RunDocumentCommand("UpdateRichEdit1Click");
+}
+
+void TMainForm::FileSaveAllClick() {
+  ScintillaEditor* remembered = ActiveEditor();
+  ++m_quiet;
+  for (int i = 0; i < m_docs->Count(); ++i) {
+    m_docs->Activate(i);
+    m_currentFileName = m_docs->FileNameAt(i);
+    if (m_docs->SurfaceAt(i)->IsModified()) FileSaveClick();
+  }
+  m_docs->Activate(m_docs->IndexOfEditor(remembered));
+  m_currentFileName = m_docs->ActiveFileName();
+  --m_quiet;
+  setWindowTitle(Title());
+}
+
+void TMainForm::FileNewClick() {
+  // The skeleton dialog and templates (iActionAtFileNew 1 and 2) come with
+  // their own parts; until then every new document starts empty.
+  ++m_quiet;
+  m_docs->AddDocument(UntitledName());
+  SetCurrentFileName(UntitledName());
+  SetModified(false);
+  ActiveEditor()->setFocus();
+  --m_quiet;
+  pcMainChange();
+}
+
+void TMainForm::FileOpenClick() {
+  FileChoice choice;
+  choice.title = QStringLiteral("ファイルを開く");
+  const QFileInfo current(m_currentFileName);
+  choice.folder = current.isAbsolute() ? current.absolutePath() : QDir::currentPath();
+  choice.filter = QtFileFilter(QString::fromUtf8(kOpenFilter));
+  const QString chosen = ChooseFile(choice);
+  if (!chosen.isEmpty()) OpenDocument(chosen, true);
+}
+
+void TMainForm::FileCloseClick() {
+  if (SaveQuery() == Reply::Cancel) return;
+  ++m_quiet;
+  const int i = m_docs->ActiveIndex();
+  m_docs->RemoveDocument(i);
+  if (m_docs->Count() > 0) {
+    m_docs->Activate(std::min(i, m_docs->Count() - 1));
+    m_currentFileName = m_docs->ActiveFileName();
+  } else {
+    m_docs->AddDocument(UntitledName());
+    SetCurrentFileName(UntitledName());
+  }
+  if (IsExistingFile(m_currentFileName)) m_fileHistory->Add(m_currentFileName);
+  --m_quiet;
+  pcMainChange();
+}
+
+void TMainForm::FileCloseAllClick() {
+  if (!CloseQuery()) return;
+  ++m_quiet;
+  for (int i = m_docs->Count() - 1; i >= 0; --i) {
+    if (IsExistingFile(m_docs->FileNameAt(i))) m_fileHistory->Add(m_docs->FileNameAt(i));
+    m_docs->RemoveDocument(i);
+  }
+  m_docs->AddDocument(UntitledName());
+  SetCurrentFileName(UntitledName());
+  --m_quiet;
+  pcMainChange();
+}
+
+void TMainForm::FileCloseOthersClick() {
+  ScintillaSurface* keep = ActiveSurface();
+  if (keep == nullptr) return;
+  // The kept document is not asked about.
+  const bool modified = keep->IsModified();
+  keep->SetModifiedFlag(false);
+  if (!CloseQuery()) {
+    keep->SetModifiedFlag(modified);
+    return;
+  }
+  ++m_quiet;
+  m_docs->MoveToLeftEnd(m_docs->ActiveIndex());
+  m_docs->Activate(0);
+  for (int i = m_docs->Count() - 1; i >= 1; --i) m_docs->RemoveDocument(i);
+  --m_quiet;
+  pcMainChange();
+  keep->SetModifiedFlag(modified);
+  SetModified(modified);
+}
+
+void TMainForm::FileDuplicateClick() {
+  ScintillaSurface* source = ActiveSurface();
+  if (source == nullptr) return;
+  const std::string text = source->Text();
+  // The clipboard keeps the whole text afterwards, as a copy would leave it.
+  m_clipboard->SetText(text);
+  ++m_quiet;
+  m_docs->AddDocument(UntitledName());
+  SetCurrentFileName(UntitledName());
+  ScintillaSurface* copy = ActiveSurface();
+  copy->Load(text, m_ctx.options.autoTagFont);
+  copy->SetSelection(0, 0);
+  SetModified(!text.empty());
+  --m_quiet;
+  pcMainChange();
+}
+
+void TMainForm::FilePrintClick() {
+  ScintillaEditor* editor = ActiveEditor();
+  if (editor == nullptr) return;
+  QsciPrinter printer;
+  printer.setDocName(m_currentFileName);
+  const bool go = m_printerChooser ? m_printerChooser(printer) : [&] {
+    QPrintDialog dialog(&printer, this);
+    return dialog.exec() == QDialog::Accepted;
+  }();
+  if (go) printer.printRange(editor);
+}
+
+void TMainForm::MoveToFile(int step) {
+  const int count = m_docs->Count();
+  if (count == 0) return;
+  ++m_quiet;
+  m_docs->Activate(((m_docs->ActiveIndex() + step) % count + count) % count);
+  --m_quiet;
+  pcMainChange();
+}
+
+void TMainForm::ShiftPage(std::string_view how) {
+  const int i = m_docs->ActiveIndex();
+  ++m_quiet;
+  if (how == "right") m_docs->MoveRight(i);
+  else if (how == "left") m_docs->MoveLeft(i);
+  else if (how == "rightEdge") m_docs->MoveToRightEnd(i);
+  else if (how == "leftEdge") m_docs->MoveToLeftEnd(i);
+  --m_quiet;
+}
+
+bool TMainForm::RunDocumentCommand(std::string_view h) {
+  if (const auto it = m_windowHandlers.find(h); it != m_windowHandlers.end()) {
+    if (const CommandRow* row = FindCommand(h.substr(0, h.size() - 5)); row != nullptr) it->second(*row);
+    return true;
+  }
+  if (h == "FileNewClick") FileNewClick();
+  else if (h == "FileOpenClick") FileOpenClick();
+  else if (h == "FileSaveClick") FileSaveClick();
+  else if (h == "FileSaveAsClick") FileSaveAsClick();
+  else if (h == "FileSaveAllClick") FileSaveAllClick();
+  else if (h == "FileCloseClick") FileCloseClick();
+  else if (h == "FileCloseAllClick") FileCloseAllClick();
+  else if (h == "FileCloseOthersClick") FileCloseOthersClick();
+  else if (h == "FileDuplicateClick") FileDuplicateClick();
+  else if (h == "FilePrintClick") FilePrintClick();
+  else if (h == "ReOpen1Click") OpenDocument(m_currentFileName, true);
+  else if (h == "ReturnToPrevFileClick") {
+    const QStringList entries = m_fileHistory->Entries();
+    if (!entries.isEmpty()) OpenDocument(entries.front(), false);
+  } else if (h == "MoveToNextFileClick") MoveToFile(1);
+  else if (h == "MoveToPrevFileClick") MoveToFile(-1);
+  else if (h == "PageShiftToRightClick") ShiftPage("right");
+  else if (h == "PageShiftToLeftClick") ShiftPage("left");
+  else if (h == "PageShiftToRightEdgeClick") ShiftPage("rightEdge");
+  else if (h == "PageShiftToLeftEdgeClick") ShiftPage("leftEdge");
+  else if (h == "OpenToShiftJISClick" || h == "SaveAsItIsClick" || h == "SaveToJISClick" || h == "SaveToEUCClick")
+    SyncKanjiPanels();
+  else if (h == "mToShiftJISClick") ConvertEditorText("s");
+  else if (h == "mToJISClick") ConvertEditorText("j");
+  else if (h == "mToEUCClick") ConvertEditorText("e");
+  else return false;
+  return true;
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,354 @@
+// The main window's life around its documents: the first show, paths from
+// another instance and from drops, the idle refresh of command states and
+// status bar, kanji code conversion, and the close query and close steps.
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/data_folder.h"
+#include "app/document_file.h"
+#include "app/file_history.h"
+#include "app/relative_path.h"
+#include "app/tools/kanji_converter.h"
+#include "display/html_to_rtf.h"
+#include "editing/insertion.h"
+#include "gui/app/document_set.h"
+#include "gui/app/file_history_menu.h"
+#include "gui/app/main_window.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/display/scintilla_surface.h"
+
+#if defined(MW_HAVE_WINDOW_SETTINGS) && __has_include("gui/app/window_settings.h")
+#include "gui/app/window_settings.h"
+#define MW_WINDOW_SETTINGS 1
+#endif
+
+namespace mw::gui {
+namespace {
+
+
+// The local files and folders of a drag from the file manager.
+QStringList LocalPaths(const QMimeData* data) {
+  QStringList paths;
+  if (data == nullptr || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  return paths;
+}
+
+}  // namespace
+
+// ---- status bar ---------------------------------------------------------
+
+QString TMainForm::StatusText(int panel) const {
+  return panel >= 0 && panel < static_cast<int>(m_statusPanels.size()) ? m_statusPanels[panel]->text() : QString();
+}
+
+void TMainForm::SetStatusText(int panel, const QString& text) {
+  if (panel < 0 || panel >= static_cast<int>(m_statusPanels.size())) return;
+  if (m_statusPanels[panel]->text() != text) m_statusPanels[panel]->setText(text);
+}
+
+bool TMainForm::event(QEvent* e) {
+  // The hint of the control under the mouse goes to the last panel.
+  if (e->type() == QEvent::StatusTip) {
+    const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+    if (!tip.isEmpty()) SetStatusText(5, tip);
+    return true;
+  }
+  return QMainWindow::event(e);
+}
+
+// ---- idle refresh -------------------------------------------------------
+
+void TMainForm::ScheduleIdle() {
+  if (m_idleTimer != nullptr && !m_idleTimer->isActive()) m_idleTimer->start();
+}
+
+void TMainForm::SetSubmenusEnabled(std::string_view caption, bool on) {
+  const QString title = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  for (QMenu* menu : findChildren<QMenu*>()) {
+    if (menu->title() == title && menu->menuAction()->isEnabled() != on) menu->menuAction()->setEnabled(on);
+  }
+}
+
+void TMainForm::IdleUpdate() {
+  ScintillaSurface* surface = ActiveSurface();
+  const bool selection = surface != nullptr && surface->GetSelLength() > 0;
+  const bool clipboardText = surface != nullptr && !QApplication::clipboard()->text().isEmpty();
+  const bool canUndo = surface != nullptr && surface->CanUndo();
+  const bool repeat = surface != nullptr && (!m_ctx.repeatTag.start.empty() || !m_ctx.repeatTag.end.empty());
+  if (surface != nullptr) {
+    SetModified(surface->IsModified());
+    // Caret position: the line of the caret counts display lines; the
+    // column counts bytes from that line's start.
+    const Offset s = surface->GetSelStart();
+    const Offset n = surface->GetSelLength();
+    const Offset line = surface->LineFromChar(surface->SelActive());
+    const Offset b = surface->LineIndex(line);
+    Offset column = s - b + 1;
+    if (s - b < 0) column += n;
+    SetStatusText(0, QString::number(line + 1) + QStringLiteral("行 ") + QString::number(column) +
+                         QStringLiteral("桁 ") + QString::number(surface->TextLength()) + QStringLiteral("ﾊﾞｲﾄ"));
+    SetStatusText(2, surface->InsertMode() ? QStringLiteral("挿入") : QStringLiteral("上書"));
+  }
+  const auto enable = [this](std::string_view id, bool on) {
+    if (const CommandRow* row = FindCommand(id)) SetEnabled(id, on && HasHandler(*row));
+  };
+  for (std::string_view id : {"EditCut", "EditCopy", "LFtoBR", "DeleteAllTag", "DeleteTabSpace", "DeleteReturn",
+                              "InsertStrAtTop", "RegisterFromSelText", "RegisterJFromSelText"})
+    enable(id, selection);
+  SetSubmenusEnabled("選択部分の変換(&M)...", selection);
+  enable("RepeatInsertTag", repeat);
+  for (std::string_view id : {"EditPaste", "RegisterFromClipboard", "RegisterJFromClipboard"})
+    enable(id, clipboardText);
+  SetSubmenusEnabled("加工して張り付け(&S)...", clipboardText);
+  enable("EditUndo", canUndo);
+}
+
+// ---- temporary files ----------------------------------------------------
+
+void TMainForm::RegisterTempFile(const QString& path) {
+  if (!m_tempFiles.contains(path, Qt::CaseInsensitive)) m_tempFiles << path;
+}
+
+void TMainForm::DeleteTempFiles() {
+  for (const QString& path : m_tempFiles)
+    if (QFileInfo(path).isFile()) QFile::remove(path);
+  m_tempFiles.clear();
+}
+
+// ---- start-up and paths from outside ------------------------------------
+
+void TMainForm::StartUp(const QStringList& paths) {
+  if (paths.isEmpty()) {
+    if (m_settings.Int("iInitialState") == 1 && !m_dataFolder.empty()) {
+      std::vector<std::string> list;
+      try {
+        list = ReadPathList(DataFilePath(m_dataFolder, kOpenFileListName));
+      } catch (const FileError&) {
+      }
+      for (const auto& p : list) {
+        const QString path = QString::fromStdString(p);
+        if (IsExistingFile(path)) OpenDocument(path, true);
+      }
+      const int i = m_docs->IndexOfFile(QString::fromStdString(m_settings.Text("asCurFileName")));
+      if (i >= 0) {
+        ++m_quiet;
+        m_docs->Activate(i);
+        --m_quiet;
+      }
+      if (m_docs->Count() > 0) pcMainChange();
+    }
+    // iInitialState 2 (the last project) belongs to the project window.
+  } else {
+    for (const QString& given : paths) {
+      const QString path = QFileInfo(given).absoluteFilePath();
+      if (IsExistingFile(path)) OpenDocument(path, true);
+    }
+  }
+  if (m_docs->Count() == 0) {
+    ++m_quiet;
+    m_docs->AddDocument(UntitledName());
+    SetCurrentFileName(UntitledName());
+    SetModified(false);
+    --m_quiet;
+    pcMainChange();
+  }
+}
+
+void TMainForm::ReceivePath(const QString& given) {
+  const QString path = QFileInfo(given).absoluteFilePath();
+  if (IsExistingFile(path)) OpenDocument(path, false);
+  if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+  raise();
+  activateWindow();
+}
+
+void TMainForm::OpenFolderFiles(const QString& folder) {
+  const QDir dir(folder);
+  // Folder links are not followed: a link back up would never end.
+  const QFileInfoList entries =
+      dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+  for (const QFileInfo& entry : entries) {
+    if (entry.isDir()) {
+      if (!entry.isSymLink()) OpenFolderFiles(entry.absoluteFilePath() + QLatin1Char('/'));
+    } else if (IsColoured(entry.absoluteFilePath())) {
+      OpenDocument(entry.absoluteFilePath(), false);
+    }
+  }
+}
+
+bool TMainForm::IsColoured(const QString& path) const {
+  const std::string ext = QFileInfo(path).suffix().toLower().toStdString();
+  return std::find(m_colouredExtensions.begin(), m_colouredExtensions.end(), ext) != m_colouredExtensions.end();
+}
+
+void TMainForm::DropPaths(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  if (Action("DropThenInsert")->isChecked()) {
+    ScintillaSurface* surface = ActiveSurface();
+    if (surface != nullptr) {
+      m_ctx.editor = surface;
+      m_ctx.fileName = m_currentFileName.toStdString();
+      for (const QString& path : paths) {
+        if (QFileInfo(path).isDir()) continue;
+        const std::string relative = MakeRelativePath(m_currentFileName.toStdString(), path.toStdString());
+        InsertPlain(m_ctx, ToDocumentText(QString::fromStdString(relative)));
+      }
+      m_ctx.editor = nullptr;
+    }
+  } else if (Ask(QStringLiteral("ドロップしたファイルとディレクトリ内のフィルター指定したファイルをすべて開きますか？")) ==
+             Reply::Yes) {
+    for (const QString& path : paths) {
+      if (QFileInfo(path).isDir()) {
+        OpenFolderFiles(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+      } else {
+        OpenDocument(path, true);
+      }
+    }
+  }
+  if (ScintillaEditor* editor = ActiveEditor()) editor->setFocus();
+  ScheduleIdle();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QStringList paths = LocalPaths(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  DropPaths(paths);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type t = event->type();
+  if (t == QEvent::DragEnter || t == QEvent::DragMove || t == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!LocalPaths(drop->mimeData()).isEmpty()) {
+      drop->acceptProposedAction();
+      if (t == QEvent::Drop) DropPaths(LocalPaths(drop->mimeData()));
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- kanji codes --------------------------------------------------------
+
+void TMainForm::ApplyKanjiAvailability() {
+  m_kanjiAvailable = KanjiConverterAvailable();
+  if (m_kanjiAvailable) return;
+  for (std::string_view caption : {"コード変換(&H)...", "コード変換...", "ファイル保存時の変換(&H)..."})
+    SetSubmenusEnabled(caption, false);
+  for (std::string_view id : {"HankakuKanaToZenkaku", "ZenkakuKigoToHankaku", "OpenToShiftJIS", "mToShiftJIS",
+                              "mToJIS", "mToEUC", "mConvertToShiftJIS", "mConvertToJIS", "mConvertToEUC"})
+    SetEnabled(id, false);
+}
+
+void TMainForm::SyncKanjiPanels() {
+  SetStatusText(3, Action("OpenToShiftJIS")->isChecked() ? QStringLiteral("SJIS変換") : QString());
+  QString save;
+  if (m_kanjiAvailable) {
+    if (Action("SaveToEUC")->isChecked()) save = QStringLiteral("EUC保存");
+    else if (Action("SaveToJIS")->isChecked()) save = QStringLiteral("JIS保存");
+  }
+  SetStatusText(4, save);
+}
+
+void TMainForm::ConvertEditorText(std::string_view option) {
+  ScintillaSurface* surface = ActiveSurface();
+  if (surface == nullptr) return;
+  std::string converted;
+  try {
+    converted = ConvertKanjiCode(surface->Text(), option);
+  } catch (const ConversionError& e) {
+    ShowMessage(QString::fromUtf8(e.what()), MessageKind::Error);
+    return;
+  }
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  SetStatusText(5, m_currentFileName + QStringLiteral("の表示テキストを変換中"));
+  // One undo step: the new text and its colours.
+  surface->BeginUpdate();
+  surface->BeginUndoStep();
+  surface->SetText(converted);
+  if (m_ctx.options.autoTagFont && IsColoured(m_currentFileName)) {
+    for (const ColourRun& run : ColourHtml(converted))
+      surface->SetRangeFormat(static_cast<Offset>(run.start), static_cast<Offset>(run.length), m_ctx.Font(run.cls));
+  }
+  surface->SetSelection(0, 0);
+  surface->EndUndoStep();
+  surface->EndUpdate();
+  SetModified(true);
+  QGuiApplication::restoreOverrideCursor();
+  SetStatusText(5, QString());
+}
+
+// ---- closing ------------------------------------------------------------
+
+bool TMainForm::CloseQuery() {
+#ifdef MW_WINDOW_SETTINGS
+  m_settings.SetText("asCurFileName", m_currentFileName.toStdString());
+  std::string error;
+  if (!SaveWindowSettings(*this, m_dataFolder, &error))
+    ShowMessage(QString::fromLocal8Bit(error.c_str()), MessageKind::Error);
+#endif
+  ScintillaEditor* remembered = ActiveEditor();
+  bool allowed = true;
+  ++m_quiet;
+  for (int i = 0; i < m_docs->Count(); ++i) {
+    m_docs->Activate(i);
+    m_currentFileName = m_docs->FileNameAt(i);
+    if (SaveQuery() == Reply::Cancel) {
+      allowed = false;
+      break;
+    }
+  }
+  m_docs->Activate(m_docs->IndexOfEditor(remembered));
+  m_currentFileName = m_docs->ActiveFileName();
+  --m_quiet;
+  setWindowTitle(Title());
+  return allowed;
+}
+
+void TMainForm::CloseSteps() {
+  m_fileHistory->Close(m_ctx.prompts);
+  DeleteTempFiles();
+  try {
+    m_docs->WriteList();
+  } catch (const FileError& e) {
+    ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
+  }
+  m_closed = true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (m_closed) {
+    event->accept();
+    return;
+  }
+  if (!CloseQuery()) {
+    event->ignore();
+    return;
+  }
+  CloseSteps();
+  event->accept();
+}
+
+}  // namespace mw::gui
