@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "display/unicode_view.h"
 #include "gui/app/qt_prompts.h"
 
 namespace mw::gui {
@@ -95,6 +96,7 @@ FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent) : QDialog(pa
   connect(m_findEdit, &QLineEdit::textChanged, this, &FindReplaceDialog::UpdateButtons);
   connect(m_findNext, &QPushButton::clicked, this, &FindReplaceDialog::findNextRequested);
   if (replace) {
+    connect(m_replaceEdit, &QLineEdit::textChanged, this, &FindReplaceDialog::UpdateButtons);
     connect(m_replaceBtn, &QPushButton::clicked, this, [this] { emit replaceRequested(false); });
     connect(m_replaceAllBtn, &QPushButton::clicked, this, [this] { emit replaceRequested(true); });
   }
@@ -102,13 +104,30 @@ FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent) : QDialog(pa
   UpdateButtons();
 }
 
+namespace {
+
+// A document holds Shift-JIS only: a character outside it can never be
+// found, and cutting it off would find or insert the wrong text.
+bool FitsDocument(const QString& text) {
+  return UnicodeViewToSjis(text.toStdString()).badAt == std::string::npos;
+}
+
+}  // namespace
+
+bool FindReplaceDialog::CanSearch() const {
+  return !m_findEdit->text().isEmpty() && FitsDocument(m_findEdit->text());
+}
+
+bool FindReplaceDialog::CanReplace() const {
+  return CanSearch() && m_replaceEdit != nullptr && FitsDocument(m_replaceEdit->text());
+}
+
 void FindReplaceDialog::UpdateButtons() {
   // As in the desktop's dialogs: nothing to search for, nothing to press.
-  const bool any = !m_findEdit->text().isEmpty();
-  m_findNext->setEnabled(any);
+  m_findNext->setEnabled(CanSearch());
   if (m_replace) {
-    m_replaceBtn->setEnabled(any);
-    m_replaceAllBtn->setEnabled(any);
+    m_replaceBtn->setEnabled(CanReplace());
+    m_replaceAllBtn->setEnabled(CanReplace());
   }
 }
 
@@ -213,12 +232,12 @@ bool FindReplaceDialogs::TakeRequest(const FindReplaceDialog& dialog) {
 }
 
 void FindReplaceDialogs::FindNext() {
-  if (m_find->FindEdit()->text().isEmpty()) return;
+  if (!m_find->CanSearch()) return;
   Search(m_find);
 }
 
 void FindReplaceDialogs::Search(FindReplaceDialog* dialog) {
-  if (dialog->FindEdit()->text().isEmpty()) return;
+  if (!dialog->CanSearch()) return;
   {
     ActingOn acting(m_ctx, m_activeEditor ? m_activeEditor() : nullptr);
     if (!TakeRequest(*dialog)) return;
@@ -230,7 +249,7 @@ void FindReplaceDialogs::Search(FindReplaceDialog* dialog) {
 }
 
 void FindReplaceDialogs::Replace(bool all) {
-  if (m_replace->FindEdit()->text().isEmpty()) return;
+  if (!m_replace->CanReplace()) return;
   ReplaceResult result;
   {
     ActingOn acting(m_ctx, m_activeEditor ? m_activeEditor() : nullptr);

@@ -48,6 +48,10 @@ class FindReplaceDialog : public QDialog {
   void SetFindText(std::string_view sjis);
   FindFlags Flags() const;
   FindRequest Request(bool replaceAll) const;
+  // A find text is there and every character of it (and of the replace
+  // text) can be in a document.
+  bool CanSearch() const;
+  bool CanReplace() const;
 
   QLineEdit* FindEdit() const { return m_findEdit; }
   QLineEdit* ReplaceEdit() const { return m_replaceEdit; }  // null in the find dialog

@@ -120,9 +120,23 @@ TEST(FindDialog, NothingHappensWithoutFindTextOrDocument) {
   EXPECT_EQ(f.Sel(), std::make_pair(Offset{1}, Offset{0}));
   EXPECT_FALSE(f.dialogs.FindDialog()->FindNextButton()->isEnabled());
 
+  // Text no Shift-JIS document can hold is neither searched for nor put in
+  // (cut short it would match or insert something else).
+  FindReplaceDialog* r = f.dialogs.ReplaceDialog();
+  f.Fill(r, QStringLiteral("abc\U0001F600"));
+  r->ReplaceEdit()->setText("x");
+  EXPECT_FALSE(r->FindNextButton()->isEnabled());
+  emit r->findNextRequested();
+  f.Fill(r, "abc");
+  r->ReplaceEdit()->setText(QStringLiteral("\u00E9"));  // é is not in code page 932
+  EXPECT_TRUE(r->FindNextButton()->isEnabled());
+  EXPECT_FALSE(r->ReplaceAllButton()->isEnabled());
+  emit r->replaceRequested(true);
+  EXPECT_EQ(f.editor.Text(), "abc abc");
+  EXPECT_EQ(f.Sel(), std::make_pair(Offset{1}, Offset{0}));
+
   f.haveDocument = false;
   f.dialogs.ShowReplace();  // still opens, for a document to come
-  FindReplaceDialog* r = f.dialogs.ReplaceDialog();
   EXPECT_TRUE(r->isVisible());
   f.Fill(r, "abc");
   r->ReplaceEdit()->setText("x");
