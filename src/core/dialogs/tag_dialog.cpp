@@ -115,6 +115,17 @@ TagBuild WrapBuild(const DialogFields& f, std::string start, std::string end) {
   return b;
 }
 
+std::string PaletteColour(unsigned char red, unsigned char green, unsigned char blue,
+                          const EditingOptions& options) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string t = "#";
+  for (const unsigned char c : {red, green, blue}) {
+    t += kHex[c >> 4];
+    t += kHex[c & 15];
+  }
+  return ApplyTagCase(t, options);
+}
+
 void CreateCommon(DialogFields& f) {
   for (const auto c : {"edTitle", "cbLang", "cbID", "cbCLASS", "cbStyle"}) f.Set(c, "");
 }

@@ -136,6 +136,12 @@ void BlankUnset(DialogFields& f, std::initializer_list<std::string_view> control
 // and the end tag.
 TagBuild WrapBuild(const DialogFields& f, std::string start, std::string end);
 
+// A colour chosen in the palette: "#" and the red, green and blue digit
+// pairs, upper-case hexadecimal through the tag case (the program wrote
+// it, so "#ff0000" with lower-case tags).
+std::string PaletteColour(unsigned char red, unsigned char green, unsigned char blue,
+                          const EditingOptions& options);
+
 // --- The common attribute group and lists ------------------------------------
 
 inline constexpr std::string_view kLangItems = "ja\nen\nen-US\nfr\nde\nzh";

@@ -303,6 +303,14 @@ TEST(TagDialogs, ReEditBuildsTheStartTagAlone) {
   EXPECT_EQ(Build(kULDlg, {{"rgType", "1"}}, false, true).preview, "<UL TYPE=\"circle\">");
 }
 
+TEST(TagDialogs, PaletteColourFollowsTheTagCase) {
+  EditingOptions o;
+  EXPECT_EQ(PaletteColour(255, 0, 0, o), "#FF0000");
+  EXPECT_EQ(PaletteColour(0x0a, 0xb0, 0x1c, o), "#0AB01C");
+  o.lowerCaseTag = true;
+  EXPECT_EQ(PaletteColour(255, 0, 0, o), "#ff0000");
+}
+
 TEST(TagDialogs, EveryModelIsFoundByItsClass) {
   for (const TagDialogModel* m : TagDialogModels()) {
     EXPECT_EQ(FindTagDialogModel(m->dialogClass), m);
