@@ -103,9 +103,17 @@ void CreateFrameSet(DialogFields& f) {
 
 void ShowFrameSet(DialogFields& f, bool) { BlankUnset(f, {"edBorder", "edFrameSpacing"}, true); }
 
+// The rows (columns) that carry a size: what the grid holds while its count
+// field reads no number.
+int SizedCount(const DialogFields& f, bool columns) {
+  int n = 0;
+  while (n < 100 && !f.Get(columns ? CellName(kGrid, 0, n + 1) : CellName(kGrid, n + 1, 0)).empty()) ++n;
+  return n > 0 ? n : 1;
+}
+
 TagBuild BuildFrameSet(const DialogFields& f, const EditingOptions& o) {
-  const int rows = GridCount(f, "edRowCount");
-  const int cols = GridCount(f, "edColCount");
+  const int rows = GridCount(f, "edRowCount", SizedCount(f, false));
+  const int cols = GridCount(f, "edColCount", SizedCount(f, true));
   auto joined = [&](bool columns) {
     std::string s;
     const int n = columns ? cols : rows;

@@ -267,6 +267,10 @@ TEST(FrameDialogs, FramesetPercentagesAndFrames) {
             "<frameset cols=\"25%,75%\" rows=\"33%,33%,34%\" onload=\"l()\">\r\n<FRAME SRC=\"l.html\">\r\n"
             "<FRAME SRC=\"r.html\">\r\nc\r\nf\r\n<noframes>\r\n</noframes>\r\n</frameset>");
 
+  // A count that is no number leaves the grid as it was.
+  f.Set("edRowCount", "x");
+  EXPECT_NE(kFrameSetDlg.build(f, o).preview.find("rows=\"33%,33%,34%\""), std::string::npos);
+
   EXPECT_EQ(SizePercentages({1, 1, 1}), (std::vector<int>{33, 33, 34}));
   EXPECT_EQ(SizePercentages({50}), (std::vector<int>{100}));
   EXPECT_EQ(SizePercentages({0, 0}), (std::vector<int>{0, 100}));
