@@ -1,7 +1,6 @@
 // The program: hands the paths on its command line to this user's running
 // instance and exits with 1, or runs the main window with them (exit 0).
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <exception>
 
@@ -22,19 +21,12 @@ int main(int argc, char* argv[]) {
     const std::string dataFolder =
         mw::ChooseDataFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     mw::gui::TMainForm window(dataFolder);
-    mw::platform::InstanceReceiver receiver([&window](const QString& path) {
-      if (QFileInfo::exists(path)) window.OpenDocument(path);
-      window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-      window.raise();
-      window.activateWindow();
-    });
+    mw::platform::InstanceReceiver receiver([&window](const QString& path) { window.ReceivePath(path); });
     // Claimed before the first show so that a program started meanwhile
     // hands its paths here rather than opening a third window.
     receiver.Listen(socketPath);
     window.show();
-    for (const QString& path : paths) {
-      if (QFileInfo::exists(path)) window.OpenDocument(path);
-    }
+    window.StartUp(paths);
     return QApplication::exec();
   } catch (const std::exception& e) {
     mw::platform::GuardedApplication::ShowErrorBox(QString::fromLocal8Bit(e.what()));
