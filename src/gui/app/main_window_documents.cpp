@@ -24,6 +24,11 @@
 #include "gui/display/scintilla_surface.h"
 #include "text/lines.h"
 
+#if defined(MW_HAVE_WINDOW_SETTINGS) && __has_include("gui/app/window_settings.h")
+#include "gui/app/window_settings.h"
+#define MW_WINDOW_SETTINGS 1
+#endif
+
 namespace mw::gui {
 namespace {
 
@@ -84,7 +89,11 @@ QString TMainForm::ChooseFile(const FileChoice& choice) {
 }
 
 void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
+#ifdef MW_WINDOW_SETTINGS
+  editor.Configure(WindowEditorLook(*this));
+#else
   editor.Configure(EditorLook{m_ctx.fonts});
+#endif
   surface.SetFonts(m_ctx.fonts);
   editor.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&editor, &QWidget::customContextMenuRequested, this,

@@ -70,6 +70,11 @@ bool TMainForm::event(QEvent* e) {
     if (!tip.isEmpty()) SetStatusText(5, tip);
     return true;
   }
+  // Coming back to the window, typing goes on in the document.
+  if (e->type() == QEvent::WindowActivate) {
+    if (ScintillaEditor* editor = ActiveEditor()) editor->setFocus();
+    ScheduleIdle();
+  }
   return QMainWindow::event(e);
 }
 

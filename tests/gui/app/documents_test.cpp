@@ -210,6 +210,25 @@ TEST_F(DocumentsTest, SaveAsRefusesAnOpenPathAndRenamesTheDocument) {
   EXPECT_EQ(x.w.FileHistory().Entries(), QStringList{Q(a)}) << "the old name became the new one, now current";
 }
 
+TEST_F(DocumentsTest, SaveAllSavesEveryModifiedDocumentAndKeepsTheActiveOne) {
+  Window x;
+  const std::string a = File("a.html", "A"), b = File("b.html", "B");
+  x.w.OpenDocument(Q(a));
+  x.Type("1");
+  x.Run("FileNew");
+  x.Type("new");
+  x.w.OpenDocument(Q(b));
+  const std::string saved = m_dir.Path("new.html");
+  x.paths = {Q(saved)};
+  x.Run("FileSaveAll");
+  EXPECT_EQ(ReadFileBytes(a), "1A\r\n");
+  EXPECT_EQ(ReadFileBytes(saved), "new\r\n") << "the untitled one through the save dialog";
+  EXPECT_EQ(ReadFileBytes(b), "B") << "not modified, not written";
+  EXPECT_EQ(x.w.CurrentFileName(), Q(b));
+  EXPECT_EQ(x.w.DocumentSet().FileNames(), (QStringList{Q(a), Q(saved), Q(b)}));
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(x.w.DocumentSet().SurfaceAt(i)->IsModified()) << i;
+}
+
 TEST_F(DocumentsTest, OpenDialogUsesTheOpenFilter) {
   Window x;
   const std::string a = File("a.html");
