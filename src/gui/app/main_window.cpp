@@ -30,11 +30,7 @@
 #include "editing/command_registry.h"
 #include "editing/memory_editor.h"
 #include "gui/app/qt_prompts.h"
-
-#if defined(MW_HAVE_WINDOW_SETTINGS) && __has_include("gui/app/window_settings.h")
 #include "gui/app/window_settings.h"
-#define MW_WINDOW_SETTINGS 1
-#endif
 
 namespace mw::gui {
 namespace {
@@ -133,9 +129,7 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   connect(m_idleTimer, &QTimer::timeout, this, &TMainForm::IdleUpdate);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::ScheduleIdle);
 
-#ifdef MW_WINDOW_SETTINGS
   if (!m_dataFolder.empty()) LoadWindowSettings(*this, m_dataFolder);
-#endif
   SyncOptionChecks();
   m_colouredExtensions =
       m_dataFolder.empty() ? DefaultColouredExtensions() : LoadColouredExtensions(m_dataFolder);

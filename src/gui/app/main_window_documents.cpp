@@ -20,14 +20,10 @@
 #include "gui/app/file_history_menu.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/app/window_settings.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
 #include "text/lines.h"
-
-#if defined(MW_HAVE_WINDOW_SETTINGS) && __has_include("gui/app/window_settings.h")
-#include "gui/app/window_settings.h"
-#define MW_WINDOW_SETTINGS 1
-#endif
 
 namespace mw::gui {
 namespace {
@@ -89,11 +85,7 @@ QString TMainForm::ChooseFile(const FileChoice& choice) {
 }
 
 void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
-#ifdef MW_WINDOW_SETTINGS
   editor.Configure(WindowEditorLook(*this));
-#else
-  editor.Configure(EditorLook{m_ctx.fonts});
-#endif
   surface.SetFonts(m_ctx.fonts);
   editor.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&editor, &QWidget::customContextMenuRequested, this,

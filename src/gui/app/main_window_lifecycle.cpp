@@ -29,13 +29,9 @@
 #include "gui/app/file_history_menu.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/app/window_settings.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
-
-#if defined(MW_HAVE_WINDOW_SETTINGS) && __has_include("gui/app/window_settings.h")
-#include "gui/app/window_settings.h"
-#define MW_WINDOW_SETTINGS 1
-#endif
 
 namespace mw::gui {
 namespace {
@@ -308,12 +304,10 @@ void TMainForm::ConvertEditorText(std::string_view option) {
 // ---- closing ------------------------------------------------------------
 
 bool TMainForm::CloseQuery() {
-#ifdef MW_WINDOW_SETTINGS
   m_settings.SetText("asCurFileName", m_currentFileName.toStdString());
   std::string error;
   if (!SaveWindowSettings(*this, m_dataFolder, &error))
     ShowMessage(QString::fromLocal8Bit(error.c_str()), MessageKind::Error);
-#endif
   ScintillaEditor* remembered = ActiveEditor();
   bool allowed = true;
   ++m_quiet;

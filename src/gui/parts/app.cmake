@@ -8,10 +8,6 @@ target_sources(mw_gui PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window_lifecycle.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/app/qt_prompts.cpp
 )
-# The settings store joins the window once its part is in the build.
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/parts/settings.cmake)
-  target_compile_definitions(mw_gui PRIVATE MW_HAVE_WINDOW_SETTINGS=1)
-endif()
 
 add_executable(markupwright ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(markupwright PRIVATE mw_gui mw_warnings)
