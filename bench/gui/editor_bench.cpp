@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "editing/memory_editor.h"
+#include "gui/display/line_gutter.h"
 #include "gui/display/scintilla_surface.h"
 
 namespace {
@@ -63,6 +64,26 @@ void BM_OpenColoured(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenColoured)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Opening as the user sees it: a shown, word-wrapped editor, loaded,
+// coloured and painted once.
+void BM_OpenShownAndPainted(benchmark::State& state) {
+  const std::string& page = Page();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto e = std::make_unique<Editor>();
+    e->widget.show();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    e->surface.Load(page, true);
+    e->widget.viewport()->repaint();
+    e->widget.Gutter()->repaint();
+    state.PauseTiming();
+    e.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenShownAndPainted)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // What a keystroke asks of the surface besides the insertion itself.
 void SurfaceWork(mw::ScintillaSurface& s) {
   const mw::Offset p = s.GetSelStart();
@@ -77,6 +98,9 @@ void BM_TypeAtEnd(benchmark::State& state) {
   e.widget.setWrapMode(state.range(0) ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
   e.surface.Load(Page(), true);
   e.surface.SetSelStart(e.surface.TextLength() - 16);
+  // The first display-line answer that far down wraps the page once (see
+  // BM_FirstCaretMoveToEnd); the keystrokes after it are measured.
+  SurfaceWork(e.surface);
   int n = 0;
   for (auto _ : state) {
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, (++n % 2) ? QStringLiteral("a") : QStringLiteral("\u3042"));
@@ -109,20 +133,27 @@ void BM_CaretMoveAtEnd(benchmark::State& state) {
 BENCHMARK(BM_CaretMoveAtEnd)->Unit(benchmark::kMicrosecond);
 
 // The first caret move to the end of a freshly opened, word-wrapped page
-// wraps every line before it (later moves reuse that).
+// wraps every line before it (later moves reuse that); so does the first
+// display-line answer about a line that far down. The counter is what
+// wrapping every line adds to the memory of the opened page.
 void BM_FirstCaretMoveToEnd(benchmark::State& state) {
+  const std::string& page = Page();
+  long grown = 0;
   for (auto _ : state) {
     state.PauseTiming();
     auto e = std::make_unique<Editor>();
-    e->surface.Load(Page(), true);
+    e->surface.Load(page, true);
+    const long before = ResidentBytes();
     state.ResumeTiming();
     e->surface.SetSelStart(e->surface.TextLength());
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
     QApplication::sendEvent(&e->widget, &key);
     state.PauseTiming();
+    grown = std::max(grown, ResidentBytes() - before);
     e.reset();
     state.ResumeTiming();
   }
+  state.counters["wrap_memory_x_file"] = static_cast<double>(grown) / static_cast<double>(page.size());
 }
 BENCHMARK(BM_FirstCaretMoveToEnd)->Unit(benchmark::kMillisecond)->Iterations(2);
 
@@ -130,6 +161,8 @@ void BM_SetSelStartAtEnd(benchmark::State& state) {
   Editor e;
   e.surface.Load(Page(), true);
   const mw::Offset end = e.surface.TextLength();
+  e.surface.SetSelStart(end - 10);
+  SurfaceWork(e.surface);  // wraps the page once, as above
   int n = 0;
   for (auto _ : state) {
     e.surface.SetSelStart(end - 10 - (++n % 20));

@@ -56,6 +56,11 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   Configure(EditorLook{});
 }
 
+void ScintillaEditor::setWrapMode(WrapMode mode) {
+  QsciScintilla::setWrapMode(mode);
+  SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
+}
+
 void ScintillaEditor::SetStyleFont(int style, const DisplayFont& font) {
   const auto s = static_cast<unsigned long>(style);
   const std::string face = SjisToUnicodeView(font.face);
@@ -88,6 +93,7 @@ void ScintillaEditor::Configure(const EditorLook& look) {
 
   // The gutter keeps its width whether or not it shows numbers.
   m_look = look;
+  MarkWrapStale();
   setViewportMargins(std::max(look.gutterWidth, 0), 0, 0, 0);
   PlaceGutter();
   m_gutter->update();
@@ -106,6 +112,7 @@ void ScintillaEditor::PlaceGutter() {
 
 void ScintillaEditor::resizeEvent(QResizeEvent* event) {
   QsciScintilla::resizeEvent(event);
+  if (event->size().width() != event->oldSize().width()) MarkWrapStale();
   PlaceGutter();
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "display/display_fonts.h"
@@ -55,6 +56,10 @@ class ScintillaEditor : public QsciScintilla {
   // Runs for a new editor and again on every display refresh.
   void Configure(const EditorLook& look);
   const EditorLook& Look() const { return m_look; }
+  // Word wrap, keeping the layouts of the visible lines only (the base
+  // class would keep one per line of the document while wrapping: memory
+  // in the size of the page, and every keystroke walking all of them).
+  void setWrapMode(WrapMode mode) override;
   // Gives a Scintilla style the look of a display font.
   void SetStyleFont(int style, const DisplayFont& font);
 
@@ -79,6 +84,10 @@ class ScintillaEditor : public QsciScintilla {
   int CaretLineY() const;
   int DisplayLineHeight() const;
   LineGutter* Gutter() const { return m_gutter; }
+  // Set when every line may wrap differently (new text, new settings, new
+  // width): the next display-line answer finishes the wrapping first.
+  void MarkWrapStale() { m_wrapStale = true; }
+  bool TakeWrapStale() { return std::exchange(m_wrapStale, false); }
   // Caret to the start of the display line at height y of the text area;
   // with `extend` the selection reaches from its anchor to there.
   void PlaceCaretAtLineY(int y, bool extend);
@@ -101,6 +110,7 @@ class ScintillaEditor : public QsciScintilla {
   int m_refused = 0;
   EditorLook m_look;
   LineGutter* m_gutter = nullptr;
+  bool m_wrapStale = true;
 };
 
 }  // namespace mw

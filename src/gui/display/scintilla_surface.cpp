@@ -163,6 +163,7 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   Send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
   AppendView(bytes);
   Send(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(wrap));
+  m_editor.MarkWrapStale();
   m_loading = false;
   m_pending.reset();
   m_text.assign(bytes);
@@ -528,11 +529,26 @@ void ScintillaSurface::Undo() {
 
 bool ScintillaSurface::Wraps() const { return Send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE; }
 
+// The widget wraps the lines in view at once and the rest when idle, and
+// until then counts an unwrapped line as one display line. Display-line
+// answers must count every line as shown, so after new text, settings or
+// width the pending wrapping is done first (once: a far caret move of the
+// widget's own does the same). An edit's lines are wrapped by the widget as
+// the caret moves, and only they can differ until the next paint.
+bool ScintillaSurface::WrapPending() const {
+  if (!Wraps()) return false;
+  if (m_editor.TakeWrapStale()) {
+    const long lines = Send(Sci::SCI_GETLINECOUNT);
+    Send(Sci::SCI_ENSUREVISIBLE, static_cast<unsigned long>(std::max(lines - 1, 0L)));
+  }
+  return true;
+}
+
 Offset ScintillaSurface::LineIndex(Offset k) const {
   Flush();
   if (k == -1) k = LineFromChar(-1);
   if (k < 0) return -1;
-  if (!Wraps()) return k < static_cast<Offset>(m_lineStarts.size()) ? m_lineStarts[static_cast<std::size_t>(k)] : -1;
+  if (!WrapPending()) return k < static_cast<Offset>(m_lineStarts.size()) ? m_lineStarts[static_cast<std::size_t>(k)] : -1;
   const long doc = Send(Sci::SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(k));
   if (doc >= static_cast<long>(m_lineStarts.size())) return -1;
   const long sub = static_cast<long>(k) - Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc));
@@ -547,7 +563,7 @@ Offset ScintillaSurface::LineFromChar(Offset p) const {
   if (p == -1) p = GetSelStart();
   p = std::clamp<Offset>(p, 0, TextLength());
   const Offset doc = LineOfOffset(p);
-  if (!Wraps()) return doc;
+  if (!WrapPending()) return doc;
   const long v = ViewPosition(p);
   const long start = Send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
   const long h = std::max(1L, Send(Sci::SCI_TEXTHEIGHT, static_cast<unsigned long>(doc)));
@@ -559,7 +575,7 @@ Offset ScintillaSurface::LineCount() const {
   Flush();
   const auto lines = static_cast<Offset>(m_lineStarts.size());
   const bool emptyLast = m_lineStarts.back() == TextLength();
-  if (!Wraps()) return emptyLast ? lines - 1 : lines;
+  if (!WrapPending()) return emptyLast ? lines - 1 : lines;
   const long last = static_cast<long>(lines) - 1;
   const long total = Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(last)) +
                      Send(Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(last));
@@ -576,8 +592,15 @@ std::string ScintillaSurface::LineText(Offset k) const {
   return line;
 }
 
-Offset ScintillaSurface::TopDisplayLine() const { return Send(Sci::SCI_GETFIRSTVISIBLELINE); }
-void ScintillaSurface::LineScroll(Offset n) { Send(Sci::SCI_LINESCROLL, 0, static_cast<long>(n)); }
+Offset ScintillaSurface::TopDisplayLine() const {
+  WrapPending();  // the widget keeps the same text at the top meanwhile
+  return Send(Sci::SCI_GETFIRSTVISIBLELINE);
+}
+
+void ScintillaSurface::LineScroll(Offset n) {
+  WrapPending();
+  Send(Sci::SCI_LINESCROLL, 0, static_cast<long>(n));
+}
 Offset ScintillaSurface::VisibleLineCount() const { return Send(Sci::SCI_LINESONSCREEN); }
 
 // --- Search -----------------------------------------------------------------------------

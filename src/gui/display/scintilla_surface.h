@@ -148,6 +148,8 @@ class ScintillaSurface : public QObject, public EditorSurface {
   void UpdateLineStarts(Offset pos, Offset removed, Offset inserted) const;
   bool IsLineStart(Offset q) const;
   bool Wraps() const;
+  // Finishes the widget's pending wrapping; false when it does not wrap.
+  bool WrapPending() const;
 
   ScintillaEditor& m_editor;
   Clipboard* m_clipboard;

@@ -128,6 +128,31 @@ TEST(LineGutter, ClickPutsTheCaretAtTheStartOfTheDisplayLineThere) {
   EXPECT_EQ(f.editor.LineFromChar(-1), f.editor.LineFromChar(f.editor.TextLength()));
 }
 
+// Right after loading only the lines in view are wrapped; answers about
+// display lines far below must still count every wrapped line above.
+TEST(DisplayLines, FarLinesCountEveryWrappedLineAbove) {
+  Shown f(260);
+  std::string line;
+  for (int i = 0; i < 8; ++i) line += "abcd \x83\x5C\x95\x5C ";
+  const int count = 3000;
+  f.editor.Load(Lines(count, line, false), true);
+  const Offset lastStart = f.editor.LineStarts().back();
+  // Asked before anything scrolls or paints.
+  const Offset caretLine = f.editor.LineFromChar(lastStart);
+  const Offset lastIndex = f.editor.LineIndex(caretLine);
+  long expected = 0;
+  for (int k = 0; k + 1 < count; ++k) expected += Sci0(f.widget, Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(k));
+  ASSERT_GE(expected, 2L * (count - 1));
+  EXPECT_EQ(caretLine, expected);
+  EXPECT_EQ(lastIndex, lastStart);
+  EXPECT_EQ(f.editor.LineCount(), expected + Sci0(f.widget, Sci::SCI_WRAPCOUNT, count - 1));
+  // Scrolling to a far line puts that display line at the top.
+  const Offset middle = f.editor.LineFromChar(f.editor.LineStarts()[count / 2]);
+  f.editor.LineScroll(middle - f.editor.TopDisplayLine());
+  EXPECT_EQ(f.editor.TopDisplayLine(), middle);
+  EXPECT_EQ(f.widget.GutterLabels().front().text, QString::number(count / 2 + 1));
+}
+
 // The refresh recolours the bytes the editor holds with the new fonts and
 // leaves the text, the selection, the top line, the modified flag and the
 // undo history alone.
