@@ -220,6 +220,7 @@ class TMainForm : public QMainWindow {
   QStringList m_tempFiles;
   std::vector<std::string> m_colouredExtensions;
   bool m_saveSucceeded = true;
+  bool m_writeFailed = false;  // the last SaveQuery's save hit a write error
   bool m_kanjiAvailable = false;
   bool m_closed = false;
   bool m_oversized = false;  // the last file loaded exceeded iMaxFileSize

@@ -202,6 +202,7 @@ void TMainForm::pcMainChange() {
 
 Reply TMainForm::SaveQuery() {
   m_saveSucceeded = true;
+  m_writeFailed = false;
   ScintillaSurface* surface = ActiveSurface();
   if (surface == nullptr || !surface->IsModified()) return Reply::Yes;
   const Reply r = Ask(m_currentFileName + QStringLiteral(" が修正されています。\n保存しますか？"));
@@ -223,6 +224,7 @@ bool TMainForm::WriteDocument(const QString& path) {
       bytes = ConvertKanjiCode(bytes, KanjiCode::ShiftJis, Action("SaveToEUC")->isChecked() ? "e" : "j");
     } catch (const ConversionError& e) {
       ShowMessage(QString::fromUtf8(e.what()), MessageKind::Error);
+      m_writeFailed = true;
       return false;
     }
   }
@@ -230,6 +232,7 @@ bool TMainForm::WriteDocument(const QString& path) {
     WriteFileAtomic(path.toStdString(), bytes);
   } catch (const FileError& e) {
     ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
+    m_writeFailed = true;
     return false;
   }
   return true;

@@ -316,7 +316,9 @@ bool TMainForm::CloseQuery() {
     m_currentFileName = m_docs->FileNameAt(i);
     if (SaveQuery() == Reply::Cancel) {
       allowed = false;
-      break;
+      // A save that failed has said why; the other documents are still
+      // asked about. The user's Cancel ends the question.
+      if (!m_writeFailed) break;
     }
   }
   m_docs->Activate(m_docs->IndexOfEditor(remembered));

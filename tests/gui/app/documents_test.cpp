@@ -177,9 +177,29 @@ TEST_F(DocumentsTest, FailedSaveKeepsTheDocumentModifiedAndSaysWhy) {
   ASSERT_EQ(x.prompts.Log().size(), 1u);
   EXPECT_EQ(x.prompts.Log()[0].messageKind, MessageKind::Error);
 
-  // Inside the exit question a failed save refuses the close.
+  // Inside the exit question a failed save refuses the close, and the
+  // documents after it are still asked about.
+  x.w.OpenDocument(Q(File("next.html")));
+  x.Type("also changed");
+  x.prompts.ClearLog();
+  x.prompts.QueueReply(Reply::Yes);
   x.prompts.QueueReply(Reply::Yes);
   EXPECT_FALSE(x.w.close());
+  EXPECT_EQ(ReadFileBytes(m_dir.Path("next.html")), "also changedx\r\n");
+  EXPECT_EQ(x.w.CurrentFileName(), Q(m_dir.Path("next.html")));
+}
+
+TEST_F(DocumentsTest, HistoryThatCannotBeWrittenIsReportedAndTheProgramEnds) {
+  test::TempDir data;
+  fs::create_directory(data.dir() / "HtmlFileHistory.txt");
+  Window x(data.dir().string());
+  x.w.OpenDocument(Q(File("a.html")));
+  EXPECT_TRUE(x.w.close());
+  ASSERT_FALSE(x.prompts.Log().empty());
+  EXPECT_EQ(x.prompts.Log().back().text, S("履歴を保存できません"));
+  EXPECT_EQ(x.prompts.Log().back().caption, S("エラー"));
+  EXPECT_EQ(x.prompts.Log().back().messageKind, MessageKind::Error);
+  EXPECT_TRUE(fs::exists(data.Path("OpenFileList.txt")));
 }
 
 TEST_F(DocumentsTest, SaveAsRefusesAnOpenPathAndRenamesTheDocument) {
