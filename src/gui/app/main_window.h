@@ -141,6 +141,17 @@ class TMainForm : public QMainWindow {
   // "right", "left", "rightEdge", "leftEdge" or "default".
   void ShiftTagPage(std::string_view how);
 
+  // For the panels that follow the active document (file list, link list,
+  // project window).
+ signals:
+  // After every tab change handling, with CurrentFileName.
+  void ActiveDocumentChanged(const QString& path);
+  // A document was saved under a new name (the file list shows its folder).
+  void DocumentSavedAs(const QString& path);
+  // The temporary files were deleted (the file list shows them no more).
+  void TempFilesDeleted();
+
+ public:
   // Runs a command row as its menu item would.
   void RunCommand(const CommandRow& row);
   // Whether a row has a handler here yet.

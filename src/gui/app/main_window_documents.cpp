@@ -198,6 +198,7 @@ void TMainForm::pcMainChange() {
   SetStatusText(5, m_currentFileName);
   setWindowTitle(Title());
   ScheduleIdle();
+  emit ActiveDocumentChanged(m_currentFileName);
 }
 
 Reply TMainForm::SaveQuery() {
@@ -285,6 +286,7 @@ void TMainForm::FileSaveAsClick() {
     SetModified(false);
     m_fileHistory->SetCurrent(path);
     SetStatusText(5, path);
+    emit DocumentSavedAs(path);
   }
   if (m_settings.Bool("bUpdateAtSave")) RunDocumentCommand("UpdateRichEdit1Click");
 }
@@ -304,14 +306,23 @@ void TMainForm::FileSaveAllClick() {
 }
 
 void TMainForm::FileNewClick() {
-  // The skeleton dialog and templates (iActionAtFileNew 1 and 2) come with
-  // their own parts; until then every new document starts empty.
+  // iActionAtFileNew: 2 opens a template instead, 1 starts the document
+  // skeleton dialog on the new page; while their parts are missing the new
+  // page just stays empty.
+  const int action = m_settings.Int("iActionAtFileNew");
+  const CommandRow* templateOpen = FindCommand("TemplateOpen");
+  if (action == 2 && templateOpen != nullptr && HasHandler(*templateOpen)) {
+    RunCommand(*templateOpen);
+    return;
+  }
   ++m_quiet;
   m_docs->AddDocument(UntitledName());
   SetCurrentFileName(UntitledName());
   SetModified(false);
   ActiveEditor()->setFocus();
   --m_quiet;
+  const CommandRow* skeleton = FindCommand("InitTagSet");
+  if (action == 1 && skeleton != nullptr && HasHandler(*skeleton)) RunCommand(*skeleton);
   pcMainChange();
 }
 

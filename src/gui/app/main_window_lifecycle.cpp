@@ -128,9 +128,11 @@ void TMainForm::RegisterTempFile(const QString& path) {
 }
 
 void TMainForm::DeleteTempFiles() {
+  if (m_tempFiles.isEmpty()) return;
   for (const QString& path : m_tempFiles)
     if (QFileInfo(path).isFile()) QFile::remove(path);
   m_tempFiles.clear();
+  emit TempFilesDeleted();
 }
 
 // ---- start-up and paths from outside ------------------------------------

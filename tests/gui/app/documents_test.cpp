@@ -531,6 +531,28 @@ TEST_F(DocumentsTest, WindowHandlersAddedByOtherPartsRunAndEnableTheirItems) {
   EXPECT_EQ(runs, 1);
 }
 
+TEST_F(DocumentsTest, NewFileActionAndTheSignalsPanelsFollow) {
+  Window x;
+  QStringList active;
+  QObject::connect(&x.w, &TMainForm::ActiveDocumentChanged, [&](const QString& p) { active << p; });
+  std::vector<std::string> ran;
+  x.w.AddWindowHandler("TemplateOpenClick", [&](const CommandRow& r) { ran.emplace_back(r.id); });
+  x.w.AddWindowHandler("InitTagSetClick", [&](const CommandRow& r) {
+    ran.emplace_back(r.id);
+    EXPECT_EQ(x.w.CurrentFileName(), "新規.html") << "the dialog works on the new page";
+  });
+  x.w.Settings().SetInt("iActionAtFileNew", 2);
+  x.Run("FileNew");
+  EXPECT_EQ(x.w.DocumentSet().Count(), 0) << "a template is opened instead";
+  x.w.Settings().SetInt("iActionAtFileNew", 1);
+  x.Run("FileNew");
+  EXPECT_EQ(ran, (std::vector<std::string>{"TemplateOpen", "InitTagSet"}));
+  EXPECT_EQ(x.w.DocumentSet().Count(), 1);
+  const std::string a = File("a.html");
+  x.w.OpenDocument(Q(a));
+  EXPECT_EQ(active, (QStringList{"新規.html", Q(a)}));
+}
+
 TEST_F(DocumentsTest, PrintsTheDocument) {
   Window x;
   x.w.OpenDocument(Q(File("p.html", "<p>print me</p>")));
