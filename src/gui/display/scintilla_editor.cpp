@@ -116,6 +116,12 @@ void ScintillaEditor::resizeEvent(QResizeEvent* event) {
   PlaceGutter();
 }
 
+// A scroll bar coming or going resizes the text area alone.
+bool ScintillaEditor::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Resize) PlaceGutter();
+  return QsciScintilla::viewportEvent(event);
+}
+
 int ScintillaEditor::DisplayLineHeight() const {
   return std::max(1, static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL)));
 }

@@ -99,6 +99,7 @@ class ScintillaEditor : public QsciScintilla {
   void mousePressEvent(QMouseEvent* event) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   bool Accepts(const QString& text);
