@@ -205,6 +205,7 @@ void ScintillaEditor::inputMethodEvent(QInputMethodEvent* event) {
     QsciScintilla::inputMethodEvent(&empty);
     return;
   }
+  if (!m_composing && !event->preeditString().isEmpty() && m_compositionStart) m_compositionStart();
   m_composing = !event->preeditString().isEmpty();
   QsciScintilla::inputMethodEvent(event);
   m_composing = !event->preeditString().isEmpty();

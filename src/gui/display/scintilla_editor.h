@@ -69,6 +69,8 @@ class ScintillaEditor : public QsciScintilla {
 
   // True while the input method has pre-edit text in the editor.
   bool IsComposing() const { return m_composing; }
+  // Called when a composition begins, before its first pre-edit text goes in.
+  void SetCompositionStartHandler(std::function<void()> handler) { m_compositionStart = std::move(handler); }
 
   // Decides whether text the user types, composes, pastes or drops (UTF-8)
   // may go in; refused text is dropped with a beep and counted.
@@ -108,6 +110,7 @@ class ScintillaEditor : public QsciScintilla {
   bool m_composing = false;
   int m_pageLines = 0;
   std::function<bool(std::string_view)> m_accepts;
+  std::function<void()> m_compositionStart;
   int m_refused = 0;
   EditorLook m_look;
   LineGutter* m_gutter = nullptr;

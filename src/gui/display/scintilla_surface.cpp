@@ -84,6 +84,12 @@ ScintillaSurface::ScintillaSurface(ScintillaEditor& editor, Clipboard& clipboard
     const SjisFromView s = UnicodeViewToSjis(v);
     return s.badAt == std::string::npos && SjisToUnicodeView(s.bytes) == v;
   });
+  // Text composed at the start of the text or right after a tag is body
+  // text, whatever the caret's format was.
+  m_editor.SetCompositionStartHandler([this] {
+    const Offset caret = GetSelStart();
+    if (caret == 0 || m_text[static_cast<std::size_t>(caret - 1)] == '>') m_typing = *m_styles[0];
+  });
   connect(&m_editor, &QsciScintillaBase::SCN_MODIFIED, this, &ScintillaSurface::OnModified);
   connect(&m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, &ScintillaSurface::OnUpdateUi);
   Load({}, false);

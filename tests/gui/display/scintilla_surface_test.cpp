@@ -263,6 +263,22 @@ TEST(ScintillaSurfaceTyping, TypedJapaneseIsStoredAsShiftJisInTheTypingFormat) {
   EXPECT_EQ(FontLetters(f.editor), "TTT.TTTTS");
 }
 
+// Composing right after a tag starts in the text font; elsewhere it keeps
+// the typing format.
+TEST(ScintillaSurfaceTyping, CompositionAfterATagStartsInTheTextFont) {
+  SurfaceFixture f;
+  for (const Offset caret : {3, 4, 0}) {
+    f.editor.Load("<B>x", true);
+    f.editor.SetSelStart(caret);
+    f.editor.SetTypingFormat(DesignFonts()[1]);
+    QInputMethodEvent preedit(QStringLiteral("\u3042"), {});
+    QApplication::sendEvent(&f.widget, &preedit);
+    Commit(f.widget, QStringLiteral("\u3042"));
+    const std::string letters = FontLetters(f.editor);
+    EXPECT_EQ(letters.substr(static_cast<std::size_t>(caret), 2), caret == 4 ? "TT" : "..") << caret;
+  }
+}
+
 TEST(ScintillaSurfaceKeys, PageKeysMoveAndScrollByTheConfiguredLines) {
   SurfaceFixture f;
   f.widget.setWrapMode(QsciScintilla::WrapNone);
