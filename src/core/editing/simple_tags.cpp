@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "dialogs/edit_tag.h"
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
 #include "editing/insertion.h"
@@ -215,8 +216,8 @@ void ReEditExistingTag(EditingContext& ctx, std::string_view name, Offset found)
   e.SetSelStart(found + 1);
   UpdateCurrentTag(e, ctx.currentTag);
   if (name == "BODY") CentreCaretLine(e);
-  // The tag re-edit dialog opens here once it exists; until then the caret
-  // is left inside the existing tag.
+  // The existing tag opens in its dialog, as F2 would open it.
+  EditTag(ctx);
 }
 
 void InsertBreak(EditingContext& ctx) {

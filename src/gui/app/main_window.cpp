@@ -31,6 +31,8 @@
 #include "editing/memory_editor.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
+#include "gui/editing/find_dialogs.h"
+#include "gui/editing/qt_dialog_host.h"
 
 namespace mw::gui {
 namespace {
@@ -144,6 +146,7 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
       [this](ScintillaEditor& editor, ScintillaSurface& surface) { InitEditor(editor, surface); });
   ApplyKanjiAvailability();
   SyncKanjiPanels();
+  WireParts();
 }
 
 TMainForm::~TMainForm() {

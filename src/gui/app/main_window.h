@@ -34,7 +34,9 @@ class ScintillaSurface;
 
 namespace mw::gui {
 
+class FindReplaceDialogs;
 class QtClipboard;
+class QtDialogHost;
 class QtPrompts;
 class TFileHistory;
 class TTabAndRichEdit;
@@ -198,6 +200,9 @@ class TMainForm : public QMainWindow {
   void ShowMessage(const QString& text, MessageKind kind = MessageKind::Information);
   Reply Ask(const QString& text, QuestionButtons buttons = QuestionButtons::YesNoCancel);
   void ScheduleIdle();
+  // The dialogs and services other layers bring (find and replace, the tag
+  // dialog views, the dialogs' lists and hooks).
+  void WireParts();
   void SetEnabled(std::string_view id, bool on);
   // Every submenu (menus and popups) with this caption.
   void SetSubmenusEnabled(std::string_view caption, bool on);
@@ -224,6 +229,8 @@ class TMainForm : public QMainWindow {
   std::map<std::string, QMenu*, std::less<>> m_runtimeMenus;
   std::unique_ptr<TTabAndRichEdit> m_docs;
   std::unique_ptr<TFileHistory> m_fileHistory;
+  std::unique_ptr<QtDialogHost> m_dialogHost;
+  FindReplaceDialogs* m_findDialogs = nullptr;
   std::map<std::string, std::function<void(const CommandRow&)>, std::less<>> m_windowHandlers;
   std::function<QString(const FileChoice&)> m_chooser;
   std::function<bool(QPrinter&)> m_printerChooser;

@@ -21,7 +21,7 @@
 #include "app/data_folder.h"
 #include "app/document_file.h"
 #include "app/file_history.h"
-#include "app/relative_path.h"
+#include "project/relative_path.h"
 #include "app/tools/kanji_converter.h"
 #include "display/html_to_rtf.h"
 #include "editing/insertion.h"
@@ -210,7 +210,7 @@ void TMainForm::DropPaths(const QStringList& paths) {
       m_ctx.fileName = m_currentFileName.toStdString();
       for (const QString& path : paths) {
         if (QFileInfo(path).isDir()) continue;
-        const std::string relative = MakeRelativePath(m_currentFileName.toStdString(), path.toStdString());
+        const std::string relative = MakeRelativePath(path.toStdString(), m_currentFileName.toStdString());
         InsertPlain(m_ctx, ToDocumentText(QString::fromStdString(relative)));
       }
       m_ctx.editor = nullptr;

@@ -7,6 +7,7 @@ target_sources(mw_gui PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window_documents.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/app/main_window_lifecycle.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/app/qt_prompts.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/window_parts.cpp
 )
 
 add_executable(markupwright ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)

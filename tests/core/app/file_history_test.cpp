@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/document_file.h"
-#include "app/relative_path.h"
+#include "project/relative_path.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -86,7 +86,7 @@ TEST(RelativePathTest, TargetSeenFromThePagesFolder) {
            Case{"\xe6\x96\xb0\xe8\xa6\x8f.html", "/site/x.html", "/site/x.html"},
            Case{"/site/sub/page.html", "/site/sub", "../sub"},
        }) {
-    EXPECT_EQ(MakeRelativePath(c.from, c.target), c.expected) << c.from << " -> " << c.target;
+    EXPECT_EQ(MakeRelativePath(c.target, c.from), c.expected) << c.from << " -> " << c.target;
   }
 }
 

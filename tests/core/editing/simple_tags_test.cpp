@@ -228,16 +228,16 @@ TEST(DocumentTagInsert, ExistingTagIsReEditedNotInsertedAgain) {
     SCOPED_TRACE(r.handler);
     Fixture f;
     f.ctx.options.directTagInsert = true;
+    f.dialogs.ok = false;  // the re-edit dialog opens; the author cancels it
     f.Load(r.before);
     const std::string text = f.editor.GetText();
     f.Run(r.handler);
     EXPECT_EQ(f.editor.GetText(), text);
-    EXPECT_EQ(f.editor.GetSelStart(), r.caret);
-    EXPECT_EQ(f.editor.GetSelLength(), 0);
-    EXPECT_EQ(f.ctx.currentTag.start, r.caret - 1);
-    EXPECT_GT(f.ctx.currentTag.length, 0);
+    // The re-edit leaves the existing tag under the caret from its '<'.
+    EXPECT_EQ(f.editor.GetSelStart(), r.caret - 1);
     EXPECT_EQ(f.ctx.repeatTag, RepeatTagPair{});
-    EXPECT_EQ(f.dialogs.runs, 0);
+    // BODY's own dialog is not there yet; the others open the generic one.
+    EXPECT_EQ(f.dialogs.runs, std::string_view(r.handler) == "BODYTagClick" ? 0 : 1);
   }
 }
 
@@ -250,11 +250,16 @@ TEST(DocumentTagInsert, OnlyBodyIsCentredInTheView) {
   for (const char* handler : {"TITLETagClick", "BODYTagClick"}) {
     Fixture f;
     f.editor.SetVisibleLineCount(20);
+    f.dialogs.ok = false;
     f.Load(text);
     f.Run(handler);
     const bool body = std::string_view(handler) == "BODYTagClick";
     EXPECT_EQ(f.editor.LineFromChar(f.editor.GetSelStart()), body ? 101 : 50) << handler;
-    EXPECT_EQ(f.editor.TopDisplayLine(), body ? 92 : 0) << handler;
+    // TITLE's view follows its re-edit dialog; BODY is centred by the
+    // command itself, before any dialog.
+    if (body) {
+      EXPECT_EQ(f.editor.TopDisplayLine(), 92);
+    }
   }
 }
 

@@ -1,0 +1,63 @@
+// The services the main window lends to dialogs and commands of other
+// layers: the dialog host that shows tag dialogs, the modeless find and
+// replace dialogs, and the lists and hooks the tag dialogs read.
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QTabWidget>
+
+#include "app/document_file.h"
+#include "dialogs/dialog_lists.h"
+#include "gui/app/main_window.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_surface.h"
+#include "gui/editing/find_dialogs.h"
+#include "gui/editing/qt_dialog_host.h"
+#include "gui/editing/repeat_tag_dialog.h"
+#include "project/link_list.h"
+#include "project/relative_path.h"
+
+namespace mw::gui {
+
+void TMainForm::WireParts() {
+  m_dialogHost = std::make_unique<QtDialogHost>(this);
+  m_ctx.dialogs = m_dialogHost.get();
+  RegisterRepeatTagDialog(*m_dialogHost, [this] { return m_ctx.prompts; });
+
+  m_findDialogs = new FindReplaceDialogs(
+      this, m_ctx, [this]() -> EditorSurface* { return ActiveSurface(); },
+      [this] { return CaretLineScreenRect(ActiveEditor()); }, [this]() -> QWidget* { return m_pcMain; },
+      [this](const QString& text) { SetStatusText(5, text); });
+  AddWindowHandler("EditFindClick", [this](const CommandRow&) { m_findDialogs->ShowFind(); });
+  AddWindowHandler("EditReplaceClick", [this](const CommandRow&) { m_findDialogs->ShowReplace(); });
+  AddWindowHandler("FindDialog1Find", [this](const CommandRow&) { m_findDialogs->FindNext(); });
+
+  DialogResources& r = TagDialogResources();
+  r.dataFolder = m_dataFolder;
+  r.makeRelativePath = [](const std::string& file, const std::string& document) {
+    return MakeRelativePath(file, document);
+  };
+  // The style sheet the page links to, read from beside the page; a page
+  // never saved or a sheet that is missing gives none.
+  r.linkedStyleSheet = [this](const std::string& documentText) -> std::string {
+    const std::string href = DetectLinkedStyleSheet(documentText);
+    if (href == kNoStyleSheet || !QFileInfo::exists(m_currentFileName)) return {};
+    const std::string path = ResolveRelativePath(href, m_currentFileName.toStdString());
+    try {
+      return ReadFileBytes(path);
+    } catch (const FileError&) {
+      return {};
+    }
+  };
+  // Font names the document can hold (a name Shift-JIS cannot write is
+  // left out rather than written wrongly).
+  r.fontNames = [] {
+    std::vector<std::string> names;
+    for (const QString& family : QFontDatabase::families()) {
+      const std::string sjis = ToDocumentText(family);
+      if (FromDocumentText(sjis) == family) names.push_back(sjis);
+    }
+    return names;
+  };
+}
+
+}  // namespace mw::gui
