@@ -22,6 +22,7 @@
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
 #include "gui/display/scintilla_editor.h"
+#include "gui/display/display_refresh.h"
 #include "gui/display/scintilla_surface.h"
 #include "text/lines.h"
 
@@ -85,8 +86,7 @@ QString TMainForm::ChooseFile(const FileChoice& choice) {
 }
 
 void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
-  editor.Configure(WindowEditorLook(*this));
-  surface.SetFonts(m_ctx.fonts);
+  ConfigureEditor(surface, WindowEditorLook(*this));
   editor.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&editor, &QWidget::customContextMenuRequested, this,
           [this, view = &editor](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });

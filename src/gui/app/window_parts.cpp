@@ -9,6 +9,8 @@
 #include "dialogs/dialog_lists.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/app/window_settings.h"
+#include "gui/display/display_refresh.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/editing/find_dialogs.h"
 #include "gui/editing/qt_dialog_host.h"
@@ -30,6 +32,13 @@ void TMainForm::WireParts() {
   AddWindowHandler("EditFindClick", [this](const CommandRow&) { m_findDialogs->ShowFind(); });
   AddWindowHandler("EditReplaceClick", [this](const CommandRow&) { m_findDialogs->ShowReplace(); });
   AddWindowHandler("FindDialog1Find", [this](const CommandRow&) { m_findDialogs->FindNext(); });
+
+  // The display refresh recolours the bytes the editor holds; it never
+  // reloads them from disk, where a save may have converted them.
+  AddWindowHandler("UpdateRichEdit1Click", [this](const CommandRow&) {
+    if (ScintillaSurface* surface = ActiveSurface())
+      RefreshDisplay(*surface, WindowEditorLook(*this), m_ctx.options.autoTagFont, IsColoured(m_currentFileName));
+  });
 
   DialogResources& r = TagDialogResources();
   r.dataFolder = m_dataFolder;

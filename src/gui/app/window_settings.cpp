@@ -1,5 +1,7 @@
 #include "gui/app/window_settings.h"
 
+#include "gui/display/display_refresh.h"
+
 #include <QAction>
 #include <QColorDialog>
 #include <QTabBar>
@@ -42,8 +44,6 @@ constexpr MirroredCheck kChecks[] = {
     {"bDropThenInsert", "DropThenInsert"},
 };
 
-constexpr int kLineNumberGutter = 50;
-constexpr int kPlainGutter = 16;
 
 bool Checked(const TMainForm& w, std::string_view id) {
   const QAction* a = w.Action(id);
@@ -231,7 +231,9 @@ EditorLook WindowEditorLook(const TMainForm& w) {
   look.background = s.Colour("asRichEditColor");
   look.tabStop = w.Context().options.tabStop;
   look.showLineNumbers = s.Bool("bShowLineNumber");
-  look.gutterWidth = look.showLineNumbers ? kLineNumberGutter : kPlainGutter;
+  look.gutterWidth = GutterWidthFor(look.showLineNumbers);
+  look.textLimit = s.Int("iMaxFileSize");
+  look.imeColor = s.Int("iImeColor");
   return look;
 }
 
@@ -243,8 +245,7 @@ void ApplyEditorLook(TMainForm& w) {
     auto* view = qobject_cast<ScintillaEditor*>(page);
     if (view == nullptr) view = page->findChild<ScintillaEditor*>();
     if (view == nullptr) continue;
-    view->Configure(look);
-    if (auto* surface = view->findChild<ScintillaSurface*>()) surface->SetFonts(look.fonts);
+    if (auto* surface = view->findChild<ScintillaSurface*>()) ConfigureEditor(*surface, look);
   }
 }
 
