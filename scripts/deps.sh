@@ -14,6 +14,10 @@ packages=(
 if [ "${1:-}" = "--bench" ]; then
   packages+=(hyperfine highlight python3-pygments tidy)
 fi
+# The window needs a Japanese font to show the documents.
+if [ "${1:-}" = "--run" ]; then
+  packages+=(fonts-noto-cjk)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
