@@ -1,0 +1,203 @@
+#include "gui/check/tag_error_form.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/document_file.h"
+#include "editing/tag_scan.h"
+#include "gui/app/command_table.h"
+#include "gui/app/main_window.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/display/scintilla_surface.h"
+
+namespace mw::gui {
+
+namespace {
+constexpr TagListKind kKinds[] = {TagListKind::Twin, TagListKind::Omissible, TagListKind::Single};
+int IndexOf(TagListKind k) { return static_cast<int>(k); }
+
+QToolButton* AddButton(QToolBar* bar, const char* name, const QString& caption, const QString& hint) {
+  auto* b = new QToolButton(bar);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setText(caption);
+  b->setToolTip(hint);
+  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->addWidget(b);
+  return b;
+}
+}  // namespace
+
+TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
+    : QWidget(&main, Qt::Tool | Qt::WindowStaysOnTopHint), m_main(main), m_folder(std::move(listFolder)) {
+  setObjectName(QStringLiteral("TagErrorForm"));
+  setWindowTitle(QStringLiteral("タグの不整合エラー"));
+  m_lists = m_folder.empty() ? BuiltInTagLists() : LoadTagLists(m_folder);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(2);
+
+  auto* bar = new QToolBar(this);
+  m_neglectBtn = AddButton(bar, "NeglectOmissibleTagBtn", QStringLiteral("省略可タグを無視(&N)"),
+                           QStringLiteral("省略可能タグの検査をしない"));
+  m_checkBtn = AddButton(bar, "CheckOmissibleTagBtn", QStringLiteral("省略可タグも検査(&I)"),
+                         QStringLiteral("省略可能タグが閉じている事もチェック"));
+  QToolButton* next = AddButton(bar, "CheckNextFileBtn", QStringLiteral("次のファイル検査(&P)"),
+                                QStringLiteral("次のファイルへ移動してタグチェック実行"));
+  QToolButton* option =
+      AddButton(bar, "OptionBtn", QStringLiteral("オプション(&O)"), QStringLiteral("検査タグの編集"));
+  QToolButton* closeBtn =
+      AddButton(bar, "CloseBtn", QStringLiteral("閉じる(&C)"), QStringLiteral("ウインドウを閉じる"));
+  connect(m_neglectBtn, &QToolButton::clicked, this, [this] { RunTagCheck(false); });
+  connect(m_checkBtn, &QToolButton::clicked, this, [this] { RunTagCheck(true); });
+  connect(next, &QToolButton::clicked, this, [this] { CheckNextFile(); });
+  connect(option, &QToolButton::clicked, this, [this] { ToggleOptions(); });
+  connect(closeBtn, &QToolButton::clicked, this, [this] { this->close(); });
+  layout->addWidget(bar);
+
+  // The option panel: the three lists, each with its save and delete.
+  m_options = new QWidget(this);
+  m_options->setObjectName(QStringLiteral("OptionPanel"));
+  auto* opt = new QHBoxLayout(m_options);
+  opt->setContentsMargins(2, 0, 2, 0);
+  opt->addWidget(new QLabel(QStringLiteral("終了タグ："), m_options));
+  const QString labels[] = {QStringLiteral("省略不可"), QStringLiteral("省略可"), QStringLiteral("なし")};
+  const char* names[] = {"cbTwinTag", "cbOmissibleTag", "cbSingleTag"};
+  for (TagListKind k : kKinds) {
+    const int i = IndexOf(k);
+    opt->addWidget(new QLabel(labels[i], m_options));
+    auto* box = new QComboBox(m_options);
+    box->setObjectName(QString::fromLatin1(names[i]));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumContentsLength(8);
+    m_boxes[i] = box;
+    opt->addWidget(box);
+    auto* save = new QPushButton(QStringLiteral("保存"), m_options);
+    save->setToolTip(QStringLiteral("新規タグを追加して保存"));
+    auto* del = new QPushButton(QStringLiteral("削除"), m_options);
+    del->setToolTip(QStringLiteral("選択タグをリストから削除"));
+    connect(save, &QPushButton::clicked, this, [this, k] { SaveList(k); });
+    connect(del, &QPushButton::clicked, this, [this, k] { DeleteFromList(k); });
+    opt->addWidget(save);
+    opt->addWidget(del);
+    FillBox(k);
+  }
+  opt->addStretch();
+  m_options->hide();
+  layout->addWidget(m_options);
+
+  m_list = new QListWidget(this);
+  m_list->setObjectName(QStringLiteral("lbTagError"));
+  m_list->installEventFilter(this);
+  connect(m_list, &QListWidget::itemClicked, this, [this] { JumpToCheckMessage(); });
+  connect(m_list, &QListWidget::itemDoubleClicked, this, [this] {
+    JumpToCheckMessage();
+    close();
+  });
+  layout->addWidget(m_list, 1);
+
+  resize(560, 200);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect r = screen->availableGeometry();
+    move(r.center() - QPoint(width() / 2, height() / 2));
+  }
+}
+
+QComboBox* TTagErrorForm::ListBox(TagListKind kind) const { return m_boxes[IndexOf(kind)]; }
+
+void TTagErrorForm::FillBox(TagListKind kind) {
+  QComboBox* box = ListBox(kind);
+  const QString typed = box->currentText();
+  box->clear();
+  for (const std::string& name : m_lists.Of(kind).Names()) box->addItem(FromDocumentText(name));
+  if (box->count() > 0) box->setCurrentIndex(0);
+  (void)typed;
+}
+
+void TTagErrorForm::RunTagCheck(bool checkOmissible) {
+  if (m_scanning) return;
+  m_scanning = true;
+  m_checkOmissible = checkOmissible;
+  m_checkBtn->setEnabled(!checkOmissible);
+  m_neglectBtn->setEnabled(checkOmissible);
+  setWindowTitle(FromDocumentText(CheckCaption(ToDocumentText(m_main.windowTitle()), checkOmissible)));
+  m_list->clear();
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  const std::string text = surface != nullptr ? surface->GetText() : std::string();
+  m_result = mw::RunTagCheck(text, m_lists, CheckMode{checkOmissible, false});
+  for (const CheckMessage& m : m_result.messages) m_list->addItem(FromDocumentText(CheckMessageText(m)));
+  m_scanning = false;
+}
+
+void TTagErrorForm::JumpToCheckMessage() {
+  const auto target = JumpTarget(m_result, m_list->currentRow());
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  if (!target || surface == nullptr) return;
+  surface->SetSelStart(target->start);
+  surface->SetSelLength(target->length);
+  CentreCaretLine(*surface);
+  // Just below the selection's first character, so the window hides
+  // neither the place nor the list.
+  ScintillaEditor& view = surface->Widget();
+  const long pos = surface->ViewPosition(target->start);
+  const int y = static_cast<int>(view.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos));
+  const QPoint global = view.viewport()->mapToGlobal(QPoint(0, y));
+  move(x(), global.y() + 30);
+}
+
+void TTagErrorForm::CheckNextFile() {
+  if (const CommandRow* row = FindCommand("MoveToNextFile")) m_main.RunCommand(*row);
+  RunTagCheck(m_checkOmissible);
+}
+
+void TTagErrorForm::ToggleOptions() {
+  m_options->setVisible(!m_options->isVisible());
+  m_checkBtn->setEnabled(true);
+  m_neglectBtn->setEnabled(true);
+}
+
+void TTagErrorForm::SaveList(TagListKind kind) {
+  const std::string name = ToDocumentText(ListBox(kind)->currentText().trimmed());
+  if (!name.empty()) m_lists.Of(kind).Add(name);
+  FillBox(kind);
+  if (const int at = ListBox(kind)->findText(FromDocumentText(name), Qt::MatchFixedString); at >= 0)
+    ListBox(kind)->setCurrentIndex(at);
+  if (m_folder.empty()) return;
+  try {
+    SaveTagList(m_folder, kind, m_lists.Of(kind));
+  } catch (const FileError& e) {
+    if (UserPrompts* p = m_main.Context().prompts)
+      p->ShowMessage(ToDocumentText(QString::fromStdString(e.what())), MessageKind::Error);
+  }
+}
+
+void TTagErrorForm::DeleteFromList(TagListKind kind) {
+  const std::string name = ToDocumentText(ListBox(kind)->currentText().trimmed());
+  if (m_lists.Of(kind).Remove(name)) FillBox(kind);
+}
+
+bool TTagErrorForm::event(QEvent* e) {
+  // The results always describe the text as it is now: every showing and
+  // every return to this window scans again, omissible tags ignored.
+  if (e->type() == QEvent::Show || e->type() == QEvent::WindowActivate) RunTagCheck(false);
+  return QWidget::event(e);
+}
+
+bool TTagErrorForm::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == m_list && e->type() == QEvent::KeyRelease) JumpToCheckMessage();
+  return QWidget::eventFilter(watched, e);
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,434 @@
+#include "gui/project/project_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/document_file.h"
+#include "gui/app/document_set.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_surface.h"
+
+namespace mw::gui {
+
+namespace {
+const QString kProjectFilter = QStringLiteral("ﾌﾟﾛｼﾞｪｸﾄﾌｧｲﾙ (*.wpr);;すべてのﾌｧｲﾙ (*.*)");
+
+QString PathText(const std::string& path) {
+  // The never-saved name is the program's own (Shift-JIS) text.
+  return path == kNewProjectName ? FromDocumentText(path) : QString::fromStdString(path);
+}
+}  // namespace
+
+TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(main) {
+  setObjectName(QStringLiteral("PrjForm"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAcceptDrops(true);
+
+  auto* central = new QSplitter(Qt::Vertical, this);
+  central->addWidget(BuildFilePanel());
+  m_pages = new QTabWidget(central);
+  m_pages->addTab(BuildLinkPage(), QStringLiteral("リンク情報"));
+  m_pages->addTab(BuildGrepPage(), QStringLiteral("簡易Grep"));
+  central->addWidget(m_pages);
+  central->setStretchFactor(1, 1);
+  central->setSizes({113, 400});
+  setCentralWidget(central);
+
+  BuildMenus();
+  m_status[0] = new QLabel(this);
+  m_status[0]->setMinimumWidth(70);
+  m_status[1] = new QLabel(this);
+  statusBar()->addWidget(m_status[0]);
+  statusBar()->addWidget(m_status[1], 1);
+  m_progress = new QProgressBar(this);
+  m_progress->setRange(0, 100);
+  m_progress->setValue(0);
+  m_progress->setMaximumWidth(200);
+  statusBar()->addPermanentWidget(m_progress);
+
+  if (!main.DataFolder().empty()) {
+    m_findHistory = LoadSearchHistory(main.DataFolder(), kFindHistoryName);
+    m_replaceHistory = LoadSearchHistory(main.DataFolder(), kReplaceHistoryName);
+    for (const std::string& s : m_findHistory) m_cbFindStr->addItem(FromDocumentText(s));
+    for (const std::string& s : m_replaceHistory) m_cbReplaceStr->addItem(FromDocumentText(s));
+    m_cbFindStr->setEditText({});
+    m_cbReplaceStr->setEditText({});
+  }
+  EnableSearchButtons();
+
+  FileNewProjectClick();
+  const QString current = main.CurrentFileName();
+  SetCurrentFileName(QFileInfo::exists(current) ? current : QString());
+  connect(&main, &TMainForm::ActiveDocumentChanged, this,
+          [this](const QString& path) { SetCurrentFileName(QFileInfo::exists(path) ? path : QString()); });
+  resize(640, 620);
+}
+
+TPrjForm::~TPrjForm() = default;
+
+void TPrjForm::BuildMenus() {
+  auto add = [this](QMenu* menu, QToolBar* bar, const char* name, const QString& caption, const QString& key,
+                    const QString& hint, QStyle::StandardPixmap icon, void (TPrjForm::*slot)()) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) a->setShortcut(QKeySequence(key));
+    connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    menu->addAction(a);
+    if (bar != nullptr) {
+      a->setIcon(style()->standardIcon(icon));
+      a->setToolTip(hint);
+      bar->addAction(a);
+    }
+    return a;
+  };
+  QToolBar* bar = addToolBar(QStringLiteral("ToolBar"));
+  bar->setObjectName(QStringLiteral("PrjToolBar"));
+  bar->setMovable(false);
+  const auto none = QStyle::SP_CustomBase;
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  add(file, bar, "FileNewProject", QStringLiteral("プロジェクトの新規作成(&N)"), QStringLiteral("Ctrl+N"),
+      QStringLiteral("新規プロジェクトファイルを作成"), QStyle::SP_FileIcon, &TPrjForm::FileNewProjectClick);
+  add(file, bar, "FileOpenProject", QStringLiteral("プロジェクトを開く(&O)..."), QStringLiteral("Ctrl+O"),
+      QStringLiteral("プロジェクトファイルを開く"), QStyle::SP_DialogOpenButton, &TPrjForm::FileOpenProjectClick);
+  add(file, bar, "FileSaveProject", QStringLiteral("プロジェクトの上書き保存(&S)"), QStringLiteral("Ctrl+S"),
+      QStringLiteral("プロジェクトファイルを保存"), QStyle::SP_DialogSaveButton, &TPrjForm::FileSaveProjectClick);
+  add(file, nullptr, "FileSaveAsProject", QStringLiteral("プロジェクトに名前をつけて保存(&A)..."), {}, {}, none,
+      &TPrjForm::FileSaveAsProjectClick);
+  file->addSeparator();
+  auto* exit = new QAction(QStringLiteral("閉じる(&X)"), this);
+  exit->setObjectName(QStringLiteral("Exit1"));
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+  file->addAction(exit);
+  bar->addSeparator();
+
+  QMenu* list = menuBar()->addMenu(QStringLiteral("プロジェクト(&P)"));
+  add(list, bar, "FileAddToProject", QStringLiteral("プロジェクトへのファイル追加(&A)"), QStringLiteral("Ctrl+A"),
+      QStringLiteral("プロジェクトへファイルの追加"), QStyle::SP_FileDialogNewFolder, &TPrjForm::FileAddToProjectClick);
+  add(list, bar, "FileDeleteFromProject", QStringLiteral("プロジェクトからのファイル削除(&D)"),
+      QStringLiteral("Ctrl+X"), QStringLiteral("プロジェクトからファイルの削除"), QStyle::SP_TrashIcon,
+      &TPrjForm::FileDeleteFromProjectClick);
+  add(list, nullptr, "mFileSort", QStringLiteral("ファイルリストのソート(&S)"), {}, {}, none, &TPrjForm::FileSortClick);
+  add(list, nullptr, "AllFileAddToProject", QStringLiteral("開いているファイルをすべてプロジェクトに追加(&E)"), {}, {},
+      none, &TPrjForm::AllFileAddToProjectClick);
+  list->addSeparator();
+  add(list, bar, "FileOpen", QStringLiteral("選択ファイルを編集ウインドウで開く(&O)"), {},
+      QStringLiteral("選択ファイルを編集画面で開く"), QStyle::SP_ArrowForward, &TPrjForm::FileOpenClick);
+  add(list, nullptr, "ReplaceAllFile", QStringLiteral("プロジェクト登録ファイルに総入替え(&R)"), {}, {}, none,
+      &TPrjForm::ReplaceAllFileClick);
+
+  QMenu* links = menuBar()->addMenu(QStringLiteral("リンク(&L)"));
+  add(links, nullptr, "UpdateLocalLinkTreeView", QStringLiteral("ローカルリンクリストの更新(&L)"), {}, {}, none,
+      &TPrjForm::UpdateLocalLinkTreeViewClick);
+  add(links, nullptr, "UpdateRelMarkerTreeView", QStringLiteral("相対参照マーカーリストの更新(&U)"), {}, {}, none,
+      &TPrjForm::UpdateRelMarkerTreeViewClick);
+  add(links, nullptr, "SendLinkToEditor", QStringLiteral("リンク情報をテキストに張り付け(&L)"), {}, {}, none,
+      &TPrjForm::SendLinkToEditorClick);
+}
+
+QWidget* TPrjForm::BuildFilePanel() {
+  m_fileList = new QListWidget(this);
+  m_fileList->setObjectName(QStringLiteral("ProjectFileListBox"));
+  m_fileList->setDragDropMode(QAbstractItemView::InternalMove);
+  m_fileList->setDefaultDropAction(Qt::MoveAction);
+  m_fileList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  connect(m_fileList, &QListWidget::itemDoubleClicked, this, [this] { FileOpenClick(); });
+  // A drag within the list reorders the project.
+  connect(m_fileList->model(), &QAbstractItemModel::rowsMoved, this, [this] { SyncEntriesFromList(); });
+  return m_fileList;
+}
+
+void TPrjForm::SetStatus(int panel, const QString& text) { m_status[panel]->setText(text); }
+QString TPrjForm::StatusText(int panel) const { return m_status[panel]->text(); }
+
+void TPrjForm::ShowMessage(const QString& text, MessageKind kind, const QString& caption) {
+  if (UserPrompts* p = m_main.Context().prompts) p->ShowMessage(ToDocumentText(text), kind, ToDocumentText(caption));
+}
+
+Reply TPrjForm::Ask(const QString& text, const QString& caption) {
+  UserPrompts* p = m_main.Context().prompts;
+  return p == nullptr ? Reply::Cancel
+                      : p->Ask(ToDocumentText(text), QuestionButtons::YesNoCancel, ToDocumentText(caption));
+}
+
+QString TPrjForm::Choose(const FileChoice& c) {
+  if (m_chooser) return m_chooser(c);
+  if (c.save) {
+    QFileDialog dialog(this, c.title, c.proposed.isEmpty() ? c.folder : c.proposed, c.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(c.defaultSuffix);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
+                                                                                    : QString();
+  }
+  if (c.title.contains(QStringLiteral("複数選択")))
+    return QFileDialog::getOpenFileNames(this, c.title, c.folder, c.filter).join(QLatin1Char('\n'));
+  return QFileDialog::getOpenFileName(this, c.title, c.folder, c.filter);
+}
+
+void TPrjForm::SetCurrentProject(const std::string& path) {
+  m_project.path = path;
+  setWindowTitle(QStringLiteral("プロジェクトマネージャ - ") + QFileInfo(PathText(path)).fileName());
+}
+
+void TPrjForm::SetModified(bool modified) {
+  m_project.modified = modified;
+  SetStatus(0, modified ? QStringLiteral("変更あり") : QString());
+}
+
+void TPrjForm::ShowList() {
+  const int row = m_fileList->currentRow();
+  m_fileList->clear();
+  for (const std::string& e : m_project.entries) {
+    auto* item = new QListWidgetItem(QString::fromStdString(e), m_fileList);
+    item->setToolTip(item->text());  // long paths can be read in full
+  }
+  if (row >= 0 && row < m_fileList->count()) m_fileList->setCurrentRow(row);
+}
+
+void TPrjForm::SyncEntriesFromList() {
+  std::vector<std::string> entries;
+  for (int i = 0; i < m_fileList->count(); ++i) entries.push_back(m_fileList->item(i)->text().toStdString());
+  if (entries == m_project.entries) return;
+  m_project.entries = std::move(entries);
+  SetModified(true);
+}
+
+void TPrjForm::FileNewProjectClick() {
+  if (AskSaveProject() == Reply::Cancel) return;
+  SetCurrentProject(std::string(kNewProjectName));
+  m_project.entries.clear();
+  ShowList();
+  SetModified(false);
+  UpdateLocalLinkTreeViewClick();
+}
+
+void TPrjForm::FileOpenProjectClick() {
+  FileChoice c;
+  c.title = QStringLiteral("プロジェクトファイルを開く");
+  c.filter = kProjectFilter;
+  const QString current = PathText(m_project.path);
+  c.folder = QFileInfo::exists(current) ? QFileInfo(current).absolutePath() : QDir::currentPath();
+  const QString chosen = Choose(c);
+  if (chosen.isEmpty()) return;
+  if (!OpenProjectFile(chosen, false)) ShowMessage(chosen + QStringLiteral("が開けませんでした"));
+}
+
+bool TPrjForm::OpenProjectFile(const QString& path, bool quiet) {
+  if (!QFileInfo(path).isFile()) return false;
+  // Changes to the open project are not dropped without a question.
+  if (AskSaveProject() == Reply::Cancel) return true;
+  Project opened;
+  try {
+    if (!mw::OpenProjectFile(opened, path.toStdString())) return false;
+  } catch (const FileError& e) {
+    ShowMessage(QString::fromStdString(e.what()), MessageKind::Error);
+    return false;
+  }
+  m_project = std::move(opened);
+  SetCurrentProject(m_project.path);
+  ShowList();
+  SetModified(false);
+  if (!quiet && Ask(QStringLiteral("開いているファイルを閉じてプロジェクトのファイルに入れ替えますか？")) == Reply::Yes)
+    ReplaceAllFileClick();
+  return true;
+}
+
+bool TPrjForm::WriteTo(const std::string& path) {
+  try {
+    WriteProjectFile(m_project, path, m_main.Settings().Bool("bProjectRelativePath"));
+    return true;
+  } catch (const FileError& e) {
+    ShowMessage(QString::fromStdString(e.what()), MessageKind::Error);
+    return false;
+  }
+}
+
+void TPrjForm::FileSaveProjectClick() {
+  m_main.SaveQuery();  // the answer does not stop the project save
+  if (m_project.IsNew()) {
+    FileSaveAsProjectClick();
+    return;
+  }
+  if (WriteTo(m_project.path))
+    SetModified(false);
+  else
+    m_saveCompleted = false;
+}
+
+void TPrjForm::FileSaveAsProjectClick() {
+  FileChoice c;
+  c.save = true;
+  c.title = QStringLiteral("プロジェクトに名前を付けて保存");
+  c.filter = kProjectFilter;
+  c.defaultSuffix = QStringLiteral("wpr");
+  c.proposed = PathText(m_project.path);
+  const QString chosen = Choose(c);
+  if (chosen.isEmpty()) {
+    m_saveCompleted = false;
+    return;
+  }
+  SetCurrentProject(chosen.toStdString());
+  if (WriteTo(m_project.path))
+    SetModified(false);
+  else
+    m_saveCompleted = false;  // a failed write is no completed save
+}
+
+Reply TPrjForm::AskSaveProject() {
+  const SaveAnswer a = mw::AskSaveProject(
+      m_project,
+      [this] {
+        const Reply r = Ask(QStringLiteral("プロジェクト情報が保存されていません.\n  保存しますか？"),
+                            QStringLiteral("Markupwright2 - プロジェクトの管理"));
+        return r == Reply::Yes ? SaveAnswer::Yes : r == Reply::No ? SaveAnswer::No : SaveAnswer::Cancel;
+      },
+      [this] {
+        m_saveCompleted = true;
+        FileSaveProjectClick();
+        return m_saveCompleted;
+      });
+  return a == SaveAnswer::Yes ? Reply::Yes : a == SaveAnswer::No ? Reply::No : Reply::Cancel;
+}
+
+void TPrjForm::FileAddToProjectClick() {
+  FileChoice c;
+  c.title = QStringLiteral("プロジェクトにファイルを追加（複数選択可）");
+  QStringList patterns;
+  for (const std::string& ext : m_main.ColouredExtensions()) patterns << QStringLiteral("*.") + QString::fromStdString(ext);
+  c.filter = QStringLiteral("HTMLﾌｧｲﾙ (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(");;すべてのﾌｧｲﾙ (*.*)");
+  const QString current = m_main.CurrentFileName();
+  c.folder = QFileInfo::exists(current) ? QFileInfo(current).absolutePath() : QDir::currentPath();
+  const QString chosen = Choose(c);
+  for (const QString& path : chosen.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) AddProjectFile(path);
+}
+
+bool TPrjForm::AddProjectFile(const QString& path) {
+  if (!mw::AddProjectFile(m_project, path.toStdString())) return false;
+  ShowList();
+  SetModified(true);
+  return true;
+}
+
+void TPrjForm::AddProjectFolder(const QString& folder) {
+  if (mw::AddProjectFolder(m_project, folder.toStdString(), m_main.ColouredExtensions()) == 0) return;
+  ShowList();
+  SetModified(true);
+}
+
+void TPrjForm::FileDeleteFromProjectClick() {
+  const int row = m_fileList->currentRow();
+  if (row < 0 || row >= static_cast<int>(m_project.entries.size())) {
+    ShowMessage(QStringLiteral("ﾌｧｲﾙを選択して下さい"));
+    return;
+  }
+  const QString entry = QString::fromStdString(m_project.entries[static_cast<std::size_t>(row)]);
+  if (Ask(entry + QStringLiteral("をリストから削除しますか？")) != Reply::Yes) return;
+  RemoveProjectEntry(m_project, static_cast<std::size_t>(row));
+  ShowList();
+  SetModified(true);
+}
+
+void TPrjForm::FileSortClick() {
+  const bool modified = m_project.modified;
+  SortProject(m_project);
+  m_project.modified = modified;
+  ShowList();
+}
+
+void TPrjForm::MoveEntry(int from, int to) {
+  if (from < 0 || to < 0) return;
+  if (!MoveProjectEntry(m_project, static_cast<std::size_t>(from), static_cast<std::size_t>(to))) return;
+  ShowList();
+  const int at = std::min(to, m_fileList->count() - 1);
+  m_fileList->setCurrentRow(at);
+  SetModified(true);
+}
+
+void TPrjForm::AllFileAddToProjectClick() {
+  for (const QString& name : m_main.DocumentSet().FileNames())
+    if (QFileInfo(name).isFile()) AddProjectFile(name);
+  const QString current = m_main.CurrentFileName();
+  SetCurrentFileName(QFileInfo::exists(current) ? current : QString());
+}
+
+void TPrjForm::FileOpenClick() {
+  QListWidgetItem* item = m_fileList->currentItem();
+  if (item == nullptr) return;
+  if (m_main.SaveQuery() == Reply::Cancel) return;
+  m_main.OpenDocument(item->text(), false);
+}
+
+void TPrjForm::ReplaceAllFileClick() {
+  if (m_project.entries.empty()) return;
+  if (AskSaveProject() == Reply::Cancel) return;
+  if (const CommandRow* row = FindCommand("FileCloseAll")) m_main.RunCommand(*row);
+  // A document the user chose to keep leaves the open set as it is.
+  TTabAndRichEdit& docs = m_main.DocumentSet();
+  for (int i = 0; i < docs.Count(); ++i)
+    if (docs.SurfaceAt(i) != nullptr && docs.SurfaceAt(i)->IsModified()) return;
+  for (const std::string& e : m_project.entries) {
+    const QString path = QString::fromStdString(e);
+    if (QFileInfo(path).isFile()) m_main.OpenDocument(path, false);
+  }
+}
+
+void TPrjForm::closeEvent(QCloseEvent* e) {
+  if (m_busy) {
+    // A pass over the files is running; stop it first.
+    m_stopRequested = true;
+    e->ignore();
+    return;
+  }
+  if (AskSaveProject() == Reply::Cancel) {
+    e->ignore();
+    return;
+  }
+  if (!m_main.DataFolder().empty()) {
+    try {
+      SaveSearchHistory(m_main.DataFolder(), kFindHistoryName, m_findHistory);
+      SaveSearchHistory(m_main.DataFolder(), kReplaceHistoryName, m_replaceHistory);
+    } catch (const FileError& err) {
+      ShowMessage(QString::fromStdString(err.what()), MessageKind::Error);
+    }
+  }
+  e->accept();
+}
+
+void TPrjForm::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls() && e->source() == nullptr) e->acceptProposedAction();
+}
+
+void TPrjForm::dropEvent(QDropEvent* e) {
+  for (const QUrl& url : e->mimeData()->urls()) {
+    const QString path = url.toLocalFile();
+    if (path.isEmpty()) continue;
+    try {
+      if (QFileInfo(path).isDir())
+        AddProjectFolder(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+      else
+        AddProjectFile(path);
+    } catch (const std::exception&) {
+      ShowMessage(path + QStringLiteral("追加することに失敗しました。"));
+    }
+  }
+  e->acceptProposedAction();
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,305 @@
+// The project window's search page: a string in the active file, in all
+// project files or in the HTML files of a folder, every matching line
+// listed, and replacement in those files through the editor.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "editing/tag_scan.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_surface.h"
+#include "gui/project/project_form.h"
+
+namespace mw::gui {
+
+namespace {
+constexpr int kRowRole = Qt::UserRole;
+
+QComboBox* NewBox(QWidget* parent, const char* name) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return box;
+}
+}  // namespace
+
+QWidget* TPrjForm::BuildGrepPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(4, 4, 4, 4);
+
+  auto* grid = new QGridLayout;
+  m_cbFindStr = NewBox(page, "cbFindStr");
+  m_cbReplaceStr = NewBox(page, "cbReplaceStr");
+  auto* findLabel = new QLabel(QStringLiteral("検索文字列(&T)"), page);
+  findLabel->setBuddy(m_cbFindStr);
+  auto* replaceLabel = new QLabel(QStringLiteral("置換文字列(&Q)"), page);
+  replaceLabel->setBuddy(m_cbReplaceStr);
+  grid->addWidget(findLabel, 0, 0);
+  grid->addWidget(m_cbFindStr, 0, 1);
+  grid->addWidget(replaceLabel, 1, 0);
+  grid->addWidget(m_cbReplaceStr, 1, 1);
+  layout->addLayout(grid);
+  connect(m_cbFindStr, &QComboBox::editTextChanged, this, [this] { EnableSearchButtons(); });
+
+  auto* middle = new QHBoxLayout;
+  auto* range = new QGroupBox(QStringLiteral("検索範囲(&K)"), page);
+  range->setObjectName(QStringLiteral("rgFindRange"));
+  auto* rangeLayout = new QVBoxLayout(range);
+  const QString items[] = {QStringLiteral("現在のファイル内"), QStringLiteral("現在のプロジェクト内"),
+                           QStringLiteral("現在のディレクトリ内")};
+  for (int i = 0; i < 3; ++i) {
+    m_range[i] = new QRadioButton(items[i], range);
+    rangeLayout->addWidget(m_range[i]);
+  }
+  m_range[0]->setChecked(true);
+  middle->addWidget(range);
+
+  auto* options = new QVBoxLayout;
+  m_ckUpperLower = new QCheckBox(QStringLiteral("大文字小文字を区別(&U)"), page);
+  m_ckUpperLower->setObjectName(QStringLiteral("ckUpperLower"));
+  m_ckSubDirectory = new QCheckBox(QStringLiteral("サブディレクトリも検索(&D)"), page);
+  m_ckSubDirectory->setObjectName(QStringLiteral("ckSubDirectory"));
+  options->addWidget(m_ckUpperLower);
+  options->addWidget(m_ckSubDirectory);
+  m_edCurDirName = new QLineEdit(page);
+  m_edCurDirName->setObjectName(QStringLiteral("edCurDirName"));
+  options->addWidget(m_edCurDirName);
+  options->addWidget(new QLabel(QStringLiteral("（フィルター指定ファイル）"), page));
+  middle->addLayout(options, 1);
+
+  auto* buttons = new QVBoxLayout;
+  m_findBtn = new QPushButton(QStringLiteral("検索(&S)"), page);
+  m_findBtn->setObjectName(QStringLiteral("FindBtn"));
+  m_findBtn->setDefault(true);
+  m_replaceBtn = new QPushButton(QStringLiteral("置換(&R)"), page);
+  m_replaceBtn->setObjectName(QStringLiteral("ReplaceBtn"));
+  m_replaceAllBtn = new QPushButton(QStringLiteral("全置換(&A)"), page);
+  m_replaceAllBtn->setObjectName(QStringLiteral("ReplaceAllBtn"));
+  auto* stop = new QPushButton(QStringLiteral("&X"), page);
+  stop->setObjectName(QStringLiteral("StopBtn"));
+  stop->setToolTip(QStringLiteral("中止"));
+  connect(m_findBtn, &QPushButton::clicked, this, [this] { FindBtnClick(); });
+  connect(m_replaceBtn, &QPushButton::clicked, this, [this] { ReplaceBtnClick(); });
+  connect(m_replaceAllBtn, &QPushButton::clicked, this, [this] { ReplaceAllBtnClick(); });
+  connect(stop, &QPushButton::clicked, this, [this] { StopClick(); });
+  for (QPushButton* b : {m_findBtn, m_replaceBtn, m_replaceAllBtn, stop}) buttons->addWidget(b);
+  middle->addLayout(buttons);
+  layout->addLayout(middle);
+
+  layout->addWidget(new QLabel(QStringLiteral("検索結果(&G)"), page));
+  m_lvGrep = new QTreeWidget(page);
+  m_lvGrep->setObjectName(QStringLiteral("lvGrep"));
+  m_lvGrep->setRootIsDecorated(false);
+  m_lvGrep->setHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("行数"), QStringLiteral("バイト数"),
+                             QStringLiteral("内容")});
+  connect(m_lvGrep, &QTreeWidget::itemDoubleClicked, this, [this] { JumpToMatch(); });
+  connect(m_lvGrep, &QTreeWidget::itemClicked, this, [this] {
+    m_replaceBtn->setEnabled(!m_cbFindStr->currentText().isEmpty() && m_lvGrep->currentItem() != nullptr);
+  });
+  layout->addWidget(m_lvGrep, 1);
+  return page;
+}
+
+void TPrjForm::SetFindRange(int range) {
+  if (range >= 0 && range < 3) m_range[range]->setChecked(true);
+}
+
+int TPrjForm::FindRange() const {
+  for (int i = 0; i < 3; ++i)
+    if (m_range[i]->isChecked()) return i;
+  return 0;
+}
+
+void TPrjForm::EnableSearchButtons() {
+  const bool any = !m_cbFindStr->currentText().isEmpty();
+  m_findBtn->setEnabled(any);
+  m_replaceAllBtn->setEnabled(any);
+  if (!any) m_replaceBtn->setEnabled(false);
+}
+
+GrepQuery TPrjForm::Query() const {
+  return GrepQuery{ToDocumentText(m_cbFindStr->currentText()), m_ckUpperLower->isChecked()};
+}
+
+void TPrjForm::PushHistory(QComboBox* box, std::vector<std::string>& history) {
+  const QString text = box->currentText();
+  if (text.isEmpty()) return;
+  PushSearchHistory(history, ToDocumentText(text));
+  box->blockSignals(true);
+  box->clear();
+  for (const std::string& s : history) box->addItem(FromDocumentText(s));
+  box->setCurrentIndex(0);
+  box->setEditText(text);
+  box->blockSignals(false);
+}
+
+void TPrjForm::WalkRangeFolder(const std::function<void(const std::string&)>& visit) {
+  QString folder = m_edCurDirName->text();
+  if (folder.isEmpty()) return;
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  WalkFolder(
+      folder.toStdString(), m_main.ColouredExtensions(), m_ckSubDirectory->isChecked(),
+      [this, &visit](const std::string& path) {
+        SetStatus(1, QString::fromStdString(path));
+        visit(path);
+      },
+      [this] {
+        QCoreApplication::processEvents();
+        return m_stopRequested;
+      });
+}
+
+void TPrjForm::FindBtnClick() {
+  if (m_cbFindStr->currentText().isEmpty() || m_busy) return;
+  const int range = FindRange();
+  if (range == 0 && m_edCurFileName->text().isEmpty()) {
+    ShowMessage(QStringLiteral("現在のファイルが保存されていません"), MessageKind::Information, {});
+    return;
+  }
+  m_busy = true;
+  m_stopRequested = false;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_rows.clear();
+  m_lvGrep->clear();
+  PushHistory(m_cbFindStr, m_findHistory);
+  const GrepQuery query = Query();
+  if (range == 0) {
+    GrepFile(m_edCurFileName->text().toStdString(), query, m_rows);
+  } else if (range == 1) {
+    for (const std::string& e : m_project.entries) {
+      if (m_stopRequested) break;
+      SetStatus(1, QString::fromStdString(e));
+      GrepFile(e, query, m_rows);
+      QCoreApplication::processEvents();
+    }
+  } else {
+    WalkRangeFolder([this, &query](const std::string& path) { GrepFile(path, query, m_rows); });
+  }
+  m_lvGrep->setUpdatesEnabled(false);
+  int i = 0;
+  for (const GrepRow& row : m_rows) {
+    auto* item = new QTreeWidgetItem(m_lvGrep, {QString::fromStdString(row.path), QString::number(row.line),
+                                                QString::number(row.byte), FromDocumentText(row.content)});
+    item->setData(0, kRowRole, i++);
+  }
+  for (int c = 0; c < 4; ++c) m_lvGrep->resizeColumnToContents(c);
+  m_lvGrep->setUpdatesEnabled(true);
+  SetStatus(1, QStringLiteral("合計") + QString::number(m_rows.size()) + QStringLiteral("行で") +
+                   m_cbFindStr->currentText() + QStringLiteral("がみつかりました。"));
+  m_replaceBtn->setEnabled(false);
+  QApplication::restoreOverrideCursor();
+  m_busy = false;
+}
+
+void TPrjForm::JumpToMatch() {
+  QTreeWidgetItem* item = m_lvGrep->currentItem();
+  if (item == nullptr) return;
+  const int i = item->data(0, kRowRole).toInt();
+  if (i < 0 || i >= static_cast<int>(m_rows.size())) return;
+  const GrepRow row = m_rows[static_cast<std::size_t>(i)];
+  if (!QFileInfo(QString::fromStdString(row.path)).isFile()) return;
+  if (!m_main.OpenDocument(QString::fromStdString(row.path), false)) return;
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  if (surface == nullptr) return;
+  // The find dialog keeps the text, so the next F3 goes on from here.
+  const GrepQuery query = Query();
+  m_main.Context().findText = query.findText;
+  m_main.Context().findFlags.matchCase = query.matchCase;
+  const Offset at = surface->FindText(query.findText, static_cast<Offset>(row.byte), -1,
+                                      FindFlags{query.matchCase, false});
+  if (at < 0) {
+    surface->SetSelStart(static_cast<Offset>(row.byte));
+    surface->SetSelLength(0);
+  } else {
+    surface->SetSelStart(at);
+    surface->SetSelLength(static_cast<Offset>(query.findText.size()));
+  }
+  surface->SetFocus();
+  CentreCaretLine(*surface);
+}
+
+void TPrjForm::ReplaceBtnClick() {
+  PushHistory(m_cbFindStr, m_findHistory);
+  PushHistory(m_cbReplaceStr, m_replaceHistory);
+  if (m_lvGrep->currentItem() == nullptr) return;
+  JumpToMatch();
+  m_main.Context().replaceText = ToDocumentText(m_cbReplaceStr->currentText());
+  for (const CommandRow& row : CommandTable())
+    if (row.handler == "EditReplaceClick") {
+      m_main.RunCommand(row);
+      break;
+    }
+}
+
+bool TPrjForm::ReplaceInFile(const QString& file, const GrepQuery& query, const std::string& replacement) {
+  if (!QFileInfo(file).isFile() || !m_main.OpenDocument(file, false)) return false;
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  if (surface == nullptr) return false;
+  const Replacement r = ReplaceAllInText(surface->GetText(), query, replacement);
+  if (r.positions.empty()) return true;
+  // From the last match back, so the earlier offsets stay valid; one undo
+  // step takes the whole replacement back.
+  surface->BeginUndoStep();
+  for (auto it = r.positions.rbegin(); it != r.positions.rend(); ++it) {
+    surface->SetSelStart(*it);
+    surface->SetSelLength(static_cast<Offset>(query.findText.size()));
+    surface->SetSelText(replacement);
+  }
+  surface->EndUndoStep();
+  surface->SetSelStart(0);
+  surface->SetSelLength(0);
+  return true;
+}
+
+void TPrjForm::ReplaceAllBtnClick() {
+  if (m_cbFindStr->currentText().isEmpty() || m_busy) return;
+  const int range = FindRange();
+  const QString lead[] = {QStringLiteral("現在のファイル内で、\""), QStringLiteral("現在の全プロジェクトファイル内で、\""),
+                          QStringLiteral("現在のディレクトリ内のフィルター指定したファイル内で、\"")};
+  const QString question = lead[range] + m_cbFindStr->currentText() + QStringLiteral("\"をすべて\"") +
+                           m_cbReplaceStr->currentText() + QStringLiteral("\"に置き換えますか？");
+  if (Ask(question, {}) != Reply::Yes) return;
+  PushHistory(m_cbFindStr, m_findHistory);
+  PushHistory(m_cbReplaceStr, m_replaceHistory);
+  m_busy = true;
+  m_stopRequested = false;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_rows.clear();
+  m_lvGrep->clear();
+  const GrepQuery query = Query();
+  const std::string replacement = ToDocumentText(m_cbReplaceStr->currentText());
+  if (range == 0) {
+    ReplaceInFile(m_edCurFileName->text(), query, replacement);
+  } else if (range == 1) {
+    const std::vector<std::string> entries = m_project.entries;
+    for (const std::string& e : entries) {
+      if (m_stopRequested) break;
+      SetStatus(1, QString::fromStdString(e));
+      ReplaceInFile(QString::fromStdString(e), query, replacement);
+      QCoreApplication::processEvents();
+    }
+  } else {
+    WalkRangeFolder([this, &query, &replacement](const std::string& path) {
+      ReplaceInFile(QString::fromStdString(path), query, replacement);
+    });
+  }
+  QApplication::restoreOverrideCursor();
+  m_busy = false;
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,258 @@
+// The project window's link page: the markers every project file defines,
+// the links and sources every file uses with their judgement, and the
+// markers as ready-made links for the active page.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/document_file.h"
+#include "editing/insertion.h"
+#include "editing/tag_scan.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/display/scintilla_surface.h"
+#include "gui/project/link_list_panel.h"
+#include "gui/project/project_form.h"
+
+namespace mw::gui {
+
+namespace {
+constexpr int kIndexRole = Qt::UserRole;
+
+const ValueRule* const kPageRules[] = {&kNameRule, &kHrefRule, &kUrlRule, &kSrcRule};
+
+// The relative marker tree hands its link text to a drag onto the editor.
+class RelMarkerView : public QTreeWidget {
+ public:
+  explicit RelMarkerView(std::function<QString()> linkText, QWidget* parent)
+      : QTreeWidget(parent), m_linkText(std::move(linkText)) {}
+
+ protected:
+  QMimeData* mimeData(const QList<QTreeWidgetItem*>&) const override {
+    auto* data = new QMimeData;
+    data->setText(m_linkText());
+    return data;
+  }
+
+ private:
+  std::function<QString()> m_linkText;
+};
+
+QTreeWidget* NewTree(QWidget* parent, const char* name) {
+  auto* t = new QTreeWidget(parent);
+  t->setObjectName(QString::fromLatin1(name));
+  t->setHeaderHidden(true);
+  return t;
+}
+}  // namespace
+
+QTreeWidget* TPrjForm::Tree(int page) const { return page >= 0 && page < 4 ? m_trees4[page] : nullptr; }
+
+QWidget* TPrjForm::BuildLinkPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(4, 4, 4, 4);
+
+  layout->addWidget(new QLabel(QStringLiteral("参照元ファイル名 （現在開かれているファイル）"), page));
+  m_edCurFileName = new QLineEdit(page);
+  m_edCurFileName->setObjectName(QStringLiteral("edCurFileName"));
+  m_edCurFileName->setReadOnly(true);
+  connect(m_edCurFileName, &QLineEdit::textChanged, this, [this] { UpdateRelMarkerTreeViewClick(); });
+  layout->addWidget(m_edCurFileName);
+
+  auto* buttons = new QHBoxLayout;
+  auto* send = new QPushButton(QStringLiteral("エディタへ(&S)"), page);
+  send->setObjectName(QStringLiteral("SendLinkToEditorBtn"));
+  send->setToolTip(QStringLiteral("選択したマーカーをエディタに送る"));
+  auto* update = new QPushButton(QStringLiteral("更新(&U)"), page);
+  update->setObjectName(QStringLiteral("CheckLocalLinkBtn"));
+  update->setToolTip(QStringLiteral("ローカルリンクの更新"));
+  m_linkStopBtn = new QPushButton(QStringLiteral("中止"), page);
+  m_linkStopBtn->setObjectName(QStringLiteral("LinkStopBtn"));
+  m_linkStopBtn->setToolTip(QStringLiteral("中止"));
+  m_linkStopBtn->setEnabled(false);
+  connect(send, &QPushButton::clicked, this, [this] { SendLinkToEditorClick(); });
+  connect(update, &QPushButton::clicked, this, [this] { UpdateLocalLinkTreeViewClick(); });
+  connect(m_linkStopBtn, &QPushButton::clicked, this, [this] { StopClick(); });
+  buttons->addWidget(send);
+  buttons->addStretch();
+  buttons->addWidget(update);
+  buttons->addWidget(m_linkStopBtn);
+  layout->addLayout(buttons);
+
+  auto* split = new QSplitter(Qt::Vertical, page);
+  m_pcLinkTreeView = new QTabWidget(split);
+  m_pcLinkTreeView->setObjectName(QStringLiteral("pcLinkTreeView"));
+  m_pcLinkTreeView->setToolTip(QStringLiteral("ダブルクリックで本文中にジャンプ"));
+  const char* names[] = {"tvMarker", "tvHREF", "tvUrl", "tvImage"};
+  const QString captions[] = {QStringLiteral("NAME"), QStringLiteral("HREF"), QStringLiteral("url()"),
+                              QStringLiteral("SRC")};
+  for (int i = 0; i < 4; ++i) {
+    m_trees4[i] = NewTree(m_pcLinkTreeView, names[i]);
+    connect(m_trees4[i], &QTreeWidget::itemDoubleClicked, this, [this] { JumpToTextClick(); });
+    m_pcLinkTreeView->addTab(m_trees4[i], captions[i]);
+  }
+  split->addWidget(m_pcLinkTreeView);
+
+  auto* lower = new QWidget(split);
+  auto* lowerLayout = new QVBoxLayout(lower);
+  lowerLayout->setContentsMargins(0, 0, 0, 0);
+  lowerLayout->addWidget(new QLabel(QStringLiteral("参照先のマーカーリスト(&M)"), lower));
+  m_tvRelMarker = new RelMarkerView(
+      [this] {
+        QTreeWidgetItem* item = m_tvRelMarker->currentItem();
+        if (item == nullptr) return QString();
+        return item->parent() == nullptr ? item->text(0) : item->parent()->text(0) + QLatin1Char('#') + item->text(0);
+      },
+      lower);
+  m_tvRelMarker->setObjectName(QStringLiteral("tvRelMarker"));
+  m_tvRelMarker->setHeaderHidden(true);
+  m_tvRelMarker->setToolTip(QStringLiteral("ダブルクリックかドラッグ＆ドロップで本文中に張り付け"));
+  m_tvRelMarker->setDragEnabled(true);
+  m_tvRelMarker->setDragDropMode(QAbstractItemView::DragOnly);
+  connect(m_tvRelMarker, &QTreeWidget::itemDoubleClicked, this, [this] { SendLinkToEditorClick(); });
+  lowerLayout->addWidget(m_tvRelMarker);
+  split->addWidget(lower);
+  split->setSizes({148, 120});
+  layout->addWidget(split, 1);
+  return page;
+}
+
+void TPrjForm::SetCurrentFileName(const QString& path) {
+  if (m_edCurFileName->text() == path) return;
+  m_edCurFileName->setText(path);  // rebuilds the relative markers
+}
+
+void TPrjForm::FillTree(QTreeWidget* tree, const LinkTree& nodes) {
+  tree->setUpdatesEnabled(false);
+  tree->clear();
+  int fileIndex = 0;
+  for (const LinkNode& file : nodes) {
+    auto* top = new QTreeWidgetItem(tree, QStringList(QString::fromStdString(file.text)));
+    top->setIcon(0, LinkStatusIcon(file.status));
+    top->setData(0, kIndexRole, fileIndex++);
+    for (const LinkNode& child : file.children) {
+      auto* item = new QTreeWidgetItem(top, QStringList(FromDocumentText(child.text)));
+      item->setIcon(0, LinkStatusIcon(child.status));
+      item->setData(0, kIndexRole, static_cast<int>(child.status));
+      item->setToolTip(0, item->text(0));
+    }
+  }
+  tree->expandAll();
+  tree->scrollToTop();
+  tree->setUpdatesEnabled(true);
+}
+
+void TPrjForm::FillTrees() {
+  FillTree(m_trees4[0], m_trees.marker);
+  FillTree(m_trees4[1], m_trees.href);
+  FillTree(m_trees4[2], m_trees.url);
+  FillTree(m_trees4[3], m_trees.image);
+  FillTree(m_tvRelMarker, m_trees.relMarker);
+}
+
+void TPrjForm::UpdateLocalLinkTreeViewClick() {
+  if (m_busy) return;
+  m_busy = true;
+  m_stopRequested = false;
+  m_linkStopBtn->setEnabled(true);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_trees = {};
+  FillTrees();
+  SetStatus(1, QStringLiteral("全ファイルのマーカーチェック中..."));
+  QCoreApplication::processEvents();
+
+  LinkUpdateOptions options;
+  options.activeDocumentPath = m_main.CurrentFileName().toStdString();
+  bool linkPass = false;
+  // The pass lets input through after every file, so the bar moves and
+  // the stop button is heard.
+  options.progress = [this, &linkPass](LinkUpdatePhase phase, int percent) {
+    if (phase == LinkUpdatePhase::Links && !linkPass) {
+      linkPass = true;
+      SetStatus(1, QStringLiteral("全ファイルのローカルリンクチェック中..."));
+    }
+    m_progress->setValue(percent);
+    if (m_progressObserver) m_progressObserver(percent);
+    QCoreApplication::processEvents();
+  };
+  options.stop = [this] { return m_stopRequested; };
+  bool failed = false;
+  try {
+    m_trees = UpdateLocalLinks(m_project.entries, options);
+  } catch (const FileError& e) {
+    failed = true;
+    ShowMessage(QString::fromStdString(e.what()), MessageKind::Error);
+  }
+  m_markerIndex = MarkerIndex(m_trees.marker);
+  FillTrees();
+  SetStatus(1, failed || m_stopRequested ? QString() : QStringLiteral("ローカルリンクチェックが完了しました。"));
+  m_progress->setValue(0);
+  m_pcLinkTreeView->setCurrentIndex(1);
+  QApplication::restoreOverrideCursor();
+  m_linkStopBtn->setEnabled(false);
+  m_busy = false;
+}
+
+void TPrjForm::UpdateRelMarkerTreeViewClick() {
+  const QString current = m_edCurFileName->text();
+  if (m_edCurDirName != nullptr)
+    m_edCurDirName->setText(current.isEmpty() ? QString() : QFileInfo(current).absolutePath() + QLatin1Char('/'));
+  SetStatus(1, QStringLiteral("マーカー情報の更新中..."));
+  m_trees.relMarker = RebuildRelMarkers(m_trees.marker, m_main.CurrentFileName().toStdString());
+  FillTree(m_tvRelMarker, m_trees.relMarker);
+  SetStatus(1, {});
+  m_progress->setValue(0);
+}
+
+void TPrjForm::SelectValueInEditor(std::size_t n, const ValueRule& rule) {
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  if (surface == nullptr) return;
+  const auto range = SelectNthValue(surface->GetText(), n, rule);
+  if (!range) return;
+  surface->SetSelStart(range->start);
+  surface->SetSelLength(range->end - range->start);
+  surface->SetFocus();
+  CentreCaretLine(*surface);
+}
+
+void TPrjForm::JumpToTextClick() {
+  const int page = m_pcLinkTreeView->currentIndex();
+  QTreeWidget* tree = Tree(page);
+  QTreeWidgetItem* node = tree != nullptr ? tree->currentItem() : nullptr;
+  if (node == nullptr) return;
+  const QTreeWidgetItem* file = node->parent() != nullptr ? node->parent() : node;
+  if (!m_main.OpenDocument(file->text(0), false)) return;
+  if (node->parent() != nullptr)
+    SelectValueInEditor(static_cast<std::size_t>(node->parent()->indexOfChild(node)), *kPageRules[page]);
+}
+
+void TPrjForm::SendLinkToEditorClick() {
+  QTreeWidgetItem* node = m_tvRelMarker->currentItem();
+  if (node == nullptr || m_main.ActiveSurface() == nullptr) return;
+  // The path part is a file name (UTF-8 here); the marker is the page's
+  // own Shift-JIS text.
+  const QTreeWidgetItem* file = node->parent() != nullptr ? node->parent() : node;
+  const int fileIndex = file->data(0, kIndexRole).toInt();
+  if (fileIndex < 0 || fileIndex >= static_cast<int>(m_trees.relMarker.size())) return;
+  const LinkNode& fileNode = m_trees.relMarker[static_cast<std::size_t>(fileIndex)];
+  std::string text = ToDocumentText(QString::fromStdString(fileNode.text));
+  if (node->parent() != nullptr) {
+    const auto child = static_cast<std::size_t>(file->indexOfChild(node));
+    if (child >= fileNode.children.size()) return;
+    text.append("#").append(fileNode.children[child].text);
+  }
+  InsertIntoActiveDocument(m_main, text);
+}
+
+}  // namespace mw::gui

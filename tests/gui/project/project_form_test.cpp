@@ -1,0 +1,218 @@
+// The project window over real files: opening and saving a project, the
+// file list, the link update and the simple grep.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "gui/project/project_form.h"
+#include "gui/project/site_fixture.h"
+
+namespace mw::gui {
+namespace {
+
+using test_site::Q;
+using test_site::SiteWindow;
+
+class ProjectFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mw::test::TestApp();
+    m_dir.Write("index.htm", "<HTML>\r\n<A NAME=\"top\">top</A>\r\n</HTML>\r\n");
+    std::filesystem::create_directory(m_dir.dir() / "sub");
+    m_dir.Write("sub/a.htm",
+                "<A HREF=\"../index.htm#top\">1</A>\r\n<A HREF=\"../Index.htm\">2</A>\r\n"
+                "<A HREF=\"../index.htm#bottom\">3</A> <A HREF=\"#x\">4</A>\r\n");
+    m_wpr = m_dir.Write("site.wpr", "index.htm\r\nsub/a.htm\r\n");
+  }
+  std::string P(const std::string& name) const { return m_dir.Path(name); }
+  mw::test::TempDir m_dir;
+  std::string m_wpr;
+};
+
+TEST_F(ProjectFormTest, OpenedProjectUpdatesItsLinkTreesWithAMovingProgressBar) {
+  SiteWindow x;
+  x.Run("ShowProjectForm");
+  TPrjForm* form = x.checks->ProjectIfOpen();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->isVisible());
+  ASSERT_TRUE(form->OpenProjectFile(Q(m_wpr), true));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("プロジェクトマネージャ - site.wpr"));
+  ASSERT_EQ(form->FileList()->count(), 2);
+  EXPECT_EQ(form->FileList()->item(1)->text(), Q(P("sub/a.htm")));
+
+  std::vector<int> seen;
+  form->SetProgressObserver([&seen](int p) { seen.push_back(p); });
+  form->findChild<QPushButton*>(QStringLiteral("CheckLocalLinkBtn"))->click();
+  EXPECT_EQ(seen, (std::vector<int>{50, 100, 50, 100}));  // two passes over two files
+  EXPECT_EQ(form->Progress()->value(), 0);
+  EXPECT_EQ(form->StatusText(1), QStringLiteral("ローカルリンクチェックが完了しました。"));
+  EXPECT_EQ(form->LinkPages()->currentIndex(), 1);  // the HREF page
+
+  QTreeWidget* href = form->Tree(1);
+  ASSERT_EQ(href->topLevelItemCount(), 2);
+  QTreeWidgetItem* a = href->topLevelItem(1);
+  EXPECT_EQ(a->text(0), Q(P("sub/a.htm")));
+  ASSERT_EQ(a->childCount(), 4);
+  const auto& links = form->Trees().href.at(1).children;
+  const LinkStatus expected[] = {LinkStatus::Ok, LinkStatus::Broken, LinkStatus::Broken, LinkStatus::Broken};
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(links.at(i).status, expected[i]) << i;
+
+  // A double click on a link opens its file and selects the value.
+  form->LinkPages()->setCurrentIndex(1);
+  href->setCurrentItem(a->child(1));
+  form->JumpToTextClick();
+  EXPECT_EQ(x.w.CurrentFileName(), Q(P("sub/a.htm")));
+  EXPECT_EQ(x.Selected(), "../Index.htm");
+
+  // The markers follow the active page as relative links, ready to insert.
+  QTreeWidget* rel = form->RelMarkerTree();
+  ASSERT_EQ(rel->topLevelItemCount(), 2);
+  EXPECT_EQ(rel->topLevelItem(0)->text(0), QStringLiteral("../index.htm"));
+  rel->setCurrentItem(rel->topLevelItem(0)->child(0));
+  x.Doc().SetSelStart(0);
+  x.Doc().SetSelLength(0);
+  form->SendLinkToEditorClick();
+  EXPECT_EQ(x.Doc().GetText().substr(0, 16), "../index.htm#top");
+}
+
+TEST_F(ProjectFormTest, StopEndsTheUpdateBetweenFiles) {
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  ASSERT_TRUE(form.OpenProjectFile(Q(m_wpr), true));
+  form.SetProgressObserver([&form](int) { form.StopClick(); });
+  form.UpdateLocalLinkTreeViewClick();
+  EXPECT_TRUE(form.Trees().href.empty());
+  EXPECT_EQ(form.Progress()->value(), 0);
+}
+
+TEST_F(ProjectFormTest, GrepListsMatchingLinesAndJumpsToThem) {
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  ASSERT_TRUE(form.OpenProjectFile(Q(m_wpr), true));
+  form.FindBox()->setEditText(QStringLiteral("TOP"));
+  form.SetFindRange(1);
+  form.FindBtnClick();
+  ASSERT_EQ(form.GrepRows().size(), 2u);
+  EXPECT_EQ(form.GrepRows()[0], (GrepRow{P("index.htm"), 2, 17, "<A NAME=\"top\">top</A>"}));
+  EXPECT_EQ(form.GrepRows()[1].path, P("sub/a.htm"));
+  EXPECT_EQ(form.GrepRows()[1].line, 1);
+  QTreeWidget* list = form.GrepList();
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("17"));
+  EXPECT_EQ(form.StatusText(1), QStringLiteral("合計2行でTOPがみつかりました。"));
+
+  form.MatchCaseBox()->setChecked(true);
+  form.FindBtnClick();
+  EXPECT_TRUE(form.GrepRows().empty());
+  form.MatchCaseBox()->setChecked(false);
+  form.FindBtnClick();
+
+  list->setCurrentItem(list->topLevelItem(0));
+  form.JumpToMatch();
+  EXPECT_EQ(x.w.CurrentFileName(), Q(P("index.htm")));
+  EXPECT_EQ(x.Doc().GetSelStart(), 17);
+  EXPECT_EQ(x.Selected(), "top");
+
+  // Range 0 needs a page on disk.
+  SiteWindow y;
+  TPrjForm& other = y.checks->Project();
+  other.FindBox()->setEditText(QStringLiteral("top"));
+  other.FindBtnClick();
+  ASSERT_FALSE(y.prompts.Texts().empty());
+  EXPECT_EQ(FromDocumentText(y.prompts.Texts().back()), QStringLiteral("現在のファイルが保存されていません"));
+
+  // Range 2: the folder of the active page, subfolders when asked.
+  form.SetFindRange(2);
+  form.DirBox()->setText(Q(m_dir.dir().string()));
+  form.FindBtnClick();
+  EXPECT_EQ(form.GrepRows().size(), 1u);
+  form.SubFolderBox()->setChecked(true);
+  form.FindBtnClick();
+  EXPECT_EQ(form.GrepRows().size(), 2u);
+}
+
+TEST_F(ProjectFormTest, ReplaceAllLeavesTheTouchedFilesOpenAndModified) {
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  ASSERT_TRUE(form.OpenProjectFile(Q(m_wpr), true));
+  form.FindBox()->setEditText(QStringLiteral("index"));
+  form.ReplaceBox()->setEditText(QStringLiteral("home"));
+  form.SetFindRange(1);
+  x.prompts.QueueReply(Reply::Yes);
+  form.ReplaceAllBtnClick();
+  EXPECT_EQ(FromDocumentText(x.prompts.Texts().back()),
+            QStringLiteral("現在の全プロジェクトファイル内で、\"index\"をすべて\"home\"に置き換えますか？"));
+  ASSERT_EQ(x.w.CurrentFileName(), Q(P("sub/a.htm")));
+  EXPECT_TRUE(x.Doc().IsModified());
+  EXPECT_NE(x.Doc().GetText().find("../home.htm#top"), std::string::npos);
+  EXPECT_NE(x.Doc().GetText().find("../home.htm\""), std::string::npos);  // letter case ignored
+  EXPECT_EQ(ReadFileBytes(P("sub/a.htm")).find("home"), std::string::npos);  // nothing saved
+}
+
+TEST_F(ProjectFormTest, FileListEditsMarkTheProjectAndSavingAsksForANameFirst) {
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  EXPECT_TRUE(form.CurrentProject().IsNew());
+  EXPECT_TRUE(form.AddProjectFile(Q(P("index.htm"))));
+  EXPECT_FALSE(form.AddProjectFile(Q(P("index.htm"))));   // already listed
+  EXPECT_FALSE(form.AddProjectFile(Q(P("missing.htm"))));  // not on disk
+  form.AddProjectFolder(Q(m_dir.dir().string() + "/sub/"));
+  EXPECT_EQ(form.FileList()->count(), 2);
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("変更あり"));
+  form.MoveEntry(1, 0);
+  EXPECT_EQ(form.FileList()->item(0)->text(), Q(P("sub/a.htm")));
+  EXPECT_EQ(form.FileList()->currentRow(), 0);
+
+  // Opening another project asks first; Cancel keeps this one.
+  x.prompts.QueueReply(Reply::Cancel);
+  EXPECT_TRUE(form.OpenProjectFile(Q(m_wpr), true));
+  EXPECT_TRUE(form.CurrentProject().IsNew());
+  EXPECT_EQ(form.FileList()->count(), 2);
+
+  // Yes saves, and a new project needs a name; cancelling that cancels.
+  std::vector<FileChoice> choices;
+  QString answer;
+  form.SetFileChooser([&](const FileChoice& c) {
+    choices.push_back(c);
+    return answer;
+  });
+  x.prompts.QueueReply(Reply::Yes);
+  EXPECT_EQ(form.AskSaveProject(), Reply::Cancel);
+  ASSERT_EQ(choices.size(), 1u);
+  EXPECT_TRUE(choices[0].save);
+  EXPECT_EQ(choices[0].title, QStringLiteral("プロジェクトに名前を付けて保存"));
+
+  answer = Q(P("new.wpr"));
+  x.prompts.QueueReply(Reply::Yes);
+  EXPECT_EQ(form.AskSaveProject(), Reply::Yes);
+  EXPECT_EQ(ReadFileBytes(P("new.wpr")), P("sub/a.htm") + "\r\n" + P("index.htm") + "\r\n");
+  EXPECT_EQ(form.StatusText(0), QString());
+
+  // Removing asks, and the file on disk stays.
+  form.FileList()->setCurrentRow(0);
+  x.prompts.QueueReply(Reply::Yes);
+  form.FileDeleteFromProjectClick();
+  EXPECT_EQ(form.FileList()->count(), 1);
+  EXPECT_TRUE(std::filesystem::exists(P("sub/a.htm")));
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("変更あり"));
+  form.FileList()->setCurrentRow(-1);
+  form.FileList()->clearSelection();
+  form.FileDeleteFromProjectClick();
+  EXPECT_EQ(FromDocumentText(x.prompts.Texts().back()), QStringLiteral("ﾌｧｲﾙを選択して下さい"));
+
+  // Closing with unsaved changes: Cancel keeps the window open.
+  form.show();
+  x.prompts.QueueReply(Reply::Cancel);
+  EXPECT_FALSE(form.close());
+  EXPECT_TRUE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace mw::gui
