@@ -93,6 +93,10 @@ DialogFields WordListDialog::Fields() const {
 }
 
 void WordListDialog::FromFields(const DialogFields& f) {
+  // The window's list buttons save as they go: the list it hands back is
+  // the one OK must keep, not the one read when the dialog opened.
+  if (m_mode != WordListMode::Single && f.Has(ItemsKey("cbStr")))
+    m_items = f.Get(ItemsKey("cbStr")).empty() ? std::vector<std::string>{} : GetItems(f, "cbStr");
   text = f.Get("cbStr");
   // A chosen item whose text was then changed is no longer chosen.
   const int i = f.Index("cbStr#index", -1);

@@ -1,0 +1,48 @@
+// Small widgets and conversions the tag dialog views share: the number
+// field with its up/down arrows, and the reading and writing of a field
+// widget's text whatever kind of widget it is.
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QString>
+#include <string_view>
+
+class QLineEdit;
+
+namespace mw::gui {
+
+// A number field that still takes any text (non-numbers are written as
+// typed). The arrows step from the number shown; with minimum -1 the
+// value -1 means "not set" and shows as an empty field.
+class NumberField : public QAbstractSpinBox {
+  Q_OBJECT
+ public:
+  NumberField(int minimum, QWidget* parent = nullptr);
+  QString Text() const;
+  void SetText(const QString& text);
+  QLineEdit* Edit() const { return lineEdit(); }
+  void stepBy(int steps) override;
+
+ signals:
+  void TextEdited();
+
+ protected:
+  StepEnabled stepEnabled() const override;
+  QValidator::State validate(QString& input, int& pos) const override;
+  void fixup(QString& input) const override;
+
+ private:
+  int Value() const;
+  int m_minimum;
+};
+
+// The text a field widget holds: line edit, combo box, number field; empty
+// for other widgets.
+QString FieldWidgetText(const QWidget* w);
+void SetFieldWidgetText(QWidget* w, const QString& text);
+
+// An open-file filter in the "description|patterns|..." form as Qt
+// writes it: "description (*.a *.b);;...".
+QString QtFileFilter(std::string_view sjisFilter);
+
+}  // namespace mw::gui

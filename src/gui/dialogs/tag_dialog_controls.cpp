@@ -1,0 +1,339 @@
+// Building a tag dialog's form from its control table.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+
+#include "dialogs/dialog_lists.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/dialogs/field_widgets.h"
+#include "gui/dialogs/tag_dialog_view.h"
+#include "gui/display/display_refresh.h"
+#include "gui/display/scintilla_surface.h"
+
+namespace mw::gui {
+
+namespace {
+
+bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+bool IsCommon(std::string_view name) {
+  return name == "edTitle" || name == "cbLang" || name == "cbID" || name == "cbCLASS" || name == "cbStyle";
+}
+bool IsHandler(std::string_view name) { return StartsWith(name, "cbOn"); }
+
+// Fields that hold a number; -1 (shown empty) means the attribute is not
+// written. The grids' counts start at 1.
+bool IsNumber(std::string_view name) {
+  static constexpr std::array<std::string_view, 13> kNumbers = {
+      "edWidth",  "edHeight",       "edSize",   "edRowSpan",      "edColSpan", "edMarginWidth", "edMarginHeight",
+      "edBorder", "edFrameSpacing", "edMaxLength", "edRows",      "edCols",    "edStart"};
+  for (const auto n : kNumbers)
+    if (n == name) return true;
+  return false;
+}
+bool IsCount(std::string_view name) { return name == "edRowCount" || name == "edColCount"; }
+
+// The open-file filter of a field that refers to a file; empty for other
+// fields.
+std::string_view ReferenceFilter(std::string_view name) {
+  if (name == "cbURL" || name == "edAction") return kHtmlFilter;
+  if (name == "edBackGround" || name == "edImageFile") return kImageFilter;
+  if (name == "edCODE" || name == "cbSRC") return kAnyFileFilter;
+  return {};
+}
+
+QString Text(std::string_view sjis) { return FromDocumentText(sjis); }
+
+}  // namespace
+
+void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
+  auto* own = new QWidget(this);
+  m_ownGrid = new QGridLayout;
+  m_ownGrid->setColumnStretch(1, 1);
+  m_ownColumn = new QVBoxLayout(own);
+  m_ownColumn->setContentsMargins(0, 0, 0, 0);
+  m_ownColumn->addLayout(m_ownGrid);
+
+  QGroupBox* common = nullptr;
+  QGridLayout* commonGrid = nullptr;
+  QGroupBox* handlers = nullptr;
+  QGridLayout* handlerGrid = nullptr;
+  // Colour buttons are numbered when a dialog has more than one colour.
+  int colours = 0;
+  for (const ControlSpec& c : controls) colours += c.source == ListSource::Colours ? 1 : 0;
+  int colour = 0;
+
+  for (const ControlSpec& c : controls) {
+    if (IsCommon(c.name)) {
+      if (!common) {
+        common = new QGroupBox(QStringLiteral("共通属性(&A)"), this);
+        common->setObjectName(QStringLiteral("gbCommon"));
+        commonGrid = new QGridLayout(common);
+        commonGrid->setColumnStretch(1, 1);
+      }
+      AddRow(commonGrid, c, common);
+      continue;
+    }
+    if (IsHandler(c.name)) {
+      if (!handlers) {
+        handlers = new QGroupBox(QStringLiteral("イベントハンドラ(&H)"), this);
+        handlers->setObjectName(QStringLiteral("gbHandlers"));
+        handlerGrid = new QGridLayout(handlers);
+        handlerGrid->setColumnStretch(1, 1);
+      }
+      AddRow(handlerGrid, c, handlers);
+      continue;
+    }
+    AddRow(m_ownGrid, c, own);
+    if (c.source == ListSource::Colours) {
+      Bound& b = m_bound.back();
+      ++colour;
+      const QString n = colours > 1 ? QString::number(colour) : QString();
+      if (b.paletteButton) b.paletteButton->setObjectName(QStringLiteral("ColorPaletteBtn") + n);
+      if (auto* form = b.widget->parentWidget()->findChild<QPushButton*>(QStringLiteral("ColorFormBtn"),
+                                                                       Qt::FindDirectChildrenOnly))
+        form->setObjectName(QStringLiteral("ColorFormBtn") + n);
+    }
+  }
+  m_ownColumn->addStretch();
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(own, 3);
+  if (common || handlers) {
+    auto* side = new QVBoxLayout;
+    if (common) side->addWidget(common);
+    if (handlers) side->addWidget(handlers);
+    side->addStretch();
+    top->addLayout(side, 2);
+  }
+
+  auto* previewLabel = new QLabel(QStringLiteral("挿入するタグ内容"), this);
+  m_previewWidget = new ScintillaEditor(this);
+  m_previewWidget->setObjectName(QStringLiteral("reTag"));
+  EditorLook look = m_hooks.look ? m_hooks.look() : EditorLook{};
+  look.showLineNumbers = false;
+  look.gutterWidth = 0;
+  look.textLimit = 0;
+  m_preview = std::make_unique<ScintillaSurface>(*m_previewWidget, m_clipboard, look.fonts);
+  ConfigureEditor(*m_preview, look);
+  m_previewWidget->setMinimumHeight(96);
+  previewLabel->setBuddy(m_previewWidget);
+  // The editor reports only the moment before a change: enough to know
+  // the author touched the text.
+  connect(m_previewWidget, &QsciScintillaBase::SCN_MODIFIED, this,
+          [this](int, int type, const char*, int, int, int, int, int, int, int) {
+            if (m_loading) return;
+            if (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))
+              m_handEdited = true;
+          });
+
+  auto* box = new QDialogButtonBox(this);
+  m_ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  m_cancel = box->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+  m_ok->setObjectName(QStringLiteral("OkBtn"));
+  m_cancel->setObjectName(QStringLiteral("CancelBtn"));
+  m_ok->setDefault(true);
+  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(top);
+  main->addWidget(previewLabel);
+  main->addWidget(m_previewWidget, 1);
+  main->addWidget(box);
+  resize(common || handlers ? 640 : 460, sizeHint().height() + 60);
+}
+
+void TagDialogView::AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* parent) {
+  const int row = grid->rowCount();
+  Bound b = MakeControl(c, parent);
+  const QString label = Text(c.label);
+  switch (b.kind) {
+    case Kind::Check:
+      // A "%" box belongs to the size field before it.
+      if (label == QStringLiteral("%") && row > 0) {
+        grid->addWidget(b.widget, row - 1, 2);
+      } else {
+        grid->addWidget(b.widget, row, 1, 1, 2);
+      }
+      break;
+    case Kind::Radio:
+    case Kind::Grid:
+    case Kind::FrameGrid:
+      grid->addWidget(b.widget, row, 0, 1, 3);
+      break;
+    default: {
+      b.label = new QLabel(label, parent);
+      b.label->setBuddy(b.widget);
+      grid->addWidget(b.label, row, 0);
+      auto* line = new QHBoxLayout;
+      line->setSpacing(2);
+      line->addWidget(b.widget, 1);
+      if (c.source == ListSource::Colours) AddColourButtons(b, parent, line);
+      if (!ReferenceFilter(c.name).empty()) AddReferenceButton(b, parent, line);
+      grid->addLayout(line, row, 1, 1, 2);
+      break;
+    }
+  }
+  WatchField(b);
+  m_bound.push_back(std::move(b));
+}
+
+TagDialogView::Bound TagDialogView::MakeControl(const ControlSpec& c, QWidget* parent) {
+  Bound b;
+  b.name = std::string(c.name);
+  const QString label = Text(c.label);
+  if (StartsWith(c.name, "ck")) {
+    b.kind = Kind::Check;
+    b.widget = new QCheckBox(label, parent);
+  } else if (StartsWith(c.name, "rg")) {
+    b.kind = Kind::Radio;
+    auto* group = new QGroupBox(label, parent);
+    auto* layout = new QHBoxLayout(group);
+    b.radios = new QButtonGroup(group);
+    int id = 0;
+    for (const std::string& item : SplitItems(c.items)) {
+      auto* radio = new QRadioButton(Text(item), group);
+      radio->setObjectName(QString::fromStdString(b.name + "_" + std::to_string(id)));
+      b.radios->addButton(radio, id++);
+      layout->addWidget(radio);
+    }
+    layout->addStretch();
+    b.widget = group;
+  } else if (c.name == "sgFrame") {
+    b.kind = Kind::FrameGrid;
+    auto* table = new QTableWidget(parent);
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setMinimumHeight(110);
+    b.table = table;
+    b.widget = table;
+  } else if (StartsWith(c.name, "sg")) {
+    b.kind = Kind::Grid;
+    const auto headers = SplitItems(c.items);
+    auto* group = new QGroupBox(label, parent);
+    auto* layout = new QVBoxLayout(group);
+    auto* table = new QTableWidget(group);
+    b.columns = static_cast<int>(headers.size());
+    table->setColumnCount(b.columns);
+    QStringList titles;
+    for (const auto& h : headers) titles << Text(h);
+    table->setHorizontalHeaderLabels(titles);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setMinimumHeight(110);
+    layout->addWidget(table);
+    // The group box is what the label's mnemonic reaches; the table is the
+    // field.
+    table->setObjectName(QString::fromStdString(b.name));
+    group->setObjectName(QString::fromStdString(b.name) + QStringLiteral("Group"));
+    b.table = table;
+    b.widget = group;
+  } else if (StartsWith(c.name, "cb")) {
+    b.kind = Kind::Combo;
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+    b.widget = combo;
+  } else if (IsNumber(c.name) || IsCount(c.name)) {
+    b.kind = Kind::Number;
+    b.widget = new NumberField(IsCount(c.name) ? 1 : -1, parent);
+  } else {
+    b.kind = Kind::Text;
+    b.widget = new QLineEdit(parent);
+  }
+  if (b.kind != Kind::Grid) b.widget->setObjectName(QString::fromStdString(b.name));
+  return b;
+}
+
+void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
+  // The colour-name picker has no window yet: its button is shown but off.
+  auto* form = new QPushButton(QStringLiteral("(&N)"), parent);
+  form->setObjectName(QStringLiteral("ColorFormBtn"));
+  form->setToolTip(QStringLiteral("カラー名称..."));
+  form->setEnabled(false);
+  auto* palette = new QPushButton(QStringLiteral("(&P)"), parent);
+  palette->setObjectName(QStringLiteral("ColorPaletteBtn"));
+  palette->setToolTip(QStringLiteral("カラーパレット..."));
+  for (QPushButton* button : {form, palette}) {
+    button->setAutoDefault(false);
+    button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("(N)")) + 24);
+    into->addWidget(button);
+  }
+  b.paletteButton = palette;
+  const std::string name = b.name;
+  connect(palette, &QPushButton::clicked, this, [this, name] {
+    if (const Bound* found = Find(name)) PaletteClick(*found);
+  });
+}
+
+void TagDialogView::AddReferenceButton(Bound& b, QWidget* parent, QLayout* into) {
+  auto* ref = new QPushButton(QStringLiteral("(&R)"), parent);
+  ref->setObjectName(QStringLiteral("RefBtn"));
+  ref->setToolTip(QStringLiteral("ファイルの参照..."));
+  ref->setAutoDefault(false);
+  ref->setMaximumWidth(ref->fontMetrics().horizontalAdvance(QStringLiteral("(R)")) + 24);
+  into->addWidget(ref);
+  b.refButton = ref;
+  b.filter = std::string(ReferenceFilter(b.name));
+  const std::string name = b.name;
+  connect(ref, &QPushButton::clicked, this, [this, name] {
+    if (const Bound* found = Find(name)) ReferenceClick(*found);
+  });
+}
+
+void TagDialogView::WatchField(Bound& b) {
+  switch (b.kind) {
+    case Kind::Text: {
+      auto* edit = static_cast<QLineEdit*>(b.widget);
+      connect(edit, &QLineEdit::textChanged, this, &TagDialogView::MarkStale);
+      edit->installEventFilter(this);
+      break;
+    }
+    case Kind::Number: {
+      auto* number = static_cast<NumberField*>(b.widget);
+      const std::string name = b.name;
+      connect(number, &NumberField::TextEdited, this, [this, name] {
+        if (IsCount(name) && !m_loading) CountChanged(name);
+        MarkStale();
+      });
+      number->Edit()->installEventFilter(this);
+      break;
+    }
+    case Kind::Combo: {
+      auto* combo = static_cast<QComboBox*>(b.widget);
+      connect(combo, &QComboBox::currentTextChanged, this, &TagDialogView::MarkStale);
+      combo->lineEdit()->installEventFilter(this);
+      break;
+    }
+    case Kind::Check:
+      connect(static_cast<QCheckBox*>(b.widget), &QCheckBox::toggled, this, &TagDialogView::MarkStale);
+      break;
+    case Kind::Radio:
+      connect(b.radios, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) MarkStale();
+      });
+      break;
+    case Kind::Grid:
+    case Kind::FrameGrid: {
+      connect(b.table, &QTableWidget::itemChanged, this, &TagDialogView::MarkStale);
+      break;
+    }
+  }
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,282 @@
+#include "gui/dialogs/tag_dialog_view.h"
+
+#include <QButtonGroup>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "dialogs/dialog_lists.h"
+#include "dialogs/tag_dialogs.h"
+#include "gui/app/qt_prompts.h"
+#include "gui/dialogs/field_widgets.h"
+#include "gui/display/display_refresh.h"
+#include "gui/display/scintilla_surface.h"
+#include "project/relative_path.h"
+
+namespace mw::gui {
+
+TagDialogView::TagDialogView(QWidget* parent, std::span<const ControlSpec> controls, PreviewBuilder build,
+                             TagDialogViewHooks hooks)
+    : FieldsDialog(parent), m_build(std::move(build)), m_hooks(std::move(hooks)) {
+  // Field changes only mark the preview stale; the rebuild waits until the
+  // events of the change are handled, so typing never waits for it.
+  m_rebuild.setSingleShot(true);
+  m_rebuild.setInterval(0);
+  connect(&m_rebuild, &QTimer::timeout, this, &TagDialogView::Rebuild);
+  BuildForm(controls);
+}
+
+TagDialogView::~TagDialogView() = default;
+
+EditingOptions TagDialogView::Options() const { return m_hooks.options ? m_hooks.options() : EditingOptions{}; }
+
+TagDialogView::Bound* TagDialogView::Find(std::string_view name) {
+  for (Bound& b : m_bound)
+    if (b.name == name) return &b;
+  return nullptr;
+}
+
+const TagDialogView::Bound* TagDialogView::Find(std::string_view name) const {
+  for (const Bound& b : m_bound)
+    if (b.name == name) return &b;
+  return nullptr;
+}
+
+QWidget* TagDialogView::Control(std::string_view name) const {
+  const Bound* b = Find(name);
+  if (b == nullptr) return nullptr;
+  return b->table ? b->table : b->widget;
+}
+
+std::string TagDialogView::PreviewText() const { return m_preview->Text(); }
+
+void TagDialogView::LoadFields(const DialogFields& fields) {
+  m_fields = fields;
+  m_loading = true;
+  setWindowTitle(FromDocumentText(fields.Get(kFieldCaption)));
+  // The marker dialog asks for a marker or a map name as its command says.
+  if (fields.Has("lbInput")) {
+    if (Bound* b = Find("cbName"); b && b->label) b->label->setText(FromDocumentText(fields.Get("lbInput")));
+  }
+  for (Bound& b : m_bound) LoadControl(b, fields);
+  m_loading = false;
+  Rebuild();
+}
+
+void TagDialogView::LoadControl(Bound& b, const DialogFields& f) {
+  const bool visible = f.Get(b.name + "#visible", "1") != "0";
+  const bool enabled = f.Get(b.name + "#enabled", "1") != "0";
+  b.widget->setVisible(visible);
+  b.widget->setEnabled(enabled);
+  if (b.label) {
+    b.label->setVisible(visible);
+    b.label->setEnabled(enabled);
+  }
+  if (b.paletteButton) b.paletteButton->setVisible(visible);
+  if (b.refButton) {
+    const QString doc = m_hooks.documentPath ? m_hooks.documentPath() : QString();
+    b.refButton->setEnabled(enabled && !doc.isEmpty() && QFileInfo(doc).isFile());
+  }
+  const QString text = FromDocumentText(f.Get(b.name));
+  switch (b.kind) {
+    case Kind::Text:
+    case Kind::Number: SetFieldWidgetText(b.widget, text); break;
+    case Kind::Combo: {
+      auto* combo = static_cast<QComboBox*>(b.widget);
+      combo->clear();
+      for (const std::string& item : GetItems(f, b.name)) combo->addItem(FromDocumentText(item));
+      combo->setEditText(text);
+      break;
+    }
+    case Kind::Check: static_cast<QAbstractButton*>(b.widget)->setChecked(f.Checked(b.name)); break;
+    case Kind::Radio: {
+      QAbstractButton* button = b.radios->button(f.Index(b.name, 0));
+      if (button) button->setChecked(true);
+      break;
+    }
+    case Kind::Grid: LoadGrid(b, f); break;
+    case Kind::FrameGrid: LoadFrameGrid(b, f); break;
+  }
+}
+
+void TagDialogView::LoadGrid(Bound& b, const DialogFields& f) {
+  QTableWidget* table = b.table;
+  const int rows = GridCount(f, "edRowCount");
+  table->setRowCount(rows);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < b.columns; ++c)
+      table->setItem(r, c, new QTableWidgetItem(FromDocumentText(f.Get(CellName(b.name, r + 1, c)))));
+}
+
+// The frameset grid shows its fixed row (column widths) and fixed column
+// (row heights) as cells of their own, shaded as headers but editable.
+void TagDialogView::LoadFrameGrid(Bound& b, const DialogFields& f) {
+  QTableWidget* table = b.table;
+  const int rows = GridCount(f, "edRowCount") + 1;
+  const int cols = GridCount(f, "edColCount") + 1;
+  table->setRowCount(rows);
+  table->setColumnCount(cols);
+  const QBrush fixed = table->palette().brush(QPalette::Button);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      auto* item = new QTableWidgetItem(FromDocumentText(f.Get(CellName(b.name, r, c))));
+      if (r == 0 || c == 0) item->setBackground(fixed);
+      if (r == 0 && c == 0) item->setFlags(Qt::NoItemFlags);
+      table->setItem(r, c, item);
+    }
+  }
+}
+
+void TagDialogView::StoreControls(DialogFields& f) const {
+  for (const Bound& b : m_bound) {
+    switch (b.kind) {
+      case Kind::Text:
+      case Kind::Number:
+      case Kind::Combo: f.Set(b.name, ToDocumentText(FieldWidgetText(b.widget))); break;
+      case Kind::Check: f.SetChecked(b.name, static_cast<QAbstractButton*>(b.widget)->isChecked()); break;
+      case Kind::Radio: f.SetIndex(b.name, b.radios->checkedId()); break;
+      case Kind::Grid:
+      case Kind::FrameGrid: {
+        QTableWidget* table = b.table;
+        const int offset = b.kind == Kind::Grid ? 1 : 0;
+        for (int r = 0; r < table->rowCount(); ++r) {
+          for (int c = 0; c < table->columnCount(); ++c) {
+            if (offset == 0 && r == 0 && c == 0) continue;
+            const QTableWidgetItem* item = table->item(r, c);
+            f.Set(CellName(b.name, r + offset, c), item ? ToDocumentText(item->text()) : std::string());
+          }
+        }
+        break;
+      }
+    }
+  }
+}
+
+void TagDialogView::StoreFields(DialogFields& fields) const {
+  StoreControls(fields);
+  if (m_handEdited) fields.Set(kFieldPreview, PreviewText());
+}
+
+void TagDialogView::MarkStale() {
+  if (m_loading) return;
+  m_rebuild.start();
+}
+
+void TagDialogView::RebuildNow() {
+  if (m_rebuild.isActive()) {
+    m_rebuild.stop();
+    Rebuild();
+  }
+}
+
+void TagDialogView::Rebuild() {
+  DialogFields f = m_fields;
+  StoreControls(f);
+  const std::string text = m_build ? m_build(f, Options()) : std::string();
+  m_loading = true;
+  m_preview->Load(text, true);
+  m_loading = false;
+  m_handEdited = false;
+}
+
+// A grid's row or column count changed: the grid follows at once (the
+// frameset grid shares its sizes out equally again).
+void TagDialogView::CountChanged(const std::string& countName) {
+  DialogFields f = m_fields;
+  StoreControls(f);
+  for (Bound& b : m_bound) {
+    if (b.kind == Kind::Grid && countName == "edRowCount") {
+      LoadGrid(b, f);
+    } else if (b.kind == Kind::FrameGrid) {
+      const bool rows = countName == "edRowCount";
+      const int current = b.table->rowCount() - 1;
+      const int currentCols = b.table->columnCount() - 1;
+      const int n = GridCount(f, countName, rows ? current : currentCols);
+      if (n == (rows ? current : currentCols)) continue;
+      if (rows) SetFrameRowCount(f, n);
+      else SetFrameColumnCount(f, n);
+      LoadFrameGrid(b, f);
+    }
+  }
+}
+
+void TagDialogView::PaletteClick(const Bound& b) {
+  auto* combo = static_cast<QComboBox*>(b.widget);
+  const QColor initial(combo->currentText());
+  const QColor chosen = QColorDialog::getColor(initial.isValid() ? initial : QColor(Qt::white), this);
+  if (!chosen.isValid()) return;  // cancelled: the field keeps its text
+  const std::string text = PaletteColour(static_cast<unsigned char>(chosen.red()),
+                                         static_cast<unsigned char>(chosen.green()),
+                                         static_cast<unsigned char>(chosen.blue()), Options());
+  combo->setEditText(FromDocumentText(text));
+  MarkStale();
+}
+
+void TagDialogView::ReferenceClick(const Bound& b) {
+  const QString doc = m_hooks.documentPath ? m_hooks.documentPath() : QString();
+  if (doc.isEmpty()) return;
+  // Start at the file the field already names, else in the file list's
+  // folder.
+  QString start = m_hooks.startFolder ? m_hooks.startFolder() : QString();
+  const std::string typed = ToDocumentText(FieldWidgetText(b.widget));
+  if (!typed.empty()) {
+    const QString resolved = FromDocumentText(ResolveRelativePath(typed, ToDocumentText(QDir::toNativeSeparators(doc))));
+    const QString local = QDir::fromNativeSeparators(resolved);
+    if (QFileInfo(local).isFile()) start = local;
+  }
+  const QString filter = QtFileFilter(b.filter);
+  const QString file = m_hooks.chooseFile
+                           ? m_hooks.chooseFile(this, start, filter)
+                           : QFileDialog::getOpenFileName(this, QString(), start, filter);
+  if (file.isEmpty()) return;
+  DialogFields f;
+  if (!ApplyReferenceChoice(f, b.name, ToDocumentText(QDir::toNativeSeparators(file)),
+                            ToDocumentText(QDir::toNativeSeparators(doc)), TagDialogResources()))
+    return;
+  SetFieldWidgetText(b.widget, FromDocumentText(f.Get(b.name)));
+  MarkStale();
+}
+
+const TagDialogView::Bound* TagDialogView::Owner(QObject* o) const {
+  for (QObject* p = o; p != nullptr && p != this; p = p->parent())
+    for (const Bound& b : m_bound)
+      if (b.widget == p) return &b;
+  return nullptr;
+}
+
+// Enter confirms the dialog from any field; with Shift or Ctrl it runs the
+// field's button: the palette of a colour field (Shift; Ctrl would be the
+// colour-name picker), the reference button of a file field.
+bool TagDialogView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return FieldsDialog::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return FieldsDialog::eventFilter(watched, event);
+  const Bound* b = Owner(watched);
+  if (b == nullptr) return FieldsDialog::eventFilter(watched, event);
+  if (auto* combo = qobject_cast<QComboBox*>(b->widget); combo && combo->view() && combo->view()->isVisible())
+    return FieldsDialog::eventFilter(watched, event);
+  const Qt::KeyboardModifiers mods = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  if (mods == Qt::NoModifier) {
+    accept();
+    return true;
+  }
+  if (b->paletteButton) {
+    if (mods & Qt::ShiftModifier) PaletteClick(*b);
+    return true;
+  }
+  if (b->refButton) {
+    if (b->refButton->isEnabled()) ReferenceClick(*b);
+    return true;
+  }
+  return true;
+}
+
+}  // namespace mw::gui

@@ -1,0 +1,145 @@
+// The window of a tag dialog, built from the dialog's control table: each
+// control becomes the widget its name prefix asks for (ed text or number
+// field, cb combo box, ck check box, rg radio group, sg string grid), the
+// common attributes and event handlers get group boxes of their own, and
+// the editable preview at the bottom shows the tag the fields build. The
+// view holds no tag logic: the model's build routine makes the preview and
+// the command that opened the dialog inserts the result.
+#pragma once
+
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "dialogs/tag_dialog.h"
+#include "editing/editing_options.h"
+#include "editing/memory_editor.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/editing/qt_dialog_host.h"
+
+class QButtonGroup;
+class QDialogButtonBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QVBoxLayout;
+
+namespace mw {
+class ScintillaSurface;
+}
+
+namespace mw::gui {
+
+// What the views need from the main window. Every member may be empty.
+struct TagDialogViewHooks {
+  // The tag case and other options the preview is built with.
+  std::function<EditingOptions()> options;
+  // The preview's font and background: the editor's.
+  std::function<EditorLook()> look;
+  // The active document's file; empty or missing on disk disables the
+  // reference buttons (no relative path can be made).
+  std::function<QString()> documentPath;
+  // Where a file chooser starts when the field names no existing file.
+  std::function<QString()> startFolder;
+  // Asks for a file to refer to; empty when cancelled. Without it the
+  // standard open-file dialog is shown.
+  std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
+};
+
+// Builds the preview text from the fields as they stand.
+using PreviewBuilder = std::function<std::string(const DialogFields& f, const EditingOptions& o)>;
+
+class TagDialogView : public FieldsDialog {
+  Q_OBJECT
+ public:
+  TagDialogView(QWidget* parent, std::span<const ControlSpec> controls, PreviewBuilder build,
+                TagDialogViewHooks hooks);
+  ~TagDialogView() override;
+
+  void LoadFields(const DialogFields& fields) override;
+  // The controls' values; the preview only when the author edited it by
+  // hand after its last rebuild (otherwise the command builds it again
+  // from the fields, with the document's own options).
+  void StoreFields(DialogFields& fields) const override;
+
+  // The widget of a control (objectName = control name).
+  QWidget* Control(std::string_view name) const;
+  QPushButton* OkButton() const { return m_ok; }
+  QPushButton* CancelButton() const { return m_cancel; }
+  ScintillaEditor* PreviewWidget() const { return m_previewWidget; }
+  // The preview's document bytes.
+  std::string PreviewText() const;
+  bool PreviewEditedByHand() const { return m_handEdited; }
+  // Runs a pending rebuild at once.
+  void RebuildNow();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class Kind { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
+  struct Bound {
+    std::string name;
+    Kind kind = Kind::Text;
+    QWidget* widget = nullptr;
+    QLabel* label = nullptr;
+    QButtonGroup* radios = nullptr;
+    int columns = 0;                     // grids
+    QTableWidget* table = nullptr;       // grids: the table (widget may be its group)
+    QPushButton* refButton = nullptr;    // file fields
+    std::string filter;                  // the reference button's filter
+    QPushButton* paletteButton = nullptr;  // colour fields
+  };
+
+  // Building the form (tag_dialog_controls.cpp).
+  void BuildForm(std::span<const ControlSpec> controls);
+  Bound MakeControl(const ControlSpec& c, QWidget* parent);
+  void AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* parent);
+  void AddColourButtons(Bound& b, QWidget* parent, QLayout* into);
+  void AddReferenceButton(Bound& b, QWidget* parent, QLayout* into);
+  void WatchField(Bound& b);
+
+  Bound* Find(std::string_view name);
+  const Bound* Find(std::string_view name) const;
+  const Bound* Owner(QObject* o) const;
+  void StoreControls(DialogFields& f) const;
+  void LoadControl(Bound& b, const DialogFields& f);
+  void LoadGrid(Bound& b, const DialogFields& f);
+  void LoadFrameGrid(Bound& b, const DialogFields& f);
+  void CountChanged(const std::string& countName);
+
+  EditingOptions Options() const;
+  void MarkStale();
+  void Rebuild();
+  void PaletteClick(const Bound& b);
+  void ReferenceClick(const Bound& b);
+
+  PreviewBuilder m_build;
+  TagDialogViewHooks m_hooks;
+  DialogFields m_fields;
+  std::vector<Bound> m_bound;
+  QVBoxLayout* m_ownColumn = nullptr;
+  QGridLayout* m_ownGrid = nullptr;
+  QPushButton* m_ok = nullptr;
+  QPushButton* m_cancel = nullptr;
+  MemoryClipboard m_clipboard;
+  ScintillaEditor* m_previewWidget = nullptr;
+  std::unique_ptr<ScintillaSurface> m_preview;
+  QTimer m_rebuild;
+  bool m_loading = false;
+  bool m_handEdited = false;
+};
+
+// The simple-tag dialog's controls: the five common attributes.
+std::span<const ControlSpec> SimpleTagControls();
+
+// Registers a view for every tag dialog model, the simple-tag dialog and
+// the word-list input.
+void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks = {});
+
+}  // namespace mw::gui

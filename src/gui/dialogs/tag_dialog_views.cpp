@@ -1,0 +1,40 @@
+// Which view shows which dialog class.
+#include "dialogs/tag_dialogs.h"
+#include "editing/simple_tag_dialog.h"
+#include "gui/dialogs/tag_dialog_view.h"
+#include "gui/dialogs/word_list_view.h"
+
+namespace mw::gui {
+
+namespace {
+
+constexpr ControlSpec kSimpleTagControls[] = {MW_COMMON_CONTROLS};
+
+}  // namespace
+
+std::span<const ControlSpec> SimpleTagControls() { return kSimpleTagControls; }
+
+void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
+  for (const TagDialogModel* model : TagDialogModels()) {
+    host.Register(std::string(model->dialogClass), [model, hooks](QWidget* parent) {
+      auto view = std::make_unique<TagDialogView>(
+          parent, model->controls,
+          [model](const DialogFields& f, const EditingOptions& o) { return model->build(f, o).preview; }, hooks);
+      view->setObjectName(QString::fromLatin1(model->dialogClass.data(), static_cast<qsizetype>(model->dialogClass.size())));
+      return view;
+    });
+  }
+  host.Register(std::string(kSimpleTagDialogClass), [hooks](QWidget* parent) {
+    auto view = std::make_unique<TagDialogView>(
+        parent, SimpleTagControls(),
+        [](const DialogFields& f, const EditingOptions& o) { return BuildSimpleTag(SimpleTagFromFields(f), o).preview; },
+        hooks);
+    view->setObjectName(QStringLiteral("TSimpleReDlg"));
+    return view;
+  });
+  host.Register(std::string(kWordListDialogClass), [hooks](QWidget* parent) {
+    return std::make_unique<TInsertStrDlg>(parent, hooks);
+  });
+}
+
+}  // namespace mw::gui
