@@ -108,7 +108,7 @@ TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
   });
   layout->addWidget(m_list, 1);
 
-  resize(560, 200);
+  resize(660, 220);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect r = screen->availableGeometry();
     move(r.center() - QPoint(width() / 2, height() / 2));

@@ -154,6 +154,7 @@ void TLinkListPanel::BuildLinkList() {
       child->setData(0, kRawRole, QByteArray::fromStdString(item.text));
       child->setData(0, kGroupRole, static_cast<int>(g.kind));
       child->setIcon(0, LinkStateIcon(item.state));
+      child->setToolTip(0, child->text(0));  // the panel is narrow
     }
   }
   expandAll();
