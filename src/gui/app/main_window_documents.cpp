@@ -113,11 +113,11 @@ bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
     } catch (const ConversionError&) {
     }
   }
-  surface.Load(bytes, m_ctx.options.autoTagFont && IsColoured(path));
   // A page longer than the limit is kept whole: cutting it would lose the
   // rest at the next save.
   const int limit = m_settings.Int("iMaxFileSize");
   m_oversized = limit > 0 && bytes.size() > static_cast<std::size_t>(limit);
+  surface.LoadOwned(std::move(bytes), m_ctx.options.autoTagFont && IsColoured(path));
   return true;
 }
 

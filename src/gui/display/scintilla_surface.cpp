@@ -157,7 +157,14 @@ void ScintillaSurface::ApplyStyles(long viewStart, std::string_view styles) cons
 
 // --- Loading -----------------------------------------------------------------
 
-void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
+void ScintillaSurface::Load(std::string_view bytes, bool coloured) { LoadText(bytes, coloured, nullptr); }
+
+void ScintillaSurface::LoadOwned(std::string&& bytes, bool coloured) { LoadText(bytes, coloured, &bytes); }
+
+// `owned`, when given, holds `bytes` and is taken over as the mirror, so a
+// page read from disk is not held twice.
+void ScintillaSurface::LoadText(std::string_view bytes, bool coloured, std::string* owned) {
+  const std::size_t size = bytes.size();
   BeginUpdate();
   m_loading = true;
   Send(Sci::SCI_SETUNDOCOLLECTION, 0);
@@ -172,7 +179,8 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   m_editor.MarkWrapStale();
   m_loading = false;
   m_pending.reset();
-  m_text.assign(bytes);
+  if (owned != nullptr) m_text = std::move(*owned);
+  else m_text.assign(bytes);
   m_lineStarts.assign(1, 0);
   for (Offset q = 1; q <= TextLength(); ++q)
     if (IsLineStart(q)) m_lineStarts.push_back(q);
@@ -188,7 +196,7 @@ void ScintillaSurface::Load(std::string_view bytes, bool coloured) {
   m_typing = *m_styles[0];
   MoveSelection(0, 0);
   EndUpdate();
-  ReleaseFreedMemory(bytes.size());
+  ReleaseFreedMemory(size);
 }
 
 // The page goes to the widget a slice at a time, into room reserved for all

@@ -25,6 +25,8 @@ class ScintillaSurface : public QObject, public EditorSurface {
   // Replaces the text by a document's bytes, coloured with the display fonts
   // when `coloured`; empties the undo history and clears the modified flag.
   void Load(std::string_view bytes, bool coloured);
+  // The same, taking the bytes over instead of copying them.
+  void LoadOwned(std::string&& bytes, bool coloured);
   // The document's bytes, exactly.
   const std::string& Text() const {
     Flush();
@@ -128,6 +130,7 @@ class ScintillaSurface : public QObject, public EditorSurface {
     unsigned char newStyle = 0;
   };
 
+  void LoadText(std::string_view bytes, bool coloured, std::string* owned);
   long Send(unsigned int msg, unsigned long w = 0, long l = 0) const;
   void AppendView(std::string_view bytes);
   void ColourAll() const;

@@ -13,3 +13,9 @@ target_sources(mw_gui PRIVATE
 add_executable(markupwright ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(markupwright PRIVATE mw_gui mw_warnings)
 install(TARGETS markupwright RUNTIME DESTINATION bin)
+
+if(MW_BUILD_BENCH)
+  find_package(benchmark REQUIRED)
+  add_executable(gui_window_bench ${PROJECT_SOURCE_DIR}/bench/gui/window_bench.cpp)
+  target_link_libraries(gui_window_bench PRIVATE mw_gui benchmark::benchmark mw_warnings)
+endif()
