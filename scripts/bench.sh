@@ -7,11 +7,13 @@ bash scripts/deps.sh --bench
 build=${MW_BUILD_DIR:-build/bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMW_BUILD_BENCH=ON -DMW_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
-for b in "$build"/bench/*_bench; do
+# Core benchmarks, then the window's (offscreen), then the site checks'.
+for b in "$build"/bench/*_bench "$build"/src/gui/gui_*_bench "$build"/bench/project/*_bench; do
+  [ -x "$b" ] || continue
   echo "== $(basename "$b")"
-  "$b" --benchmark_min_time=0.5
+  QT_QPA_PLATFORM=offscreen "$b" --benchmark_min_time=0.5
 done
-for c in bench/*_compare.sh; do
+for c in bench/*_compare.sh bench/*/*_compare.sh; do
   [ -e "$c" ] || continue
   echo "== $c"
   MW_BUILD_DIR="$build" bash "$c"
