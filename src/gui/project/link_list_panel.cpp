@@ -13,6 +13,8 @@
 #include <QUrl>
 
 #include "editing/insertion.h"
+#include "editing/selection.h"
+#include "editing/tag_text.h"
 #include "editing/tag_scan.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
@@ -221,6 +223,38 @@ void TLinkListPanel::OpenLinkTarget(const std::string& target) {
   surface->SetSelLength(found->end - found->start);
   surface->SetFocus();
   CentreCaretLine(*surface);
+}
+
+void TLinkListPanel::ExtractAndJump() {
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  if (surface == nullptr) return;
+  const Offset oldStart = surface->GetSelStart();
+  const Offset oldLength = surface->GetSelLength();
+  EditingContext& ctx = m_main.Context();
+  ctx.editor = surface;
+  ctx.fileName = m_main.CurrentFileName().toStdString();
+  // The start tag of the element at the caret, also from inside its end tag.
+  SelectTagRange(ctx);
+  if (surface->GetSelLength() >= 2 && surface->GetTextRange(surface->GetSelStart(), 2) == "</") {
+    surface->SetSelStart(surface->GetSelStart() + 1);
+    SelectPreviousTagRange(ctx);
+  }
+  SelectTag(*surface, ctx.currentTag);
+  ctx.editor = nullptr;
+  const Offset tagStart = surface->GetSelStart();
+  const std::string tag = surface->GetTextRange(tagStart, surface->GetSelLength());
+  if (tag.empty()) return;
+  std::string value = GetQuotedAttributeValue(tag, " HREF");
+  if (value.empty()) value = GetQuotedAttributeValue(tag, " SRC");
+  const Offset at = value.empty() ? kNoPos : Find(tag, value);
+  if (at == kNoPos) {
+    surface->SetSelStart(oldStart);
+    surface->SetSelLength(oldLength);
+    return;
+  }
+  surface->SetSelStart(tagStart + at);
+  surface->SetSelLength(static_cast<Offset>(value.size()));
+  OpenLinkTarget(value);
 }
 
 void TLinkListPanel::CopyItem() {

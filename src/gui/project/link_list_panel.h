@@ -40,6 +40,9 @@ class TLinkListPanel : public QTreeWidget {
   // What a link value points to: a URL to the shell, a picture to the
   // system's viewer, a page into the editor, then its marker.
   void OpenLinkTarget(const std::string& target);
+  // Opens the link of the tag at the caret (its HREF, else its SRC),
+  // selecting the value in the tag first.
+  void ExtractAndJump();
   void CopyItem();
   void PasteItem();
 

@@ -84,6 +84,9 @@ void WireSiteChecks(TMainForm& w) {
   w.AddWindowHandler("UpdateLinkListClick", [s](const CommandRow&) { s->LinkList().BuildLinkList(); });
   w.AddWindowHandler("JumpInTextClick", [s](const CommandRow&) { s->LinkList().JumpInText(); });
   w.AddWindowHandler("JumpToTargetClick", [s](const CommandRow&) { s->LinkList().JumpToTarget(); });
+  // No browser automation here: the browser items open the target the
+  // same way, where the system's handler takes URLs and pictures.
+  w.AddWindowHandler("ExtractAndJumpClick", [s](const CommandRow&) { s->LinkList().ExtractAndJump(); });
   w.AddWindowHandler("Copy2Click", [s](const CommandRow&) { s->LinkList().CopyItem(); });
   w.AddWindowHandler("Paste2Click", [s](const CommandRow&) { s->LinkList().PasteItem(); });
   w.AddWindowHandler("ShowProjectFormClick", [s](const CommandRow&) { s->ShowProjectFormClick(); });

@@ -97,6 +97,35 @@ TEST_F(LinkListPanelTest, MarkerTargetsAreFoundByExactNameOrReported) {
   EXPECT_EQ(FromDocumentText(x.prompts.Texts().back()), QStringLiteral("#Topが見つかりません。"));
 }
 
+TEST_F(LinkListPanelTest, TheLinkAtTheCaretOpensFromTheTagOrItsContent) {
+  m_dir.Write("ok.html", "ok\r\n");
+  SiteWindow x;
+  const std::string page = "<P>x</P><A HREF=\"ok.html\">link</A><IMG SRC=\"missing.gif\">";
+  ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("page.html", page))));
+  QStringList shell;
+  x.checks->LinkList().SetShellOpener([&shell](const QString& s) { shell << s; });
+
+  // No link in the tag at the caret: the selection stays.
+  x.Doc().SetSelStart(1);
+  x.Run("ExtractAndJump");
+  EXPECT_EQ(x.Doc().GetSelStart(), 1);
+  EXPECT_EQ(x.Doc().GetSelLength(), 0);
+  EXPECT_TRUE(x.w.CurrentFileName().endsWith(QStringLiteral("page.html")));
+
+  // From inside the end tag: the start tag's HREF is selected and opened.
+  x.Doc().SetSelStart(static_cast<Offset>(page.find("</A>") + 2));
+  x.Run("ExtractAndJump");
+  EXPECT_TRUE(x.w.CurrentFileName().endsWith(QStringLiteral("ok.html")));
+
+  x.w.Documents()->setCurrentIndex(0);
+  x.w.pcMainChange();
+  x.Doc().SetSelStart(static_cast<Offset>(page.find("missing") + 2));
+  x.Run("ExtractAndJumpIE");
+  ASSERT_EQ(shell.size(), 1);
+  EXPECT_TRUE(shell[0].endsWith(QStringLiteral("/missing.gif")));
+  EXPECT_EQ(x.Selected(), "missing.gif");
+}
+
 TEST_F(LinkListPanelTest, ProjectMarkersDecideLinksIntoOtherFiles) {
   m_dir.Write("other.html", "<A NAME=\"here\">h</A>\r\n");
   SiteWindow x;
