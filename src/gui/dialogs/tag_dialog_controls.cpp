@@ -74,9 +74,15 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   int colours = 0;
   for (const ControlSpec& c : controls) colours += c.source == ListSource::Colours ? 1 : 0;
   int colour = 0;
+  bool anyOwn = false;
+
+  // The common group is the five attributes together; a dialog with only a
+  // style field keeps it among its own.
+  bool hasCommon = false;
+  for (const ControlSpec& c : controls) hasCommon = hasCommon || c.name == "edTitle";
 
   for (const ControlSpec& c : controls) {
-    if (IsCommon(c.name)) {
+    if (hasCommon && IsCommon(c.name)) {
       if (!common) {
         common = new QGroupBox(QStringLiteral("共通属性(&A)"), this);
         common->setObjectName(QStringLiteral("gbCommon"));
@@ -97,6 +103,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
       continue;
     }
     AddRow(m_ownGrid, c, own);
+    anyOwn = true;
     if (c.source == ListSource::Colours) {
       Bound& b = m_bound.back();
       ++colour;
@@ -110,7 +117,11 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   m_ownColumn->addStretch();
 
   auto* top = new QHBoxLayout;
-  top->addWidget(own, 3);
+  // The simple-tag dialog has nothing but the common group.
+  if (anyOwn || !(common || handlers))
+    top->addWidget(own, 3);
+  else
+    own->hide();
   if (common || handlers) {
     auto* side = new QVBoxLayout;
     if (common) side->addWidget(common);
@@ -128,7 +139,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   look.textLimit = 0;
   m_preview = std::make_unique<ScintillaSurface>(*m_previewWidget, m_clipboard, look.fonts);
   ConfigureEditor(*m_preview, look);
-  m_previewWidget->setMinimumHeight(96);
+  m_previewWidget->setMinimumHeight(110);
   previewLabel->setBuddy(m_previewWidget);
   // The editor reports only the moment before a change: enough to know
   // the author touched the text.
@@ -153,7 +164,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   main->addWidget(previewLabel);
   main->addWidget(m_previewWidget, 1);
   main->addWidget(box);
-  resize(common || handlers ? 640 : 460, sizeHint().height() + 60);
+  resize(anyOwn && (common || handlers) ? 660 : 480, minimumSizeHint().height() + 40);
 }
 
 void TagDialogView::AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* parent) {
@@ -183,7 +194,7 @@ void TagDialogView::AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* par
       line->addWidget(b.widget, 1);
       if (c.source == ListSource::Colours) AddColourButtons(b, parent, line);
       if (!ReferenceFilter(c.name).empty()) AddReferenceButton(b, parent, line);
-      grid->addLayout(line, row, 1, 1, 2);
+      grid->addLayout(line, row, 1);
       break;
     }
   }
@@ -194,6 +205,7 @@ void TagDialogView::AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* par
 TagDialogView::Bound TagDialogView::MakeControl(const ControlSpec& c, QWidget* parent) {
   Bound b;
   b.name = std::string(c.name);
+  b.items = std::string(c.items);
   const QString label = Text(c.label);
   if (StartsWith(c.name, "ck")) {
     b.kind = Kind::Check;
@@ -218,7 +230,9 @@ TagDialogView::Bound TagDialogView::MakeControl(const ControlSpec& c, QWidget* p
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->setMinimumHeight(110);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setWordWrap(true);
+    table->setMinimumHeight(120);
     b.table = table;
     b.widget = table;
   } else if (StartsWith(c.name, "sg")) {

@@ -92,7 +92,8 @@ void TagDialogView::LoadControl(Bound& b, const DialogFields& f) {
     case Kind::Combo: {
       auto* combo = static_cast<QComboBox*>(b.widget);
       combo->clear();
-      for (const std::string& item : GetItems(f, b.name)) combo->addItem(FromDocumentText(item));
+      const auto items = f.Has(ItemsKey(b.name)) ? GetItems(f, b.name) : SplitItems(b.items);
+      for (const std::string& item : items) combo->addItem(FromDocumentText(item));
       combo->setEditText(text);
       break;
     }

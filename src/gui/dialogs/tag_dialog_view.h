@@ -85,6 +85,7 @@ class TagDialogView : public FieldsDialog {
   enum class Kind { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
   struct Bound {
     std::string name;
+    std::string items;  // the control's own items, when the fields bring none
     Kind kind = Kind::Text;
     QWidget* widget = nullptr;
     QLabel* label = nullptr;

@@ -4,6 +4,8 @@
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 
+#include <QPushButton>
+
 namespace mw::gui {
 
 namespace {
@@ -30,6 +32,8 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
         [](const DialogFields& f, const EditingOptions& o) { return BuildSimpleTag(SimpleTagFromFields(f), o).preview; },
         hooks);
     view->setObjectName(QStringLiteral("TSimpleReDlg"));
+    view->OkButton()->setText(QStringLiteral("&OK"));
+    view->CancelButton()->setText(QStringLiteral("Cancel"));
     return view;
   });
   host.Register(std::string(kWordListDialogClass), [hooks](QWidget* parent) {

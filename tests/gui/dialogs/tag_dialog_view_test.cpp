@@ -383,3 +383,48 @@ TEST(TagDialogViews, WordListKeepsWhatItsButtonsAdded) {
 
 }  // namespace
 }  // namespace mw::gui
+
+namespace mw::gui {
+namespace {
+
+// Pictures of filled-in dialogs for judging their layout by eye; runs only
+// when MW_DIALOG_SHOTS names a folder to write them to.
+TEST(TagDialogViews, Pictures) {
+  const QString folder = qEnvironmentVariable("MW_DIALOG_SHOTS");
+  if (folder.isEmpty()) GTEST_SKIP() << "set MW_DIALOG_SHOTS to a folder to get pictures";
+  const CommandCase cases[] = {
+      {"HRClick", "|", {{"edWidth", "80"}, {"ckWidth", "1"}, {"edSize", "3"}, {"cbColor", "#FF0000"}}, {}},
+      {"HREFClick", "[\x83\x8A\x83\x93\x83\x4E]", {{"cbURL", "index.html#top"}, {"cbTarget", "_blank"}, {"cbLang", "ja"}}, {}},
+      {"TRClick", "[cell]", {{"cbBgColor", "#FFFFCC"}, {"rgAlign", "2"}, {"rgVAlign", "1"}, {"cbCLASS", "row"}}, {}},
+      {"TDClick", "[cell]", {{"edColSpan", "2"}, {"edWidth", "50"}, {"ckWidth", "1"}, {"ckNOWRAP", "1"}}, {}},
+      {"INPUTClick", "|", {{"cbType", "text"}, {"edName", "q"}, {"edSize", "20"}, {"cbOnFocus", "f()"}}, {}},
+      {"FRAMESETClick", "|",
+       {{"edColCount", "2"}, {"sgFrame[1,1]", "<FRAME SRC=\"menu.html\">"}, {"sgFrame[1,2]", "<FRAME SRC=\"main.html\">"}},
+       {}},
+      {"SELECTClick", "|", {{"edName", "s"}, {"edRowCount", "2"}, {"sgOption[1,0]", "1"}, {"sgOption[1,1]", "One"}}, {}},
+      {"FORMClick", "[f]", {{"edAction", "cgi-bin/form.cgi"}}, {}},
+      {"BASEFONTClick", "|", {{"rgSize", "4"}}, {}},
+      {"BClick", "[x]", {{"cbCLASS", "k"}}, {}},
+  };
+  DialogFixture fx;
+  for (const CommandCase& c : cases) {
+    fx.LoadMarked(c.document);
+    WhenShown<TagDialogView>([&c, folder](TagDialogView& view) {
+      for (const auto& [name, value] : c.set) SetControl(view, name, value);
+      view.RebuildNow();
+      QApplication::processEvents();
+      view.grab().save(folder + QLatin1Char('/') + QString::fromLatin1(c.command) + QStringLiteral(".png"));
+      view.CancelButton()->click();
+    });
+    fx.Run(c.command);
+  }
+  WhenShown<TInsertStrDlg>([folder](TInsertStrDlg& view) {
+    view.Combo()->setEditText(QStringLiteral("http://example.jp/"));
+    view.grab().save(folder + QStringLiteral("/InsertURLClick.png"));
+    view.reject();
+  });
+  fx.Run("InsertURLClick");
+}
+
+}  // namespace
+}  // namespace mw::gui
