@@ -21,7 +21,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/data_folder.h"
 #include "app/document_file.h"
+#include "app/ini_file.h"
+#include "app/settings.h"
+#include "gui/app/file_history_menu.h"
 #include "gui/app/document_set.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
@@ -29,6 +33,8 @@
 namespace mw::gui {
 
 namespace {
+constexpr std::string_view kPrjSection = "PrjFORM";
+constexpr std::string_view kProjectHistoryName = "PrjFileHistry.txt";
 const QString kProjectFilter = QStringLiteral("ﾌﾟﾛｼﾞｪｸﾄﾌｧｲﾙ (*.wpr);;すべてのﾌｧｲﾙ (*.*)");
 
 QString PathText(const std::string& path) {
@@ -43,6 +49,7 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
   setAcceptDrops(true);
 
   auto* central = new QSplitter(Qt::Vertical, this);
+  m_split = central;
   central->addWidget(BuildFilePanel());
   m_pages = new QTabWidget(central);
   m_pages->addTab(BuildLinkPage(), QStringLiteral("リンク情報"));
@@ -74,15 +81,65 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
   }
   EnableSearchButtons();
 
-  FileNewProjectClick();
+  LoadFormSettings();
   const QString current = main.CurrentFileName();
   SetCurrentFileName(QFileInfo::exists(current) ? current : QString());
   connect(&main, &TMainForm::ActiveDocumentChanged, this,
           [this](const QString& path) { SetCurrentFileName(QFileInfo::exists(path) ? path : QString()); });
-  resize(640, 620);
 }
 
 TPrjForm::~TPrjForm() = default;
+
+QStringList TPrjForm::History() const { return m_history->Entries(); }
+
+void TPrjForm::LoadFormSettings() {
+  resize(640, 620);
+  const std::string& folder = m_main.DataFolder();
+  IniFile ini;
+  if (!folder.empty()) {
+    try {
+      ini = IniFile::Load(DataFilePath(folder, kSettingsFileName));
+    } catch (const FileError&) {
+      // Unreadable settings leave the design values.
+    }
+  }
+  if (ini.Get(kPrjSection, "iProjectFormWidth")) {
+    setGeometry(ini.GetInt(kPrjSection, "iProjectFormLeft", 1), ini.GetInt(kPrjSection, "iProjectFormTop", 0),
+                ini.GetInt(kPrjSection, "iProjectFormWidth", 640), ini.GetInt(kPrjSection, "iProjectFormHeight", 620));
+  }
+  const int filePanel = ini.GetInt(kPrjSection, "iProjectFilePanelHeight", 113);
+  m_split->setSizes({filePanel, std::max(100, height() - filePanel)});
+  const int treeHeight = ini.GetInt(kPrjSection, "ipcLinkTreeViewHeight", 148);
+  m_linkSplit->setSizes({treeHeight, 120});
+  // The project open at the last close comes back when the program starts
+  // where it left off.
+  if (m_main.Settings().Int("iInitialState") == 2) {
+    const std::string last = ini.GetString(kPrjSection, "asCurPrjFileName", "");
+    if (!last.empty() && OpenProjectFile(QString::fromStdString(last), true)) return;
+  }
+  FileNewProjectClick();
+}
+
+void TPrjForm::SaveFormSettings() {
+  const std::string& folder = m_main.DataFolder();
+  if (folder.empty()) return;
+  const std::string path = DataFilePath(folder, kSettingsFileName);
+  try {
+    IniFile ini = IniFile::Load(path);
+    if (!isMinimized() && !isMaximized()) {
+      ini.SetInt(kPrjSection, "iProjectFormTop", geometry().top());
+      ini.SetInt(kPrjSection, "iProjectFormLeft", geometry().left());
+      ini.SetInt(kPrjSection, "iProjectFormHeight", geometry().height());
+      ini.SetInt(kPrjSection, "iProjectFormWidth", geometry().width());
+      ini.SetInt(kPrjSection, "iProjectFilePanelHeight", m_split->sizes().value(0));
+      ini.SetInt(kPrjSection, "ipcLinkTreeViewHeight", m_linkSplit->sizes().value(0));
+    }
+    ini.Set(kPrjSection, "asCurPrjFileName", m_project.IsNew() ? std::string() : m_project.path);
+    ini.Save(path);
+  } catch (const FileError& e) {
+    ShowMessage(QString::fromStdString(e.what()), MessageKind::Error);
+  }
+}
 
 void TPrjForm::BuildMenus() {
   auto add = [this](QMenu* menu, QToolBar* bar, const char* name, const QString& caption, const QString& key,
@@ -108,6 +165,16 @@ void TPrjForm::BuildMenus() {
       QStringLiteral("新規プロジェクトファイルを作成"), QStyle::SP_FileIcon, &TPrjForm::FileNewProjectClick);
   add(file, bar, "FileOpenProject", QStringLiteral("プロジェクトを開く(&O)..."), QStringLiteral("Ctrl+O"),
       QStringLiteral("プロジェクトファイルを開く"), QStyle::SP_DialogOpenButton, &TPrjForm::FileOpenProjectClick);
+  QMenu* recent = file->addMenu(QStringLiteral("最近開いたプロジェクトファイル(&R)..."));
+  recent->setObjectName(QStringLiteral("PrjFileHistoryMenu"));
+  const std::string& folder = m_main.DataFolder();
+  m_history = std::make_unique<TFileHistory>(
+      9, folder.empty() ? std::string() : DataFilePath(folder, kProjectHistoryName), recent,
+      [this](const QString& path, bool) {
+        // A project that has gone is quietly not opened.
+        if (QFileInfo(path).isFile()) OpenProjectFile(path, false);
+      });
+  m_history->Rebuild();
   add(file, bar, "FileSaveProject", QStringLiteral("プロジェクトの上書き保存(&S)"), QStringLiteral("Ctrl+S"),
       QStringLiteral("プロジェクトファイルを保存"), QStyle::SP_DialogSaveButton, &TPrjForm::FileSaveProjectClick);
   add(file, nullptr, "FileSaveAsProject", QStringLiteral("プロジェクトに名前をつけて保存(&A)..."), {}, {}, none,
@@ -243,6 +310,7 @@ bool TPrjForm::OpenProjectFile(const QString& path, bool quiet) {
   }
   m_project = std::move(opened);
   SetCurrentProject(m_project.path);
+  m_history->Add(path);
   ShowList();
   SetModified(false);
   if (!quiet && Ask(QStringLiteral("開いているファイルを閉じてプロジェクトのファイルに入れ替えますか？")) == Reply::Yes)
@@ -285,6 +353,7 @@ void TPrjForm::FileSaveAsProjectClick() {
     return;
   }
   SetCurrentProject(chosen.toStdString());
+  m_history->Add(chosen);
   if (WriteTo(m_project.path))
     SetModified(false);
   else
@@ -396,10 +465,12 @@ void TPrjForm::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  SaveFormSettings();
   if (AskSaveProject() == Reply::Cancel) {
     e->ignore();
     return;
   }
+  m_history->Close(m_main.Context().prompts);
   if (!m_main.DataFolder().empty()) {
     try {
       SaveSearchHistory(m_main.DataFolder(), kFindHistoryName, m_findHistory);

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,11 @@ class QRadioButton;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QSplitter;
 
 namespace mw::gui {
+
+class TFileHistory;
 
 class TPrjForm : public QMainWindow {
   Q_OBJECT
@@ -96,6 +100,8 @@ class TPrjForm : public QMainWindow {
   void SetFindRange(int range);
   int FindRange() const;
   QString StatusText(int panel) const;
+  // The recent project files, newest first.
+  QStringList History() const;
   // Answers the open and save dialogs (tests); an empty answer cancels.
   // Add-files answers may hold several paths separated by '\n'.
   void SetFileChooser(std::function<QString(const FileChoice&)> chooser) { m_chooser = std::move(chooser); }
@@ -109,6 +115,10 @@ class TPrjForm : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Section "PrjFORM" of the settings file: the window's bounds, its two
+  // panel heights and the project open at the last close.
+  void LoadFormSettings();
+  void SaveFormSettings();
   QWidget* BuildFilePanel();
   QWidget* BuildLinkPage();
   QWidget* BuildGrepPage();
@@ -145,6 +155,9 @@ class TPrjForm : public QMainWindow {
   std::function<QString(const FileChoice&)> m_chooser;
   std::function<void(int)> m_progressObserver;
 
+  std::unique_ptr<TFileHistory> m_history;
+  QSplitter* m_split = nullptr;
+  QSplitter* m_linkSplit = nullptr;
   QListWidget* m_fileList = nullptr;
   QTabWidget* m_pages = nullptr;
   QLineEdit* m_edCurFileName = nullptr;

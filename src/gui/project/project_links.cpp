@@ -91,6 +91,7 @@ QWidget* TPrjForm::BuildLinkPage() {
   layout->addLayout(buttons);
 
   auto* split = new QSplitter(Qt::Vertical, page);
+  m_linkSplit = split;
   m_pcLinkTreeView = new QTabWidget(split);
   m_pcLinkTreeView->setObjectName(QStringLiteral("pcLinkTreeView"));
   m_pcLinkTreeView->setToolTip(QStringLiteral("ダブルクリックで本文中にジャンプ"));

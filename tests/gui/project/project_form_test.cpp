@@ -214,5 +214,31 @@ TEST_F(ProjectFormTest, FileListEditsMarkTheProjectAndSavingAsksForANameFirst) {
   EXPECT_TRUE(form.isVisible());
 }
 
+TEST_F(ProjectFormTest, TheLastProjectAndItsHistoryOutliveTheWindow) {
+  mw::test::TempDir data;
+  SiteWindow x(data.dir().string());
+  TPrjForm* form = &x.checks->Project();
+  form->show();
+  ASSERT_TRUE(form->OpenProjectFile(Q(m_wpr), true));
+  EXPECT_EQ(form->History(), QStringList({Q(m_wpr)}));
+  form->FindBox()->setEditText(QStringLiteral("top"));
+  form->SetFindRange(1);
+  form->FindBtnClick();
+  ASSERT_TRUE(form->close());
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(x.checks->ProjectIfOpen(), nullptr);
+  EXPECT_EQ(ReadFileBytes(data.Path("PrjFileHistry.txt")), m_wpr + "\r\n");
+  EXPECT_EQ(ReadFileBytes(data.Path("Find.txt")), "top\r\n");
+  EXPECT_NE(ReadFileBytes(data.Path("Markupwright.ini")).find("asCurPrjFileName=" + m_wpr), std::string::npos);
+
+  // Starting where the program left off opens that project again.
+  x.w.Settings().SetInt("iInitialState", 2);
+  form = &x.checks->Project();
+  EXPECT_EQ(form->CurrentProject().path, m_wpr);
+  EXPECT_EQ(form->FileList()->count(), 2);
+  EXPECT_EQ(form->FindBox()->count(), 1);
+  EXPECT_TRUE(x.prompts.Texts().empty());  // quietly
+}
+
 }  // namespace
 }  // namespace mw::gui
