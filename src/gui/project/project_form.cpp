@@ -25,6 +25,7 @@
 #include "app/document_file.h"
 #include "app/ini_file.h"
 #include "app/settings.h"
+#include "app/tools/kanji_converter.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/document_set.h"
 #include "gui/app/qt_prompts.h"
@@ -179,6 +180,16 @@ void TPrjForm::BuildMenus() {
       QStringLiteral("プロジェクトファイルを保存"), QStyle::SP_DialogSaveButton, &TPrjForm::FileSaveProjectClick);
   add(file, nullptr, "FileSaveAsProject", QStringLiteral("プロジェクトに名前をつけて保存(&A)..."), {}, {}, none,
       &TPrjForm::FileSaveAsProjectClick);
+  QMenu* convert = file->addMenu(QStringLiteral("すべてのファイルをコード変換...(&C)"));
+  convert->setObjectName(QStringLiteral("mConvertAll"));
+  const std::pair<QString, const char*> codes[] = {{QStringLiteral("Shift-JISコードに(&S)"), "s"},
+                                                   {QStringLiteral("JISコードに(&J)"), "j"},
+                                                   {QStringLiteral("EUCコード(&E)"), "e"}};
+  for (const auto& [caption, option] : codes) {
+    const std::string code = option;
+    connect(convert->addAction(caption), &QAction::triggered, this, [this, code] { ConvertAllFiles(code); });
+  }
+  convert->setEnabled(KanjiConverterAvailable());
   file->addSeparator();
   auto* exit = new QAction(QStringLiteral("閉じる(&X)"), this);
   exit->setObjectName(QStringLiteral("Exit1"));
@@ -455,6 +466,19 @@ void TPrjForm::ReplaceAllFileClick() {
   for (const std::string& e : m_project.entries) {
     const QString path = QString::fromStdString(e);
     if (QFileInfo(path).isFile()) m_main.OpenDocument(path, false);
+  }
+}
+
+void TPrjForm::ConvertAllFiles(const std::string& option) {
+  for (const std::string& e : m_project.entries) {
+    if (!QFileInfo(QString::fromStdString(e)).isFile()) continue;
+    try {
+      ConvertFileCode(e, e, option);
+    } catch (const std::exception& err) {
+      // The file is left as it was; the files after it are not touched.
+      ShowMessage(QString::fromStdString(err.what()), MessageKind::Error);
+      return;
+    }
   }
 }
 

@@ -61,6 +61,8 @@ class TPrjForm : public QMainWindow {
   // Opens the selected entry in the editor.
   void FileOpenClick();
   void MoveEntry(int from, int to);
+  // Converts every project file in place to a kanji code ("s", "j", "e").
+  void ConvertAllFiles(const std::string& option);
   // Closes every document and opens the project's files instead.
   void ReplaceAllFileClick();
 

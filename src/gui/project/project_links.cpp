@@ -1,6 +1,7 @@
 // The project window's link page: the markers every project file defines,
 // the links and sources every file uses with their judgement, and the
 // markers as ready-made links for the active page.
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/document_file.h"
+#include "app/tools/kanji_converter.h"
 #include "editing/insertion.h"
 #include "editing/tag_scan.h"
 #include "gui/app/qt_prompts.h"
@@ -188,6 +190,18 @@ void TPrjForm::UpdateLocalLinkTreeViewClick() {
     QCoreApplication::processEvents();
   };
   options.stop = [this] { return m_stopRequested; };
+  // Pages in JIS or EUC-JP are read as the editor would open them.
+  QAction* toShiftJis = m_main.Action("OpenToShiftJIS");
+  if (toShiftJis != nullptr && toShiftJis->isChecked() && KanjiConverterAvailable()) {
+    options.readFile = [](const std::string& path) {
+      std::string bytes = ReadFileBytes(path);
+      try {
+        return ConvertKanjiCode(bytes, "s");
+      } catch (const ConversionError&) {
+        return bytes;  // text the converter cannot read is taken as it is
+      }
+    };
+  }
   bool failed = false;
   try {
     m_trees = UpdateLocalLinks(m_project.entries, options);

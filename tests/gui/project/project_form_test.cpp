@@ -2,6 +2,7 @@
 // file list, the link update and the simple grep.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "app/tools/kanji_converter.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_fixture.h"
 
@@ -212,6 +214,29 @@ TEST_F(ProjectFormTest, FileListEditsMarkTheProjectAndSavingAsksForANameFirst) {
   x.prompts.QueueReply(Reply::Cancel);
   EXPECT_FALSE(form.close());
   EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(ProjectFormTest, KanjiCodesOfAllFilesAndOfThePagesTheUpdateReads) {
+  if (!KanjiConverterAvailable()) GTEST_SKIP() << "no kanji converter";
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  // マーク in Shift-JIS: 83 7D 81 5B 83 4E.
+  const std::string sjis = "<A NAME=\"\x83\x7d\x81\x5b\x83\x4e\">m</A>\r\n";
+  const std::string page = m_dir.Write("kana.htm", sjis);
+  ASSERT_TRUE(form.AddProjectFile(Q(page)));
+  form.ConvertAllFiles("e");
+  const std::string euc = ReadFileBytes(page);
+  EXPECT_NE(euc, sjis);
+
+  // Read as the editor opens it: the marker is the page's Shift-JIS name.
+  x.w.Action("OpenToShiftJIS")->setChecked(true);
+  form.UpdateLocalLinkTreeViewClick();
+  ASSERT_EQ(form.Trees().marker.size(), 1u);
+  ASSERT_EQ(form.Trees().marker[0].children.size(), 1u);
+  EXPECT_EQ(form.Trees().marker[0].children[0].text, "\x83\x7d\x81\x5b\x83\x4e");
+
+  form.ConvertAllFiles("s");
+  EXPECT_EQ(ReadFileBytes(page), sjis);
 }
 
 TEST_F(ProjectFormTest, TheLastProjectAndItsHistoryOutliveTheWindow) {
