@@ -90,6 +90,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
         commonGrid->setColumnStretch(1, 1);
       }
       AddRow(commonGrid, c, common);
+      m_bound.back().section = 1;
       continue;
     }
     if (IsHandler(c.name)) {
@@ -100,6 +101,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
         handlerGrid->setColumnStretch(1, 1);
       }
       AddRow(handlerGrid, c, handlers);
+      m_bound.back().section = 2;
       continue;
     }
     AddRow(m_ownGrid, c, own);
@@ -109,9 +111,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
       ++colour;
       const QString n = colours > 1 ? QString::number(colour) : QString();
       if (b.paletteButton) b.paletteButton->setObjectName(QStringLiteral("ColorPaletteBtn") + n);
-      if (auto* form = b.widget->parentWidget()->findChild<QPushButton*>(QStringLiteral("ColorFormBtn"),
-                                                                       Qt::FindDirectChildrenOnly))
-        form->setObjectName(QStringLiteral("ColorFormBtn") + n);
+      if (b.formButton) b.formButton->setObjectName(QStringLiteral("ColorFormBtn") + n);
     }
   }
   m_ownColumn->addStretch();
@@ -159,12 +159,35 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+  SetTabOrder();
+
   auto* main = new QVBoxLayout(this);
   main->addLayout(top);
   main->addWidget(previewLabel);
   main->addWidget(m_previewWidget, 1);
   main->addWidget(box);
   resize(anyOwn && (common || handlers) ? 660 : 480, minimumSizeHint().height() + 40);
+}
+
+// Tab goes down the dialog's own fields, then through the common group and
+// the event handlers, the preview and the buttons, whatever the order of
+// the control table.
+void TagDialogView::SetTabOrder() {
+  QList<QWidget*> chain;
+  for (int section = 0; section < 3; ++section) {
+    for (const Bound& b : m_bound) {
+      if (b.section != section) continue;
+      if (b.radios) {
+        for (QAbstractButton* radio : b.radios->buttons()) chain << radio;
+      } else {
+        chain << (b.table ? b.table : b.widget);
+      }
+      for (QPushButton* button : {b.formButton, b.paletteButton, b.refButton})
+        if (button) chain << button;
+    }
+  }
+  chain << m_previewWidget << m_ok << m_cancel;
+  for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TagDialogView::AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* parent) {
@@ -288,6 +311,7 @@ void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
     button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("(N)")) + 24);
     into->addWidget(button);
   }
+  b.formButton = form;
   b.paletteButton = palette;
   const std::string name = b.name;
   connect(palette, &QPushButton::clicked, this, [this, name] {

@@ -80,7 +80,8 @@ void TagDialogView::LoadControl(Bound& b, const DialogFields& f) {
     b.label->setVisible(visible);
     b.label->setEnabled(enabled);
   }
-  if (b.paletteButton) b.paletteButton->setVisible(visible);
+  for (QPushButton* button : {b.formButton, b.paletteButton, b.refButton})
+    if (button) button->setVisible(visible);
   if (b.refButton) {
     const QString doc = m_hooks.documentPath ? m_hooks.documentPath() : QString();
     b.refButton->setEnabled(enabled && !doc.isEmpty() && QFileInfo(doc).isFile());

@@ -86,6 +86,7 @@ class TagDialogView : public FieldsDialog {
   struct Bound {
     std::string name;
     std::string items;  // the control's own items, when the fields bring none
+    int section = 0;    // 0 the dialog's own, 1 common attributes, 2 event handlers
     Kind kind = Kind::Text;
     QWidget* widget = nullptr;
     QLabel* label = nullptr;
@@ -94,6 +95,7 @@ class TagDialogView : public FieldsDialog {
     QTableWidget* table = nullptr;       // grids: the table (widget may be its group)
     QPushButton* refButton = nullptr;    // file fields
     std::string filter;                  // the reference button's filter
+    QPushButton* formButton = nullptr;     // colour fields: the colour-name picker
     QPushButton* paletteButton = nullptr;  // colour fields
   };
 
@@ -104,6 +106,7 @@ class TagDialogView : public FieldsDialog {
   void AddColourButtons(Bound& b, QWidget* parent, QLayout* into);
   void AddReferenceButton(Bound& b, QWidget* parent, QLayout* into);
   void WatchField(Bound& b);
+  void SetTabOrder();
 
   Bound* Find(std::string_view name);
   const Bound* Find(std::string_view name) const;

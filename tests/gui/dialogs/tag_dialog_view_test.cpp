@@ -203,6 +203,24 @@ TEST(TagDialogViews, FormShowsTheModelsCaptionLabelsAndItems) {
   });
   fx.Run("HREFClick");
 
+  // Tab walks the dialog's own fields first, whatever the table's order.
+  fx.LoadMarked("|");
+  WhenShown<TagDialogView>([](TagDialogView& view) {
+    QStringList order;
+    QWidget* start = view.Control("edName");
+    for (QWidget* w = start->nextInFocusChain(); w != start && order.size() < 200; w = w->nextInFocusChain())
+      order << w->objectName();
+    const auto at = [&order](const char* name) { return order.indexOf(QString::fromLatin1(name)); };
+    EXPECT_GE(at("sgOption"), 0);
+    EXPECT_LT(at("sgOption"), at("edRowCount"));
+    EXPECT_LT(at("edRowCount"), at("edTitle"));
+    EXPECT_LT(at("edTitle"), at("cbOnChange"));
+    EXPECT_LT(at("cbOnChange"), at("reTag"));
+    EXPECT_LT(at("reTag"), at("OkBtn"));
+    view.CancelButton()->click();
+  });
+  fx.Run("SELECTClick");
+
   // A caption's alignment is vertical: the horizontal group is hidden.
   WhenShown<TagDialogView>([](TagDialogView& view) {
     EXPECT_FALSE(view.Control("rgAlign")->isVisibleTo(&view));
