@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/data_folder.h"
@@ -30,6 +31,7 @@
 #include "gui/app/document_set.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/project/link_list_panel.h"
 
 namespace mw::gui {
 
@@ -82,6 +84,7 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
   }
   EnableSearchButtons();
 
+  BuildPopups();
   LoadFormSettings();
   const QString current = main.CurrentFileName();
   SetCurrentFileName(QFileInfo::exists(current) ? current : QString());
@@ -90,6 +93,30 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
 }
 
 TPrjForm::~TPrjForm() = default;
+
+void TPrjForm::BuildPopups() {
+  auto popup = [this](QWidget* on, std::initializer_list<std::pair<QString, std::function<void()>>> items,
+                      const QString& key = {}) {
+    on->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const auto& [caption, run] : items) {
+      auto* a = new QAction(caption, on);
+      if (!key.isEmpty()) {
+        a->setShortcut(QKeySequence(key));
+        a->setShortcutContext(Qt::WidgetShortcut);
+      }
+      connect(a, &QAction::triggered, this, run);
+      on->addAction(a);
+    }
+  };
+  popup(m_fileList, {{QStringLiteral("選択ファイルを開く"), [this] { FileOpenClick(); }},
+                     {QStringLiteral("プロジェクトからの選択ファイルの削除"), [this] { FileDeleteFromProjectClick(); }}});
+  for (int i = 0; i < 4; ++i)
+    popup(m_trees4[i], {{QStringLiteral("テキストへジャンプ"), [this] { JumpToTextClick(); }},
+                        {QStringLiteral("リンク情報の更新"), [this] { UpdateLocalLinkTreeViewClick(); }}});
+  popup(m_tvRelMarker, {{QStringLiteral("テキストに張り付け"), [this] { SendLinkToEditorClick(); }},
+                        {QStringLiteral("リンク情報の更新"), [this] { UpdateLocalLinkTreeViewClick(); }}});
+  popup(m_lvGrep, {{QStringLiteral("本文中へジャンプ"), [this] { JumpToMatch(); }}}, QStringLiteral("Ctrl+J"));
+}
 
 QStringList TPrjForm::History() const { return m_history->Entries(); }
 
@@ -463,10 +490,15 @@ void TPrjForm::ReplaceAllFileClick() {
   TTabAndRichEdit& docs = m_main.DocumentSet();
   for (int i = 0; i < docs.Count(); ++i)
     if (docs.SurfaceAt(i) != nullptr && docs.SurfaceAt(i)->IsModified()) return;
+  // One rebuild of the link list at the end, not one per opened page.
+  TLinkListPanel* links = m_main.findChild<TLinkListPanel*>();
+  const bool linksShown = links != nullptr && links->IsShown();
+  if (linksShown) links->ShowLinkList();
   for (const std::string& e : m_project.entries) {
     const QString path = QString::fromStdString(e);
     if (QFileInfo(path).isFile()) m_main.OpenDocument(path, false);
   }
+  if (linksShown) links->ShowLinkList();
 }
 
 void TPrjForm::ConvertAllFiles(const std::string& option) {

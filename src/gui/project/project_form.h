@@ -117,6 +117,8 @@ class TPrjForm : public QMainWindow {
 
  private:
   void BuildMenus();
+  // The pop-up menus of the list, the trees and the result list.
+  void BuildPopups();
   // Section "PrjFORM" of the settings file: the window's bounds, its two
   // panel heights and the project open at the last close.
   void LoadFormSettings();

@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 
 #include "app/tools/kanji_converter.h"
+#include "gui/app/document_set.h"
+#include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_fixture.h"
 
@@ -214,6 +216,22 @@ TEST_F(ProjectFormTest, FileListEditsMarkTheProjectAndSavingAsksForANameFirst) {
   x.prompts.QueueReply(Reply::Cancel);
   EXPECT_FALSE(form.close());
   EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(ProjectFormTest, ReplacingTheOpenFilesOpensEveryProjectFileThatExists) {
+  SiteWindow x;
+  ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("other.html", "x"))));
+  x.Run("ShowLinkList");
+  TPrjForm& form = x.checks->Project();
+  const std::string wpr = m_dir.Write("gone.wpr", "index.htm\r\ngone.htm\r\nsub/a.htm\r\n");
+  x.prompts.QueueReply(Reply::Yes);  // replace the open files
+  ASSERT_TRUE(form.OpenProjectFile(Q(wpr), false));
+  ASSERT_EQ(x.w.Documents()->count(), 2);
+  EXPECT_EQ(x.w.DocumentSet().FileNameAt(0), Q(P("index.htm")));
+  EXPECT_EQ(x.w.DocumentSet().FileNameAt(1), Q(P("sub/a.htm")));
+  EXPECT_EQ(x.w.CurrentFileName(), Q(P("sub/a.htm")));
+  EXPECT_TRUE(x.checks->LinkList().IsShown());
+  EXPECT_EQ(x.checks->LinkList().topLevelItem(0)->childCount(), 4);  // a.htm's links
 }
 
 TEST_F(ProjectFormTest, KanjiCodesOfAllFilesAndOfThePagesTheUpdateReads) {
