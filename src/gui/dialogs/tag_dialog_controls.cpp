@@ -141,6 +141,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   ConfigureEditor(*m_preview, look);
   m_previewWidget->setMinimumHeight(110);
   previewLabel->setBuddy(m_previewWidget);
+  m_previewWidget->installEventFilter(this);
   // The editor reports only the moment before a change: enough to know
   // the author touched the text.
   connect(m_previewWidget, &QsciScintillaBase::SCN_MODIFIED, this,

@@ -260,6 +260,12 @@ const TagDialogView::Bound* TagDialogView::Owner(QObject* o) const {
 bool TagDialogView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return FieldsDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
+  // The preview's editor would take Esc for itself; it cancels the dialog
+  // here as it does everywhere else.
+  if (watched == m_previewWidget && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+    reject();
+    return true;
+  }
   if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return FieldsDialog::eventFilter(watched, event);
   const Bound* b = Owner(watched);
   if (b == nullptr) return FieldsDialog::eventFilter(watched, event);

@@ -181,7 +181,15 @@ TEST(TagDialogViews, CancelLeavesTheDocumentAndRepeatPair) {
     fx.Run(command);
     EXPECT_EQ(fx.editor.Text(), "abcde") << command;
     EXPECT_EQ(fx.ctx.repeatTag, (RepeatTagPair{"<X>", "</X>"})) << command;
-  }
+  }  // Esc cancels from the preview too, though its editor knows the key.
+  WhenShown<TagDialogView>([](TagDialogView& view) {
+    SetControl(view, "cbColor", "red");
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(view.PreviewWidget(), &esc);
+    EXPECT_FALSE(view.isVisible());
+  });
+  fx.Run("FONTClick");
+  EXPECT_EQ(fx.editor.Text(), "abcde");
 }
 
 TEST(TagDialogViews, FormShowsTheModelsCaptionLabelsAndItems) {
@@ -423,6 +431,14 @@ TEST(TagDialogViews, Pictures) {
       {"FORMClick", "[f]", {{"edAction", "cgi-bin/form.cgi"}}, {}},
       {"BASEFONTClick", "|", {{"rgSize", "4"}}, {}},
       {"BClick", "[x]", {{"cbCLASS", "k"}}, {}},
+      {"ULClick", "[a\r\nb]", {{"rgType", "1"}}, {}},
+      {"OLClick", "[a]", {{"edStart", "3"}, {"rgType", "3"}}, {}},
+      {"NAMEClick", "[x]", {{"cbName", "top"}}, {}},
+      {"APPLETClick", "|", {{"edCODE", "A.class"}, {"edRowCount", "2"}, {"sgParam[1,0]", "speed"}}, {}},
+      {"SCRIPTClick", "[f();]", {{"cbType", "text/javascript"}}, {}},
+      {"TEXTAREAClick", "[t]", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}, {}},
+      {"METAClick", "|", {{"cbContent", "text/html; charset=SHIFT_JIS"}}, {}},
+      {"FRAMEClick", "|", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}, {}},
   };
   DialogFixture fx;
   for (const CommandCase& c : cases) {
