@@ -133,11 +133,15 @@ void TTagErrorForm::RunTagCheck(bool checkOmissible) {
   m_checkBtn->setEnabled(!checkOmissible);
   m_neglectBtn->setEnabled(checkOmissible);
   setWindowTitle(FromDocumentText(CheckCaption(ToDocumentText(m_main.windowTitle()), checkOmissible)));
+  // A click that activates the window scans again before the click lands;
+  // the chosen line stays chosen.
+  const int row = m_list->currentRow();
   m_list->clear();
   ScintillaSurface* surface = m_main.ActiveSurface();
   const std::string text = surface != nullptr ? surface->GetText() : std::string();
   m_result = mw::RunTagCheck(text, m_lists, CheckMode{checkOmissible, false});
   for (const CheckMessage& m : m_result.messages) m_list->addItem(FromDocumentText(CheckMessageText(m)));
+  if (row >= 0 && row < m_list->count()) m_list->setCurrentRow(row);
   m_scanning = false;
 }
 

@@ -64,6 +64,26 @@ TEST_F(TagErrorFormTest, ListsTheMessagesOfTheActivePageAndAJumpSelectsTheRange)
   EXPECT_EQ(Lines(*form).at(1), QStringLiteral("<P>が閉じられていないか、</HTML>が不適切です。"));
 }
 
+TEST_F(TagErrorFormTest, ShowsAtMost256LinesAndTheLastOneSelectsNothing) {
+  SiteWindow x;
+  std::string page;
+  for (int i = 0; i < 300; ++i) page += "</B>";
+  ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("many.html", page))));
+  TTagErrorForm& form = x.checks->ShowTagCheck();
+  ASSERT_EQ(form.ResultList()->count(), 256);
+  EXPECT_EQ(form.ResultList()->item(255)->text(), QStringLiteral("前方タグ<B>がみつかりません。"));
+  form.ResultList()->setCurrentRow(255);
+  form.JumpToCheckMessage();
+  EXPECT_EQ(x.Doc().GetSelLength(), 0);
+  form.ResultList()->setCurrentRow(254);
+  form.JumpToCheckMessage();
+  EXPECT_EQ(x.Doc().GetSelStart(), 254 * 4);
+  EXPECT_EQ(x.Selected(), "</B>");
+  // A scan again (the window activated) keeps the chosen line.
+  form.RunTagCheck(false);
+  EXPECT_EQ(form.ResultList()->currentRow(), 254);
+}
+
 TEST_F(TagErrorFormTest, NextFileChecksTheNextTabInTheSameMode) {
   SiteWindow x;
   ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("a.html", "<B>x</B>"))));
