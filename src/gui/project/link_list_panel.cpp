@@ -197,10 +197,13 @@ void TLinkListPanel::JumpToTarget() {
 }
 
 void TLinkListPanel::OpenLinkTarget(const std::string& target) {
-  const LinkTargetPlan plan = PlanLinkTarget(target, m_main.CurrentFileName().toStdString());
+  // Pages are Shift-JIS, file names are not: the target is read as text
+  // first, so a link to 表.html finds the file 表.html.
+  const LinkTargetPlan plan =
+      PlanLinkTarget(FromDocumentText(target).toStdString(), m_main.CurrentFileName().toStdString());
   switch (plan.action) {
     case LinkTargetAction::Shell:
-      m_shell(FromDocumentText(plan.path));
+      m_shell(QString::fromStdString(plan.path));
       return;
     case LinkTargetAction::ShowPicture:
       m_shell(QString::fromStdString(plan.path));
@@ -214,7 +217,7 @@ void TLinkListPanel::OpenLinkTarget(const std::string& target) {
   if (!plan.hasMarker) return;
   ScintillaSurface* surface = m_main.ActiveSurface();
   if (surface == nullptr) return;
-  const auto found = FindMarker(surface->GetText(), plan.marker);
+  const auto found = FindMarker(surface->GetText(), ToDocumentText(QString::fromStdString(plan.marker)));
   if (!found) {
     if (UserPrompts* p = m_main.Context().prompts) p->ShowMessage(std::string(target).append(kNotFound));
     return;

@@ -95,6 +95,13 @@ TEST_F(LinkListPanelTest, MarkerTargetsAreFoundByExactNameOrReported) {
   panel.OpenLinkTarget("#Top");
   ASSERT_FALSE(x.prompts.Texts().empty());
   EXPECT_EQ(FromDocumentText(x.prompts.Texts().back()), QStringLiteral("#Topが見つかりません。"));
+
+  // A page named in Japanese (表 = 95 5C in the page), with a marker of
+  // its own in Japanese (見 = 8C A9).
+  m_dir.Write("\xe8\xa1\xa8.html", "<A NAME=\"\x8c\xa9\">m</A>\r\n");
+  panel.OpenLinkTarget("\x95\x5c.html#\x8c\xa9");
+  EXPECT_TRUE(x.w.CurrentFileName().endsWith(QStringLiteral("/表.html")));
+  EXPECT_EQ(x.Selected(), "\x8c\xa9");
 }
 
 TEST_F(LinkListPanelTest, TheLinkAtTheCaretOpensFromTheTagOrItsContent) {
