@@ -88,6 +88,7 @@ TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
     save->setToolTip(QStringLiteral("新規タグを追加して保存"));
     auto* del = new QPushButton(QStringLiteral("削除"), m_options);
     del->setToolTip(QStringLiteral("選択タグをリストから削除"));
+    for (QPushButton* b : {save, del}) b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     connect(save, &QPushButton::clicked, this, [this, k] { SaveList(k); });
     connect(del, &QPushButton::clicked, this, [this, k] { DeleteFromList(k); });
     opt->addWidget(save);
