@@ -15,6 +15,7 @@
 #include "gui/editing/find_dialogs.h"
 #include "gui/editing/qt_dialog_host.h"
 #include "gui/editing/repeat_tag_dialog.h"
+#include "gui/dialogs/tag_dialog_view.h"
 #include "project/link_list.h"
 #include "project/relative_path.h"
 
@@ -24,6 +25,12 @@ void TMainForm::WireParts() {
   m_dialogHost = std::make_unique<QtDialogHost>(this);
   m_ctx.dialogs = m_dialogHost.get();
   RegisterRepeatTagDialog(*m_dialogHost, [this] { return m_ctx.prompts; });
+  TagDialogViewHooks views;
+  views.options = [this] { return m_ctx.options; };
+  views.look = [this] { return WindowEditorLook(*this); };
+  views.documentPath = [this] { return m_currentFileName; };
+  views.startFolder = [this] { return QFileInfo(m_currentFileName).absolutePath(); };
+  RegisterTagDialogViews(*m_dialogHost, views);
 
   m_findDialogs = new FindReplaceDialogs(
       this, m_ctx, [this]() -> EditorSurface* { return ActiveSurface(); },
