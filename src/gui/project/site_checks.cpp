@@ -78,6 +78,7 @@ bool SiteChecks::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void WireSiteChecks(TMainForm& w) {
+  if (SiteChecks::Of(w) != nullptr) return;  // one set of windows per main window
   auto* s = new SiteChecks(w);
   w.AddWindowHandler("CheckTagClick", [s](const CommandRow&) { s->ShowTagCheck(); });
   w.AddWindowHandler("ShowLinkListClick", [s](const CommandRow&) { s->LinkList().ShowLinkList(); });

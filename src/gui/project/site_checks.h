@@ -14,7 +14,7 @@ class TLinkListPanel;
 class TPrjForm;
 
 // Creates the link list panel and registers the checker, link list and
-// project commands with the window. Call once per window.
+// project commands with the window. A second call does nothing.
 void WireSiteChecks(TMainForm& w);
 
 // What WireSiteChecks made; a child of the window.

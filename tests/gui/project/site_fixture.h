@@ -23,6 +23,7 @@ struct SiteWindow {
   explicit SiteWindow(std::string dataFolder = {}) : w(std::move(dataFolder)) {
     w.SetPrompts(&prompts);
     WireSiteChecks(w);
+    WireSiteChecks(w);  // the window may have wired them already
     checks = SiteChecks::Of(w);
   }
   void Run(std::string_view id) {
