@@ -15,6 +15,7 @@
 #include "gui/editing/find_dialogs.h"
 #include "gui/editing/qt_dialog_host.h"
 #include "gui/editing/repeat_tag_dialog.h"
+#include "gui/project/site_checks.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "project/link_list.h"
 #include "project/relative_path.h"
@@ -74,6 +75,8 @@ void TMainForm::WireParts() {
     }
     return names;
   };
+
+  WireSiteChecks(*this);
 }
 
 }  // namespace mw::gui

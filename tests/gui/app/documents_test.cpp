@@ -519,15 +519,15 @@ TEST_F(DocumentsTest, KanjiCodesOnOpeningSavingAndInTheEditor) {
 
 TEST_F(DocumentsTest, WindowHandlersAddedByOtherPartsRunAndEnableTheirItems) {
   Window x;
-  EXPECT_FALSE(x.w.Action("ProjetOpen")->isEnabled());
+  EXPECT_FALSE(x.w.Action("TemplateSave")->isEnabled());
   int runs = 0;
-  x.w.AddWindowHandler("ProjetOpenClick", [&](const CommandRow& row) {
-    EXPECT_EQ(row.id, "ProjetOpen");
+  x.w.AddWindowHandler("TemplateSaveClick", [&](const CommandRow& row) {
+    EXPECT_EQ(row.id, "TemplateSave");
     ++runs;
   });
-  EXPECT_TRUE(x.w.Action("ProjetOpen")->isEnabled());
-  EXPECT_TRUE(x.w.HasHandler(*FindCommand("ProjetOpen")));
-  x.w.Action("ProjetOpen")->trigger();
+  EXPECT_TRUE(x.w.Action("TemplateSave")->isEnabled());
+  EXPECT_TRUE(x.w.HasHandler(*FindCommand("TemplateSave")));
+  x.w.Action("TemplateSave")->trigger();
   EXPECT_EQ(runs, 1);
 }
 

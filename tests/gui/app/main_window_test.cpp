@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ItemsWithoutAHandlerYetAreDisabled) {
     bool enabled;
   };
   for (const Case& c : {Case{"BR", true}, Case{"UpperCase1", true}, Case{"onClick1", true}, Case{"TABLE", false},
-                        Case{"FileSave", true}, Case{"ProjetOpen", false}, Case{"CheckTag", false}, Case{"FlatBtn", true}}) {
+                        Case{"FileSave", true}, Case{"ProjetOpen", true}, Case{"CheckTag", true}, Case{"TemplateSave", false}, Case{"FlatBtn", true}}) {
     EXPECT_EQ(w.Action(c.id)->isEnabled(), c.enabled) << c.id;
   }
   const auto* table = w.TagPageControl()->findChild<QToolButton*>("TABLEBtn");
