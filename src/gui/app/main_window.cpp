@@ -33,6 +33,8 @@
 #include "gui/app/window_settings.h"
 #include "gui/editing/find_dialogs.h"
 #include "gui/editing/qt_dialog_host.h"
+#include "gui/project/link_list_panel.h"
+#include "gui/project/site_checks.h"
 
 namespace mw::gui {
 namespace {
@@ -360,10 +362,12 @@ bool TMainForm::RunWindowCommand(const CommandRow& row) {
   if (h == "ShowSpeedBarClick" || h == "ShowTagToolBarClick") {
     // The check mark has already flipped: the band follows it.
     SetBandsVisible(Action("ShowSpeedBar")->isChecked(), Action("ShowTagToolBar")->isChecked());
-  } else if (h == "SimplestFormClick") {
-    SetBandsVisible(false, false);
-  } else if (h == "FullyShownScreenClick") {
-    SetBandsVisible(true, true);
+  } else if (h == "SimplestFormClick" || h == "FullyShownScreenClick") {
+    // The side panels are toggled only when they are not already as wanted.
+    const bool full = h == "FullyShownScreenClick";
+    SetBandsVisible(full, full);
+    if (SiteChecks* site = SiteChecks::Of(*this); site != nullptr && site->LinkList().IsShown() != full)
+      RunCommand(*FindCommand("ShowLinkList"));
   } else if (h == "FlatBtnClick") {
     const bool flat = Action("FlatBtn")->isChecked();
     for (auto* button : m_tbMain->findChildren<QToolButton*>()) button->setAutoRaise(flat);

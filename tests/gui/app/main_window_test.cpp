@@ -13,6 +13,8 @@
 
 #include "editing/scripted_prompts.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/project/link_list_panel.h"
+#include "gui/project/site_checks.h"
 #include "support/temp_dir.h"
 
 namespace mw::gui {
@@ -159,13 +161,21 @@ TEST_F(MainWindowTest, BandsFollowTheirItems) {
   EXPECT_FALSE(w.MainToolBar()->isVisible());
   EXPECT_FALSE(w.Action("ShowSpeedBar")->isChecked());
   EXPECT_TRUE(w.TagToolBar()->isVisible());
+  const TLinkListPanel& links = SiteChecks::Of(w)->LinkList();
+  w.Action("FullyShownScreen")->trigger();
+  EXPECT_TRUE(links.IsShown());
   w.Action("SimplestForm")->trigger();
   EXPECT_FALSE(w.TagToolBar()->isVisible());
   EXPECT_FALSE(w.Action("ShowTagToolBar")->isChecked());
+  EXPECT_FALSE(links.IsShown());
+  // Already hidden, the link list is not toggled back on.
+  w.Action("SimplestForm")->trigger();
+  EXPECT_FALSE(links.IsShown());
   w.Action("FullyShownScreen")->trigger();
   EXPECT_TRUE(w.MainToolBar()->isVisible());
   EXPECT_TRUE(w.TagToolBar()->isVisible());
   EXPECT_TRUE(w.Action("ShowSpeedBar")->isChecked());
+  EXPECT_TRUE(links.IsShown());
   w.Action("FlatBtn")->trigger();
   EXPECT_FALSE(w.MainToolBar()->findChild<QToolButton*>("NewBtn")->autoRaise());
 }
