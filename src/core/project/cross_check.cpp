@@ -37,7 +37,7 @@ LinkStatus JudgeLink(const MarkerIndex& markers, std::string_view linkingFile,
   }
   const std::size_t hash = value.find('#');
   const std::string_view path = value.substr(0, hash);
-  const std::string resolved = ResolveRelativePath(path, linkingFile, sep);
+  const std::string resolved = ResolveRelativePath(DocumentToFileSystemPath(path), linkingFile, sep);
   if (!path.empty() && FileExistsExactCase(resolved, listing, sep)) {
     if (hash == std::string_view::npos) return LinkStatus::Ok;
     const auto* names = markers.Find(resolved);

@@ -69,7 +69,8 @@ LinkItemState JudgeItem(const std::string& value, LinkGroupKind kind, const Link
   const std::size_t hash = value.find('#');
   const std::string filePart = value.substr(0, hash);
   const std::string marker = hash == std::string::npos ? std::string() : value.substr(hash + 1);
-  const std::string resolved = ResolveRelativePath(filePart, c.documentPath, c.separator);
+  const std::string resolved =
+      ResolveRelativePath(DocumentToFileSystemPath(filePart), c.documentPath, c.separator);
   if (!filePart.empty() && FileExistsExactCase(resolved, c.listing, c.separator)) {
     if (hash == std::string::npos) return LinkItemState::File;
     if (c.projectMarkers) {

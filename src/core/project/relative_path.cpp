@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "display/unicode_view.h"
 #include "text/encoding.h"
 
 namespace mw {
@@ -26,6 +27,35 @@ std::string SeparatorsToSlash(std::string_view path, char sep) {
 }
 
 }  // namespace
+
+namespace {
+bool IsAscii(std::string_view s) {
+  for (const char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+}  // namespace
+
+std::string DocumentToFileSystemPath(std::string_view sjis) {
+#ifdef _WIN32
+  return std::string(sjis);
+#else
+  return IsAscii(sjis) ? std::string(sjis) : SjisToUnicodeView(sjis);
+#endif
+}
+
+std::string FileSystemToDocumentPath(std::string_view native) {
+#ifdef _WIN32
+  return std::string(native);
+#else
+  if (IsAscii(native)) return std::string(native);
+  // A name Shift-JIS cannot hold keeps its own bytes from there on: the
+  // page then shows it garbled rather than losing it.
+  SjisFromView r = UnicodeViewToSjis(native);
+  if (r.badAt != std::string::npos) r.bytes.append(native.substr(r.badAt));
+  return r.bytes;
+#endif
+}
 
 std::vector<std::string> AncestorFolders(std::string_view path, char sep) {
   const auto at = SeparatorPositions(path, sep);

@@ -19,6 +19,16 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// A path written in a page is Shift-JIS; the file system names files in
+// its own encoding (UTF-8 here, Shift-JIS itself on Windows). A link to
+// "表.html" must reach the file the file system calls 表.html, so a link's
+// path is converted before it meets the file system, and a path from the
+// file system is converted back before it goes into a page. Bytes that are
+// no character come through as the lossless view's markers, which no real
+// file name holds: such a link is simply not found.
+std::string DocumentToFileSystemPath(std::string_view sjis);
+std::string FileSystemToDocumentPath(std::string_view native);
+
 // Folders above a file, nearest first: every separator of path (scanned
 // from the end; a 0x5C that is the second byte of a double-byte character
 // is no separator) gives the prefix up to and including it. At most 20.

@@ -7,5 +7,6 @@ mw_core_part(mw_core_project
   project/cross_check.cpp
   project/grep.cpp
 )
-target_link_libraries(mw_core_project PUBLIC mw_core_text mw_core_app mw_core_editing)
+target_link_libraries(mw_core_project PUBLIC mw_core_text mw_core_app mw_core_editing
+                      mw_core_display_view)
 list(APPEND MW_CORE_EXTRA_PARTS mw_core_project)

@@ -1,5 +1,13 @@
 #include "text/encoding.h"
 
+#include <string.h>
+
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 
 namespace mw {
 namespace {
@@ -37,6 +45,21 @@ inline std::size_t WalkTo(std::string_view text, std::size_t pos, std::size_t ta
   return pos;
 }
 
+// A byte that can never stand after a lead byte always starts a character,
+// whatever precedes it. Searching resynchronises on such bytes instead of
+// walking every character from the start of the text.
+inline std::size_t BoundaryBefore(std::string_view text, std::size_t floor, std::size_t hit,
+                                  const EncodingRules& e) {
+  std::size_t q = hit;
+  while (q > floor && e.trail[static_cast<unsigned char>(text[q])]) --q;
+  return q;
+}
+
+// Finds candidates with `candidate` (which may return positions inside a
+// character) and keeps those at character starts. `walk` is a known
+// character start that only moves forward, so the character walking over
+// the whole text costs O(n) at worst, and usually only a few bytes per
+// candidate, as markup is full of bytes below 0x40.
 template <class Matcher>
 Offset FindWith(std::string_view text, std::size_t needleSize, std::size_t from,
                 const EncodingRules& e, Matcher candidate) {
@@ -46,12 +69,25 @@ Offset FindWith(std::string_view text, std::size_t needleSize, std::size_t from,
   while (true) {
     const std::size_t hit = candidate(at);
     if (hit == std::string_view::npos) return kNoPos;
-    walk = WalkTo(text, walk, hit, e);
+    walk = WalkTo(text, BoundaryBefore(text, walk, hit, e), hit, e);
     if (walk == hit) return static_cast<Offset>(hit);
     at = walk;  // the candidate began inside a character: look on after it
     if (at > text.size() - needleSize) return kNoPos;
   }
 }
+
+// Byte folding of A-Z for the candidate scan; the exact character-wise
+// comparison afterwards keeps trail bytes unfolded.
+inline bool IsAsciiLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+
+struct FoldTable {
+  std::array<unsigned char, 256> map{};
+  constexpr FoldTable() {
+    for (int c = 0; c < 256; ++c)
+      map[c] = static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c + 32 : c);
+  }
+};
+inline constexpr FoldTable kFold{};
 
 }  // namespace
 
@@ -84,8 +120,10 @@ bool IsCharBoundary(std::string_view text, std::size_t pos, const EncodingRules&
 Offset Find(std::string_view text, std::string_view needle, std::size_t from,
             const EncodingRules& e) {
   if (needle.empty()) return from <= text.size() ? static_cast<Offset>(from) : kNoPos;
-  return FindWith(text, needle.size(), from, e, [&](std::size_t at) {
-    return text.find(needle, at);
+  return FindWith(text, needle.size(), from, e, [&](std::size_t at) -> std::size_t {
+    const void* p = ::memmem(text.data() + at, text.size() - at, needle.data(), needle.size());
+    return p ? static_cast<std::size_t>(static_cast<const char*>(p) - text.data())
+             : std::string_view::npos;
   });
 }
 
@@ -125,11 +163,58 @@ Offset FindNoCase(std::string_view text, std::string_view needle, std::size_t fr
     }
     return true;
   };
+  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+  // The scan folds every byte, trail bytes too, so it compares with a copy
+  // of the needle folded the same way.
+  std::string byteFolded(needle);
+  for (char& c : byteFolded) c = static_cast<char>(kFold.map[static_cast<unsigned char>(c)]);
+  const auto* f = reinterpret_cast<const unsigned char*>(byteFolded.data());
+  if (n == 1) {
+    // One byte: the earlier of its two cases.
+    const unsigned char upper = first >= 'a' && first <= 'z' ? static_cast<unsigned char>(first - 32) : first;
+    return FindWith(text, n, from, e, [&](std::size_t at) -> std::size_t {
+      if (at >= text.size()) return std::string_view::npos;
+      const auto* lo = static_cast<const unsigned char*>(std::memchr(t + at, first, text.size() - at));
+      const std::size_t end = lo ? static_cast<std::size_t>(lo - t) : text.size();
+      const auto* up = upper == first ? nullptr
+                                      : static_cast<const unsigned char*>(std::memchr(t + at, upper, end - at));
+      if (up) return static_cast<std::size_t>(up - t);
+      return lo ? end : std::string_view::npos;
+    });
+  }
+  // Candidates are positions whose first and last bytes equal the needle's
+  // in either letter case: a real match is always one, and matchAt then
+  // decides. Sixteen positions are tested at once where SSE2 is there.
+  const std::size_t size = text.size();
+  const unsigned char firstMask = IsAsciiLetter(f[0]) ? 0x20 : 0;
+  const unsigned char lastMask = IsAsciiLetter(f[n - 1]) ? 0x20 : 0;
+  auto verify = [&](std::size_t i) {
+    for (std::size_t k = 1; k + 1 < n; ++k)
+      if (kFold.map[t[i + k]] != f[k]) return false;
+    return matchAt(i);
+  };
   return FindWith(text, n, from, e, [&](std::size_t at) -> std::size_t {
-    for (std::size_t i = at; i + n <= text.size(); ++i) {
-      if (FoldAscii(static_cast<unsigned char>(text[i])) != first) continue;
-      if (matchAt(i)) return i;
+    std::size_t i = at;
+#if defined(__SSE2__)
+    const __m128i v0 = _mm_set1_epi8(static_cast<char>(f[0]));
+    const __m128i v1 = _mm_set1_epi8(static_cast<char>(f[n - 1]));
+    const __m128i m0 = _mm_set1_epi8(static_cast<char>(firstMask));
+    const __m128i m1 = _mm_set1_epi8(static_cast<char>(lastMask));
+    for (; i + n - 1 + 16 <= size; i += 16) {
+      const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i)), m0);
+      const __m128i b =
+          _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + n - 1)), m1);
+      unsigned bits = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, v0), _mm_cmpeq_epi8(b, v1))));
+      while (bits != 0) {
+        const std::size_t c = i + static_cast<std::size_t>(__builtin_ctz(bits));
+        if (kFold.map[t[c]] == f[0] && kFold.map[t[c + n - 1]] == f[n - 1] && verify(c)) return c;
+        bits &= bits - 1;
+      }
     }
+#endif
+    for (; i + n <= size; ++i)
+      if (kFold.map[t[i]] == f[0] && kFold.map[t[i + n - 1]] == f[n - 1] && verify(i)) return i;
     return std::string_view::npos;
   });
 }

@@ -143,6 +143,45 @@ class RamFolder {
   fs::path m_dir;
 };
 
+// Pages write file names in Shift-JIS; the file system here names them in
+// UTF-8. 表 (95 5C) also has "\" as its second byte, and ソ (83 5C) too.
+TEST(CrossCheck, JapaneseFileNamesAreFoundInTheFileSystemsEncoding) {
+  test::TempDir dir;
+  const std::string hyoSjis = "\x95\x5c";
+  const std::string hyoUtf8 = "\xe8\xa1\xa8";
+  const std::string soSjis = "\x83\x5c";
+  fs::create_directories(dir.dir() / ("site/" + hyoUtf8));
+  const std::string table = dir.Write("site/" + hyoUtf8 + ".html", "<A NAME=\"" + hyoSjis + "\">x</A>\r\n");
+  const std::string inFolder = dir.Write("site/" + hyoUtf8 + "/a.html", "x\r\n");
+  const std::string page = dir.Write(
+      "site/index.html",
+      "<A HREF=\"" + hyoSjis + ".html\">1</A> <A HREF=\"" + hyoSjis + ".html#" + hyoSjis + "\">2</A>\r\n"
+      "<A HREF=\"" + hyoSjis + "/a.html\">3</A> <A HREF=\"" + soSjis + ".html\">4</A>\r\n"
+      "<IMG SRC=\"" + hyoUtf8 + ".html\">\r\n");  // UTF-8 bytes in a page are no 表
+  const auto trees = UpdateLocalLinks({page, table});
+  EXPECT_EQ(Children(trees.href, page), (std::vector<std::pair<std::string, LinkStatus>>{
+                                            {hyoSjis + ".html", St::Ok},
+                                            {hyoSjis + ".html#" + hyoSjis, St::Ok},
+                                            {hyoSjis + "/a.html", St::Ok},
+                                            {soSjis + ".html", St::Broken}}));
+  EXPECT_EQ(Children(trees.image, page)[0].second, St::Broken);
+  // The same judgement for the link list of one page.
+  const MarkerIndex markers(trees.marker);
+  LinkListContext context;
+  context.documentPath = page;
+  context.projectMarkers = &markers;
+  const auto groups = BuildLinkList("<A HREF=\"" + hyoSjis + ".html#" + hyoSjis + "\"> <A HREF=\"" +
+                                        hyoSjis + ".html#no\"> <IMG SRC=\"" + hyoSjis + "/a.html\">",
+                                    context);
+  ASSERT_EQ(groups[0].items.size(), 2u);
+  EXPECT_EQ(groups[0].items[0].state, LinkItemState::MarkerLink);
+  EXPECT_EQ(groups[0].items[1].state, LinkItemState::Broken);
+  EXPECT_EQ(groups[1].items.at(0).state, LinkItemState::File);
+  // A relative path from the file system goes into a page as Shift-JIS.
+  EXPECT_EQ(FileSystemToDocumentPath(MakeRelativePath(inFolder, page)), hyoSjis + "/a.html");
+  EXPECT_EQ(DocumentToFileSystemPath(hyoSjis + "/a.html"), hyoUtf8 + "/a.html");
+}
+
 TEST(CrossCheck, TenThousandFilesEachLinkingTheNext) {
   RamFolder dir;
   constexpr int kFiles = 10000;

@@ -40,7 +40,7 @@ TEST(BuildLinkList, StatesAgainstTheFilesBesideThePage) {
   dir.Write("index.html", "");
   dir.Write("other.html", "");
   const std::string hyo = "\x95\x5c";  // 表, second byte 0x5C
-  dir.Write(hyo, "");
+  dir.Write("\xe8\xa1\xa8", "");       // 表 as the file system names it
   MarkerIndex markers(LinkTree{{dir.Path("other.html"), LinkStatus::File, {{"top", LinkStatus::Marker, {}}}}});
   struct Case {
     std::string value;

@@ -72,6 +72,54 @@ TEST(Encoding, FindNoCase) {
   EXPECT_EQ(FindNoCase("ab" + kA + "C", "B" + kA + "c"), 1);
 }
 
+// The fast searches against a plain walk over every character start, on
+// texts long enough for the block scan and full of double-byte characters
+// whose trail bytes are letters, so candidates inside characters abound.
+Offset SlowFind(const std::string& text, const std::string& needle, std::size_t from, bool noCase) {
+  const std::string n = noCase ? AsciiLower(needle) : needle;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (i < from || i + n.size() > text.size()) continue;
+    // Exact search compares bytes from a character start; the other
+    // compares character by character, folding single bytes only.
+    bool same = noCase || text.compare(i, n.size(), n) == 0;
+    for (std::size_t k = 0; noCase && same && k < n.size();) {
+      const std::size_t len = CharLength(text, i + k);
+      if (len == 1) {
+        const char c = noCase ? AsciiLower(text.substr(i + k, 1))[0] : text[i + k];
+        same = c == n[k];
+      } else {
+        same = k + len <= n.size() && text.compare(i + k, len, n, k, len) == 0;
+      }
+      k += len;
+    }
+    if (same) return static_cast<Offset>(i);
+  }
+  return kNoPos;
+}
+
+TEST(Encoding, FastSearchesAgreeWithACharacterWalk) {
+  const std::string pieces[] = {"a", "A", "b", "B", "<", " ", "\r\n", kA, kSmallYa, kTsu,
+                                kHyo, kSo, "\x95", "\x83", "\xE0", "\xB1"};
+  const std::string needles[] = {"a", "B", "ab", "Ab" + kA, kA, kA + "a", "\x41\x83", "b\x83",
+                                 kSmallYa + "B", "<a" + kHyo, "\\", "AbAbAbAbAbAbAbAbA",
+                                 "\x83\x41\x83\x41", kHyo + " "};
+  unsigned seed = 12345;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const unsigned length = next() % 120;
+    for (unsigned i = 0; i < length; ++i) text += pieces[next() % std::size(pieces)];
+    for (const std::string& needle : needles) {
+      std::size_t from = next() % (text.size() + 1);
+      from = CharStartAt(text, from);
+      if (from > text.size()) from = text.size();
+      EXPECT_EQ(Find(text, needle, from), SlowFind(text, needle, from, false)) << text << " / " << needle;
+      EXPECT_EQ(FindNoCase(text, needle, from), SlowFind(text, needle, from, true))
+          << text << " / " << needle;
+    }
+  }
+}
+
 TEST(Encoding, CaseFoldingKeepsTrailBytes) {
   EXPECT_EQ(AsciiUpper("<a " + kTsu + kSmallYa + "b>"), "<A " + kTsu + kSmallYa + "B>");
   EXPECT_EQ(AsciiLower("<A " + kA + "B>"), "<a " + kA + "b>");
