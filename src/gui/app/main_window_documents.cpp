@@ -24,6 +24,8 @@
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/display_refresh.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/project/project_form.h"
+#include "gui/project/site_checks.h"
 #include "text/lines.h"
 
 namespace mw::gui {
@@ -187,6 +189,9 @@ void TMainForm::ChangeDocumentPath(QString oldPath, QString newPath) {
     m_docs->SetFileName(oldPath == UntitledName() ? m_docs->ActiveIndex() : i, newPath);
   }
   if (m_currentFileName == oldPath) SetCurrentFileName(newPath);
+  if (SiteChecks* checks = SiteChecks::Of(*this)) {
+    if (TPrjForm* project = checks->ProjectIfOpen()) project->ReplaceEntry(oldPath, newPath);
+  }
   m_fileHistory->Replace(oldPath, newPath);
   SetStatusText(5, m_currentFileName);
 }

@@ -15,12 +15,24 @@
 #include "gui/editing/find_dialogs.h"
 #include "gui/editing/qt_dialog_host.h"
 #include "gui/editing/repeat_tag_dialog.h"
+#include "gui/project/link_list_panel.h"
+#include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "project/link_list.h"
 #include "project/relative_path.h"
 
 namespace mw::gui {
+
+namespace {
+
+// The link list follows edits that change links, but only while shown.
+void RebuildShownLinkList(TMainForm& w) {
+  SiteChecks* checks = SiteChecks::Of(w);
+  if (checks != nullptr && checks->LinkList().IsShown()) checks->LinkList().BuildLinkList();
+}
+
+}  // namespace
 
 void TMainForm::WireParts() {
   m_dialogHost = std::make_unique<QtDialogHost>(this);
@@ -46,6 +58,7 @@ void TMainForm::WireParts() {
   AddWindowHandler("UpdateRichEdit1Click", [this](const CommandRow&) {
     if (ScintillaSurface* surface = ActiveSurface())
       RefreshDisplay(*surface, WindowEditorLook(*this), m_ctx.options.autoTagFont, IsColoured(m_currentFileName));
+    RebuildShownLinkList(*this);
   });
 
   DialogResources& r = TagDialogResources();
@@ -75,6 +88,37 @@ void TMainForm::WireParts() {
     }
     return names;
   };
+
+  // Link candidates are the project's files and markers, each file as a
+  // path relative to the active page; the file part is a file name and is
+  // made document text here, the markers already are.
+  r.urlCandidates = [this]() -> std::vector<std::string> {
+    SiteChecks* checks = SiteChecks::Of(*this);
+    const TPrjForm* project = checks != nullptr ? checks->ProjectIfOpen() : nullptr;
+    if (project == nullptr || !project->isVisible()) return {};
+    LinkTree files;
+    for (const LinkNode& file : project->Trees().relMarker) {
+      const QString name = QString::fromStdString(file.text);
+      std::string text = ToDocumentText(name);
+      if (FromDocumentText(text) != name) continue;  // a name the page cannot hold
+      files.push_back(file);
+      files.back().text = std::move(text);
+    }
+    return UrlCandidates(files);
+  };
+  r.linksChanged = [this] { RebuildShownLinkList(*this); };
+  // The resources outlive any one window: a window that goes clears the
+  // hooks that would call into it, unless a newer window has taken them.
+  static const QObject* resourceOwner = nullptr;
+  resourceOwner = this;
+  connect(this, &QObject::destroyed, [](QObject* gone) {
+    if (gone != resourceOwner) return;
+    resourceOwner = nullptr;
+    DialogResources& res = TagDialogResources();
+    res.urlCandidates = nullptr;
+    res.linkedStyleSheet = nullptr;
+    res.linksChanged = nullptr;
+  });
 
   WireSiteChecks(*this);
 }

@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -313,6 +314,16 @@ void TPrjForm::SyncEntriesFromList() {
   if (entries == m_project.entries) return;
   m_project.entries = std::move(entries);
   SetModified(true);
+}
+
+bool TPrjForm::ReplaceEntry(const QString& oldPath, const QString& newPath) {
+  const std::string from = oldPath.toStdString();
+  auto it = std::find(m_project.entries.begin(), m_project.entries.end(), from);
+  if (it == m_project.entries.end() || oldPath == newPath) return false;
+  *it = newPath.toStdString();
+  ShowList();
+  SetModified(true);
+  return true;
 }
 
 void TPrjForm::FileNewProjectClick() {

@@ -61,6 +61,10 @@ class TPrjForm : public QMainWindow {
   // Opens the selected entry in the editor.
   void FileOpenClick();
   void MoveEntry(int from, int to);
+  // A project file that got a new path (saved under another name, renamed):
+  // its entry follows and the project becomes modified. False when the
+  // list does not hold oldPath.
+  bool ReplaceEntry(const QString& oldPath, const QString& newPath);
   // Converts every project file in place to a kanji code ("s", "j", "e").
   void ConvertAllFiles(const std::string& option);
   // Closes every document and opens the project's files instead.
