@@ -114,4 +114,22 @@ void InsertRegisteredWord(EditingContext& ctx, const std::string& dataFolder) {
   InsertPlain(ctx, d.text);
 }
 
+std::optional<std::string> AskWithWordList(DialogHost& host, const StringRequest& request,
+                                           const std::string& dataFolder) {
+  const WordListMode mode = request.mode == InputMode::PhraseList  ? WordListMode::PreString
+                            : request.mode == InputMode::Bookmarks ? WordListMode::BookMark
+                                                                   : WordListMode::Single;
+  WordListDialog d(mode, dataFolder);
+  DialogFields f = d.Fields();
+  if (!request.title.empty()) f.Set(kFieldCaption, request.title);
+  if (!request.label.empty()) f.Set("lbStr", request.label);
+  if (mode == WordListMode::Single) SetItems(f, "cbStr", request.choices);
+  f.Set("cbStr", request.text);
+  f.SetIndex("cbStr#index", -1);
+  if (!host.Run(kWordListDialogClass, f)) return std::nullopt;
+  d.FromFields(f);
+  d.Ok();
+  return d.text;
+}
+
 }  // namespace mw

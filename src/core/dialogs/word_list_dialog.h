@@ -66,4 +66,11 @@ class WordListDialog {
 // caret as plain text.
 void InsertRegisteredWord(EditingContext& ctx, const std::string& dataFolder);
 
+// A command's one-line question shown as this dialog: the request's mode
+// picks the list (plain: the request's own choices, no list kept), its
+// title and label caption the dialog, its text starts the field. The list
+// is kept as OK keeps it. The text at OK, or nullopt for Cancel.
+std::optional<std::string> AskWithWordList(DialogHost& host, const StringRequest& request,
+                                           const std::string& dataFolder);
+
 }  // namespace mw

@@ -149,6 +149,7 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   ApplyKanjiAvailability();
   SyncKanjiPanels();
   WireParts();
+  m_prompts->UseWordListDialog(m_dialogHost.get(), m_dataFolder);
 }
 
 TMainForm::~TMainForm() {

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMessageBox>
 
+#include "dialogs/word_list_dialog.h"
 #include "display/unicode_view.h"
 
 namespace mw::gui {
@@ -52,6 +53,7 @@ Reply QtPrompts::Ask(std::string_view text, QuestionButtons buttons, std::string
 }
 
 std::optional<std::string> QtPrompts::AskString(const StringRequest& request) {
+  if (m_wordListHost != nullptr) return AskWithWordList(*m_wordListHost, request, m_dataFolder);
   bool ok = false;
   QString typed;
   if (request.choices.empty()) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "editing/dialog_host.h"
 #include "editing/editor_surface.h"
 #include "editing/user_prompts.h"
 
@@ -32,11 +33,19 @@ class QtPrompts : public UserPrompts {
   void ShowMessage(std::string_view text, MessageKind kind, std::string_view caption) override;
   Reply Ask(std::string_view text, QuestionButtons buttons, std::string_view caption) override;
   std::optional<std::string> AskString(const StringRequest& request) override;
+  // One-line questions go to the word-list dialog shown by `host`, with its
+  // lists kept in dataFolder; null keeps the plain input box.
+  void UseWordListDialog(DialogHost* host, std::string dataFolder) {
+    m_wordListHost = host;
+    m_dataFolder = std::move(dataFolder);
+  }
 
  private:
   QString CaptionOr(std::string_view caption) const;
   QWidget* m_parent;
   std::function<QString()> m_caption;
+  DialogHost* m_wordListHost = nullptr;
+  std::string m_dataFolder;
 };
 
 }  // namespace mw::gui

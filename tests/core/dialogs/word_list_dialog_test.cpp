@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/document_file.h"
+#include "dialogs/dialog_lists.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -60,6 +63,49 @@ TEST(WordListDialog, SingleValueModeHasNoList) {
   EXPECT_FALSE(d.HasListButtons());
   const DialogFields f = d.Fields();
   EXPECT_EQ(f.Get("Mode"), "0");
+}
+
+// A command's one-line question through the dialog: what the dialog is
+// shown with, per mode, and what comes back.
+TEST(WordListDialog, CommandQuestionsAreAskedThroughTheDialog) {
+  struct Host : DialogHost {
+    bool Run(std::string_view dialogClass, DialogFields& fields) override {
+      shownClass = std::string(dialogClass);
+      shown = fields;
+      if (answer) fields.Set("cbStr", *answer);
+      return answer.has_value();
+    }
+    std::string shownClass;
+    DialogFields shown;
+    std::optional<std::string> answer;
+  } host;
+  test::TempDir dir;
+  const std::string folder = dir.dir().string();
+
+  StringRequest plain;
+  plain.title = "Jump";
+  plain.label = "line";
+  plain.text = "1";
+  plain.choices = {"1", "10", "100"};
+  host.answer = "10";
+  EXPECT_EQ(AskWithWordList(host, plain, folder), std::optional<std::string>("10"));
+  EXPECT_EQ(host.shownClass, "TInsertStrDlg");
+  EXPECT_EQ(host.shown.Get("lbStr"), "line");
+  EXPECT_EQ(host.shown.Get("cbStr"), "1");
+  EXPECT_EQ(GetItems(host.shown, "cbStr"), (Items{"1", "10", "100"}));
+  EXPECT_FALSE(std::filesystem::exists(dir.dir() / "PreString.txt"));
+
+  // The prefix list: the built-in items, and OK keeps the list on disk.
+  StringRequest prefix;
+  prefix.mode = InputMode::PhraseList;
+  prefix.text = "<LI>";
+  host.answer = "> ";
+  EXPECT_EQ(AskWithWordList(host, prefix, folder), std::optional<std::string>("> "));
+  EXPECT_EQ(GetItems(host.shown, "cbStr").size(), 13u);
+  EXPECT_EQ(ReadFileBytes((dir.dir() / "PreString.txt").string()).substr(0, 4), "> \r\n");
+
+  host.answer.reset();
+  EXPECT_EQ(AskWithWordList(host, prefix, folder), std::nullopt);
 }
 
 }  // namespace
