@@ -304,5 +304,48 @@ TEST_F(DialogCommandsTest, AProjectFileUnderANewPathKeepsItsPlaceInTheProject) {
   EXPECT_EQ(x.w.CurrentFileName(), Q(P("home.htm")));
 }
 
+TEST_F(DialogCommandsTest, EditTagOpensTheDialogOfEachTagKindWithItsValues) {
+  SiteWindow x;
+  ASSERT_TRUE(x.w.OpenDocument(QStringLiteral(MW_FIXTURES "/../../samples/page2.html")));
+  const std::string page = x.Doc().GetText();
+  struct Case {
+    const char* tag;          // the caret goes just inside it
+    const char* dialogClass;  // the view's name
+    std::vector<std::pair<const char*, const char*>> fields;
+    const char* inPreview;  // the tag the preset fields build again
+  };
+  const Case cases[] = {
+      {"<A HREF=\"sub/notes.html#kanji\">", "TURLInputDlg", {{"cbURL", "sub/notes.html#kanji"}}, "HREF=\"sub/notes.html#kanji\""},
+      {"<A NAME=\"top\">", "TNameDlg", {{"cbName", "top"}}, "NAME=\"top\""},
+      {"<TD ALIGN=\"right\">", "TTHTDDlg", {}, "ALIGN=\"right\""},
+      {"<FORM ", "TFormDlg", {{"edAction", "cgi-bin/order.cgi"}, {"cbMethod", "POST"}}, "ACTION=\"cgi-bin/order.cgi\""},
+      {"<INPUT TYPE=\"text\"", "TInputDlg", {{"cbType", "text"}, {"edName", "qty"}, {"edSize", "4"}}, "NAME=\"qty\""},
+  };
+  const CommandRow* editTag = RowWithHandler("EditTagClick");
+  ASSERT_NE(editTag, nullptr);
+  for (const Case& c : cases) {
+    const std::size_t at = page.find(c.tag);
+    ASSERT_NE(at, std::string::npos) << c.tag;
+    x.Doc().SetSelection(static_cast<Offset>(at + 1), static_cast<Offset>(at + 1));
+    QString shown;
+    DialogFields fields;
+    std::string preview;
+    Answerer cancel;
+    QTimer::singleShot(0, [&] {
+      if (auto* v = qobject_cast<TagDialogView*>(QApplication::activeModalWidget())) {
+        shown = v->objectName();
+        v->StoreFields(fields);
+        v->RebuildNow();
+        preview = v->PreviewText();
+      }
+    });
+    ASSERT_TRUE(cancel.Run(x.w, *editTag)) << c.tag;
+    EXPECT_EQ(shown, QString::fromLatin1(c.dialogClass)) << c.tag;
+    for (const auto& [name, value] : c.fields) EXPECT_EQ(fields.Get(name), value) << c.tag << " " << name;
+    EXPECT_NE(preview.find(c.inPreview), std::string::npos) << c.tag << " built " << preview;
+  }
+  EXPECT_EQ(x.Doc().GetText(), page);
+}
+
 }  // namespace
 }  // namespace mw::gui
