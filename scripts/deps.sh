@@ -12,7 +12,7 @@ packages=(
 )
 # The benchmarks also time peer tools side by side with ours.
 if [ "${1:-}" = "--bench" ]; then
-  packages+=(hyperfine highlight python3-pygments tidy)
+  packages+=(hyperfine highlight python3-pygments tidy linkchecker)
 fi
 # The window needs a Japanese font to show the documents.
 if [ "${1:-}" = "--run" ]; then
