@@ -296,8 +296,12 @@ TEST_F(DialogCommandsTest, AProjectFileUnderANewPathKeepsItsPlaceInTheProject) {
   x.w.ChangeDocumentPath(Q(P("other.htm")), Q(P("other2.htm")));
   EXPECT_FALSE(form->CurrentProject().modified);
 
+  // Saved under a new name.
   ASSERT_TRUE(x.w.OpenDocument(Q(P("index.htm"))));
-  x.w.ChangeDocumentPath(Q(P("index.htm")), Q(P("home.htm")));
+  const QString home = Q(P("home.htm"));
+  x.w.SetFileChooser([home](const FileChoice&) { return home; });
+  x.Run("FileSaveAs");
+  ASSERT_TRUE(std::filesystem::exists(P("home.htm")));
   EXPECT_EQ(form->CurrentProject().entries, (std::vector<std::string>{P("home.htm"), P("b.htm")}));
   EXPECT_EQ(form->FileList()->item(0)->text(), Q(P("home.htm")));
   EXPECT_TRUE(form->CurrentProject().modified);
