@@ -18,10 +18,10 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <algorithm>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/data_folder.h"
 #include "app/document_file.h"
