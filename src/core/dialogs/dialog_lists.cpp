@@ -144,6 +144,12 @@ void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogRes
   }
 }
 
+void FillCommonItemLists(DialogFields& f, const DialogResources& r, std::string_view documentText) {
+  static constexpr ControlSpec kCommon[] = {MW_COMMON_CONTROLS};
+  static const TagDialogModel kGroup{"", "", InsertWay::Single, kCommon, nullptr, nullptr, nullptr};
+  FillItemLists(f, kGroup, r, documentText);
+}
+
 bool ReferenceButtonEnabled(const std::string& documentPath) {
   std::error_code ec;
   return !documentPath.empty() && std::filesystem::is_regular_file(documentPath, ec);

@@ -44,6 +44,10 @@ inline constexpr std::string_view kAnyFileFilter = "\x82\xB7\x82\xD7\x82\xC4\x82
 // A reference button works only for a document saved on disk: a relative
 // path needs the document's folder.
 bool ReferenceButtonEnabled(const std::string& documentPath);
+
+// The choices of the common attribute group alone (LANG, ID, CLASS, STYLE),
+// for dialogs that have the group but no model of their own.
+void FillCommonItemLists(DialogFields& f, const DialogResources& r, std::string_view documentText);
 // The field gets the chosen file as a relative URL with slashes; false
 // (field unchanged) when no relative path can be made.
 bool ApplyReferenceChoice(DialogFields& f, std::string_view control, const std::string& file,

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "dialogs/dialog_lists.h"
 #include "dialogs/edit_tag.h"
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
@@ -135,6 +136,7 @@ void WrapOrAsk(EditingContext& ctx, std::string_view name, std::string_view star
   d.innerEnd = ApplyTagCase(innerEnd, o);
   d.selText = e.GetSelText();
   DialogFields f = SimpleTagFields(d, o);
+  FillCommonItemLists(f, TagDialogResources(), e.GetText());
   const std::string presetPreview = f.Get("reTag");
   const bool ok = ctx.dialogs->Run(kSimpleTagDialogClass, f);
   e.SetFocus();

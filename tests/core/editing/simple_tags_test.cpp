@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "dialogs/dialog_lists.h"
+
 #include "editing/command_groups.h"
 #include "editing/command_registry.h"
 #include "editing/simple_tag_dialog.h"
@@ -118,6 +120,21 @@ TEST(SimpleTagCommands, DirectInsertionWrapsAndSetsRepeatPair) {
     f.editor.Undo();  // one command, one undo step
     EXPECT_EQ(f.editor.GetText(), test::ParseMarked(r.before).text);
   }
+}
+
+// The dialog's ID and CLASS choices come from the page's STYLE block, LANG
+// from its fixed list.
+TEST(SimpleTagCommands, DialogOffersThePagesIdsAndClasses) {
+  Fixture f;
+  f.dialogs.ok = false;
+  // Braces mark ranges in the fixture's texts: this page is set directly.
+  const std::string page = "<STYLE>.note { color: red } #top { margin: 0 }</STYLE>x";
+  f.editor.SetText(page);
+  f.editor.SetSelection(page.size() - 1, page.size());
+  f.Run("BClick");
+  EXPECT_EQ(GetItems(f.dialogs.opened, "cbCLASS"), std::vector<std::string>{"note"});
+  EXPECT_EQ(GetItems(f.dialogs.opened, "cbID"), std::vector<std::string>{"top"});
+  EXPECT_FALSE(GetItems(f.dialogs.opened, "cbLang").empty());
 }
 
 TEST(SimpleTagCommands, EveryMemberOpensItsDialogAndCancelChangesNothing) {
