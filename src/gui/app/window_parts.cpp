@@ -10,6 +10,8 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
+#include "gui/check/tag_error_form.h"
+#include "gui/dialogs/tag_dialog_view.h"
 #include "gui/display/display_refresh.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/editing/find_dialogs.h"
@@ -18,7 +20,6 @@
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
-#include "gui/dialogs/tag_dialog_view.h"
 #include "project/link_list.h"
 #include "project/relative_path.h"
 
@@ -121,6 +122,14 @@ void TMainForm::WireParts() {
   });
 
   WireSiteChecks(*this);
+  // The close-tag command finds the open element with the checker's scan,
+  // after which the check window is discarded: an open one closes, and the
+  // next check reads its lists anew.
+  AddWindowHandler("CloseTagClick", [this](const CommandRow& row) {
+    RunEditing(row);
+    if (SiteChecks* site = SiteChecks::Of(*this); site != nullptr && site->TagCheck() != nullptr)
+      site->TagCheck()->close();
+  });
 }
 
 }  // namespace mw::gui

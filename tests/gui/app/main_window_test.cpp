@@ -13,6 +13,7 @@
 
 #include "editing/scripted_prompts.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/check/tag_error_form.h"
 #include "gui/project/link_list_panel.h"
 #include "gui/project/site_checks.h"
 #include "support/temp_dir.h"
@@ -113,6 +114,22 @@ TEST_F(MainWindowTest, MenuActionRunsEngineCommandOnTheDocument) {
     w.ActiveView()->undo();
     EXPECT_EQ(DocumentBytes(w), c.text) << c.name << ": one undo step";
   }
+}
+
+// Closing a tag at the caret uses the checker's scan and then discards the
+// check window, so an open one closes.
+TEST_F(MainWindowTest, CloseTagClosesTheElementAndAnOpenCheckWindow) {
+  TMainForm w;
+  const std::string page = "<HTML><BODY><B>x";
+  ASSERT_TRUE(w.OpenDocument(QString::fromStdString(m_dir.Write("c.html", page))));
+  SelectBytes(w, page, page.size(), page.size());
+  w.Action("CheckTag")->trigger();
+  SiteChecks* site = SiteChecks::Of(w);
+  ASSERT_NE(site->TagCheck(), nullptr);
+  ASSERT_TRUE(site->TagCheck()->isVisible());
+  w.Action("CloseTag")->trigger();
+  EXPECT_EQ(DocumentBytes(w), page + "</B>");
+  EXPECT_TRUE(site->TagCheck() == nullptr || !site->TagCheck()->isVisible());
 }
 
 TEST_F(MainWindowTest, TagButtonRunsTheMenuItemCommand) {
