@@ -307,26 +307,31 @@ void MemoryEditor::ScrollCaretIntoView() {
 
 // --- Search ------------------------------------------------------------------
 
-Offset MemoryEditor::FindText(std::string_view t, Offset start, Offset length, FindFlags flags) const {
-  if (t.empty() || start > TextLength()) return -1;
+Offset FindInDocumentText(std::string_view all, std::string_view t, Offset start, Offset length, FindFlags flags) {
+  const auto size = static_cast<Offset>(all.size());
+  if (t.empty() || start > size) return -1;
   start = std::max<Offset>(start, 0);
-  const Offset end = length < 0 ? TextLength() : Clamp(start + length);
-  const std::string_view text = std::string_view(m_text).substr(0, static_cast<std::size_t>(end));
-  auto from = CharStartNear(m_text, static_cast<std::size_t>(start));
-  if (from < static_cast<std::size_t>(start)) from += CharLength(m_text, from);  // start was a trail byte
+  const Offset end = length < 0 ? size : std::clamp<Offset>(start + length, start, size);
+  const std::string_view text = all.substr(0, static_cast<std::size_t>(end));
+  auto from = CharStartNear(all, static_cast<std::size_t>(start));
+  if (from < static_cast<std::size_t>(start)) from += CharLength(all, from);  // start was a trail byte
   while (from <= text.size()) {
     const Offset hit = flags.matchCase ? Find(text, t, from) : FindNoCase(text, t, from);
     if (hit < 0) return -1;
     const auto h = static_cast<std::size_t>(hit);
     if (!flags.wholeWord) return hit;
     // A word touches another only through a single-byte word character.
-    const bool before = h > 0 && CharStartNear(m_text, h - 1) == h - 1 && IsWordByte(static_cast<unsigned char>(m_text[h - 1]));
+    const bool before = h > 0 && CharStartNear(all, h - 1) == h - 1 && IsWordByte(static_cast<unsigned char>(all[h - 1]));
     const std::size_t e = h + t.size();
-    const bool after = e < m_text.size() && CharLength(m_text, e) == 1 && IsWordByte(static_cast<unsigned char>(m_text[e]));
+    const bool after = e < all.size() && CharLength(all, e) == 1 && IsWordByte(static_cast<unsigned char>(all[e]));
     if (!before && !after) return hit;
-    from = h + CharLength(m_text, h);
+    from = h + CharLength(all, h);
   }
   return -1;
+}
+
+Offset MemoryEditor::FindText(std::string_view t, Offset start, Offset length, FindFlags flags) const {
+  return FindInDocumentText(m_text, t, start, length, flags);
 }
 
 // --- Formats -------------------------------------------------------------------

@@ -26,6 +26,12 @@ class MemoryClipboard : public Clipboard {
   std::optional<std::string> m_text;
 };
 
+// The editor search over a document's bytes: from start (a trail byte
+// moves on to the next character) over length bytes (-1: to the end),
+// letter case as the flags say, whole words touching no single-byte word
+// character. -1 when not found. Editors that keep the text as bytes share it.
+Offset FindInDocumentText(std::string_view text, std::string_view t, Offset start, Offset length, FindFlags flags);
+
 class MemoryEditor : public EditorSurface {
  public:
   // Without a clipboard of its own the editor uses a private one.

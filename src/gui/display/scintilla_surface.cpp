@@ -8,6 +8,7 @@
 #include "display/html_scanner.h"
 #include "display/unicode_view.h"
 #include "editing/char_sync.h"
+#include "editing/memory_editor.h"
 
 namespace mw {
 
@@ -68,10 +69,6 @@ std::string ViewToSjisKeepingLength(std::string_view v) {
     i += vl;
   }
   return out;
-}
-
-bool IsWordByte(unsigned char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
 }  // namespace
@@ -620,24 +617,7 @@ Offset ScintillaSurface::VisibleLineCount() const { return Send(Sci::SCI_LINESON
 // --- Search -----------------------------------------------------------------------------
 
 Offset ScintillaSurface::FindText(std::string_view t, Offset start, Offset length, FindFlags flags) const {
-  if (t.empty() || start > TextLength()) return -1;
-  start = std::max<Offset>(start, 0);
-  const Offset end = length < 0 ? TextLength() : std::clamp<Offset>(start + length, start, TextLength());
-  const std::string_view text = std::string_view(m_text).substr(0, static_cast<std::size_t>(end));
-  auto from = CharStartNear(m_text, static_cast<std::size_t>(start));
-  if (from < static_cast<std::size_t>(start)) from += CharLength(m_text, from);
-  while (from <= text.size()) {
-    const Offset hit = flags.matchCase ? Find(text, t, from) : FindNoCase(text, t, from);
-    if (hit < 0) return -1;
-    const auto h = static_cast<std::size_t>(hit);
-    if (!flags.wholeWord) return hit;
-    const bool before = h > 0 && CharStartNear(m_text, h - 1) == h - 1 && IsWordByte(static_cast<unsigned char>(m_text[h - 1]));
-    const std::size_t e = h + t.size();
-    const bool after = e < m_text.size() && CharLength(m_text, e) == 1 && IsWordByte(static_cast<unsigned char>(m_text[e]));
-    if (!before && !after) return hit;
-    from = h + CharLength(m_text, h);
-  }
-  return -1;
+  return FindInDocumentText(m_text, t, start, length, flags);
 }
 
 // --- Modified flag and formats ---------------------------------------------------------------
