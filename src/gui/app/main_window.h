@@ -241,7 +241,6 @@ class TMainForm : public QMainWindow {
   bool m_writeFailed = false;  // the last SaveQuery's save hit a write error
   bool m_kanjiAvailable = false;
   bool m_closed = false;
-  bool m_oversized = false;  // the last file loaded exceeded iMaxFileSize
   int m_quiet = 0;  // tab changes made by the window itself, not the user
   QTimer* m_idleTimer = nullptr;
   QTabWidget* m_pcMain = nullptr;

@@ -115,10 +115,8 @@ bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
     } catch (const ConversionError&) {
     }
   }
-  // A page longer than the limit is kept whole: cutting it would lose the
-  // rest at the next save.
-  const int limit = m_settings.Int("iMaxFileSize");
-  m_oversized = limit > 0 && bytes.size() > static_cast<std::size_t>(limit);
+  // A page longer than the limit is kept whole (the editor only reports
+  // it): cutting it would lose the rest at the next save.
   surface.LoadOwned(std::move(bytes), m_ctx.options.autoTagFont && IsColoured(path));
   return true;
 }
@@ -131,7 +129,7 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
   }
   ++m_quiet;
   bool ok = true;
-  m_oversized = false;
+  bool loaded = false;
   const int i = m_docs->IndexOfFile(path);
   if (i < 0) {
     BusyCursor busy;
@@ -142,6 +140,7 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
     if (!reuse) m_docs->AddDocument(path);
     SetCurrentFileName(path);
     if (LoadInto(*ActiveSurface(), path)) {
+      loaded = true;
       m_fileHistory->SetCurrent(path);
       SetStatusText(5, path + QStringLiteral("を開きました"));
       SetModified(false);
@@ -157,13 +156,16 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
     if (askReopen &&
         Ask(path + QStringLiteral("を開き直しますか？\n未保存の場合は、修正中の内容が破棄されます。")) == Reply::Yes) {
       BusyCursor busy;
-      if (LoadInto(*ActiveSurface(), path)) SetModified(false);
+      if (LoadInto(*ActiveSurface(), path)) {
+        loaded = true;
+        SetModified(false);
+      }
     }
   }
   --m_quiet;
   pcMainChange();
   // Said last, so the path the tab change shows does not hide it.
-  if (m_oversized) SetStatusText(5, path + QStringLiteral("は上限サイズを超えています。"));
+  if (loaded && ActiveSurface()->ExceedsTextLimit()) SetStatusText(5, path + QStringLiteral("は上限サイズを超えています。"));
   return ok;
 }
 
