@@ -96,7 +96,9 @@ bool Walk(const fs::path& folder, const std::vector<std::string>& extensions, bo
   for (const auto& item : items) {
     std::error_code typeEc;
     if (item.is_directory(typeEc)) {
-      if (recursive && !Walk(item.path(), extensions, recursive, visit, stop)) return false;
+      // Folder links are not followed: a link back up would never end.
+      if (recursive && !item.is_symlink(typeEc) && !Walk(item.path(), extensions, recursive, visit, stop))
+        return false;
     } else if (HasColouredExtension(item.path().string(), extensions)) {
       visit(item.path().string());
     }

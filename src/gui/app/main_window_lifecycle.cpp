@@ -21,6 +21,7 @@
 #include "app/data_folder.h"
 #include "app/document_file.h"
 #include "app/file_history.h"
+#include "project/project_file.h"
 #include "project/relative_path.h"
 #include "app/tools/kanji_converter.h"
 #include "display/html_to_rtf.h"
@@ -183,22 +184,12 @@ void TMainForm::ReceivePath(const QString& given) {
 }
 
 void TMainForm::OpenFolderFiles(const QString& folder) {
-  const QDir dir(folder);
-  // Folder links are not followed: a link back up would never end.
-  const QFileInfoList entries =
-      dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-  for (const QFileInfo& entry : entries) {
-    if (entry.isDir()) {
-      if (!entry.isSymLink()) OpenFolderFiles(entry.absoluteFilePath() + QLatin1Char('/'));
-    } else if (IsColoured(entry.absoluteFilePath())) {
-      OpenDocument(entry.absoluteFilePath(), false);
-    }
-  }
+  WalkFolder(folder.toStdString(), m_colouredExtensions, true,
+             [this](const std::string& path) { OpenDocument(QString::fromStdString(path), false); });
 }
 
 bool TMainForm::IsColoured(const QString& path) const {
-  const std::string ext = QFileInfo(path).suffix().toLower().toStdString();
-  return std::find(m_colouredExtensions.begin(), m_colouredExtensions.end(), ext) != m_colouredExtensions.end();
+  return HasColouredExtension(path.toStdString(), m_colouredExtensions);
 }
 
 void TMainForm::DropPaths(const QStringList& paths) {

@@ -92,6 +92,10 @@ TEST(ProjectFile, AddFolderTakesColouredFilesOfAllSubfoldersInNameOrder) {
                                                  dir.Path("s/c.shtml"), dir.Path("s/deep/d.asp")}));
   // A single file of any extension goes in on its own.
   EXPECT_TRUE(AddProjectFile(p, dir.Path("style.css")));
+  // A folder link back up is not followed: the walk ends, with the same files.
+  fs::create_directory_symlink(dir.dir(), dir.dir() / "s/up");
+  Project q;
+  EXPECT_EQ(AddProjectFolder(q, dir.dir().string() + "/", {"html", "htm", "shtml", "asp"}), 4u);
 }
 
 TEST(ProjectFile, AskSaveProject) {
