@@ -22,24 +22,13 @@
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_fixture.h"
+#include "gui/display/test_app.h"
 
 namespace mw::gui {
 namespace {
 
 using test_site::Q;
 using test_site::SiteWindow;
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "gui_app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return existing;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
 
 constexpr std::string_view kPage =
     "<HTML>\r\n<HEAD>\r\n<TITLE>t</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<P>hello world</P>\r\n</BODY>\r\n</HTML>\r\n";
@@ -101,7 +90,7 @@ const CommandRow* RowWithHandler(std::string_view handler) {
 
 class DialogCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override { App(); }
+  void SetUp() override { test::TestApp(); }
   // The sample page with "hello" selected.
   static void Reset(SiteWindow& x) {
     x.Doc().SetText(kPage);

@@ -23,6 +23,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/display/test_app.h"
 #include "support/temp_dir.h"
 
 // Failures show texts, not UTF-16 code units.
@@ -32,17 +33,6 @@ namespace mw::gui {
 namespace {
 
 namespace fs = std::filesystem;
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "gui_app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return ToDocumentText(s); }
@@ -81,7 +71,7 @@ struct Window {
 
 class DocumentsTest : public ::testing::Test {
  protected:
-  void SetUp() override { App(); }
+  void SetUp() override { test::TestApp(); }
   std::string File(const std::string& name, const std::string& bytes = "x") { return m_dir.Write(name, bytes); }
   test::TempDir m_dir;
 };

@@ -16,25 +16,15 @@
 #include "gui/check/tag_error_form.h"
 #include "gui/project/link_list_panel.h"
 #include "gui/project/site_checks.h"
+#include "gui/display/test_app.h"
 #include "support/temp_dir.h"
 
 namespace mw::gui {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "gui_app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { App(); }
+  void SetUp() override { test::TestApp(); }
   // The document text as its Shift-JIS bytes.
   static std::string DocumentBytes(TMainForm& w) { return ToDocumentText(w.ActiveView()->text()); }
   // Selects [start, end) counted in Shift-JIS bytes of the document.

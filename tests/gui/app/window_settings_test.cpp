@@ -16,25 +16,15 @@
 #include "editing/scripted_prompts.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
+#include "gui/display/test_app.h"
 #include "support/temp_dir.h"
 
 namespace mw::gui {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "gui_settings_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 class WindowSettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override { App(); }
+  void SetUp() override { test::TestApp(); }
   std::string Folder() const { return m_dir.dir().string(); }
   IniFile Ini() const { return IniFile::Load(m_dir.Path("Markupwright.ini")); }
   bool Checked(const TMainForm& w, std::string_view id) const { return w.Action(id)->isChecked(); }
