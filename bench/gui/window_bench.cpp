@@ -15,18 +15,12 @@
 #include "gui/app/main_window.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
+#include "ten_megabyte_page.h"
 
 namespace {
 
-std::string TenMegabytePage() {
-  std::string page = "<HTML><HEAD><TITLE>\x83\x65\x83\x58\x83\x67</TITLE></HEAD><BODY>\r\n";
-  const std::string block =
-      "<TR><TD CLASS=\"name\">\x95\x5C\x8E\xA6\x82\xCC\x83\x5C\x81\x5B\x83\x58</TD>"
-      "<TD><A HREF=\"page.html#top\"><B>\x83\x67\x83\x62\x83\x76\x82\xD6</B></A> &amp; "
-      "\xB1\xB2\xB3 text <!-- note --></TD></TR>\r\n";
-  while (page.size() < 10 * 1024 * 1024) page += block;
-  return page + "</BODY></HTML>\r\n";
-}
+using mw::bench::ResidentBytes;
+using mw::bench::TenMegabytePage;
 
 const std::string& PagePath() {
   static const std::string path = [] {
@@ -35,13 +29,6 @@ const std::string& PagePath() {
     return p.string();
   }();
   return path;
-}
-
-long ResidentBytes() {
-  std::ifstream statm("/proc/self/statm");
-  long pages = 0, resident = 0;
-  statm >> pages >> resident;
-  return resident * 4096;
 }
 
 void Settle() {
