@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/document_file.h"
+#include "project/relative_path.h"
 #include "text/encoding.h"
 
 namespace mw {
@@ -106,9 +107,12 @@ std::string SendLinkText(const LinkTree& relMarkers, std::size_t fileIndex,
                          std::optional<std::size_t> childIndex) {
   if (fileIndex >= relMarkers.size()) return {};
   const LinkNode& file = relMarkers[fileIndex];
-  if (!childIndex) return file.text;
+  // File nodes hold names as the file system spells them; the page's text
+  // is Shift-JIS, as the markers already are.
+  const std::string path = FileSystemToDocumentPath(file.text);
+  if (!childIndex) return path;
   if (*childIndex >= file.children.size()) return {};
-  return file.text + "#" + file.children[*childIndex].text;
+  return path + "#" + file.children[*childIndex].text;
 }
 
 }  // namespace mw

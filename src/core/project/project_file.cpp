@@ -156,8 +156,9 @@ bool MoveProjectEntry(Project& project, std::size_t from, std::size_t to) {
 }
 
 bool RenameProjectEntry(Project& project, std::string_view oldPath, const std::string& newPath) {
+  if (oldPath == newPath) return false;
   for (std::string& e : project.entries) {
-    if (!EqualsNoCase(e, oldPath)) continue;
+    if (e != oldPath) continue;
     e = newPath;
     project.modified = true;
     return true;

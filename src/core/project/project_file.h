@@ -72,8 +72,9 @@ bool RemoveProjectEntry(Project& project, std::size_t i);
 // end); modified set. False when from is out of range.
 bool MoveProjectEntry(Project& project, std::size_t from, std::size_t to);
 // A listed file got a new path (renamed or saved under another name):
-// the entry equal to oldPath (case ignored) takes newPath. False when
-// not listed.
+// the entry equal to oldPath takes newPath and the project is modified.
+// Letter case counts (another case names another file here). False when
+// not listed or unchanged.
 bool RenameProjectEntry(Project& project, std::string_view oldPath, const std::string& newPath);
 
 enum class SaveAnswer { Yes, No, Cancel };

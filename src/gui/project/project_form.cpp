@@ -317,10 +317,7 @@ void TPrjForm::SyncEntriesFromList() {
 }
 
 bool TPrjForm::ReplaceEntry(const QString& oldPath, const QString& newPath) {
-  const std::string from = oldPath.toStdString();
-  auto it = std::find(m_project.entries.begin(), m_project.entries.end(), from);
-  if (it == m_project.entries.end() || oldPath == newPath) return false;
-  *it = newPath.toStdString();
+  if (!RenameProjectEntry(m_project, oldPath.toStdString(), newPath.toStdString())) return false;
   ShowList();
   SetModified(true);
   return true;

@@ -255,18 +255,13 @@ void TPrjForm::JumpToTextClick() {
 void TPrjForm::SendLinkToEditorClick() {
   QTreeWidgetItem* node = m_tvRelMarker->currentItem();
   if (node == nullptr || m_main.ActiveSurface() == nullptr) return;
-  // The path part is a file name (UTF-8 here); the marker is the page's
-  // own Shift-JIS text.
   const QTreeWidgetItem* file = node->parent() != nullptr ? node->parent() : node;
   const int fileIndex = file->data(0, kIndexRole).toInt();
-  if (fileIndex < 0 || fileIndex >= static_cast<int>(m_trees.relMarker.size())) return;
-  const LinkNode& fileNode = m_trees.relMarker[static_cast<std::size_t>(fileIndex)];
-  std::string text = ToDocumentText(QString::fromStdString(fileNode.text));
-  if (node->parent() != nullptr) {
-    const auto child = static_cast<std::size_t>(file->indexOfChild(node));
-    if (child >= fileNode.children.size()) return;
-    text.append("#").append(fileNode.children[child].text);
-  }
+  if (fileIndex < 0) return;
+  const std::optional<std::size_t> child =
+      node->parent() != nullptr ? std::optional<std::size_t>(file->indexOfChild(node)) : std::nullopt;
+  const std::string text = SendLinkText(m_trees.relMarker, static_cast<std::size_t>(fileIndex), child);
+  if (text.empty()) return;
   InsertIntoActiveDocument(m_main, text);
 }
 
