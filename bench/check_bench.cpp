@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "check/tag_check.h"
+#include "core/check/tag_check.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "editing/memory_editor.h"
-#include "editing/tag_scan.h"
+#include "core/editing/memory_editor.h"
+#include "core/editing/tag_scan.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/tools/kanji_converter.h"
+#include "core/app/tools/kanji_converter.h"
 
 namespace {
 

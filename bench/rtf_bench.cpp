@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 namespace {
 

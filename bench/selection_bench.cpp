@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "editing/editing_context.h"
-#include "editing/memory_editor.h"
-#include "editing/selection.h"
-#include "editing/typing.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/memory_editor.h"
+#include "core/editing/selection.h"
+#include "core/editing/typing.h"
 
 namespace {
 

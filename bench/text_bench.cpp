@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 namespace {
 

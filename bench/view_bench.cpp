@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "display/unicode_view.h"
+#include "core/display/unicode_view.h"
 
 namespace {
 

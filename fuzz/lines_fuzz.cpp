@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

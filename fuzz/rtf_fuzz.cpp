@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view html(reinterpret_cast<const char*>(data), size);

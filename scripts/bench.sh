@@ -8,7 +8,7 @@ build=${MW_BUILD_DIR:-build/bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMW_BUILD_BENCH=ON -DMW_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
 # Core benchmarks, then the window's (offscreen), then the site checks'.
-for b in "$build"/bench/*_bench "$build"/src/gui/gui_*_bench "$build"/bench/project/*_bench; do
+for b in "$build"/bench/*_bench "$build"/bench/gui/gui_*_bench "$build"/bench/project/*_bench; do
   [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   QT_QPA_PLATFORM=offscreen "$b" --benchmark_min_time=0.5

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <memory>
 
-#include "editing/memory_editor.h"
+#include "core/editing/memory_editor.h"
 #include "gui/display/line_gutter.h"
 #include "gui/display/scintilla_surface.h"
 #include "ten_megabyte_page.h"

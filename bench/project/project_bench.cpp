@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "project/cross_check.h"
-#include "project/grep.h"
-#include "project/project_file.h"
+#include "core/project/cross_check.h"
+#include "core/project/grep.h"
+#include "core/project/project_file.h"
 
 namespace {
 

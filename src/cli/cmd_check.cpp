@@ -2,9 +2,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "check/tag_check.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/check/tag_check.h"
 #include "cli/cli_common.h"
 #include "cli/terminal_text.h"
 

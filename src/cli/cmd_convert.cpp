@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "app/document_file.h"
-#include "app/tools/kanji_converter.h"
+#include "core/app/document_file.h"
+#include "core/app/tools/kanji_converter.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 

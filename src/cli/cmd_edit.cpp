@@ -8,15 +8,16 @@
 #include <optional>
 #include <utility>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/editing_context.h"
-#include "editing/memory_editor.h"
-#include "editing/typing.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/engine_commands.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/memory_editor.h"
+#include "core/editing/typing.h"
 
 namespace mw::cli {
 
@@ -212,7 +213,7 @@ int RunEdit(std::vector<std::string>& args) {
     } else throw UsageError("unknown option " + in.current());
   }
 
-  const CommandRegistry& registry = EditingCommands();
+  const CommandRegistry& registry = EngineCommands();
   if (list) {
     for (const auto& c : registry.All()) std::cout << c.name << "\n";
     return kExitOk;

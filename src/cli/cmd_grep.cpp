@@ -2,12 +2,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
 #include "cli/cli_common.h"
 #include "cli/terminal_text.h"
-#include "project/grep.h"
-#include "project/project_file.h"
+#include "core/project/grep.h"
+#include "core/project/project_file.h"
 
 namespace mw::cli {
 

@@ -5,13 +5,13 @@
 #include <set>
 #include <unordered_map>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
 #include "cli/cli_common.h"
 #include "cli/terminal_text.h"
-#include "project/cross_check.h"
-#include "project/project_file.h"
-#include "text/encoding.h"
+#include "core/project/cross_check.h"
+#include "core/project/project_file.h"
+#include "core/text/encoding.h"
 
 namespace mw::cli {
 

@@ -1,9 +1,9 @@
 #include <cstdlib>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 namespace mw::cli {
 

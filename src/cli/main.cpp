@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "cli/cli_common.h"
 
 namespace {

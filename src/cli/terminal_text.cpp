@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "cli/cli_common.h"
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw::cli {
 

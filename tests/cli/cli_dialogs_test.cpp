@@ -2,7 +2,7 @@
 // new mode and when F2 re-edits a tag, and the report says what went in.
 #include <gtest/gtest.h>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "cli/cli_run.h"
 
 namespace mw::test {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "cli/cli_run.h"
 
 namespace mw::test {

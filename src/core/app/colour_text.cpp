@@ -1,11 +1,11 @@
-#include "app/colour_text.h"
+#include "core/app/colour_text.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

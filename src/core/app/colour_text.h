@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/display_fonts.h"
+#include "core/app/display_fonts.h"
 
 namespace mw {
 

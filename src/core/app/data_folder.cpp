@@ -1,4 +1,4 @@
-#include "app/data_folder.h"
+#include "core/app/data_folder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/document_file.h"
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/app/document_file.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 namespace mw {
 

@@ -1,4 +1,4 @@
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "text/lines.h"
+#include "core/text/lines.h"
 
 namespace mw {
 

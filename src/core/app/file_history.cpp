@@ -1,11 +1,11 @@
-#include "app/file_history.h"
+#include "core/app/file_history.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "app/document_file.h"
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/app/document_file.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 namespace mw {
 

@@ -1,8 +1,8 @@
-#include "app/font_file.h"
+#include "core/app/font_file.h"
 
 #include <cstdint>
 
-#include "app/colour_text.h"
+#include "core/app/colour_text.h"
 
 namespace mw {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "display/display_fonts.h"
+#include "core/app/display_fonts.h"
 
 namespace mw {
 

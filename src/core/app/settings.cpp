@@ -1,8 +1,8 @@
-#include "app/settings.h"
+#include "core/app/settings.h"
 
 #include <stdexcept>
 
-#include "app/colour_text.h"
+#include "core/app/colour_text.h"
 
 namespace mw {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ini_file.h"
-#include "display/display_fonts.h"
+#include "core/app/ini_file.h"
+#include "core/app/display_fonts.h"
 
 namespace mw {
 

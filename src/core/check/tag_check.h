@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "check/tag_lists.h"
-#include "text/encoding.h"
+#include "core/check/tag_lists.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,10 +1,10 @@
-#include "check/tag_lists.h"
+#include "core/check/tag_lists.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/document_file.h"
-#include "text/encoding.h"
+#include "core/app/document_file.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 namespace {

@@ -1,7 +1,7 @@
 // Alignment blocks (P, DIV, CAPTION), markers and links, and the two list
 // dialogs.
-#include "dialogs/tag_dialogs.h"
-#include "editing/tag_text.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

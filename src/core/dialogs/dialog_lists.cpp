@@ -1,153 +1,18 @@
-#include "dialogs/dialog_lists.h"
+#include "core/dialogs/dialog_lists.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
-#include "app/data_folder.h"
-#include "app/ini_file.h"
 
 namespace mw {
 
-DialogResources& TagDialogResources() {
-  static DialogResources resources;
-  return resources;
-}
-
-std::vector<std::string> LoadListFile(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return lines;
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", from);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(from, end - from));
-    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-    from = end + 1;
-  }
-  return lines;
-}
-
-namespace {
-
-constexpr std::size_t kWindow = 4096;
-constexpr std::size_t kBraceReach = 20;
-
-// The name between a prefix hit and the '{' that follows it within reach;
-// empty when there is none.
-bool NameAt(std::string_view text, std::size_t hit, std::string& name) {
-  const std::size_t reachEnd = std::min(text.size(), hit + 1 + kBraceReach);
-  const Offset q = Find(text.substr(0, reachEnd), "{", hit + 1);
-  if (q == kNoPos) return false;
-  name = std::string(Trim(text.substr(hit + 1, static_cast<std::size_t>(q) - hit - 1)));
-  return true;
-}
-
-// Each search looks no further than a window after the previous hit, as the
-// lists are meant for the rules at the top of a page, not whole files.
-Offset FindInWindow(std::string_view text, std::string_view prefix, std::size_t from) {
-  if (from >= text.size()) return kNoPos;
-  const std::size_t end = std::min(text.size(), from + kWindow);
-  return FindNoCase(text.substr(0, end), prefix, from);
-}
-
-// The search start one character after a hit.
-std::size_t After(std::string_view text, std::size_t hit) { return hit + CharLength(text, hit); }
-
-}  // namespace
-
-std::vector<std::string> StyleBlockCandidates(std::string_view text, std::string_view prefix) {
-  std::vector<std::string> out;
-  const Offset e = FindNoCase(text.substr(0, std::min(text.size(), kWindow)), "</STYLE>");
-  if (e == kNoPos) return out;
-  std::size_t from = text.empty() ? 0 : After(text, 0);
-  while (true) {
-    const Offset p = FindInWindow(text, prefix, from);
-    if (p == kNoPos) break;
-    const auto hit = static_cast<std::size_t>(p);
-    std::string name;
-    if (NameAt(text, hit, name) && !name.empty()) out.push_back(name);
-    if (p >= e) break;
-    from = After(text, hit);
-  }
-  return out;
-}
-
-std::vector<std::string> StyleSheetCandidates(std::string_view text, std::string_view prefix) {
-  std::vector<std::string> out;
-  std::size_t from = 0;
-  while (true) {
-    const Offset p = FindInWindow(text, prefix, from);
-    if (p == kNoPos) break;
-    const auto hit = static_cast<std::size_t>(p);
-    std::string name;
-    if (!NameAt(text, hit, name)) break;
-    if (!name.empty()) out.push_back(name);
-    from = After(text, hit);
-  }
-  return out;
-}
-
-std::string ItemsKey(std::string_view control) { return std::string(control) + "#items"; }
-
-void SetItems(DialogFields& f, std::string_view control, const std::vector<std::string>& items) {
-  std::string joined;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i) joined += '\n';
-    joined += items[i];
-  }
-  f.Set(ItemsKey(control), joined);
-}
-
-std::vector<std::string> GetItems(const DialogFields& f, std::string_view control) {
-  const std::string key = ItemsKey(control);
-  if (!f.Has(key)) return {};
-  auto items = SplitItems(f.Get(key));
-  if (items.empty()) items.emplace_back();
-  return items;
-}
-
-void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogResources& r,
+void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogServices& s,
                    std::string_view documentText) {
-  auto dataFile = [&](std::string_view name) {
-    return r.dataFolder.empty() ? std::vector<std::string>{}
-                                : LoadListFile(DataFilePath(r.dataFolder, name));
-  };
   for (const ControlSpec& c : model.controls) {
     std::vector<std::string> items = SplitItems(c.items);
-    std::vector<std::string> more;
-    switch (c.source) {
-      case ListSource::None: break;
-      case ListSource::Colours: more = dataFile(kColorListName); break;
-      case ListSource::Styles: more = dataFile(kStyleListName); break;
-      case ListSource::Classes:
-      case ListSource::Ids: {
-        const std::string_view prefix = c.source == ListSource::Classes ? "." : "#";
-        more = StyleBlockCandidates(documentText, prefix);
-        if (r.linkedStyleSheet) {
-          const auto sheet = StyleSheetCandidates(r.linkedStyleSheet(std::string(documentText)), prefix);
-          more.insert(more.end(), sheet.begin(), sheet.end());
-        }
-        break;
-      }
-      case ListSource::Urls:
-        if (r.urlCandidates) more = r.urlCandidates();
-        break;
-      case ListSource::Fonts:
-        if (r.fontNames) more = r.fontNames();
-        break;
-    }
+    const auto more = SourceItems(s, c.source, documentText);
     items.insert(items.end(), more.begin(), more.end());
     if (!items.empty()) SetItems(f, c.name, items);
   }
-}
-
-void FillCommonItemLists(DialogFields& f, const DialogResources& r, std::string_view documentText) {
-  static constexpr ControlSpec kCommon[] = {MW_COMMON_CONTROLS};
-  static const TagDialogModel kGroup{"", "", InsertWay::Single, kCommon, nullptr, nullptr, nullptr};
-  FillItemLists(f, kGroup, r, documentText);
 }
 
 bool ReferenceButtonEnabled(const std::string& documentPath) {
@@ -156,28 +21,15 @@ bool ReferenceButtonEnabled(const std::string& documentPath) {
 }
 
 bool ApplyReferenceChoice(DialogFields& f, std::string_view control, const std::string& file,
-                          const std::string& documentPath, const DialogResources& r) {
-  if (!r.makeRelativePath || file.empty()) return false;
-  std::string url = r.makeRelativePath(file, documentPath);
+                          const std::string& documentPath, const DialogServices& s) {
+  if (!s.makeRelativePath || file.empty()) return false;
+  std::string url = s.makeRelativePath(file, documentPath);
   // Path delimiters only: a backslash that is the second byte of a
   // double-byte character stays.
   for (std::size_t i = 0; i < url.size(); i += CharLength(url, i))
     if (url[i] == '\\') url[i] = '/';
   f.Set(control, url);
   return true;
-}
-
-int ReadPreviousInt(const DialogResources& r, std::string_view section, std::string_view key, int def) {
-  if (r.dataFolder.empty()) return def;
-  return IniFile::Load(DataFilePath(r.dataFolder, kPreviousSettingName)).GetInt(section, key, def);
-}
-
-void WritePreviousInt(const DialogResources& r, std::string_view section, std::string_view key, int value) {
-  if (r.dataFolder.empty()) return;
-  const std::string path = DataFilePath(r.dataFolder, kPreviousSettingName);
-  IniFile ini = IniFile::Load(path);
-  ini.SetInt(section, key, value);
-  ini.Save(path);
 }
 
 }  // namespace mw

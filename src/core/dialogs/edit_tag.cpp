@@ -1,14 +1,14 @@
-#include "dialogs/edit_tag.h"
+#include "core/dialogs/edit_tag.h"
 
 #include <cstdlib>
 #include <map>
 
-#include "dialogs/tag_dialog_commands.h"
-#include "dialogs/tag_dialogs.h"
-#include "editing/insertion.h"
-#include "editing/selection.h"
-#include "editing/tag_scan.h"
-#include "editing/tag_text.h"
+#include "core/dialogs/tag_dialog_commands.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/insertion.h"
+#include "core/editing/selection.h"
+#include "core/editing/tag_scan.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

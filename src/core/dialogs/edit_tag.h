@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/tag_dialog.h"
-#include "editing/editing_context.h"
+#include "core/dialogs/tag_dialog.h"
+#include "core/editing/editing_context.h"
 
 namespace mw {
 

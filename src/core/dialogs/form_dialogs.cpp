@@ -1,8 +1,8 @@
 // Form, input, text area and option list dialogs.
 #include <cstdint>
 
-#include "dialogs/tag_dialogs.h"
-#include "editing/tag_text.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

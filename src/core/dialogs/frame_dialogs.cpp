@@ -3,8 +3,8 @@
 // heights in percent.
 #include <algorithm>
 
-#include "dialogs/tag_dialogs.h"
-#include "editing/tag_text.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

@@ -1,6 +1,6 @@
 // Horizontal rule, font, base font, META, applet and script dialogs.
-#include "dialogs/tag_dialogs.h"
-#include "editing/tag_text.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

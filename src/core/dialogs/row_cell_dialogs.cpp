@@ -1,6 +1,6 @@
 // Table row and cell dialogs.
-#include "dialogs/tag_dialogs.h"
-#include "editing/tag_text.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

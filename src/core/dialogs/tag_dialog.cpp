@@ -1,21 +1,8 @@
-#include "dialogs/tag_dialog.h"
+#include "core/dialogs/tag_dialog.h"
 
-#include "editing/tag_text.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
-
-std::vector<std::string> SplitItems(std::string_view items) {
-  std::vector<std::string> out;
-  if (items.empty()) return out;
-  std::size_t from = 0;
-  while (true) {
-    const std::size_t nl = items.find('\n', from);
-    out.emplace_back(items.substr(from, nl == std::string_view::npos ? std::string_view::npos : nl - from));
-    if (nl == std::string_view::npos) break;
-    from = nl + 1;
-  }
-  return out;
-}
 
 bool IsReEdit(const DialogFields& f) { return f.Get(kFieldMode) == "1"; }
 

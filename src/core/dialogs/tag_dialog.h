@@ -15,10 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include "editing/dialog_host.h"
-#include "editing/editing_options.h"
-#include "editing/simple_tag_dialog.h"
-#include "text/encoding.h"
+#include "core/editing/dialog_host.h"
+#include "core/editing/dialog_services.h"
+#include "core/editing/editing_options.h"
+#include "core/editing/simple_tag_dialog.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 
@@ -41,9 +42,6 @@ enum class InsertWay {
   Own,          // wrapped insertion of start part, selection, end part
 };
 
-// Where a control's item list comes from besides its fixed items.
-enum class ListSource { None, Colours, Styles, Classes, Ids, Urls, Fonts };
-
 // One control as the view shows it. Items are separated by '\n'; an empty
 // first line is an empty first item.
 struct ControlSpec {
@@ -52,8 +50,6 @@ struct ControlSpec {
   std::string_view items = {};
   ListSource source = ListSource::None;
 };
-
-std::vector<std::string> SplitItems(std::string_view items);
 
 // The text of a build: the whole preview, and its start and end parts for
 // the repeat-tag pair (the preview without the selection in between).
@@ -143,8 +139,6 @@ std::string PaletteColour(unsigned char red, unsigned char green, unsigned char 
                           const EditingOptions& options);
 
 // --- The common attribute group and lists ------------------------------------
-
-inline constexpr std::string_view kLangItems = "ja\nen\nen-US\nfr\nde\nzh";
 
 // Controls of the common attribute group, for the dialogs' control tables.
 #define MW_COMMON_CONTROLS                                                         \

@@ -1,12 +1,13 @@
-#include "dialogs/tag_dialog_commands.h"
+#include "core/dialogs/tag_dialog_commands.h"
 
-#include "dialogs/dialog_lists.h"
-#include "dialogs/edit_tag.h"
-#include "dialogs/tag_dialogs.h"
-#include "dialogs/word_list_dialog.h"
-#include "editing/command_registry.h"
-#include "editing/insertion.h"
-#include "editing/tag_scan.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/edit_tag.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/dialogs/word_list_dialog.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/insertion.h"
+#include "core/editing/simple_tags.h"
+#include "core/editing/tag_scan.h"
 
 namespace mw {
 
@@ -15,8 +16,8 @@ namespace {
 constexpr std::string_view kIndentKey = "INDENT";
 
 // Links, markers and frames change what the link list shows.
-void AfterLinkDialog(const TagDialogModel& m) {
-  const auto& changed = TagDialogResources().linksChanged;
+void AfterLinkDialog(const EditingContext& ctx, const TagDialogModel& m) {
+  const auto& changed = ctx.services.linksChanged;
   if (changed && (&m == &kURLInputDlg || &m == &kNameDlg || &m == &kFrameDlg)) changed();
 }
 
@@ -25,7 +26,7 @@ void AfterLinkDialog(const TagDialogModel& m) {
 DialogOutcome RunTagDialog(EditingContext& ctx, const TagDialogModel& model, DialogFields f) {
   DialogOutcome out;
   if (!ctx.dialogs) return out;
-  FillItemLists(f, model, TagDialogResources(), ctx.Editor().GetText());
+  FillItemLists(f, model, ctx.services, ctx.Editor().GetText());
   const std::string preset = model.build(f, ctx.options).preview;
   f.Set(kFieldPreview, preset);
   out.ok = ctx.dialogs->Run(model.dialogClass, f);
@@ -49,7 +50,7 @@ void RunReEdit(EditingContext& ctx, const TagDialogModel& model, DialogFields f)
     case InsertWay::SingleAfter: SetRepeatTag(ctx, "", r.text); break;
     default: break;
   }
-  AfterLinkDialog(model);
+  AfterLinkDialog(ctx, model);
 }
 
 void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
@@ -66,12 +67,12 @@ void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
   if (!q.label.empty()) f.Set("lbInput", std::string(q.label));
   f.Set(kFieldIndent, ctx.indentString);
   const std::string_view section = ListSection(m);
-  if (!section.empty()) f.SetIndex("rgIndent", ReadPreviousInt(TagDialogResources(), section, kIndentKey, 2));
+  if (!section.empty()) f.SetIndex("rgIndent", ReadPreviousInt(ctx.services, section, kIndentKey, 2));
   m.show(f, false);
   const DialogOutcome r = RunTagDialog(ctx, m, std::move(f));
   if (!r.ok) return;
   if (!section.empty())
-    WritePreviousInt(TagDialogResources(), section, kIndentKey, r.fields.Index("rgIndent", 2));
+    WritePreviousInt(ctx.services, section, kIndentKey, r.fields.Index("rgIndent", 2));
   const TagBuild& b = r.build;
   switch (m.way) {
     case InsertWay::Wrap:
@@ -104,7 +105,28 @@ void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
       SetRepeatTag(ctx, b.start, b.end);
       break;
   }
-  AfterLinkDialog(m);
+  AfterLinkDialog(ctx, m);
+}
+
+void DocumentTagInsert(EditingContext& ctx, const SimpleTagEntry& entry) {
+  EditorSurface& e = ctx.Editor();
+  const Offset found = e.FindText("<" + std::string(entry.name), 0);
+  if (found < 0) {
+    const std::string name(entry.name);
+    SimpleTagInsert(ctx, name, "<" + name + ">", entry.caption, "</" + name + ">");
+  } else {
+    ReEditExistingTag(ctx, entry.name, found);
+  }
+  e.SetFocus();
+}
+
+void ReEditExistingTag(EditingContext& ctx, std::string_view name, Offset found) {
+  EditorSurface& e = ctx.Editor();
+  e.SetSelStart(found + 1);
+  UpdateCurrentTag(e, ctx.currentTag);
+  if (name == "BODY") CentreCaretLine(e);
+  // The existing tag opens in its dialog, as F2 would open it.
+  EditTag(ctx);
 }
 
 void BaseFontCommand(EditingContext& ctx) {
@@ -175,10 +197,14 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
     const NewTagRequest* q = &row.request;
     r.Add({row.command, [q](EditingContext& ctx, std::string_view) { OpenTagDialog(ctx, *q); }});
   }
+  for (const SimpleTagEntry& entry : SimpleTagTable()) {
+    if (!IsDocumentTag(entry)) continue;
+    r.Add({std::string(entry.command), [&entry](EditingContext& ctx, std::string_view) { DocumentTagInsert(ctx, entry); }});
+  }
   r.Add({"BASEFONTClick", [](EditingContext& ctx, std::string_view) { BaseFontCommand(ctx); }});
   r.Add({"METAClick", [](EditingContext& ctx, std::string_view) { MetaCommand(ctx); }});
   r.Add({"InsertURLClick", [](EditingContext& ctx, std::string_view) {
-           InsertRegisteredWord(ctx, TagDialogResources().dataFolder);
+           InsertRegisteredWord(ctx, ctx.services.dataFolder);
          }});
   r.Add({"EditTagClick", [](EditingContext& ctx, std::string_view) { EditTag(ctx); }});
 }

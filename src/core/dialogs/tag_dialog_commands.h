@@ -5,8 +5,9 @@
 
 #include <string_view>
 
-#include "dialogs/tag_dialog.h"
-#include "editing/editing_context.h"
+#include "core/dialogs/tag_dialog.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/simple_tags.h"
 
 namespace mw {
 
@@ -40,13 +41,19 @@ struct NewTagRequest {
 };
 void OpenTagDialog(EditingContext& ctx, const NewTagRequest& request);
 
+// HTML, TITLE, HEAD, BODY: a document holds one of each, so an existing
+// one is re-edited instead of a second being inserted.
+void DocumentTagInsert(EditingContext& ctx, const SimpleTagEntry& entry);
+// Puts the caret inside the existing tag at offset found and re-edits it.
+void ReEditExistingTag(EditingContext& ctx, std::string_view name, Offset found);
+
 // BASEFONT: an existing one is re-edited; otherwise a new one goes at the
 // end of the selection.
 void BaseFontCommand(EditingContext& ctx);
 // META: a new line right after <HEAD> (at the caret without one).
 void MetaCommand(EditingContext& ctx);
 
-// HRClick, FONTClick, ... and EditTagClick.
+// HRClick, FONTClick, ..., HTMLTagClick ... and EditTagClick.
 void RegisterTagDialogCommands(CommandRegistry& r);
 
 }  // namespace mw

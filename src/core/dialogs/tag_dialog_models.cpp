@@ -1,7 +1,7 @@
 // The table of tag dialog models and the helpers their grids share.
 #include <cstdlib>
 
-#include "dialogs/tag_dialogs.h"
+#include "core/dialogs/tag_dialogs.h"
 
 namespace mw {
 

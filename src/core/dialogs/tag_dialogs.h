@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/dialog_lists.h"
-#include "dialogs/tag_dialog.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/tag_dialog.h"
 
 namespace mw {
 

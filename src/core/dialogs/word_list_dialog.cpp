@@ -1,13 +1,13 @@
-#include "dialogs/word_list_dialog.h"
+#include "core/dialogs/word_list_dialog.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "dialogs/dialog_lists.h"
-#include "dialogs/tag_dialog.h"
-#include "editing/insertion.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/tag_dialog.h"
+#include "core/editing/insertion.h"
 
 namespace mw {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editing/editing_context.h"
+#include "core/editing/editing_context.h"
 
 namespace mw {
 

@@ -1,9 +1,9 @@
-#include "display/html_scanner.h"
+#include "core/display/html_scanner.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

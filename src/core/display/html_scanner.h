@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "display/display_fonts.h"
+#include "core/app/display_fonts.h"
 
 namespace mw {
 

@@ -1,8 +1,8 @@
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 #include <algorithm>
 
-#include "display/html_scanner.h"
+#include "core/display/html_scanner.h"
 
 namespace mw {
 

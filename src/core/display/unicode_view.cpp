@@ -1,9 +1,9 @@
-#include "display/unicode_view.h"
+#include "core/display/unicode_view.h"
 
 #include <stdexcept>
 
-#include "app/tools/kanji_tables.h"
-#include "text/encoding.h"
+#include "core/app/tools/kanji_tables.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

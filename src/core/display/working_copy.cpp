@@ -1,4 +1,4 @@
-#include "display/working_copy.h"
+#include "core/display/working_copy.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 
 namespace mw {
 

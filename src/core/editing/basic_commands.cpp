@@ -1,10 +1,10 @@
 // The editing menu's plain commands (undo, clipboard) and its
 // option items, registered by handler name.
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/editing_context.h"
-#include "editing/insertion.h"
-#include "editing/typing.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/insertion.h"
+#include "core/editing/typing.h"
 
 namespace mw {
 

@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,11 +1,10 @@
-#include "editing/command_groups.h"
+#include "core/editing/command_groups.h"
 
-#include "dialogs/tag_dialog_commands.h"
-#include "editing/command_registry.h"
-#include "editing/editing_context.h"
-#include "editing/find_replace.h"
-#include "editing/repeat_tag.h"
-#include "editing/selection.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/find_replace.h"
+#include "core/editing/repeat_tag.h"
+#include "core/editing/selection.h"
 
 namespace mw {
 
@@ -85,7 +84,7 @@ void RegisterRepeatTagCommands(CommandRegistry& r) {
 
 SelectionSearch* DefaultSelectionSearch() { return &EngineSelectionSearchInstance(); }
 
-void RegisterAllEditingCommands(CommandRegistry& r) {
+void RegisterEditingCommands(CommandRegistry& r) {
   RegisterBasicCommands(r);
   RegisterFindReplaceCommands(r);
   RegisterRepeatTagCommands(r);
@@ -93,7 +92,6 @@ void RegisterAllEditingCommands(CommandRegistry& r) {
   RegisterSelectionCommands(r);
   RegisterTagRemovalCommands(r);
   RegisterTransformCommands(r);
-  RegisterTagDialogCommands(r);
 }
 
 }  // namespace mw

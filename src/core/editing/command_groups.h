@@ -15,14 +15,14 @@ class SelectionSearch;
 SelectionSearch* DefaultSelectionSearch();
 
 // Calls every group's registration below.
-void RegisterAllEditingCommands(CommandRegistry& r);
+void RegisterEditingCommands(CommandRegistry& r);
 
 void RegisterBasicCommands(CommandRegistry& r);        // undo, clipboard, option items
 void RegisterFindReplaceCommands(CommandRegistry& r);  // find_replace
 void RegisterRepeatTagCommands(CommandRegistry& r);   // repeat_tag
 void RegisterSimpleTagCommands(CommandRegistry& r);   // simple tags, comment, date, attributes
 void RegisterSelectionCommands(CommandRegistry& r);   // selection and navigation, jumps
-void RegisterTagRemovalCommands(CommandRegistry& r);  // delete, close and re-case tags
+void RegisterTagRemovalCommands(CommandRegistry& r);  // delete and re-case tags
 void RegisterTransformCommands(CommandRegistry& r);   // text functions, paste and insert variants
 
 }  // namespace mw

@@ -1,6 +1,5 @@
-#include "editing/command_registry.h"
+#include "core/editing/command_registry.h"
 
-#include "editing/command_groups.h"
 
 namespace mw {
 
@@ -18,15 +17,6 @@ const EditCommand* CommandRegistry::Find(std::string_view name) const {
   for (const auto& c : m_commands)
     if (c.name == name) return &c;
   return nullptr;
-}
-
-const CommandRegistry& EditingCommands() {
-  static const CommandRegistry registry = [] {
-    CommandRegistry r;
-    RegisterAllEditingCommands(r);
-    return r;
-  }();
-  return registry;
 }
 
 }  // namespace mw

@@ -1,6 +1,6 @@
 // The editing commands by their handler names (BClick, SelectNextTagClick,
-// LFtoBRClick...). Menus, toolbars, key assignment and the command-line
-// `edit` all reach a command through this one table. Items that share a
+// LFtoBRClick...). Each layer registers its own commands into a registry;
+// the engine's full set is EngineCommands(). Items that share a
 // handler are told apart by an argument: the item's Tag number or caption.
 #pragma once
 
@@ -31,8 +31,5 @@ class CommandRegistry {
  private:
   std::vector<EditCommand> m_commands;
 };
-
-// Every editing command the engine has, registered once.
-const CommandRegistry& EditingCommands();
 
 }  // namespace mw

@@ -9,12 +9,13 @@
 #include <functional>
 #include <string>
 
-#include "display/display_fonts.h"
-#include "editing/dialog_host.h"
-#include "editing/editing_options.h"
-#include "editing/editor_surface.h"
-#include "editing/tag_scan.h"
-#include "editing/user_prompts.h"
+#include "core/app/display_fonts.h"
+#include "core/editing/dialog_host.h"
+#include "core/editing/dialog_services.h"
+#include "core/editing/editing_options.h"
+#include "core/editing/editor_surface.h"
+#include "core/editing/tag_scan.h"
+#include "core/editing/user_prompts.h"
 
 namespace mw {
 
@@ -52,6 +53,8 @@ struct EditingContext {
   // "OpenDialog" with field FileName, ...). May be null: such commands then
   // do nothing.
   DialogHost* dialogs = nullptr;
+  // The lists, memory file and hooks the dialogs read.
+  DialogServices services;
   // The active document's path (CurrentFileName); relative paths and some
   // insertions are made from it.
   std::string fileName;

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "display/display_fonts.h"
-#include "text/encoding.h"
+#include "core/app/display_fonts.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

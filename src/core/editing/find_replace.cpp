@@ -1,7 +1,7 @@
-#include "editing/find_replace.h"
+#include "core/editing/find_replace.h"
 
-#include "editing/tag_scan.h"
-#include "text/encoding.h"
+#include "core/editing/tag_scan.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

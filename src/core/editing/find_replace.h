@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editing/editing_context.h"
+#include "core/editing/editing_context.h"
 
 namespace mw {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "display/display_fonts.h"
-#include "editing/editor_surface.h"
+#include "core/app/display_fonts.h"
+#include "core/editing/editor_surface.h"
 
 namespace mw {
 

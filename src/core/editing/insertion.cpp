@@ -1,8 +1,8 @@
-#include "editing/insertion.h"
+#include "core/editing/insertion.h"
 
 #include <algorithm>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

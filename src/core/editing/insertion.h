@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "display/html_to_rtf.h"
-#include "editing/editing_context.h"
-#include "editing/formatted_text.h"
+#include "core/display/html_to_rtf.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/formatted_text.h"
 
 namespace mw {
 

@@ -1,8 +1,8 @@
-#include "editing/memory_editor.h"
+#include "core/editing/memory_editor.h"
 
 #include <algorithm>
 
-#include "editing/char_sync.h"
+#include "core/editing/char_sync.h"
 
 namespace mw {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editing/editor_surface.h"
+#include "core/editing/editor_surface.h"
 
 namespace mw {
 

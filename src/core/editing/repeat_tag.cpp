@@ -1,6 +1,6 @@
-#include "editing/repeat_tag.h"
+#include "core/editing/repeat_tag.h"
 
-#include "editing/insertion.h"
+#include "core/editing/insertion.h"
 
 namespace mw {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/user_prompts.h"
+#include "core/editing/user_prompts.h"
 
 namespace mw {
 

@@ -1,14 +1,14 @@
-#include "editing/selection.h"
+#include "core/editing/selection.h"
 
 #include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
 
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/tag_scan.h"
-#include "editing/tag_text.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/tag_scan.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

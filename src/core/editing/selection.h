@@ -12,7 +12,7 @@
 
 #include <string_view>
 
-#include "editing/editing_context.h"
+#include "core/editing/editing_context.h"
 
 namespace mw {
 

@@ -1,8 +1,8 @@
-#include "editing/simple_tag_dialog.h"
+#include "core/editing/simple_tag_dialog.h"
 
 #include <utility>
 
-#include "editing/tag_text.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

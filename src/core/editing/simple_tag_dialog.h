@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "editing/dialog_host.h"
-#include "editing/editing_options.h"
-#include "text/encoding.h"
+#include "core/editing/dialog_host.h"
+#include "core/editing/editing_options.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,16 +1,15 @@
-#include "editing/simple_tags.h"
+#include "core/editing/simple_tags.h"
 
 #include <cstdio>
 #include <iterator>
 
-#include "dialogs/dialog_lists.h"
-#include "dialogs/edit_tag.h"
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/insertion.h"
-#include "editing/simple_tag_dialog.h"
-#include "editing/tag_scan.h"
-#include "editing/tag_text.h"
+#include "core/editing/dialog_services.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/insertion.h"
+#include "core/editing/simple_tag_dialog.h"
+#include "core/editing/tag_scan.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 
@@ -136,7 +135,7 @@ void WrapOrAsk(EditingContext& ctx, std::string_view name, std::string_view star
   d.innerEnd = ApplyTagCase(innerEnd, o);
   d.selText = e.GetSelText();
   DialogFields f = SimpleTagFields(d, o);
-  FillCommonItemLists(f, TagDialogResources(), e.GetText());
+  FillCommonItemLists(f, ctx.services, e.GetText());
   const std::string presetPreview = f.Get("reTag");
   const bool ok = ctx.dialogs->Run(kSimpleTagDialogClass, f);
   e.SetFocus();
@@ -178,6 +177,8 @@ void InsertNow(EditingContext& ctx, const std::string& format) {
 }  // namespace
 
 std::span<const SimpleTagEntry> SimpleTagTable() { return kSimpleTags; }
+
+bool IsDocumentTag(const SimpleTagEntry& entry) { return entry.command.ends_with("TagClick"); }
 std::span<const ListTagEntry> ListTagTable() { return kListTags; }
 std::span<const std::string_view> EventHandlerCaptions() { return kEventHandlers; }
 std::span<const std::string_view> CommonAttributeCaptions() { return kCommonAttributes; }
@@ -200,26 +201,6 @@ void ListTagInsert(EditingContext& ctx, std::string_view name, std::string_view 
                    std::string_view caption, std::string_view endText) {
   UndoStep step(ctx.Editor());
   WrapOrAsk(ctx, name, startText, innerEnd, innerStart, caption, endText);
-}
-
-void DocumentTagInsert(EditingContext& ctx, const SimpleTagEntry& entry) {
-  EditorSurface& e = ctx.Editor();
-  const Offset found = e.FindText("<" + std::string(entry.name), 0);
-  if (found < 0) {
-    SimpleTagInsert(ctx, entry.name, StartTextOf(entry.name), entry.caption, EndTextOf(entry.name));
-  } else {
-    ReEditExistingTag(ctx, entry.name, found);
-  }
-  e.SetFocus();
-}
-
-void ReEditExistingTag(EditingContext& ctx, std::string_view name, Offset found) {
-  EditorSurface& e = ctx.Editor();
-  e.SetSelStart(found + 1);
-  UpdateCurrentTag(e, ctx.currentTag);
-  if (name == "BODY") CentreCaretLine(e);
-  // The existing tag opens in its dialog, as F2 would open it.
-  EditTag(ctx);
 }
 
 void InsertBreak(EditingContext& ctx) {
@@ -324,13 +305,11 @@ void InsertAttribute(EditingContext& ctx, std::string_view caption,
 
 void RegisterSimpleTagCommands(CommandRegistry& r) {
   for (const SimpleTagEntry& entry : kSimpleTags) {
-    const bool documentLevel = entry.command.ends_with("TagClick");
-    r.Add({std::string(entry.command), [&entry, documentLevel](EditingContext& ctx, std::string_view) {
-             if (documentLevel) {
-               DocumentTagInsert(ctx, entry);
-             } else {
-               SimpleTagInsert(ctx, entry.name, StartTextOf(entry.name), entry.caption, EndTextOf(entry.name));
-             }
+    // HTML, TITLE, HEAD and BODY re-edit an existing tag in its dialog;
+    // the tag dialogs register them.
+    if (IsDocumentTag(entry)) continue;
+    r.Add({std::string(entry.command), [&entry](EditingContext& ctx, std::string_view) {
+             SimpleTagInsert(ctx, entry.name, StartTextOf(entry.name), entry.caption, EndTextOf(entry.name));
            }});
   }
   for (const ListTagEntry& entry : kListTags) {

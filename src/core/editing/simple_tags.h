@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "editing/editing_context.h"
+#include "core/editing/editing_context.h"
 
 namespace mw {
 
@@ -49,11 +49,9 @@ void ListTagInsert(EditingContext& ctx, std::string_view name, std::string_view 
                    std::string_view innerEnd, std::string_view innerStart,
                    std::string_view caption, std::string_view endText);
 
-// HTML, TITLE, HEAD, BODY: a document holds one of each, so an existing
-// one is re-edited instead of a second being inserted.
-void DocumentTagInsert(EditingContext& ctx, const SimpleTagEntry& entry);
-// Puts the caret inside the existing tag at offset found and re-edits it.
-void ReEditExistingTag(EditingContext& ctx, std::string_view name, Offset found);
+// HTML, TITLE, HEAD, BODY: a document holds one of each (their commands
+// belong to the tag dialogs, which re-edit an existing one).
+bool IsDocumentTag(const SimpleTagEntry& entry);
 
 // <BR>: the caret always ends after it.
 void InsertBreak(EditingContext& ctx);

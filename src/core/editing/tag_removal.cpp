@@ -1,14 +1,13 @@
-#include "editing/tag_removal.h"
+#include "core/editing/tag_removal.h"
 
 #include <algorithm>
 
-#include "check/tag_check.h"
-#include "display/html_to_rtf.h"
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/insertion.h"
-#include "editing/tag_scan.h"
-#include "editing/tag_text.h"
+#include "core/display/html_to_rtf.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/insertion.h"
+#include "core/editing/tag_scan.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 namespace {
@@ -158,17 +157,6 @@ void DeleteComment(EditingContext& ctx) {
   ReplaceSelection(ctx, inner);
 }
 
-void CloseTag(EditingContext& ctx, const TagLists& lists) {
-  EditorSurface& e = ctx.Editor();
-  const std::string name = InnermostOpenTag(e.GetTextRange(0, e.GetSelStart()), lists);
-  if (name.empty()) return;
-  const std::string endTag = ApplyTagCase("</" + name + ">", ctx.options);
-  UndoStep step(e);
-  const Offset s0 = e.GetSelStart();
-  ReplaceSelection(ctx, endTag);
-  e.SetSelStart(s0 + static_cast<Offset>(endTag.size()));
-}
-
 std::string TagsInCase(std::string_view text, bool upper) {
   std::string out;
   out.reserve(text.size());
@@ -236,8 +224,6 @@ void RegisterTagRemovalCommands(CommandRegistry& r) {
   r.Add({"DeleteCurrentTagClick", [](EditingContext& ctx, std::string_view) { DeleteCurrentTag(ctx); }});
   r.Add({"DeleteOuterTagClick", [](EditingContext& ctx, std::string_view) { DeleteOuterTag(ctx); }});
   r.Add({"DeleteCommentClick", [](EditingContext& ctx, std::string_view) { DeleteComment(ctx); }});
-  // A fresh checker for every use, so edits to the list files count at once.
-  r.Add({"CloseTagClick", [](EditingContext& ctx, std::string_view) { CloseTag(ctx, LoadProgramTagLists()); }});
   r.Add({"ToUpperCaseTagClick", [](EditingContext& ctx, std::string_view) { ToUpperCaseTag(ctx); }});
   r.Add({"ToLowerCaseTagClick", [](EditingContext& ctx, std::string_view) { ToLowerCaseTag(ctx); }});
 }

@@ -1,14 +1,13 @@
-// Commands that take markup away or complete it: delete the tag at the
-// caret, the start and end tag of the element at the caret, the outermost
-// tags of a selection, the markers of a comment; close the innermost open
-// element; and change the letter case of every tag of the document.
+// Commands that take markup away: delete the tag at the caret, the start
+// and end tag of the element at the caret, the outermost tags of a
+// selection, the markers of a comment; and change the letter case of every
+// tag of the document.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "check/tag_lists.h"
-#include "editing/editing_context.h"
+#include "core/editing/editing_context.h"
 
 namespace mw {
 
@@ -29,11 +28,6 @@ std::string WithoutOuterTags(std::string_view selected);
 // Removes "<!--" and "-->" of the nearest comment starting before the caret
 // (a caret inside "<!--" counts); comments nested in it stay.
 void DeleteComment(EditingContext& ctx);
-
-// Inserts the end tag of the innermost element open before the caret, as
-// the tag checker sees it with the given lists (omissible ones ignored);
-// the caret ends after it. Nothing when every element is closed.
-void CloseTag(EditingContext& ctx, const TagLists& lists);
 
 // Element and attribute names of every tag in upper or lower case.
 // Attribute values, quoted or not, body text and comments are kept as they

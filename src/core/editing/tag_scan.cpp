@@ -1,4 +1,4 @@
-#include "editing/tag_scan.h"
+#include "core/editing/tag_scan.h"
 
 #include <algorithm>
 #include <string>

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "editing/editor_surface.h"
+#include "core/editing/editor_surface.h"
 
 namespace mw {
 

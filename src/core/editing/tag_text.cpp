@@ -1,8 +1,8 @@
-#include "editing/tag_text.h"
+#include "core/editing/tag_text.h"
 
 #include <optional>
 
-#include "editing/char_sync.h"
+#include "core/editing/char_sync.h"
 
 namespace mw {
 

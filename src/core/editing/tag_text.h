@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "editing/editing_options.h"
-#include "text/encoding.h"
+#include "core/editing/editing_options.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,16 +1,16 @@
-#include "editing/transform_commands.h"
+#include "core/editing/transform_commands.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "app/document_file.h"
-#include "app/tools/kanji_converter.h"
-#include "editing/command_registry.h"
-#include "editing/insertion.h"
-#include "editing/tag_text.h"
-#include "editing/transforms.h"
-#include "text/lines.h"
+#include "core/app/document_file.h"
+#include "core/app/tools/kanji_converter.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/insertion.h"
+#include "core/editing/tag_text.h"
+#include "core/editing/transforms.h"
+#include "core/text/lines.h"
 
 namespace mw {
 namespace {

@@ -1,10 +1,10 @@
-#include "editing/transforms.h"
+#include "core/editing/transforms.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 namespace mw {
 namespace {

@@ -1,8 +1,8 @@
-#include "editing/typing.h"
+#include "core/editing/typing.h"
 
 #include <algorithm>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,10 +1,10 @@
-#include "project/cross_check.h"
+#include "core/project/cross_check.h"
 
 #include <filesystem>
 
-#include "app/document_file.h"
-#include "project/relative_path.h"
-#include "text/encoding.h"
+#include "core/app/document_file.h"
+#include "core/project/relative_path.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

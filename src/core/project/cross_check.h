@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "project/link_list.h"
-#include "project/link_tree.h"
-#include "project/relative_path.h"
+#include "core/project/link_list.h"
+#include "core/project/link_tree.h"
+#include "core/project/relative_path.h"
 
 namespace mw {
 

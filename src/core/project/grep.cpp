@@ -1,4 +1,4 @@
-#include "project/grep.h"
+#include "core/project/grep.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "text/lines.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/text/lines.h"
 
 namespace mw {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,9 +1,9 @@
-#include "project/link_list.h"
+#include "core/project/link_list.h"
 
 #include <algorithm>
 #include <unordered_set>
 
-#include "editing/tag_text.h"
+#include "core/editing/tag_text.h"
 
 namespace mw {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "project/link_tree.h"
-#include "project/relative_path.h"
-#include "text/encoding.h"
+#include "core/project/link_tree.h"
+#include "core/project/relative_path.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

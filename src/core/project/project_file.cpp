@@ -1,12 +1,12 @@
-#include "project/project_file.h"
+#include "core/project/project_file.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <unordered_set>
 
-#include "app/document_file.h"
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/app/document_file.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 namespace mw {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/relative_path.h"
+#include "core/project/relative_path.h"
 
 namespace mw {
 

@@ -1,9 +1,9 @@
-#include "project/relative_path.h"
+#include "core/project/relative_path.h"
 
 #include <filesystem>
 
-#include "display/unicode_view.h"
-#include "text/encoding.h"
+#include "core/display/unicode_view.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 

@@ -1,4 +1,4 @@
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "text/lines.h"
+#include "core/text/lines.h"
 
 
 namespace mw {

@@ -4,7 +4,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/file_history.h"
+#include "core/app/file_history.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
 

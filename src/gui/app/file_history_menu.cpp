@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/document_file.h"
-#include "editing/user_prompts.h"
+#include "core/app/document_file.h"
+#include "core/editing/user_prompts.h"
 #include "gui/app/qt_prompts.h"
 
 namespace mw::gui {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/file_history.h"
+#include "core/app/file_history.h"
 
 class QMenu;
 

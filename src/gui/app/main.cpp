@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <exception>
 
-#include "app/data_folder.h"
+#include "core/app/data_folder.h"
 #include "gui/app/main_window.h"
 #include "platform/app/guarded_application.h"
 #include "platform/app/single_instance.h"

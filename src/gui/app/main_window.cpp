@@ -18,17 +18,18 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "app/file_history.h"
-#include "app/tools/kanji_converter.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/app/file_history.h"
+#include "core/app/tools/kanji_converter.h"
 #include "gui/app/document_set.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/memory_editor.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/engine_commands.h"
+#include "core/editing/memory_editor.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
 #include "gui/editing/find_dialogs.h"
@@ -186,7 +187,7 @@ bool TMainForm::HasHandler(const CommandRow& row) const {
   for (auto h : kWindowHandlers)
     if (row.handler == h) return true;
   if (m_windowHandlers.find(row.handler) != m_windowHandlers.end()) return true;
-  return EditingCommands().Find(row.handler) != nullptr;
+  return EngineCommands().Find(row.handler) != nullptr;
 }
 
 void TMainForm::AddWindowHandler(std::string_view handler, std::function<void(const CommandRow&)> run) {
@@ -335,12 +336,12 @@ ScintillaEditor* TMainForm::ActiveEditor() const { return m_docs ? m_docs->Activ
 ScintillaSurface* TMainForm::ActiveSurface() const { return m_docs ? m_docs->ActiveSurface() : nullptr; }
 
 void TMainForm::RunCommand(const CommandRow& row) {
-  if (!RunWindowCommand(row) && EditingCommands().Find(row.handler) != nullptr) RunEditing(row);
+  if (!RunWindowCommand(row) && EngineCommands().Find(row.handler) != nullptr) RunEditing(row);
   ScheduleIdle();
 }
 
 void TMainForm::RunEditing(const CommandRow& row) {
-  const EditCommand* command = EditingCommands().Find(row.handler);
+  const EditCommand* command = EngineCommands().Find(row.handler);
   if (command == nullptr) return;
   ScintillaSurface* surface = ActiveSurface();
   MemoryEditor none(*m_clipboard);

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
-#include "editing/editing_context.h"
+#include "core/app/settings.h"
+#include "core/editing/editing_context.h"
 #include "gui/app/command_table.h"
 
 class QAction;

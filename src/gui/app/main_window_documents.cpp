@@ -14,8 +14,8 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "app/document_file.h"
-#include "app/tools/kanji_converter.h"
+#include "core/app/document_file.h"
+#include "core/app/tools/kanji_converter.h"
 #include "gui/app/document_set.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/main_window.h"
@@ -26,7 +26,7 @@
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
-#include "text/lines.h"
+#include "core/text/lines.h"
 
 namespace mw::gui {
 namespace {

@@ -18,14 +18,14 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "app/file_history.h"
-#include "project/project_file.h"
-#include "project/relative_path.h"
-#include "app/tools/kanji_converter.h"
-#include "display/html_to_rtf.h"
-#include "editing/insertion.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/app/file_history.h"
+#include "core/project/project_file.h"
+#include "core/project/relative_path.h"
+#include "core/app/tools/kanji_converter.h"
+#include "core/display/html_to_rtf.h"
+#include "core/editing/insertion.h"
 #include "gui/app/document_set.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/main_window.h"

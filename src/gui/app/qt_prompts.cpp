@@ -6,8 +6,8 @@
 #include <QMimeData>
 #include <QMessageBox>
 
-#include "dialogs/word_list_dialog.h"
-#include "display/unicode_view.h"
+#include "core/dialogs/word_list_dialog.h"
+#include "core/display/unicode_view.h"
 
 namespace mw::gui {
 

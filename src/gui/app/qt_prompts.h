@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "editing/dialog_host.h"
-#include "editing/editor_surface.h"
-#include "editing/user_prompts.h"
+#include "core/editing/dialog_host.h"
+#include "core/editing/editor_surface.h"
+#include "core/editing/user_prompts.h"
 
 class QWidget;
 

@@ -5,8 +5,8 @@
 #include <QFontDatabase>
 #include <QTabWidget>
 
-#include "app/document_file.h"
-#include "dialogs/dialog_lists.h"
+#include "core/app/document_file.h"
+#include "core/dialogs/dialog_lists.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
@@ -20,8 +20,8 @@
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
-#include "project/link_list.h"
-#include "project/relative_path.h"
+#include "core/project/link_list.h"
+#include "core/project/relative_path.h"
 
 namespace mw::gui {
 
@@ -44,6 +44,7 @@ void TMainForm::WireParts() {
   views.look = [this] { return WindowEditorLook(*this); };
   views.documentPath = [this] { return m_currentFileName; };
   views.startFolder = [this] { return QFileInfo(m_currentFileName).absolutePath(); };
+  views.services = &m_ctx.services;
   RegisterTagDialogViews(*m_dialogHost, views);
 
   m_findDialogs = new FindReplaceDialogs(
@@ -62,7 +63,7 @@ void TMainForm::WireParts() {
     RebuildShownLinkList(*this);
   });
 
-  DialogResources& r = TagDialogResources();
+  DialogServices& r = m_ctx.services;
   r.dataFolder = m_dataFolder;
   r.makeRelativePath = [](const std::string& file, const std::string& document) {
     return MakeRelativePath(file, document);
@@ -108,19 +109,6 @@ void TMainForm::WireParts() {
     return UrlCandidates(files);
   };
   r.linksChanged = [this] { RebuildShownLinkList(*this); };
-  // The resources outlive any one window: a window that goes clears the
-  // hooks that would call into it, unless a newer window has taken them.
-  static const QObject* resourceOwner = nullptr;
-  resourceOwner = this;
-  connect(this, &QObject::destroyed, [](QObject* gone) {
-    if (gone != resourceOwner) return;
-    resourceOwner = nullptr;
-    DialogResources& res = TagDialogResources();
-    res.urlCandidates = nullptr;
-    res.linkedStyleSheet = nullptr;
-    res.linksChanged = nullptr;
-  });
-
   WireSiteChecks(*this);
   // The close-tag command finds the open element with the checker's scan,
   // after which the check window is discarded: an open one closes, and the

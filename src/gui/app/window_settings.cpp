@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/document_file.h"
-#include "app/font_file.h"
-#include "app/data_folder.h"
-#include "app/ini_file.h"
+#include "core/app/document_file.h"
+#include "core/app/font_file.h"
+#include "core/app/data_folder.h"
+#include "core/app/ini_file.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"

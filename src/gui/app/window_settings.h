@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "core/app/settings.h"
 #include "gui/display/scintilla_editor.h"
 
 namespace mw::gui {

@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/document_file.h"
-#include "editing/tag_scan.h"
+#include "core/app/document_file.h"
+#include "core/editing/tag_scan.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <string>
 
-#include "check/tag_check.h"
-#include "check/tag_lists.h"
+#include "core/check/tag_check.h"
+#include "core/check/tag_lists.h"
 
 class QComboBox;
 class QListWidget;

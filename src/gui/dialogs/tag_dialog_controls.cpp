@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "dialogs/dialog_lists.h"
+#include "core/dialogs/dialog_lists.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/dialogs/field_widgets.h"
 #include "gui/dialogs/tag_dialog_view.h"

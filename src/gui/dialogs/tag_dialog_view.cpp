@@ -13,13 +13,13 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "dialogs/dialog_lists.h"
-#include "dialogs/tag_dialogs.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/tag_dialogs.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/dialogs/field_widgets.h"
 #include "gui/display/display_refresh.h"
 #include "gui/display/scintilla_surface.h"
-#include "project/relative_path.h"
+#include "core/project/relative_path.h"
 
 namespace mw::gui {
 
@@ -241,7 +241,7 @@ void TagDialogView::ReferenceClick(const Bound& b) {
   if (file.isEmpty()) return;
   DialogFields f;
   if (!ApplyReferenceChoice(f, b.name, ToDocumentText(QDir::toNativeSeparators(file)),
-                            ToDocumentText(QDir::toNativeSeparators(doc)), TagDialogResources()))
+                            ToDocumentText(QDir::toNativeSeparators(doc)), ServicesOf(m_hooks)))
     return;
   SetFieldWidgetText(b.widget, FromDocumentText(f.Get(b.name)));
   MarkStale();

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/tag_dialog.h"
-#include "editing/editing_options.h"
-#include "editing/memory_editor.h"
+#include "core/dialogs/tag_dialog.h"
+#include "core/editing/editing_options.h"
+#include "core/editing/memory_editor.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/editing/qt_dialog_host.h"
 
@@ -37,6 +37,9 @@ namespace mw::gui {
 
 // What the views need from the main window. Every member may be empty.
 struct TagDialogViewHooks {
+  // The lists and hooks of the editing context the dialogs run in; the
+  // owner outlives the views. Null: none.
+  const DialogServices* services = nullptr;
   // The tag case and other options the preview is built with.
   std::function<EditingOptions()> options;
   // The preview's font and background: the editor's.
@@ -50,6 +53,9 @@ struct TagDialogViewHooks {
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
 };
+
+// The services of hooks, or an empty set.
+const DialogServices& ServicesOf(const TagDialogViewHooks& hooks);
 
 // Builds the preview text from the fields as they stand.
 using PreviewBuilder = std::function<std::string(const DialogFields& f, const EditingOptions& o)>;

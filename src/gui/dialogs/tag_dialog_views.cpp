@@ -1,6 +1,6 @@
 // Which view shows which dialog class.
-#include "dialogs/tag_dialogs.h"
-#include "editing/simple_tag_dialog.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/editing/simple_tag_dialog.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 
@@ -13,6 +13,11 @@ namespace {
 constexpr ControlSpec kSimpleTagControls[] = {MW_COMMON_CONTROLS};
 
 }  // namespace
+
+const DialogServices& ServicesOf(const TagDialogViewHooks& hooks) {
+  static const DialogServices none;
+  return hooks.services != nullptr ? *hooks.services : none;
+}
 
 std::span<const ControlSpec> SimpleTagControls() { return kSimpleTagControls; }
 

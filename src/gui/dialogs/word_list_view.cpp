@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_lists.h"
+#include "core/dialogs/dialog_lists.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/dialogs/field_widgets.h"
 
@@ -77,7 +77,7 @@ void TInsertStrDlg::LoadFields(const DialogFields& f) {
   if (f.Has("lbStr")) m_label->setText(FromDocumentText(f.Get("lbStr")));
   const int mode = f.Index(kFieldMode, 0);
   const auto wordMode = mode == 1 ? WordListMode::PreString : mode == 2 ? WordListMode::BookMark : WordListMode::Single;
-  m_list = std::make_unique<WordListDialog>(wordMode, TagDialogResources().dataFolder);
+  m_list = std::make_unique<WordListDialog>(wordMode, ServicesOf(m_hooks).dataFolder);
   m_list->FromFields(f);
   m_combo->clear();
   for (const std::string& item : GetItems(f, "cbStr")) m_combo->addItem(FromDocumentText(item));
@@ -141,7 +141,7 @@ void TInsertStrDlg::RefBtnClick() {
   if (file.isEmpty()) return;
   DialogFields f;
   if (ApplyReferenceChoice(f, "cbStr", ToDocumentText(QDir::toNativeSeparators(file)),
-                           ToDocumentText(QDir::toNativeSeparators(doc)), TagDialogResources()))
+                           ToDocumentText(QDir::toNativeSeparators(doc)), ServicesOf(m_hooks)))
     m_combo->setEditText(FromDocumentText(f.Get("cbStr")));
 }
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "dialogs/word_list_dialog.h"
+#include "core/dialogs/word_list_dialog.h"
 #include "gui/dialogs/tag_dialog_view.h"
 
 class QComboBox;

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "display/display_fonts.h"
+#include "core/app/display_fonts.h"
 
 namespace mw {
 

@@ -5,10 +5,10 @@
 #include <malloc.h>
 #endif
 
-#include "display/html_scanner.h"
-#include "display/unicode_view.h"
-#include "editing/char_sync.h"
-#include "editing/memory_editor.h"
+#include "core/display/html_scanner.h"
+#include "core/display/unicode_view.h"
+#include "core/editing/char_sync.h"
+#include "core/editing/memory_editor.h"
 
 namespace mw {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "gui/display/scintilla_editor.h"
-#include "editing/editor_surface.h"
+#include "core/editing/editor_surface.h"
 
 namespace mw {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "editing/editing_context.h"
-#include "editing/find_replace.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/find_replace.h"
 
 class QCheckBox;
 class QLineEdit;

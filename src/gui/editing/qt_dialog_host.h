@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "editing/dialog_host.h"
+#include "core/editing/dialog_host.h"
 
 namespace mw::gui {
 

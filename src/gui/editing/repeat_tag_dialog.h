@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "editing/repeat_tag.h"
-#include "editing/user_prompts.h"
+#include "core/editing/repeat_tag.h"
+#include "core/editing/user_prompts.h"
 #include "gui/editing/qt_dialog_host.h"
 
 class QPlainTextEdit;

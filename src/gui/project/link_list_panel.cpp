@@ -12,10 +12,10 @@
 #include <QPainter>
 #include <QUrl>
 
-#include "editing/insertion.h"
-#include "editing/selection.h"
-#include "editing/tag_text.h"
-#include "editing/tag_scan.h"
+#include "core/editing/insertion.h"
+#include "core/editing/selection.h"
+#include "core/editing/tag_text.h"
+#include "core/editing/tag_scan.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"

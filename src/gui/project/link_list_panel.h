@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "project/link_list.h"
+#include "core/project/link_list.h"
 
 class QDockWidget;
 

@@ -23,11 +23,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "app/ini_file.h"
-#include "app/settings.h"
-#include "app/tools/kanji_converter.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/app/ini_file.h"
+#include "core/app/settings.h"
+#include "core/app/tools/kanji_converter.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/document_set.h"
 #include "gui/app/qt_prompts.h"

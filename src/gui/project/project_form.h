@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "editing/user_prompts.h"
+#include "core/editing/user_prompts.h"
 #include "gui/app/main_window.h"
-#include "project/cross_check.h"
-#include "project/grep.h"
-#include "project/project_file.h"
+#include "core/project/cross_check.h"
+#include "core/project/grep.h"
+#include "core/project/project_file.h"
 
 class QCheckBox;
 class QComboBox;

@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "editing/tag_scan.h"
+#include "core/editing/tag_scan.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/project_form.h"

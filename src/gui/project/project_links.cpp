@@ -17,10 +17,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/document_file.h"
-#include "app/tools/kanji_converter.h"
-#include "editing/insertion.h"
-#include "editing/tag_scan.h"
+#include "core/app/document_file.h"
+#include "core/app/tools/kanji_converter.h"
+#include "core/editing/insertion.h"
+#include "core/editing/tag_scan.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/link_list_panel.h"

@@ -1,4 +1,4 @@
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,8 @@
-#include "app/file_history.h"
+#include "core/app/file_history.h"
 
 #include <gtest/gtest.h>
 
-#include "app/document_file.h"
-#include "project/relative_path.h"
+#include "core/app/document_file.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -69,25 +68,6 @@ TEST(FileHistoryTest, ListFileIsOneEntryPerLineWithCrLf) {
   EXPECT_EQ(other.Entries(), (Paths{"/x", "/y", "/z"}));
   WritePathList(file, {});
   EXPECT_EQ(ReadFileBytes(file), "");
-}
-
-TEST(RelativePathTest, TargetSeenFromThePagesFolder) {
-  struct Case {
-    const char* from;
-    const char* target;
-    const char* expected;
-  };
-  for (const Case& c : {
-           Case{"/site/index.html", "/site/img/a.gif", "img/a.gif"},
-           Case{"/site/sub/page.html", "/site/b.html", "../b.html"},
-           Case{"/site/a/b/page.html", "/site/c/d.html", "../../c/d.html"},
-           Case{"/site/page.html", "/site/page.html", "page.html"},
-           Case{"/site/page.html", "/other/x.html", "../other/x.html"},
-           Case{"\xe6\x96\xb0\xe8\xa6\x8f.html", "/site/x.html", "/site/x.html"},
-           Case{"/site/sub/page.html", "/site/sub", "../sub"},
-       }) {
-    EXPECT_EQ(MakeRelativePath(c.target, c.from), c.expected) << c.from << " -> " << c.target;
-  }
 }
 
 }  // namespace

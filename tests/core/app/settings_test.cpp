@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/colour_text.h"
-#include "app/data_folder.h"
-#include "app/document_file.h"
-#include "app/font_file.h"
-#include "app/ini_file.h"
-#include "app/settings.h"
+#include "core/app/colour_text.h"
+#include "core/app/data_folder.h"
+#include "core/app/document_file.h"
+#include "core/app/font_file.h"
+#include "core/app/ini_file.h"
+#include "core/app/settings.h"
 #include "support/temp_dir.h"
 
 namespace mw {

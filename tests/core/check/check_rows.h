@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "check/tag_check.h"
+#include "core/check/tag_check.h"
 
 namespace mw::test {
 

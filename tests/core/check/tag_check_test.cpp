@@ -1,4 +1,4 @@
-#include "check/tag_check.h"
+#include "core/check/tag_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "check/tag_lists.h"
+#include "core/check/tag_lists.h"
 
 #include <gtest/gtest.h>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "core/editing/marked_text.h"
 #include "support/temp_dir.h"
 

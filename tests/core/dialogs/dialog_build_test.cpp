@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/editing/marked_text.h"
-#include "dialogs/tag_dialogs.h"
+#include "core/dialogs/tag_dialogs.h"
 
 namespace mw {
 namespace {

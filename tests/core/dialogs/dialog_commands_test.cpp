@@ -1,16 +1,18 @@
 // The commands that open tag dialogs and insert their results, on a
 // document in memory, with a dialog host that plays the author.
-#include "dialogs/tag_dialog_commands.h"
+#include "core/dialogs/tag_dialog_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "core/editing/editing_fixture.h"
-#include "app/document_file.h"
-#include "dialogs/dialog_lists.h"
-#include "dialogs/edit_tag.h"
-#include "editing/command_registry.h"
+#include "core/app/document_file.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/edit_tag.h"
+#include "core/editing/command_registry.h"
+#include "core/dialogs/tag_dialog_commands.h"
+#include "core/editing/command_groups.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -36,13 +38,14 @@ class AuthorHost : public DialogHost {
 struct DialogCommandTest : ::testing::Test {
   test::EditingFixture fx;
   AuthorHost host;
+  CommandRegistry commands;
   DialogCommandTest() {
     fx.ctx.dialogs = &host;
-    TagDialogResources() = DialogResources{};
+    RegisterEditingCommands(commands);
+    RegisterTagDialogCommands(commands);
   }
-  ~DialogCommandTest() override { TagDialogResources() = DialogResources{}; }
   void Run(std::string_view command) {
-    const EditCommand* c = EditingCommands().Find(command);
+    const EditCommand* c = commands.Find(command);
     ASSERT_NE(c, nullptr) << command;
     c->run(fx.ctx, {});
   }
@@ -97,7 +100,7 @@ TEST_F(DialogCommandTest, AHandEditedPreviewIsInsertedAsItStands) {
 
 TEST_F(DialogCommandTest, ListRemembersItsIndent) {
   test::TempDir dir;
-  TagDialogResources().dataFolder = dir.dir().string();
+  fx.ctx.services.dataFolder = dir.dir().string();
   fx.Load("[a\r\nb]");
   host.answer.SetIndex("rgIndent", 0);
   Run("ULClick");
@@ -205,7 +208,7 @@ TEST_F(DialogCommandTest, ListsFromTheDataFolderAndTheDocument) {
   test::TempDir dir;
   dir.Write("ColorList.txt", "red\r\n#00FF00\r\n");
   dir.Write("StyleList.txt", "color: blue\n");
-  TagDialogResources().dataFolder = dir.dir().string();
+  fx.ctx.services.dataFolder = dir.dir().string();
   // Loaded as it stands: the braces would read as range marks.
   fx.editor.Load("<HEAD><STYLE>.a{x} P.note {y} #top {z}</STYLE></HEAD>");
   Run("TDClick");
@@ -218,7 +221,7 @@ TEST_F(DialogCommandTest, ListsFromTheDataFolderAndTheDocument) {
 
 TEST_F(DialogCommandTest, LinkDialogsTellTheLinkList) {
   int changes = 0;
-  TagDialogResources().linksChanged = [&changes] { ++changes; };
+  fx.ctx.services.linksChanged = [&changes] { ++changes; };
   fx.Load("[x]");
   host.answer.Set("cbURL", "a.html");
   Run("HREFClick");
@@ -240,7 +243,7 @@ TEST_F(DialogCommandTest, CaptionShowsTheVerticalGroup) {
 TEST_F(DialogCommandTest, RegisteredWordGoesInAsPlainText) {
   test::TempDir dir;
   const std::string file = dir.Write("BookMark.txt", "a.html\r\nb.html\r\n");
-  TagDialogResources().dataFolder = dir.dir().string();
+  fx.ctx.services.dataFolder = dir.dir().string();
   fx.Load("x|y");
   host.answer.Set("cbStr", "b.html");
   Run("InsertURLClick");
@@ -255,7 +258,7 @@ TEST(ReferenceButton, RelativeUrlWithSlashes) {
   EXPECT_FALSE(ReferenceButtonEnabled(""));
   EXPECT_FALSE(ReferenceButtonEnabled(dir.Path("unsaved.html")));
   EXPECT_TRUE(ReferenceButtonEnabled(dir.Write("saved.html", "")));
-  DialogResources r;
+  DialogServices r;
   DialogFields f;
   EXPECT_FALSE(ApplyReferenceChoice(f, "edBackGround", "C:\\site\\b.gif", "C:\\site\\doc\\i.html", r));
   EXPECT_FALSE(f.Has("edBackGround"));

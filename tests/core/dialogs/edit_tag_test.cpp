@@ -1,12 +1,12 @@
 // The re-edit dispatch, the presets it gives each dialog, and round trips:
 // a tag built by a dialog, re-opened and confirmed unchanged, comes back as
 // it was.
-#include "dialogs/edit_tag.h"
+#include "core/dialogs/edit_tag.h"
 
 #include <gtest/gtest.h>
 
 #include "core/editing/marked_text.h"
-#include "dialogs/tag_dialogs.h"
+#include "core/dialogs/tag_dialogs.h"
 
 namespace mw {
 namespace {

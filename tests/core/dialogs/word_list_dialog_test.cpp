@@ -1,11 +1,11 @@
-#include "dialogs/word_list_dialog.h"
+#include "core/dialogs/word_list_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/document_file.h"
-#include "dialogs/dialog_lists.h"
+#include "core/app/document_file.h"
+#include "core/dialogs/dialog_lists.h"
 #include "support/temp_dir.h"
 
 namespace mw {

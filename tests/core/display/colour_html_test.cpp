@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 namespace mw {
 namespace {

@@ -1,4 +1,4 @@
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "core/display/rtf_reader.h"
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 
 namespace mw {
 namespace {

@@ -1,4 +1,4 @@
-#include "display/unicode_view.h"
+#include "core/display/unicode_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "display/working_copy.h"
+#include "core/display/working_copy.h"
 
 #include <gtest/gtest.h>
 
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "support/temp_dir.h"
 
 namespace mw::test {

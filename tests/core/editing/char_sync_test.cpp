@@ -1,4 +1,4 @@
-#include "editing/char_sync.h"
+#include "core/editing/char_sync.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "editing/editing_context.h"
-#include "editing/memory_editor.h"
-#include "editing/scripted_prompts.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/memory_editor.h"
+#include "core/editing/scripted_prompts.h"
 #include "marked_text.h"
 
 namespace mw::test {

@@ -1,4 +1,4 @@
-#include "editing/find_replace.h"
+#include "core/editing/find_replace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editing/insertion.h"
+#include "core/editing/insertion.h"
 #include "editing_fixture.h"
 
 namespace mw {

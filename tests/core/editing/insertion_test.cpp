@@ -1,8 +1,8 @@
-#include "editing/insertion.h"
+#include "core/editing/insertion.h"
 
 #include <gtest/gtest.h>
 
-#include "editing/tag_text.h"
+#include "core/editing/tag_text.h"
 #include "editing_fixture.h"
 
 namespace mw {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw::test {
 

@@ -1,4 +1,4 @@
-#include "editing/memory_editor.h"
+#include "core/editing/memory_editor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "editing/repeat_tag.h"
+#include "core/editing/repeat_tag.h"
 
 #include <gtest/gtest.h>
 
-#include "editing/insertion.h"
+#include "core/editing/insertion.h"
 #include "editing_fixture.h"
 
 namespace mw {

@@ -1,4 +1,4 @@
-#include "editing/selection.h"
+#include "core/editing/selection.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/insertion.h"
-#include "editing/typing.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/insertion.h"
+#include "core/editing/typing.h"
 #include "editing_fixture.h"
 
 namespace mw {

@@ -1,4 +1,4 @@
-#include "editing/simple_tag_dialog.h"
+#include "core/editing/simple_tag_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,14 @@
-#include "editing/simple_tags.h"
+#include "core/editing/simple_tags.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 
-#include "dialogs/dialog_lists.h"
-
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
-#include "editing/simple_tag_dialog.h"
+#include "core/editing/dialog_services.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
+#include "core/editing/simple_tag_dialog.h"
 #include "editing_fixture.h"
 
 namespace mw {
@@ -78,7 +77,7 @@ TEST(SimpleTagCommands, EveryHandlerIsRegistered) {
   CommandRegistry r;
   RegisterSimpleTagCommands(r);
   const char* names[] = {
-      "HTMLTagClick", "TITLETagClick", "HEADTagClick", "BODYTagClick", "H1Click", "H2Click",
+      "H1Click", "H2Click",
       "H3Click", "H4Click", "H5Click", "H6Click", "CENTERClick", "BClick", "IClick", "UClick",
       "TTClick", "STRIKEClick", "SClick", "SUPClick", "SUBClick", "BIGClick", "SMALLClick",
       "ADDRESSClick", "CODEClick", "CITEClick", "DFNClick", "KBDClick", "SAMPClick", "VARClick",
@@ -103,9 +102,6 @@ TEST(SimpleTagCommands, DirectInsertionWrapsAndSetsRepeatPair) {
       // The list's inner texts are left out without the dialog.
       {"DLClick", "[abc]", false, "<DL>abc</DL>|", {"<DL>", "</DL>"}},
       {"MENUClick", "[" + kTsu + "]", true, "<menu>" + kTsu + "</menu>|", {"<menu>", "</menu>"}},
-      // No BODY yet: the selection is wrapped.
-      {"BODYTagClick", "<html>[abc]", false, "<html><BODY>abc</BODY>|", {"<BODY>", "</BODY>"}},
-      {"TITLETagClick", kSo + "[t]", false, kSo + "<TITLE>t</TITLE>|", {"<TITLE>", "</TITLE>"}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(std::string(r.handler) + " on " + r.before);
@@ -152,7 +148,8 @@ TEST(SimpleTagCommands, EveryMemberOpensItsDialogAndCancelChangesNothing) {
     EXPECT_EQ(Show(f.editor), "a[" + kHyo + "]b");
     EXPECT_EQ(f.ctx.repeatTag, (RepeatTagPair{"<X>", "</X>"}));
   };
-  for (const auto& e : SimpleTagTable()) check(e.command, e.name, e.caption);
+  for (const auto& e : SimpleTagTable())
+    if (!IsDocumentTag(e)) check(e.command, e.name, e.caption);
   for (const auto& e : ListTagTable()) check(e.command, e.name, e.caption);
 }
 
@@ -227,56 +224,6 @@ TEST(SimpleTagCommands, WrappingPreselectsButListsDoNot) {
     EXPECT_EQ(Show(f.editor), h == "BClick"    ? "<P><B>text</B>|</P>"
                               : h == "DLClick" ? "<P>te<DL></DL>|xt</P>"
                                                : "<P><!--text-->|</P>");
-  }
-}
-
-TEST(DocumentTagInsert, ExistingTagIsReEditedNotInsertedAgain) {
-  const struct {
-    const char* handler;
-    std::string before;
-    Offset caret;
-  } rows[] = {
-      {"TITLETagClick", "<html><title>x</title>[abc]", 7},
-      {"HTMLTagClick", "<HTML>[x]", 1},  // found at offset 0
-      {"HEADTagClick", kHyo + "<Head>|", 3},
-      {"BODYTagClick", kTsu + "\r\n<body bgcolor=" + kA + ">\r\n|", 5},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.handler);
-    Fixture f;
-    f.ctx.options.directTagInsert = true;
-    f.dialogs.ok = false;  // the re-edit dialog opens; the author cancels it
-    f.Load(r.before);
-    const std::string text = f.editor.GetText();
-    f.Run(r.handler);
-    EXPECT_EQ(f.editor.GetText(), text);
-    // The re-edit leaves the existing tag under the caret from its '<'.
-    EXPECT_EQ(f.editor.GetSelStart(), r.caret - 1);
-    EXPECT_EQ(f.ctx.repeatTag, RepeatTagPair{});
-    // BODY's own dialog is not there yet; the others open the generic one.
-    EXPECT_EQ(f.dialogs.runs, std::string_view(r.handler) == "BODYTagClick" ? 0 : 1);
-  }
-}
-
-TEST(DocumentTagInsert, OnlyBodyIsCentredInTheView) {
-  std::string text;
-  for (int i = 0; i < 50; ++i) text += kTsu + "\r\n";
-  text += "<TITLE>t</TITLE>\r\n";
-  for (int i = 0; i < 50; ++i) text += kTsu + "\r\n";
-  text += "<BODY>\r\n|";
-  for (const char* handler : {"TITLETagClick", "BODYTagClick"}) {
-    Fixture f;
-    f.editor.SetVisibleLineCount(20);
-    f.dialogs.ok = false;
-    f.Load(text);
-    f.Run(handler);
-    const bool body = std::string_view(handler) == "BODYTagClick";
-    EXPECT_EQ(f.editor.LineFromChar(f.editor.GetSelStart()), body ? 101 : 50) << handler;
-    // TITLE's view follows its re-edit dialog; BODY is centred by the
-    // command itself, before any dialog.
-    if (body) {
-      EXPECT_EQ(f.editor.TopDisplayLine(), 92);
-    }
   }
 }
 

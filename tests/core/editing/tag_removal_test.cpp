@@ -1,11 +1,11 @@
-#include "editing/tag_removal.h"
+#include "core/editing/tag_removal.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "editing/command_groups.h"
-#include "editing/command_registry.h"
+#include "core/editing/command_groups.h"
+#include "core/editing/command_registry.h"
 #include "editing_fixture.h"
 
 namespace mw {
@@ -127,36 +127,6 @@ TEST(DeleteComment, RemovesTheMarkersOfTheNearestCommentBeforeTheCaret) {
   });
 }
 
-TEST(CloseTag, InsertsTheEndTagOfTheInnermostOpenElement) {
-  const TagLists lists = BuiltInTagLists();
-  const struct {
-    std::string before;
-    bool lowerCase;
-    CaretPolicy policy;
-    std::string after;
-  } rows[] = {
-      {"<HTML><BODY><P>text|", false, CaretPolicy::AfterEdited, "<HTML><BODY><P>text</BODY>|"},
-      {"<ul><li>x|", false, CaretPolicy::AfterEdited, "<ul><li>x</UL>|"},
-      {"<ul><li>x|", true, CaretPolicy::AfterEdited, "<ul><li>x</ul>|"},
-      {"<B>" + kHyo + "|" + kTsu, false, CaretPolicy::SelectEdited, "<B>" + kHyo + "</B>|" + kTsu},
-      {"<B><I>x</I>|</B>", false, CaretPolicy::KeepPrevious, "<B><I>x</I></B>|</B>"},
-      // Only the text before the selection counts; the selection is replaced.
-      {"<B>[x]", false, CaretPolicy::AfterEdited, "<B></B>|"},
-      {"<B>x</B>|", false, CaretPolicy::AfterEdited, "<B>x</B>|"},
-      {"<B><!-- <I> -->|", false, CaretPolicy::AfterEdited, "<B><!-- <I> --></B>|"},
-      {"|", false, CaretPolicy::AfterEdited, "|"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.before);
-    EditingFixture f;
-    f.ctx.options.lowerCaseTag = row.lowerCase;
-    f.ctx.options.caretPolicy = row.policy;
-    f.Load(row.before);
-    CloseTag(f.ctx, lists);
-    EXPECT_EQ(Show(f.editor), row.after);
-  }
-}
-
 TEST(TagsInCase, ChangesNamesAndKeepsValuesBodyAndComments) {
   const struct {
     std::string text;
@@ -265,7 +235,6 @@ TEST(RegisterTagRemovalCommands, RunsEachCommandByHandlerName) {
       {"DeleteCurrentTagClick", "<P>|x</P>", "x|"},
       {"DeleteOuterTagClick", "[<I>x</I>]", "x|"},
       {"DeleteCommentClick", "<!-- x -->|", " x |"},
-      {"CloseTagClick", "<HTML><BODY><P>text|", "<HTML><BODY><P>text</BODY>|"},
       {"ToUpperCaseTagClick", "<b>x</b>|", "<B>x</B>|"},
       {"ToLowerCaseTagClick", "<B>x</B>|", "<b>x</b>|"},
   };
@@ -278,7 +247,7 @@ TEST(RegisterTagRemovalCommands, RunsEachCommandByHandlerName) {
     c->run(f.ctx, "");
     EXPECT_EQ(Show(f.editor), row.after);
   }
-  EXPECT_EQ(r.All().size(), 7u);
+  EXPECT_EQ(r.All().size(), 6u);
 }
 
 }  // namespace

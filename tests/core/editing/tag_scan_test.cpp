@@ -1,10 +1,10 @@
-#include "editing/tag_scan.h"
+#include "core/editing/tag_scan.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "editing/memory_editor.h"
+#include "core/editing/memory_editor.h"
 #include "marked_text.h"
 
 namespace mw {

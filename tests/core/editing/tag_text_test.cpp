@@ -1,4 +1,4 @@
-#include "editing/tag_text.h"
+#include "core/editing/tag_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "editing/transform_commands.h"
+#include "core/editing/transform_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "editing/command_registry.h"
+#include "core/editing/command_registry.h"
 #include "editing_fixture.h"
 #include "support/temp_dir.h"
 

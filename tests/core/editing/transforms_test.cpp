@@ -1,4 +1,4 @@
-#include "editing/transforms.h"
+#include "core/editing/transforms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editing/typing.h"
+#include "core/editing/typing.h"
 
 #include <gtest/gtest.h>
 

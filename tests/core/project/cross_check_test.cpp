@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "project/cross_check.h"
-#include "project/project_file.h"
+#include "core/project/cross_check.h"
+#include "core/project/project_file.h"
 #include "support/temp_dir.h"
 
 namespace mw {

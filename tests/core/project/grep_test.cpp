@@ -3,8 +3,8 @@
 // second byte is the searched byte, and the search histories.
 #include <gtest/gtest.h>
 
-#include "app/document_file.h"
-#include "project/grep.h"
+#include "core/app/document_file.h"
+#include "core/project/grep.h"
 #include "support/temp_dir.h"
 
 namespace mw {

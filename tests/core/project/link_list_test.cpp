@@ -2,7 +2,7 @@
 // real files, and the linked style sheet.
 #include <gtest/gtest.h>
 
-#include "project/link_list.h"
+#include "core/project/link_list.h"
 #include "support/temp_dir.h"
 
 namespace mw {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "app/document_file.h"
-#include "project/project_file.h"
+#include "core/app/document_file.h"
+#include "core/project/project_file.h"
 #include "support/temp_dir.h"
 
 namespace mw {

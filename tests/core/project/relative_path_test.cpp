@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "project/relative_path.h"
+#include "core/project/relative_path.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -43,6 +43,25 @@ TEST(MakeRelativePath, PosixPaths) {
       {"/site/" + kHyo + "/a.htm", "/site/b.htm", kHyo + "/a.htm"},
   };
   for (const auto& c : cases) EXPECT_EQ(MakeRelativePath(c.target, c.base, '/'), c.expected) << c.target;
+}
+
+TEST(MakeRelativePath, TargetSeenFromThePagesFolder) {
+  struct Case {
+    const char* from;
+    const char* target;
+    const char* expected;
+  };
+  for (const Case& c : {
+           Case{"/site/index.html", "/site/img/a.gif", "img/a.gif"},
+           Case{"/site/sub/page.html", "/site/b.html", "../b.html"},
+           Case{"/site/a/b/page.html", "/site/c/d.html", "../../c/d.html"},
+           Case{"/site/page.html", "/site/page.html", "page.html"},
+           Case{"/site/page.html", "/other/x.html", "../other/x.html"},
+           Case{"\xe6\x96\xb0\xe8\xa6\x8f.html", "/site/x.html", "/site/x.html"},
+           Case{"/site/sub/page.html", "/site/sub", "../sub"},
+       }) {
+    EXPECT_EQ(MakeRelativePath(c.target, c.from), c.expected) << c.from << " -> " << c.target;
+  }
 }
 
 TEST(ResolveRelativePath, WindowsPaths) {

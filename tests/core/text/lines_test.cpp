@@ -1,4 +1,4 @@
-#include "text/lines.h"
+#include "core/text/lines.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "editing/command_registry.h"
+#include "core/editing/command_registry.h"
+#include "core/engine_commands.h"
 
 namespace mw::gui {
 namespace {
@@ -61,7 +62,7 @@ TEST(CommandTable, SubmenusAreClosed) {
 
 TEST(CommandTable, EveryEngineCommandIsReachableAndAgreesOnTextChange) {
   const auto placed = Placements();
-  for (const auto& command : EditingCommands().All()) {
+  for (const auto& command : EngineCommands().All()) {
     bool reachable = false;
     for (const auto& row : CommandTable()) {
       if (row.handler != command.name) continue;

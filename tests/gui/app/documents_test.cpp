@@ -14,10 +14,10 @@
 #include <ostream>
 #include <filesystem>
 
-#include "app/document_file.h"
-#include "app/file_history.h"
-#include "app/tools/kanji_converter.h"
-#include "editing/scripted_prompts.h"
+#include "core/app/document_file.h"
+#include "core/app/file_history.h"
+#include "core/app/tools/kanji_converter.h"
+#include "core/editing/scripted_prompts.h"
 #include "gui/app/document_set.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/main_window.h"

@@ -11,7 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "editing/scripted_prompts.h"
+#include "core/editing/scripted_prompts.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/check/tag_error_form.h"
 #include "gui/project/link_list_panel.h"

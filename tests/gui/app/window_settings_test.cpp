@@ -10,10 +10,10 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "app/document_file.h"
-#include "app/font_file.h"
-#include "app/ini_file.h"
-#include "editing/scripted_prompts.h"
+#include "core/app/document_file.h"
+#include "core/app/font_file.h"
+#include "core/app/ini_file.h"
+#include "core/editing/scripted_prompts.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/display/test_app.h"

@@ -20,14 +20,15 @@
 #include <functional>
 #include <vector>
 
-#include "app/document_file.h"
-#include "dialogs/dialog_lists.h"
-#include "editing/command_registry.h"
+#include "core/app/document_file.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/editing/command_registry.h"
+#include "core/engine_commands.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/dialogs/field_widgets.h"
 #include "gui/dialogs/word_list_view.h"
 #include "gui/display/surface_fixture.h"
-#include "project/relative_path.h"
+#include "core/project/relative_path.h"
 #include "support/temp_dir.h"
 
 namespace mw::gui {
@@ -86,11 +87,10 @@ struct DialogFixture : test::SurfaceFixture {
 
   DialogFixture() {
     ctx.dialogs = &host;
-    TagDialogResources() = DialogResources{};
     hooks.options = [this] { return ctx.options; };
+    hooks.services = &ctx.services;
     RegisterTagDialogViews(host, hooks);
   }
-  ~DialogFixture() { TagDialogResources() = DialogResources{}; }
 
   void Reregister() { RegisterTagDialogViews(host, hooks); }
 
@@ -112,7 +112,7 @@ struct DialogFixture : test::SurfaceFixture {
     editor.SetSelLength(length);
   }
   void Run(std::string_view command) {
-    const EditCommand* c = EditingCommands().Find(command);
+    const EditCommand* c = EngineCommands().Find(command);
     ASSERT_NE(c, nullptr) << command;
     c->run(ctx, {});
   }
@@ -351,7 +351,7 @@ TEST(TagDialogViews, ReferenceButtonGivesARelativeUrl) {
   std::filesystem::create_directories(doc.parent_path());
   std::ofstream(doc) << "x";
   DialogFixture fx;
-  TagDialogResources().makeRelativePath = [](const std::string& file, const std::string& document) {
+  fx.ctx.services.makeRelativePath = [](const std::string& file, const std::string& document) {
     return MakeRelativePath(file, document);
   };
   const QString docPath = QString::fromStdString(doc.string());
@@ -392,7 +392,7 @@ TEST(TagDialogViews, WordListKeepsWhatItsButtonsAdded) {
   test::TempDir dir;
   WriteFileAtomic((dir.dir() / "BookMark.txt").string(), "a\r\n");
   DialogFixture fx;
-  TagDialogResources().dataFolder = dir.dir().string();
+  fx.ctx.services.dataFolder = dir.dir().string();
   fx.LoadMarked("x|y");
   WhenShown<TInsertStrDlg>([](TInsertStrDlg& view) {
     EXPECT_EQ(view.windowTitle(), QStringLiteral("お気に入り言葉の挿入"));
@@ -405,59 +405,6 @@ TEST(TagDialogViews, WordListKeepsWhatItsButtonsAdded) {
   fx.Run("InsertURLClick");
   EXPECT_EQ(fx.editor.Text(), "xby");
   EXPECT_EQ(ReadFileBytes((dir.dir() / "BookMark.txt").string()), "b\r\na\r\n");
-}
-
-}  // namespace
-}  // namespace mw::gui
-
-namespace mw::gui {
-namespace {
-
-// Pictures of filled-in dialogs for judging their layout by eye; runs only
-// when MW_DIALOG_SHOTS names a folder to write them to.
-TEST(TagDialogViews, Pictures) {
-  const QString folder = qEnvironmentVariable("MW_DIALOG_SHOTS");
-  if (folder.isEmpty()) GTEST_SKIP() << "set MW_DIALOG_SHOTS to a folder to get pictures";
-  const CommandCase cases[] = {
-      {"HRClick", "|", {{"edWidth", "80"}, {"ckWidth", "1"}, {"edSize", "3"}, {"cbColor", "#FF0000"}}, {}},
-      {"HREFClick", "[\x83\x8A\x83\x93\x83\x4E]", {{"cbURL", "index.html#top"}, {"cbTarget", "_blank"}, {"cbLang", "ja"}}, {}},
-      {"TRClick", "[cell]", {{"cbBgColor", "#FFFFCC"}, {"rgAlign", "2"}, {"rgVAlign", "1"}, {"cbCLASS", "row"}}, {}},
-      {"TDClick", "[cell]", {{"edColSpan", "2"}, {"edWidth", "50"}, {"ckWidth", "1"}, {"ckNOWRAP", "1"}}, {}},
-      {"INPUTClick", "|", {{"cbType", "text"}, {"edName", "q"}, {"edSize", "20"}, {"cbOnFocus", "f()"}}, {}},
-      {"FRAMESETClick", "|",
-       {{"edColCount", "2"}, {"sgFrame[1,1]", "<FRAME SRC=\"menu.html\">"}, {"sgFrame[1,2]", "<FRAME SRC=\"main.html\">"}},
-       {}},
-      {"SELECTClick", "|", {{"edName", "s"}, {"edRowCount", "2"}, {"sgOption[1,0]", "1"}, {"sgOption[1,1]", "One"}}, {}},
-      {"FORMClick", "[f]", {{"edAction", "cgi-bin/form.cgi"}}, {}},
-      {"BASEFONTClick", "|", {{"rgSize", "4"}}, {}},
-      {"BClick", "[x]", {{"cbCLASS", "k"}}, {}},
-      {"ULClick", "[a\r\nb]", {{"rgType", "1"}}, {}},
-      {"OLClick", "[a]", {{"edStart", "3"}, {"rgType", "3"}}, {}},
-      {"NAMEClick", "[x]", {{"cbName", "top"}}, {}},
-      {"APPLETClick", "|", {{"edCODE", "A.class"}, {"edRowCount", "2"}, {"sgParam[1,0]", "speed"}}, {}},
-      {"SCRIPTClick", "[f();]", {{"cbType", "text/javascript"}}, {}},
-      {"TEXTAREAClick", "[t]", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}, {}},
-      {"METAClick", "|", {{"cbContent", "text/html; charset=SHIFT_JIS"}}, {}},
-      {"FRAMEClick", "|", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}, {}},
-  };
-  DialogFixture fx;
-  for (const CommandCase& c : cases) {
-    fx.LoadMarked(c.document);
-    WhenShown<TagDialogView>([&c, folder](TagDialogView& view) {
-      for (const auto& [name, value] : c.set) SetControl(view, name, value);
-      view.RebuildNow();
-      QApplication::processEvents();
-      view.grab().save(folder + QLatin1Char('/') + QString::fromLatin1(c.command) + QStringLiteral(".png"));
-      view.CancelButton()->click();
-    });
-    fx.Run(c.command);
-  }
-  WhenShown<TInsertStrDlg>([folder](TInsertStrDlg& view) {
-    view.Combo()->setEditText(QStringLiteral("http://example.jp/"));
-    view.grab().save(folder + QStringLiteral("/InsertURLClick.png"));
-    view.reject();
-  });
-  fx.Run("InsertURLClick");
 }
 
 }  // namespace

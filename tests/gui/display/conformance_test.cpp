@@ -2,9 +2,10 @@
 // surface must leave the same text, selection, formats and undo state.
 #include <gtest/gtest.h>
 
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 #include "gui/display/surface_fixture.h"
-#include "editing/command_registry.h"
+#include "core/editing/command_registry.h"
+#include "core/engine_commands.h"
 #include "core/editing/editing_fixture.h"
 
 namespace mw::test {
@@ -55,7 +56,7 @@ TEST(SurfaceConformance, CommandSequencesMatchTheMemoryEditor) {
       {"half-width kana", "[\xB1\xB2\xDE x]", false, {"HankakuKanaToZenkakuClick", "EditUndoClick"}},
       {"markers", "[\x80\x82 \xFF<B>]", true, {"BClick", "EditUndoClick"}, true},
   };
-  const auto& registry = EditingCommands();
+  const auto& registry = EngineCommands();
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const Marked m = ParseMarked(row.marked);

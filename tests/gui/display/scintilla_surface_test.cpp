@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <random>
 
-#include "display/html_to_rtf.h"
+#include "core/display/html_to_rtf.h"
 #include "gui/display/surface_fixture.h"
-#include "editing/char_sync.h"
+#include "core/editing/char_sync.h"
 #include "core/editing/editing_fixture.h"
 
 namespace mw::test {

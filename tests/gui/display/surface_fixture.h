@@ -5,10 +5,10 @@
 #include <string>
 
 #include "gui/display/test_app.h"
-#include "display/unicode_view.h"
-#include "editing/editing_context.h"
-#include "editing/memory_editor.h"
-#include "editing/scripted_prompts.h"
+#include "core/display/unicode_view.h"
+#include "core/editing/editing_context.h"
+#include "core/editing/memory_editor.h"
+#include "core/editing/scripted_prompts.h"
 #include "gui/display/scintilla_surface.h"
 
 namespace mw::test {

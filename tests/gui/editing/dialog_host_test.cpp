@@ -8,8 +8,9 @@
 #include <QTimer>
 #include <vector>
 
-#include "editing/command_registry.h"
-#include "editing/repeat_tag.h"
+#include "core/editing/command_registry.h"
+#include "core/engine_commands.h"
+#include "core/editing/repeat_tag.h"
 #include "gui/display/surface_fixture.h"
 #include "gui/editing/repeat_tag_dialog.h"
 
@@ -83,7 +84,7 @@ struct RepeatFixture : SurfaceFixture {
                     : RegisterTagHandler());
     ctx.dialogs = &host;
   }
-  void Run(const char* command) { EditingCommands().Find(command)->run(ctx, ""); }
+  void Run(const char* command) { EngineCommands().Find(command)->run(ctx, ""); }
 };
 
 TEST(RepeatTagDialog, OkStoresBothFieldsAndCancelKeepsThePair) {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <vector>
 
-#include "editing/find_replace.h"
+#include "core/editing/find_replace.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/surface_fixture.h"
 

@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "app/tools/kanji_converter.h"
+#include "core/app/tools/kanji_converter.h"
 #include "gui/app/document_set.h"
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"

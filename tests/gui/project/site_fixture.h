@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <string>
 
-#include "app/document_file.h"
-#include "editing/scripted_prompts.h"
+#include "core/app/document_file.h"
+#include "core/editing/scripted_prompts.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"

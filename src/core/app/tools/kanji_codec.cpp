@@ -1,10 +1,10 @@
-#include "app/tools/kanji_codec.h"
+#include "core/app/tools/kanji_codec.h"
 
 #include <unicode/utf8.h>
 
 #include <cstdio>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw::kanji {
 namespace {

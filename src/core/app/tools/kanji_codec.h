@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/tools/kanji_converter.h"
-#include "app/tools/kanji_tables.h"
+#include "core/app/tools/kanji_converter.h"
+#include "core/app/tools/kanji_tables.h"
 
 namespace mw::kanji {
 

@@ -1,9 +1,9 @@
-#include "app/tools/kanji_converter.h"
+#include "core/app/tools/kanji_converter.h"
 
-#include "app/document_file.h"
-#include "app/tools/kanji_codec.h"
-#include "text/encoding.h"
-#include "text/lines.h"
+#include "core/app/document_file.h"
+#include "core/app/tools/kanji_codec.h"
+#include "core/text/encoding.h"
+#include "core/text/lines.h"
 
 namespace mw {
 namespace {

@@ -5,13 +5,13 @@
 // (and assigned) in Shift-JIS, EUC-JP or UTF-8 only. Where the bytes fit
 // more than one code, the reading made of commoner Japanese characters
 // (kana, punctuation, common kanji) wins.
-#include "app/tools/kanji_codec.h"
+#include "core/app/tools/kanji_codec.h"
 
 #include <unicode/utf8.h>
 
 #include <algorithm>
 
-#include "text/encoding.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/tools/kanji_converter.h"
+#include "core/app/tools/kanji_converter.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/document_file.h"
+#include "core/app/document_file.h"
 #include "support/temp_dir.h"
 
 namespace mw {

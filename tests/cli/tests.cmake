@@ -1,6 +1,0 @@
-mw_test(cli_tests cli/cli_test.cpp cli/cli_run.cpp)
-add_dependencies(cli_tests markupwright-cli)
-mw_test(cli_site_tests cli/site_cli_test.cpp cli/cli_run.cpp)
-add_dependencies(cli_site_tests markupwright-cli)
-mw_test(cli_dialogs_tests cli/cli_dialogs_test.cpp cli/cli_run.cpp)
-add_dependencies(cli_dialogs_tests markupwright-cli)

@@ -1,1 +1,0 @@
-mw_test(core_editing_selection_tests core/editing/selection_test.cpp)

@@ -1,4 +1,0 @@
-mw_test(core_editing_transform_tests
-  core/editing/transforms_test.cpp
-  core/editing/transform_commands_test.cpp
-)

@@ -1,0 +1,217 @@
+// Pictures of the running program's windows, filled in as an author would
+// fill them: every tag dialog with typical values, the word list, and the
+// site-check windows over a sample site.
+//
+//   markupwright-shots FOLDER [SITE]
+//
+// SITE (default: the samples folder beside the sources) holds sample.html,
+// page2.html and sub/notes.html. Runs under any Qt platform; offscreen
+// gives pictures without fonts of a desktop, so prefer Xvfb.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/editing/scripted_prompts.h"
+#include "gui/app/command_table.h"
+#include "gui/app/main_window.h"
+#include "gui/check/tag_error_form.h"
+#include "gui/dialogs/field_widgets.h"
+#include "gui/dialogs/tag_dialog_view.h"
+#include "gui/dialogs/word_list_view.h"
+#include "gui/display/scintilla_surface.h"
+#include "gui/project/link_list_panel.h"
+#include "gui/project/project_form.h"
+#include "gui/project/site_checks.h"
+
+namespace {
+
+using namespace mw;
+using namespace mw::gui;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Acts on the modal dialog once it is up; any other dialog is cancelled.
+template <typename View>
+void WhenShown(std::function<void(View&)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* view = qobject_cast<View*>(modal)) act(*view);
+    else if (auto* other = qobject_cast<QDialog*>(modal)) other->reject();
+  });
+}
+
+// Sets one control as the author would: text for fields, "1"/"0" for
+// check boxes, the item index for radio groups, grid cells by field name.
+void SetControl(TagDialogView& view, const std::string& name, const std::string& value) {
+  if (const auto bracket = name.find('['); bracket != std::string::npos) {
+    const std::string grid = name.substr(0, bracket);
+    const int row = std::stoi(name.substr(bracket + 1));
+    const int col = std::stoi(name.substr(name.find(',') + 1));
+    auto* table = qobject_cast<QTableWidget*>(view.Control(grid));
+    const int r = grid == "sgFrame" ? row : row - 1;
+    if (table != nullptr && r < table->rowCount() && col < table->columnCount() && table->item(r, col))
+      table->item(r, col)->setText(Q(value));
+    return;
+  }
+  QWidget* w = view.Control(name);
+  if (w == nullptr) return;
+  if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    check->setChecked(value == "1");
+  } else if (name.rfind("rg", 0) == 0) {
+    if (auto* radio = w->findChild<QRadioButton*>(Q(name + "_" + value))) radio->setChecked(true);
+  } else {
+    SetFieldWidgetText(w, Q(value));
+  }
+}
+
+struct DialogCase {
+  const char* command;  // handler name
+  const char* document;  // "|" the caret, "[...]" the selection
+  std::vector<std::pair<std::string, std::string>> set;
+};
+
+void LoadMarked(ScintillaSurface& doc, std::string marked) {
+  Offset start = 0, length = 0;
+  if (const auto caret = marked.find('|'); caret != std::string::npos) {
+    marked.erase(caret, 1);
+    start = static_cast<Offset>(caret);
+  } else if (const auto open = marked.find('['); open != std::string::npos) {
+    const auto close = marked.find(']');
+    marked.erase(close, 1);
+    marked.erase(open, 1);
+    start = static_cast<Offset>(open);
+    length = static_cast<Offset>(close - open - 1);
+  }
+  doc.Load(marked, true);
+  doc.SetSelStart(start);
+  doc.SetSelLength(length);
+}
+
+void RunHandler(TMainForm& w, std::string_view handler) {
+  for (const CommandRow& row : CommandTable())
+    if (row.handler == handler) return w.RunCommand(row);
+}
+
+int DialogPictures(TMainForm& w, const QString& folder) {
+  const DialogCase cases[] = {
+      {"HRClick", "|", {{"edWidth", "80"}, {"ckWidth", "1"}, {"edSize", "3"}, {"cbColor", "#FF0000"}}},
+      {"HREFClick", "[\x83\x8A\x83\x93\x83\x4E]", {{"cbURL", "index.html#top"}, {"cbTarget", "_blank"}, {"cbLang", "ja"}}},
+      {"TRClick", "[cell]", {{"cbBgColor", "#FFFFCC"}, {"rgAlign", "2"}, {"rgVAlign", "1"}, {"cbCLASS", "row"}}},
+      {"TDClick", "[cell]", {{"edColSpan", "2"}, {"edWidth", "50"}, {"ckWidth", "1"}, {"ckNOWRAP", "1"}}},
+      {"INPUTClick", "|", {{"cbType", "text"}, {"edName", "q"}, {"edSize", "20"}, {"cbOnFocus", "f()"}}},
+      {"FRAMESETClick", "|",
+       {{"edColCount", "2"}, {"sgFrame[1,1]", "<FRAME SRC=\"menu.html\">"}, {"sgFrame[1,2]", "<FRAME SRC=\"main.html\">"}}},
+      {"SELECTClick", "|", {{"edName", "s"}, {"edRowCount", "2"}, {"sgOption[1,0]", "1"}, {"sgOption[1,1]", "One"}}},
+      {"FORMClick", "[f]", {{"edAction", "cgi-bin/form.cgi"}}},
+      {"BASEFONTClick", "|", {{"rgSize", "4"}}},
+      {"BClick", "[x]", {{"cbCLASS", "k"}}},
+      {"ULClick", "[a\r\nb]", {{"rgType", "1"}}},
+      {"OLClick", "[a]", {{"edStart", "3"}, {"rgType", "3"}}},
+      {"NAMEClick", "[x]", {{"cbName", "top"}}},
+      {"APPLETClick", "|", {{"edCODE", "A.class"}, {"edRowCount", "2"}, {"sgParam[1,0]", "speed"}}},
+      {"SCRIPTClick", "[f();]", {{"cbType", "text/javascript"}}},
+      {"TEXTAREAClick", "[t]", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}},
+      {"METAClick", "|", {{"cbContent", "text/html; charset=SHIFT_JIS"}}},
+      {"FRAMEClick", "|", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}},
+  };
+  int written = 0;
+  for (const DialogCase& c : cases) {
+    LoadMarked(*w.ActiveSurface(), c.document);
+    WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
+      for (const auto& [name, value] : c.set) SetControl(view, name, value);
+      view.RebuildNow();
+      QApplication::processEvents();
+      written += view.grab().save(folder + QStringLiteral("/dialog-") + QString::fromLatin1(c.command) +
+                                  QStringLiteral(".png"));
+      view.CancelButton()->click();
+    });
+    RunHandler(w, c.command);
+  }
+  return written;
+}
+
+int SitePictures(TMainForm& w, const QString& folder, const QString& site) {
+  int written = 0;
+  const auto save = [&](QWidget& window, const char* name) {
+    QApplication::processEvents();
+    written += window.grab().save(folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+  };
+  const QDir dir(site);
+  const QString sample = dir.filePath(QStringLiteral("sample.html"));
+  if (!w.OpenDocument(sample)) return written;
+  SiteChecks* checks = SiteChecks::Of(w);
+  if (checks == nullptr) return written;
+  if (!checks->LinkList().IsShown()) RunHandler(w, "ShowLinkListClick");
+  save(w, "site_main_link_list");
+
+  TTagErrorForm& check = checks->ShowTagCheck();
+  check.RunTagCheck(true);
+  check.ResultList()->setCurrentRow(0);
+  check.JumpToCheckMessage();
+  save(check, "site_tag_check");
+  check.ToggleOptions();
+  save(check, "site_tag_check_options");
+  check.close();
+
+  // A project of the site's three pages, in a file beside them in a
+  // temporary folder.
+  const QString wpr = QDir::temp().filePath(QStringLiteral("markupwright-shots.wpr"));
+  QFile file(wpr);
+  if (!file.open(QIODevice::WriteOnly)) return written;
+  for (const char* page : {"sample.html", "page2.html", "sub/notes.html"})
+    file.write((dir.filePath(QString::fromLatin1(page)) + QStringLiteral("\r\n")).toLocal8Bit());
+  file.close();
+  RunHandler(w, "ShowProjectFormClick");
+  if (TPrjForm* project = checks->ProjectIfOpen(); project != nullptr && project->OpenProjectFile(wpr, true)) {
+    project->UpdateLocalLinkTreeViewClick();
+    project->Pages()->setCurrentIndex(0);
+    save(*project, "site_project_links");
+    project->FindBox()->setEditText(QStringLiteral("HREF"));
+    project->SetFindRange(1);
+    project->FindBtnClick();
+    project->Pages()->setCurrentIndex(1);
+    save(*project, "site_project_grep");
+  }
+  QFile::remove(wpr);
+  return written;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() < 2 || args[1].startsWith(QLatin1Char('-'))) {
+    std::fprintf(stderr, "usage: markupwright-shots FOLDER [SITE]\n");
+    return 2;
+  }
+  const QString folder = args[1];
+  const QString site = args.size() > 2 ? args[2] : QStringLiteral(MW_SAMPLE_SITE);
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "markupwright-shots: cannot make %s\n", qPrintable(folder));
+    return 2;
+  }
+  TMainForm w;
+  ScriptedPrompts prompts;
+  w.SetPrompts(&prompts);
+  w.resize(1000, 700);
+  w.show();
+  w.StartUp({});
+  int written = DialogPictures(w, folder);
+  written += SitePictures(w, folder, site);
+  std::printf("%d pictures in %s\n", written, qPrintable(folder));
+  return written > 0 ? 0 : 1;
+}
