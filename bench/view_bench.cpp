@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 
 namespace {
 

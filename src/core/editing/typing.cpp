@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text/encoding.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
@@ -123,7 +124,7 @@ void ToggleAutoIndent(EditingContext& ctx) {
 
 void ToggleDirectTagInsert(EditingContext& ctx) {
   ctx.options.directTagInsert = !ctx.options.directTagInsert;
-  ctx.prompts->ShowMessage(ctx.options.directTagInsert ? kDirectTagInsertOn : kDirectTagInsertOff);
+  ctx.prompts->ShowMessage(MessageSjis(ctx.options.directTagInsert ? Msg::DirectTagInsertOn : Msg::DirectTagInsertOff));
 }
 
 }  // namespace mw

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 #include "core/text/encoding.h"
 
 namespace mw {

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 
 #include "core/dialogs/word_list_dialog.h"
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 
 namespace mw::gui {
 

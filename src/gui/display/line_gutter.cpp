@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 #include "gui/display/scintilla_editor.h"
 
 namespace mw {

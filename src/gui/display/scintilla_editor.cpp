@@ -11,7 +11,7 @@
 
 #include "gui/display/line_gutter.h"
 
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 
 namespace mw {
 

@@ -6,7 +6,7 @@
 #endif
 
 #include "core/display/html_scanner.h"
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 #include "core/editing/char_sync.h"
 #include "core/editing/memory_editor.h"
 

@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 #include "gui/app/qt_prompts.h"
 
 namespace mw::gui {

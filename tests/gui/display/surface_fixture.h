@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gui/display/test_app.h"
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 #include "core/editing/editing_context.h"
 #include "core/editing/memory_editor.h"
 #include "core/editing/scripted_prompts.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/app/tools/kanji_converter.h"
-#include "core/app/tools/kanji_tables.h"
+#include "core/text/kanji_tables.h"
 
 namespace mw::kanji {
 

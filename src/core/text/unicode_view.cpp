@@ -1,8 +1,8 @@
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 
 #include <stdexcept>
 
-#include "core/app/tools/kanji_tables.h"
+#include "core/text/kanji_tables.h"
 #include "core/text/encoding.h"
 
 namespace mw {

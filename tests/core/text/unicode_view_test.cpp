@@ -1,4 +1,4 @@
-#include "core/display/unicode_view.h"
+#include "core/text/unicode_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/app/tools/kanji_tables.h"
+#include "core/text/kanji_tables.h"
 
 #include <unicode/normalizer2.h>
 #include <unicode/ucnv.h>
