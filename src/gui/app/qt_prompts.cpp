@@ -19,6 +19,11 @@ std::string ToDocumentText(const QString& text) {
   return UnicodeViewToSjis(text.toStdString()).bytes;
 }
 
+QString UiText(Msg id) {
+  const std::string_view text = MessageUtf8(id);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 std::optional<std::string> QtClipboard::Text() const {
   const QClipboard* board = QApplication::clipboard();
   const QMimeData* data = board->mimeData();

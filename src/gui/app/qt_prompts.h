@@ -11,6 +11,7 @@
 #include "core/editing/dialog_host.h"
 #include "core/editing/editor_surface.h"
 #include "core/editing/user_prompts.h"
+#include "core/text/messages.h"
 
 class QWidget;
 
@@ -18,6 +19,9 @@ namespace mw::gui {
 
 QString FromDocumentText(std::string_view sjis);
 std::string ToDocumentText(const QString& text);
+// A text of the program's table, for a widget; its %1 ... %9 take QString's
+// arg().
+QString UiText(Msg id);
 
 class QtClipboard : public Clipboard {
  public:
