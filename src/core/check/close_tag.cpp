@@ -20,7 +20,9 @@ void CloseTag(EditingContext& ctx, const TagLists& lists) {
 
 void RegisterCheckCommands(CommandRegistry& r) {
   // A fresh checker for every use, so edits to the list files count at once.
-  r.Add({"CloseTagClick", [](EditingContext& ctx, std::string_view) { CloseTag(ctx, LoadProgramTagLists()); }});
+  // Listed with the tag removal commands, as the menu has it.
+  r.Add({"CloseTagClick", [](EditingContext& ctx, std::string_view) { CloseTag(ctx, LoadProgramTagLists()); }},
+        "ToUpperCaseTagClick");
 }
 
 }  // namespace mw

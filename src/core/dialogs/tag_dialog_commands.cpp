@@ -199,7 +199,9 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
   }
   for (const SimpleTagEntry& entry : SimpleTagTable()) {
     if (!IsDocumentTag(entry)) continue;
-    r.Add({std::string(entry.command), [&entry](EditingContext& ctx, std::string_view) { DocumentTagInsert(ctx, entry); }});
+    // Listed with the simple tag commands, before the headings, as before.
+    r.Add({std::string(entry.command), [&entry](EditingContext& ctx, std::string_view) { DocumentTagInsert(ctx, entry); }},
+          "H1Click");
   }
   r.Add({"BASEFONTClick", [](EditingContext& ctx, std::string_view) { BaseFontCommand(ctx); }});
   r.Add({"METAClick", [](EditingContext& ctx, std::string_view) { MetaCommand(ctx); }});

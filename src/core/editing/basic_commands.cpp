@@ -35,12 +35,10 @@ void RegisterBasicCommands(CommandRegistry& r) {
          false});
   r.Add({"LowerCaseTagClick", [](EditingContext& ctx, std::string_view) { ToggleLowerCaseTag(ctx); }, false});
   r.Add({"AutoIndentClick", [](EditingContext& ctx, std::string_view) { ToggleAutoIndent(ctx); }, false});
-  // One handler serves the radio items; the item's name tells them apart.
-  // The file-drop items (DropThenOpen, DropThenInsert) belong to the window.
+  // One handler serves the radio items of the caret policy and of file
+  // drops; the item's name tells them apart.
   r.Add({"DropThenOpenClick", [](EditingContext& ctx, std::string_view item) {
-           if (item == "SelectEditedEnd") ChooseCaretPolicy(ctx, CaretPolicy::AfterEdited);
-           else if (item == "SelectEditedAll") ChooseCaretPolicy(ctx, CaretPolicy::SelectEdited);
-           else if (item == "SelectPreviousSelection") ChooseCaretPolicy(ctx, CaretPolicy::KeepPrevious);
+           if (!item.empty()) ClickOptionItem(ctx.options, "b" + std::string(item));
          }, false});
 }
 

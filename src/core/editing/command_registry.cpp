@@ -3,14 +3,21 @@
 
 namespace mw {
 
-void CommandRegistry::Add(EditCommand command) {
+void CommandRegistry::Add(EditCommand command, std::string_view before) {
   for (auto& c : m_commands) {
     if (c.name == command.name) {
       c = std::move(command);
       return;
     }
   }
-  m_commands.push_back(std::move(command));
+  auto at = m_commands.end();
+  if (!before.empty())
+    for (auto it = m_commands.begin(); it != m_commands.end(); ++it)
+      if (it->name == before) {
+        at = it;
+        break;
+      }
+  m_commands.insert(at, std::move(command));
 }
 
 const EditCommand* CommandRegistry::Find(std::string_view name) const {

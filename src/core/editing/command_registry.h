@@ -23,8 +23,11 @@ struct EditCommand {
 
 class CommandRegistry {
  public:
-  // A second command of the same name replaces the first.
-  void Add(EditCommand command);
+  // A second command of the same name replaces the first, in its place.
+  // A new command goes before the command named `before` when there is
+  // one (a higher layer's command listed among the lower layer's group it
+  // belongs to), else at the end.
+  void Add(EditCommand command, std::string_view before = {});
   const EditCommand* Find(std::string_view name) const;
   const std::vector<EditCommand>& All() const { return m_commands; }
 

@@ -28,6 +28,7 @@
 #include "gui/display/scintilla_surface.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
+#include "core/editing/typing.h"
 #include "core/engine_commands.h"
 #include "core/editing/memory_editor.h"
 #include "gui/app/qt_prompts.h"
@@ -39,14 +40,6 @@
 
 namespace mw::gui {
 namespace {
-
-// Captions with an "(&X)" accelerator use & as Qt does; the others are
-// shown literally (character references such as "&lt;").
-QString MenuText(std::string_view caption) {
-  QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-  if (!text.contains(QStringLiteral("(&"))) text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return text;
-}
 
 QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -100,18 +93,17 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   m_pcMain->setDocumentMode(true);
   setCentralWidget(m_pcMain);
 
-  BuildActions();
+  m_commands = new CommandActions(*this, CommandTable(CommandWindow::Main), &EngineCommands(),
+                                  [this](const CommandRow& row) { RunCommand(row); });
   for (const auto& layout : MainMenus()) {
     QMenu* menu = menuBar()->addMenu(MenuText(layout.caption));
     menu->setObjectName(Utf8(layout.name));
-    std::size_t at = 0;
-    BuildMenu(menu, layout.entries, at);
+    m_commands->BuildMenu(*menu, layout.entries);
   }
   for (const auto& layout : PopupMenus()) {
     auto* menu = new QMenu(this);
     menu->setObjectName(Utf8(layout.name));
-    std::size_t at = 0;
-    BuildMenu(menu, layout.entries, at);
+    m_commands->BuildMenu(*menu, layout.entries);
     m_popups.emplace(std::string(layout.name), menu);
   }
   BuildMainToolbar();
@@ -132,9 +124,16 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   m_idleTimer->setSingleShot(true);
   m_idleTimer->setInterval(0);
   connect(m_idleTimer, &QTimer::timeout, this, &TMainForm::IdleUpdate);
-  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::ScheduleIdle);
+  // Asking the clipboard can mean asking another program: its state is
+  // read when it changes, not at every keystroke.
+  m_clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+    m_clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+    ScheduleIdle();
+  });
 
   if (!m_dataFolder.empty()) LoadWindowSettings(*this, m_dataFolder);
+  m_kanjiAvailable = KanjiConverterAvailable();
   SyncOptionChecks();
   m_colouredExtensions =
       m_dataFolder.empty() ? DefaultColouredExtensions() : LoadColouredExtensions(m_dataFolder);
@@ -147,10 +146,12 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   m_docs = std::make_unique<TTabAndRichEdit>(
       *m_pcMain, *m_clipboard, dataFile(kOpenFileListName),
       [this](ScintillaEditor& editor, ScintillaSurface& surface) { InitEditor(editor, surface); });
-  ApplyKanjiAvailability();
   SyncKanjiPanels();
+  RegisterLayoutCommands();
+  RegisterDocumentCommands();
   WireParts();
   m_prompts->UseWordListDialog(m_dialogHost.get(), m_dataFolder);
+  IdleUpdate();
 }
 
 TMainForm::~TMainForm() {
@@ -168,81 +169,32 @@ QString TMainForm::Title() const {
   return QStringLiteral("Markupwright - ") + QFileInfo(m_currentFileName).fileName();
 }
 
-namespace {
-// The commands the window itself runs (documents, layout, options of its own).
-constexpr std::string_view kWindowHandlers[] = {
-    "ShowSpeedBarClick",     "ShowTagToolBarClick",    "SimplestFormClick",        "FullyShownScreenClick",
-    "FlatBtnClick",          "ToolPageShiftClick",     "FileExitClick",            "AboutClick",
-    "FileNewClick",          "FileOpenClick",          "FileSaveClick",            "FileSaveAsClick",
-    "FileSaveAllClick",      "FileCloseClick",         "FileCloseAllClick",        "FileCloseOthersClick",
-    "FileDuplicateClick",    "FilePrintClick",         "ReOpen1Click",             "ReturnToPrevFileClick",
-    "MoveToNextFileClick",   "MoveToPrevFileClick",    "PageShiftToRightClick",    "PageShiftToLeftClick",
-    "PageShiftToRightEdgeClick", "PageShiftToLeftEdgeClick", "OpenToShiftJISClick", "SaveAsItIsClick",
-    "SaveToJISClick",        "SaveToEUCClick",         "mToShiftJISClick",         "mToJISClick",
-    "mToEUCClick",
-};
-}  // namespace
+bool TMainForm::HasHandler(const CommandRow& row) const { return m_commands->HasHandler(row); }
 
-bool TMainForm::HasHandler(const CommandRow& row) const {
-  for (auto h : kWindowHandlers)
-    if (row.handler == h) return true;
-  if (m_windowHandlers.find(row.handler) != m_windowHandlers.end()) return true;
-  return EngineCommands().Find(row.handler) != nullptr;
+void TMainForm::Handle(std::string_view handler, std::function<void(const CommandRow&)> run) {
+  m_commands->Handle(handler, std::move(run));
 }
 
-void TMainForm::AddWindowHandler(std::string_view handler, std::function<void(const CommandRow&)> run) {
-  m_windowHandlers[std::string(handler)] = std::move(run);
-  for (const auto& row : CommandTable())
-    if (row.handler == handler) SetEnabled(row.id, true);
-}
-
-void TMainForm::SetEnabled(std::string_view id, bool on) {
-  if (QAction* a = Action(id); a != nullptr && a->isEnabled() != on) a->setEnabled(on);
-}
-
-void TMainForm::BuildActions() {
-  std::map<std::string_view, QActionGroup*> groups;
-  for (const auto& row : CommandTable()) {
-    auto* action = new QAction(MenuText(row.caption), this);
-    action->setObjectName(Utf8(row.id));
-    if (!row.shortcut.empty()) action->setShortcut(QKeySequence(Utf8(row.shortcut)));
-    if (row.check != CheckKind::None) {
-      action->setCheckable(true);
-      action->setChecked(row.check == CheckKind::Checked);
-    }
-    if (!row.radioGroup.empty()) {
-      auto& group = groups[row.radioGroup];
-      if (group == nullptr) group = new QActionGroup(this);
-      group->addAction(action);
-    }
-    action->setEnabled(HasHandler(row));
-    const CommandRow* r = &row;
-    connect(action, &QAction::triggered, this, [this, r] { RunCommand(*r); });
-    m_actions.emplace(std::string(row.id), action);
-  }
-}
-
-void TMainForm::BuildMenu(QMenu* menu, std::span<const std::string_view> entries, std::size_t& at) {
-  while (at < entries.size()) {
-    const std::string_view e = entries[at++];
-    if (e == "]") return;
-    if (e == "-") {
-      menu->addSeparator();
-    } else if (e.starts_with('[')) {
-      QMenu* sub = menu->addMenu(MenuText(e.substr(1)));
-      BuildMenu(sub, entries, at);
-    } else if (e.starts_with('@')) {
-      // The editor popup's special characters carry a comment item that
-      // runs nothing; other places are filled by their owners.
-      if (e == "@Comment") {
-        menu->addAction(QStringLiteral("<COMMENT></COMMENT>"));
-      } else {
-        m_runtimeMenus.emplace(std::string(e.substr(1)), menu);
-      }
-    } else if (QAction* action = Action(e)) {
-      menu->addAction(action);
-    }
-  }
+// The layout commands of the window itself and the option items that are
+// no engine command; the documents' commands are registered beside them.
+void TMainForm::RegisterLayoutCommands() {
+  const auto bands = [this](const CommandRow& row) {
+    ClickOption(row);
+    SetBandsVisible(m_settings.Bool("bShowSpeedBar"), m_settings.Bool("bShowTagToolBar"));
+  };
+  Handle("ShowSpeedBarClick", bands);
+  Handle("ShowTagToolBarClick", bands);
+  Handle("SimplestFormClick", [this](const CommandRow&) { SetSimplestForm(false); });
+  Handle("FullyShownScreenClick", [this](const CommandRow&) { SetSimplestForm(true); });
+  Handle("FlatBtnClick", [this](const CommandRow& row) {
+    ClickOption(row);
+    SetFlatButtons(m_settings.Bool("bFlatBtn"));
+  });
+  Handle("ToolPageShiftClick", [this](const CommandRow& row) { ShiftTagPage(row.arg); });
+  Handle("FileExitClick", [this](const CommandRow&) { close(); });
+  Handle("AboutClick", [this](const CommandRow&) { QMessageBox::about(this, Title(), QStringLiteral("Markupwright")); });
+  for (std::string_view h : {"OpenToShiftJISClick", "SaveAsItIsClick", "SaveToJISClick", "SaveToEUCClick"})
+    Handle(h, [this](const CommandRow& row) { ClickOption(row); });
 }
 
 void TMainForm::BuildMainToolbar() {
@@ -250,19 +202,10 @@ void TMainForm::BuildMainToolbar() {
   m_tbMain->setObjectName(QStringLiteral("tbMain"));
   m_tbMain->setIconSize(QSize(16, 16));
   for (const auto& b : MainToolbar()) {
-    QAction* action = Action(b.command);
-    auto* button = new QToolButton(m_tbMain);
-    button->setObjectName(Utf8(b.name));
-    button->setFixedSize(25, 24);
     const QIcon icon = StandardIcon(b.name);
-    if (icon.isNull()) button->setText(ButtonText(b.hint));
-    else button->setIcon(icon);
-    button->setToolTip(Utf8(b.hint));
-    button->setStatusTip(Utf8(b.hint));
-    button->setAutoRaise(true);
-    button->setEnabled(action->isEnabled());
-    connect(button, &QToolButton::clicked, action, &QAction::trigger);
-    connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+    QToolButton* button = m_commands->MakeButton(m_tbMain, b, icon.isNull() ? ButtonText(b.hint) : QString());
+    button->setFixedSize(25, 24);
+    if (!icon.isNull()) button->setIcon(icon);
     m_tbMain->addWidget(button);
   }
 }
@@ -278,19 +221,7 @@ void TMainForm::BuildTagPages() {
     auto* bar = new QToolBar(m_toolPages);
     bar->setObjectName(Utf8(page.component));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const auto& b : page.buttons) {
-      QAction* action = Action(b.command);
-      auto* button = new QToolButton(bar);
-      button->setObjectName(Utf8(b.name));
-      button->setText(ButtonText(b.hint));
-      button->setToolTip(Utf8(b.hint));
-      button->setStatusTip(Utf8(b.hint));
-      button->setAutoRaise(true);
-      button->setEnabled(action->isEnabled());
-      connect(button, &QToolButton::clicked, action, &QAction::trigger);
-      connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
-      bar->addWidget(button);
-    }
+    for (const auto& b : page.buttons) bar->addWidget(m_commands->MakeButton(bar, b, ButtonText(b.hint)));
     // The registered tags' buttons go on this bar at run time.
     if (page.component == "RegisteredSheet") bar->setObjectName(QStringLiteral("tbRegister"));
     bar->setProperty("component", Utf8(page.component));
@@ -315,20 +246,14 @@ void TMainForm::BuildStatusBar() {
   }
 }
 
-QAction* TMainForm::Action(std::string_view id) const {
-  const auto it = m_actions.find(id);
-  return it == m_actions.end() ? nullptr : it->second;
-}
+QAction* TMainForm::Action(std::string_view id) const { return m_commands->Action(id); }
 
 QMenu* TMainForm::Popup(std::string_view name) const {
   const auto it = m_popups.find(name);
   return it == m_popups.end() ? nullptr : it->second;
 }
 
-QMenu* TMainForm::RuntimeMenu(std::string_view name) const {
-  const auto it = m_runtimeMenus.find(name);
-  return it == m_runtimeMenus.end() ? nullptr : it->second;
-}
+QMenu* TMainForm::RuntimeMenu(std::string_view name) const { return m_commands->RuntimeMenu(name); }
 
 QsciScintilla* TMainForm::ActiveView() const { return qobject_cast<QsciScintilla*>(m_pcMain->currentWidget()); }
 
@@ -336,8 +261,18 @@ ScintillaEditor* TMainForm::ActiveEditor() const { return m_docs ? m_docs->Activ
 ScintillaSurface* TMainForm::ActiveSurface() const { return m_docs ? m_docs->ActiveSurface() : nullptr; }
 
 void TMainForm::RunCommand(const CommandRow& row) {
-  if (!RunWindowCommand(row) && EngineCommands().Find(row.handler) != nullptr) RunEditing(row);
+  if (const CommandActions::Handler* own = m_commands->WindowHandler(row)) (*own)(row);
+  else RunEditing(row);
+  // The caret may have moved and options may have changed: the current
+  // tag, the check marks and the panels follow.
+  EditorSelectionChanged();
+  SyncOptionChecks();
+  SyncKanjiPanels();
   ScheduleIdle();
+}
+
+void TMainForm::RunCommand(std::string_view id) {
+  if (const CommandRow* row = FindCommand(id)) RunCommand(*row);
 }
 
 void TMainForm::RunEditing(const CommandRow& row) {
@@ -345,65 +280,51 @@ void TMainForm::RunEditing(const CommandRow& row) {
   if (command == nullptr) return;
   ScintillaSurface* surface = ActiveSurface();
   MemoryEditor none(*m_clipboard);
-  if (surface == nullptr) {
-    // Option items work without a document; nothing else has one to act on.
-    if (command->modifiesText) return;
-    m_ctx.editor = &none;
-  } else {
-    m_ctx.editor = surface;
-  }
+  if (surface == nullptr && command->modifiesText) return;
+  // Option items work without a document; nothing else has one to act on.
+  // A command run from inside another one (a dialog's button) acts where
+  // the outer one does and leaves it acting there.
+  EditorSurface* here = surface != nullptr ? static_cast<EditorSurface*>(surface) : &none;
+  EditorSurface* outer = std::exchange(m_ctx.editor, m_ctx.editor != nullptr ? m_ctx.editor : here);
   m_ctx.fileName = m_currentFileName.toStdString();
   command->run(m_ctx, row.arg);
-  m_ctx.editor = nullptr;
-  SyncOptionChecks();
+  m_ctx.editor = outer;
   if (!m_statusPanels.empty()) m_statusPanels.back()->setText(FromDocumentText(m_ctx.statusText));
 }
 
-bool TMainForm::RunWindowCommand(const CommandRow& row) {
-  const std::string_view h = row.handler;
-  if (h == "ShowSpeedBarClick" || h == "ShowTagToolBarClick") {
-    // The check mark has already flipped: the band follows it.
-    SetBandsVisible(Action("ShowSpeedBar")->isChecked(), Action("ShowTagToolBar")->isChecked());
-  } else if (h == "SimplestFormClick" || h == "FullyShownScreenClick") {
-    // The side panels are toggled only when they are not already as wanted.
-    const bool full = h == "FullyShownScreenClick";
-    SetBandsVisible(full, full);
-    if (SiteChecks* site = SiteChecks::Of(*this); site != nullptr && site->LinkList().IsShown() != full)
-      RunCommand(*FindCommand("ShowLinkList"));
-  } else if (h == "FlatBtnClick") {
-    const bool flat = Action("FlatBtn")->isChecked();
-    for (auto* button : m_tbMain->findChildren<QToolButton*>()) button->setAutoRaise(flat);
-  } else if (h == "ToolPageShiftClick") {
-    ShiftTagPage(row.arg);
-  } else if (h == "FileExitClick") {
-    close();
-  } else if (h == "AboutClick") {
-    QMessageBox::about(this, Title(), QStringLiteral("Markupwright"));
-  } else if (const auto it = m_windowHandlers.find(h); it != m_windowHandlers.end()) {
-    it->second(row);
-  } else {
-    return RunDocumentCommand(h);
-  }
-  return true;
-}
-
 void TMainForm::SetBandsVisible(bool speedBar, bool tagBar) {
+  m_settings.SetBool("bShowSpeedBar", speedBar);
+  m_settings.SetBool("bShowTagToolBar", tagBar);
   m_tbMain->setVisible(speedBar);
   m_tagBar->setVisible(tagBar);
-  Action("ShowSpeedBar")->setChecked(speedBar);
-  Action("ShowTagToolBar")->setChecked(tagBar);
+  SyncOptionChecks();
 }
 
-// The option items mirror the options the editing commands keep.
+void TMainForm::SetFlatButtons(bool flat) {
+  m_settings.SetBool("bFlatBtn", flat);
+  for (auto* button : m_tbMain->findChildren<QToolButton*>()) button->setAutoRaise(flat);
+  SyncOptionChecks();
+}
+
+void TMainForm::SetSimplestForm(bool full) {
+  SetBandsVisible(full, full);
+  // The side panels are toggled only when they are not already as wanted.
+  if (SiteChecks* site = SiteChecks::Of(*this); site != nullptr && site->LinkList().IsShown() != full)
+    RunCommand("ShowLinkList");
+}
+
+void TMainForm::ClickOption(const CommandRow& row) {
+  if (!ClickOptionItem(m_ctx.options, row.option)) m_settings.SetBool(row.option, !m_settings.Bool(row.option));
+  SyncOptionChecks();
+}
+
+// The option items mirror the options the engine keeps and the window's
+// settings; the marks are never read back.
 void TMainForm::SyncOptionChecks() {
-  const EditingOptions& o = m_ctx.options;
-  Action("AutoSelect")->setChecked(o.autoSelect);
-  Action("DirectTagInsert")->setChecked(o.directTagInsert);
-  Action("LowerCaseTag")->setChecked(o.lowerCaseTag);
-  Action("AutoIndent")->setChecked(o.autoIndent);
-  Action("SelectEditedEnd")->setChecked(o.caretPolicy == CaretPolicy::AfterEdited);
-  Action("SelectEditedAll")->setChecked(o.caretPolicy == CaretPolicy::SelectEdited);
-  Action("SelectPreviousSelection")->setChecked(o.caretPolicy == CaretPolicy::KeepPrevious);
+  m_commands->MirrorChecks([this](std::string_view option) -> std::optional<bool> {
+    if (const auto on = OptionItemChecked(m_ctx.options, option)) return on;
+    return m_settings.Bool(option);
+  });
 }
 
 std::vector<std::string> TMainForm::TagPageOrder() const {

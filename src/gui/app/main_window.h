@@ -1,8 +1,9 @@
 // The main window: menus, the main toolbar, the tag toolbar of thirteen
 // pages, the popups and the document tabs, all built from the command
-// table. Each action runs its row: an editing command through the engine
-// on the active document, a layout command of the window itself, or
-// nothing yet (disabled) when its owner is still to come.
+// table. Each action runs its row: the one-line handler an area of the
+// window registered for it, else the engine command of its handler name on
+// the active document, else nothing yet (disabled) while its owner is
+// still to come.
 #pragma once
 
 #include <QMainWindow>
@@ -16,6 +17,7 @@
 
 #include "core/app/settings.h"
 #include "core/editing/editing_context.h"
+#include "gui/app/command_actions.h"
 #include "gui/app/command_table.h"
 
 class QAction;
@@ -90,9 +92,12 @@ class TMainForm : public QMainWindow {
   void ReceivePath(const QString& path);
   // Dropped files and folders, as DropThenOpen / DropThenInsert say.
   void DropPaths(const QStringList& paths);
-  // Enables commands by selection, clipboard, undo and the repeat-tag pair
+  // Enables commands by what their `needs` column asks (selection,
+  // clipboard text, undo, the repeat-tag pair, the kanji converter ...)
   // and refreshes the status bar; runs whenever the window falls idle.
   void IdleUpdate();
+  // What the window offers commands now, as the `needs` flags it meets.
+  Needs NeedsMet() const;
 
   QString CurrentFileName() const { return m_currentFileName; }
   ScintillaEditor* ActiveEditor() const;
@@ -122,6 +127,8 @@ class TMainForm : public QMainWindow {
   // Menus filled at run time by their owners (FileHistory, RegisteredTags,
   // FavoriteFolders), by the name the layout gives them.
   QMenu* RuntimeMenu(std::string_view name) const;
+  // The window's actions, menus and handlers.
+  CommandActions& Commands() { return *m_commands; }
 
   QTabWidget* Documents() const { return m_pcMain; }
   QTabWidget* TagPageControl() const { return m_toolPages; }
@@ -154,13 +161,23 @@ class TMainForm : public QMainWindow {
   void TempFilesDeleted();
 
  public:
-  // Runs a command row as its menu item would.
+  // Runs a command row as its menu item would, then the selection-change
+  // handling, the check marks and the status bar follow.
   void RunCommand(const CommandRow& row);
+  // Runs the row of this id (nothing when there is none).
+  void RunCommand(std::string_view id);
   // Whether a row has a handler here yet.
   bool HasHandler(const CommandRow& row) const;
-  // Window commands other parts provide (dialogs, display refresh): rows
-  // with this handler become enabled and run `run`.
-  void AddWindowHandler(std::string_view handler, std::function<void(const CommandRow&)> run);
+  // The window's own handler for the rows with this handler name (areas
+  // register theirs: dialogs, display refresh, site checks); see
+  // CommandActions::Handle.
+  void Handle(std::string_view handler, std::function<void(const CommandRow&)> run);
+  // The engine command of the row's handler name on the active document.
+  void RunEditing(const CommandRow& row);
+  // The core's selection-change handling for the active editor: the
+  // current tag and the indent string. Runs after every selection change
+  // and every command.
+  void EditorSelectionChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -182,9 +199,13 @@ class TMainForm : public QMainWindow {
   void FileCloseOthersClick();
   void FileDuplicateClick();
   void FilePrintClick();
+  void ReOpenClick();
+  void ReturnToPrevFileClick();
   void MoveToFile(int step);
   void ShiftPage(std::string_view how);
-  bool RunDocumentCommand(std::string_view handler);
+  // The window's own commands, each area's rows with one-line handlers.
+  void RegisterLayoutCommands();
+  void RegisterDocumentCommands();
   // Writes the active document to path (converted on saving when asked);
   // false after showing the error.
   bool WriteDocument(const QString& path);
@@ -195,7 +216,6 @@ class TMainForm : public QMainWindow {
   void CloseSteps();
   void ConvertEditorText(std::string_view option);
   void SyncKanjiPanels();
-  void ApplyKanjiAvailability();
   QString ChooseFile(const FileChoice& choice);
   void ShowMessage(const QString& text, MessageKind kind = MessageKind::Information);
   Reply Ask(const QString& text, QuestionButtons buttons = QuestionButtons::YesNoCancel);
@@ -203,20 +223,22 @@ class TMainForm : public QMainWindow {
   // The dialogs and services other layers bring (find and replace, the tag
   // dialog views, the dialogs' lists and hooks).
   void WireParts();
-  void SetEnabled(std::string_view id, bool on);
-  // Every submenu (menus and popups) with this caption.
-  void SetSubmenusEnabled(std::string_view caption, bool on);
   bool IsColoured(const QString& path) const;
+  // Typing in the active editor goes through the core's key handling.
+  bool EditorKeyPress(ScintillaSurface& surface, char key);
 
-  void BuildActions();
-  void BuildMenu(QMenu* menu, std::span<const std::string_view> entries, std::size_t& at);
   void BuildMainToolbar();
   void BuildTagPages();
   void BuildStatusBar();
-  void RunEditing(const CommandRow& row);
-  bool RunWindowCommand(const CommandRow& row);
+  // The check marks from the options and settings they mirror.
   void SyncOptionChecks();
+  // A click on an option item: the option changes, its mark follows.
+  void ClickOption(const CommandRow& row);
+  // The bands, the flat buttons and the two layouts of the view menu; the
+  // settings hold the choice.
   void SetBandsVisible(bool speedBar, bool tagBar);
+  void SetFlatButtons(bool flat);
+  void SetSimplestForm(bool full);
   QString Title() const;
 
   std::string m_dataFolder;
@@ -224,14 +246,12 @@ class TMainForm : public QMainWindow {
   EditingContext m_ctx;
   std::unique_ptr<QtClipboard> m_clipboard;
   std::unique_ptr<QtPrompts> m_prompts;
-  std::map<std::string, QAction*, std::less<>> m_actions;
+  CommandActions* m_commands = nullptr;  // a child of the window
   std::map<std::string, QMenu*, std::less<>> m_popups;
-  std::map<std::string, QMenu*, std::less<>> m_runtimeMenus;
   std::unique_ptr<TTabAndRichEdit> m_docs;
   std::unique_ptr<TFileHistory> m_fileHistory;
   std::unique_ptr<QtDialogHost> m_dialogHost;
   FindReplaceDialogs* m_findDialogs = nullptr;
-  std::map<std::string, std::function<void(const CommandRow&)>, std::less<>> m_windowHandlers;
   std::function<QString(const FileChoice&)> m_chooser;
   std::function<bool(QPrinter&)> m_printerChooser;
   QString m_currentFileName;
@@ -241,6 +261,8 @@ class TMainForm : public QMainWindow {
   bool m_writeFailed = false;  // the last SaveQuery's save hit a write error
   bool m_kanjiAvailable = false;
   bool m_closed = false;
+  bool m_selectionPending = false;  // a selection change waits for the idle
+  bool m_clipboardHasText = false;  // followed from the clipboard's changes
   int m_quiet = 0;  // tab changes made by the window itself, not the user
   QTimer* m_idleTimer = nullptr;
   QTabWidget* m_pcMain = nullptr;

@@ -93,8 +93,14 @@ void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
   connect(&editor, &QWidget::customContextMenuRequested, this,
           [this, view = &editor](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });
   editor.viewport()->installEventFilter(this);
-  connect(&editor, &QsciScintilla::selectionChanged, this, &TMainForm::ScheduleIdle);
-  connect(&editor, &QsciScintilla::cursorPositionChanged, this, &TMainForm::ScheduleIdle);
+  // The current tag and the indent string follow the caret of the active
+  // editor, and typing goes through the core's key handling.
+  const auto selectionChanged = [this, view = &editor] {
+    if (view == ActiveEditor()) EditorSelectionChanged();
+  };
+  connect(&editor, &QsciScintilla::selectionChanged, this, selectionChanged);
+  connect(&editor, &QsciScintilla::cursorPositionChanged, this, selectionChanged);
+  editor.SetKeyHandler([this, s = &surface](char key) { return EditorKeyPress(*s, key); });
   connect(&editor, &QsciScintilla::textChanged, this, &TMainForm::ScheduleIdle);
   connect(&editor, &QsciScintilla::modificationChanged, this, &TMainForm::ScheduleIdle);
 }
@@ -107,14 +113,7 @@ bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
     ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
     return false;
   }
-  if (m_kanjiAvailable && Action("OpenToShiftJIS")->isChecked()) {
-    // Converted in memory: nothing is written beside the user's file. Text
-    // the converter cannot read is shown as it is.
-    try {
-      bytes = ConvertKanjiCode(bytes, "s");
-    } catch (const ConversionError&) {
-    }
-  }
+  bytes = BytesToShow(std::move(bytes), m_kanjiAvailable && m_ctx.options.openToShiftJis);
   // A page longer than the limit is kept whole (the editor only reports
   // it): cutting it would lose the rest at the next save.
   surface.LoadOwned(std::move(bytes), m_ctx.options.autoTagFont && IsColoured(path));
@@ -204,7 +203,7 @@ void TMainForm::pcMainChange() {
   if (IsExistingFile(m_currentFileName)) m_fileHistory->SetCurrent(m_currentFileName);
   SetStatusText(5, m_currentFileName);
   setWindowTitle(Title());
-  ScheduleIdle();
+  EditorSelectionChanged();
   emit ActiveDocumentChanged(m_currentFileName);
 }
 
@@ -224,17 +223,16 @@ Reply TMainForm::SaveQuery() {
 bool TMainForm::WriteDocument(const QString& path) {
   ScintillaSurface* surface = ActiveSurface();
   if (surface == nullptr) return false;
-  std::string bytes = NormalizeLineEnds(surface->Text());
-  if (m_kanjiAvailable && (Action("SaveToEUC")->isChecked() || Action("SaveToJIS")->isChecked())) {
-    // Converted before writing, so the file on disk is either the old one
-    // or the whole converted text; the editor keeps its Shift-JIS.
-    try {
-      bytes = ConvertKanjiCode(bytes, KanjiCode::ShiftJis, Action("SaveToEUC")->isChecked() ? "e" : "j");
-    } catch (const ConversionError& e) {
-      ShowMessage(QString::fromUtf8(e.what()), MessageKind::Error);
-      m_writeFailed = true;
-      return false;
-    }
+  std::string bytes;
+  // Converted before writing, so the file on disk is either the old one or
+  // the whole converted text; the editor keeps its Shift-JIS.
+  try {
+    bytes = BytesToSave(NormalizeLineEnds(surface->Text()),
+                        m_kanjiAvailable ? m_ctx.options.saveConversion : SaveConversion::AsItIs);
+  } catch (const ConversionError& e) {
+    ShowMessage(QString::fromUtf8(e.what()), MessageKind::Error);
+    m_writeFailed = true;
+    return false;
   }
   try {
     WriteFileAtomic(path.toStdString(), bytes);
@@ -256,7 +254,7 @@ void TMainForm::FileSaveClick() {
   } else {
     m_saveSucceeded = false;
   }
-  if (m_settings.Bool("bUpdateAtSave")) RunDocumentCommand("UpdateRichEdit1Click");
+  if (m_settings.Bool("bUpdateAtSave")) RunCommand("UpdateRichEdit1");
 }
 
 void TMainForm::FileSaveAsClick() {
@@ -295,7 +293,7 @@ void TMainForm::FileSaveAsClick() {
     SetStatusText(5, path);
     emit DocumentSavedAs(path);
   }
-  if (m_settings.Bool("bUpdateAtSave")) RunDocumentCommand("UpdateRichEdit1Click");
+  if (m_settings.Bool("bUpdateAtSave")) RunCommand("UpdateRichEdit1");
 }
 
 void TMainForm::FileSaveAllClick() {
@@ -441,38 +439,36 @@ void TMainForm::ShiftPage(std::string_view how) {
   --m_quiet;
 }
 
-bool TMainForm::RunDocumentCommand(std::string_view h) {
-  if (const auto it = m_windowHandlers.find(h); it != m_windowHandlers.end()) {
-    if (const CommandRow* row = FindCommand(h.substr(0, h.size() - 5)); row != nullptr) it->second(*row);
-    return true;
-  }
-  if (h == "FileNewClick") FileNewClick();
-  else if (h == "FileOpenClick") FileOpenClick();
-  else if (h == "FileSaveClick") FileSaveClick();
-  else if (h == "FileSaveAsClick") FileSaveAsClick();
-  else if (h == "FileSaveAllClick") FileSaveAllClick();
-  else if (h == "FileCloseClick") FileCloseClick();
-  else if (h == "FileCloseAllClick") FileCloseAllClick();
-  else if (h == "FileCloseOthersClick") FileCloseOthersClick();
-  else if (h == "FileDuplicateClick") FileDuplicateClick();
-  else if (h == "FilePrintClick") FilePrintClick();
-  else if (h == "ReOpen1Click") OpenDocument(m_currentFileName, true);
-  else if (h == "ReturnToPrevFileClick") {
-    const QStringList entries = m_fileHistory->Entries();
-    if (!entries.isEmpty()) OpenDocument(entries.front(), false);
-  } else if (h == "MoveToNextFileClick") MoveToFile(1);
-  else if (h == "MoveToPrevFileClick") MoveToFile(-1);
-  else if (h == "PageShiftToRightClick") ShiftPage("right");
-  else if (h == "PageShiftToLeftClick") ShiftPage("left");
-  else if (h == "PageShiftToRightEdgeClick") ShiftPage("rightEdge");
-  else if (h == "PageShiftToLeftEdgeClick") ShiftPage("leftEdge");
-  else if (h == "OpenToShiftJISClick" || h == "SaveAsItIsClick" || h == "SaveToJISClick" || h == "SaveToEUCClick")
-    SyncKanjiPanels();
-  else if (h == "mToShiftJISClick") ConvertEditorText("s");
-  else if (h == "mToJISClick") ConvertEditorText("j");
-  else if (h == "mToEUCClick") ConvertEditorText("e");
-  else return false;
-  return true;
+void TMainForm::ReOpenClick() { OpenDocument(m_currentFileName, true); }
+
+void TMainForm::ReturnToPrevFileClick() {
+  const QStringList entries = m_fileHistory->Entries();
+  if (!entries.isEmpty()) OpenDocument(entries.front(), false);
+}
+
+void TMainForm::RegisterDocumentCommands() {
+  const auto method = [this](void (TMainForm::*m)()) { return [this, m](const CommandRow&) { (this->*m)(); }; };
+  Handle("FileNewClick", method(&TMainForm::FileNewClick));
+  Handle("FileOpenClick", method(&TMainForm::FileOpenClick));
+  Handle("FileSaveClick", method(&TMainForm::FileSaveClick));
+  Handle("FileSaveAsClick", method(&TMainForm::FileSaveAsClick));
+  Handle("FileSaveAllClick", method(&TMainForm::FileSaveAllClick));
+  Handle("FileCloseClick", method(&TMainForm::FileCloseClick));
+  Handle("FileCloseAllClick", method(&TMainForm::FileCloseAllClick));
+  Handle("FileCloseOthersClick", method(&TMainForm::FileCloseOthersClick));
+  Handle("FileDuplicateClick", method(&TMainForm::FileDuplicateClick));
+  Handle("FilePrintClick", method(&TMainForm::FilePrintClick));
+  Handle("ReOpen1Click", method(&TMainForm::ReOpenClick));
+  Handle("ReturnToPrevFileClick", method(&TMainForm::ReturnToPrevFileClick));
+  Handle("MoveToNextFileClick", [this](const CommandRow&) { MoveToFile(1); });
+  Handle("MoveToPrevFileClick", [this](const CommandRow&) { MoveToFile(-1); });
+  Handle("PageShiftToRightClick", [this](const CommandRow&) { ShiftPage("right"); });
+  Handle("PageShiftToLeftClick", [this](const CommandRow&) { ShiftPage("left"); });
+  Handle("PageShiftToRightEdgeClick", [this](const CommandRow&) { ShiftPage("rightEdge"); });
+  Handle("PageShiftToLeftEdgeClick", [this](const CommandRow&) { ShiftPage("leftEdge"); });
+  Handle("mToShiftJISClick", [this](const CommandRow&) { ConvertEditorText("s"); });
+  Handle("mToJISClick", [this](const CommandRow&) { ConvertEditorText("j"); });
+  Handle("mToEUCClick", [this](const CommandRow&) { ConvertEditorText("e"); });
 }
 
 }  // namespace mw::gui

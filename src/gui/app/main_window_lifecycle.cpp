@@ -26,6 +26,7 @@
 #include "core/app/tools/kanji_converter.h"
 #include "core/display/html_to_rtf.h"
 #include "core/editing/insertion.h"
+#include "core/editing/typing.h"
 #include "gui/app/document_set.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/main_window.h"
@@ -33,6 +34,7 @@
 #include "gui/app/window_settings.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/project/site_checks.h"
 
 namespace mw::gui {
 namespace {
@@ -81,20 +83,25 @@ void TMainForm::ScheduleIdle() {
   if (m_idleTimer != nullptr && !m_idleTimer->isActive()) m_idleTimer->start();
 }
 
-void TMainForm::SetSubmenusEnabled(std::string_view caption, bool on) {
-  const QString title = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-  for (QMenu* menu : findChildren<QMenu*>()) {
-    if (menu->title() == title && menu->menuAction()->isEnabled() != on) menu->menuAction()->setEnabled(on);
+Needs TMainForm::NeedsMet() const {
+  ScintillaSurface* surface = ActiveSurface();
+  Needs met = kNeedsNothing;
+  if (surface != nullptr) {
+    if (surface->GetSelLength() > 0) met |= kNeedsSelection;
+    if (m_clipboardHasText) met |= kNeedsClipboardText;
+    if (surface->CanUndo()) met |= kNeedsUndo;
+    if (!m_ctx.repeatTag.start.empty() || !m_ctx.repeatTag.end.empty()) met |= kNeedsRepeatTag;
+    if ((m_commands->NeedsUsed() & kNeedsSavedFile) != 0 && IsExistingFile(m_currentFileName)) met |= kNeedsSavedFile;
   }
+  if (m_kanjiAvailable) met |= kNeedsKanji;
+  if (SiteChecks* site = SiteChecks::Of(const_cast<TMainForm&>(*this)); site != nullptr && site->ProjectIfOpen())
+    met |= kNeedsProject;
+  return met;
 }
 
 void TMainForm::IdleUpdate() {
-  ScintillaSurface* surface = ActiveSurface();
-  const bool selection = surface != nullptr && surface->GetSelLength() > 0;
-  const bool clipboardText = surface != nullptr && !QApplication::clipboard()->text().isEmpty();
-  const bool canUndo = surface != nullptr && surface->CanUndo();
-  const bool repeat = surface != nullptr && (!m_ctx.repeatTag.start.empty() || !m_ctx.repeatTag.end.empty());
-  if (surface != nullptr) {
+  if (m_selectionPending) EditorSelectionChanged();
+  if (ScintillaSurface* surface = ActiveSurface()) {
     SetModified(surface->IsModified());
     // Caret position: the line of the caret counts display lines; the
     // column counts bytes from that line's start.
@@ -108,18 +115,39 @@ void TMainForm::IdleUpdate() {
                          QStringLiteral("桁 ") + QString::number(surface->TextLength()) + QStringLiteral("ﾊﾞｲﾄ"));
     SetStatusText(2, surface->InsertMode() ? QStringLiteral("挿入") : QStringLiteral("上書"));
   }
-  const auto enable = [this](std::string_view id, bool on) {
-    if (const CommandRow* row = FindCommand(id)) SetEnabled(id, on && HasHandler(*row));
-  };
-  for (std::string_view id : {"EditCut", "EditCopy", "LFtoBR", "DeleteAllTag", "DeleteTabSpace", "DeleteReturn",
-                              "InsertStrAtTop", "RegisterFromSelText", "RegisterJFromSelText"})
-    enable(id, selection);
-  SetSubmenusEnabled("選択部分の変換(&M)...", selection);
-  enable("RepeatInsertTag", repeat);
-  for (std::string_view id : {"EditPaste", "RegisterFromClipboard", "RegisterJFromClipboard"})
-    enable(id, clipboardText);
-  SetSubmenusEnabled("加工して張り付け(&S)...", clipboardText);
-  enable("EditUndo", canUndo);
+  m_commands->UpdateEnabled(NeedsMet());
+}
+
+// ---- the engine's typing and caret hooks ---------------------------------
+
+void TMainForm::EditorSelectionChanged() {
+  ScheduleIdle();
+  ScintillaSurface* surface = ActiveSurface();
+  if (surface == nullptr) return;
+  // While something works on the document (a command, a dialog's button,
+  // a drop), its many selection changes wait: the handling runs once after
+  // it, at the end of the command or at the next idle.
+  if (m_ctx.editor != nullptr) {
+    m_selectionPending = true;
+    return;
+  }
+  m_selectionPending = false;
+  m_ctx.editor = surface;
+  SelectionChanged(m_ctx);
+  m_ctx.editor = nullptr;
+  // What the selection enables is there before the next command can come.
+  m_commands->UpdateEnabled(NeedsMet());
+}
+
+bool TMainForm::EditorKeyPress(ScintillaSurface& surface, char key) {
+  if (m_ctx.editor != nullptr) return false;
+  m_ctx.editor = &surface;
+  const bool consumed = KeyPress(m_ctx, key, IsColoured(m_currentFileName));
+  m_ctx.editor = nullptr;
+  // What the key put in moved the caret: the current tag and the indent of
+  // the new line follow.
+  if (consumed) EditorSelectionChanged();
+  return consumed;
 }
 
 // ---- temporary files ----------------------------------------------------
@@ -194,7 +222,7 @@ bool TMainForm::IsColoured(const QString& path) const {
 
 void TMainForm::DropPaths(const QStringList& paths) {
   if (paths.isEmpty()) return;
-  if (Action("DropThenInsert")->isChecked()) {
+  if (m_ctx.options.dropInsertsPath) {
     ScintillaSurface* surface = ActiveSurface();
     if (surface != nullptr) {
       m_ctx.editor = surface;
@@ -246,22 +274,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- kanji codes --------------------------------------------------------
 
-void TMainForm::ApplyKanjiAvailability() {
-  m_kanjiAvailable = KanjiConverterAvailable();
-  if (m_kanjiAvailable) return;
-  for (std::string_view caption : {"コード変換(&H)...", "コード変換...", "ファイル保存時の変換(&H)..."})
-    SetSubmenusEnabled(caption, false);
-  for (std::string_view id : {"HankakuKanaToZenkaku", "ZenkakuKigoToHankaku", "OpenToShiftJIS", "mToShiftJIS",
-                              "mToJIS", "mToEUC", "mConvertToShiftJIS", "mConvertToJIS", "mConvertToEUC"})
-    SetEnabled(id, false);
-}
-
 void TMainForm::SyncKanjiPanels() {
-  SetStatusText(3, Action("OpenToShiftJIS")->isChecked() ? QStringLiteral("SJIS変換") : QString());
+  const EditingOptions& o = m_ctx.options;
+  SetStatusText(3, o.openToShiftJis ? QStringLiteral("SJIS変換") : QString());
   QString save;
   if (m_kanjiAvailable) {
-    if (Action("SaveToEUC")->isChecked()) save = QStringLiteral("EUC保存");
-    else if (Action("SaveToJIS")->isChecked()) save = QStringLiteral("JIS保存");
+    if (o.saveConversion == SaveConversion::Euc) save = QStringLiteral("EUC保存");
+    else if (o.saveConversion == SaveConversion::Jis) save = QStringLiteral("JIS保存");
   }
   SetStatusText(4, save);
 }

@@ -51,13 +51,13 @@ void TMainForm::WireParts() {
       this, m_ctx, [this]() -> EditorSurface* { return ActiveSurface(); },
       [this] { return CaretLineScreenRect(ActiveEditor()); }, [this]() -> QWidget* { return m_pcMain; },
       [this](const QString& text) { SetStatusText(5, text); });
-  AddWindowHandler("EditFindClick", [this](const CommandRow&) { m_findDialogs->ShowFind(); });
-  AddWindowHandler("EditReplaceClick", [this](const CommandRow&) { m_findDialogs->ShowReplace(); });
-  AddWindowHandler("FindDialog1Find", [this](const CommandRow&) { m_findDialogs->FindNext(); });
+  Handle("EditFindClick", [this](const CommandRow&) { m_findDialogs->ShowFind(); });
+  Handle("EditReplaceClick", [this](const CommandRow&) { m_findDialogs->ShowReplace(); });
+  Handle("FindDialog1Find", [this](const CommandRow&) { m_findDialogs->FindNext(); });
 
   // The display refresh recolours the bytes the editor holds; it never
   // reloads them from disk, where a save may have converted them.
-  AddWindowHandler("UpdateRichEdit1Click", [this](const CommandRow&) {
+  Handle("UpdateRichEdit1Click", [this](const CommandRow&) {
     if (ScintillaSurface* surface = ActiveSurface())
       RefreshDisplay(*surface, WindowEditorLook(*this), m_ctx.options.autoTagFont, IsColoured(m_currentFileName));
     RebuildShownLinkList(*this);
@@ -113,7 +113,7 @@ void TMainForm::WireParts() {
   // The close-tag command finds the open element with the checker's scan,
   // after which the check window is discarded: an open one closes, and the
   // next check reads its lists anew.
-  AddWindowHandler("CloseTagClick", [this](const CommandRow& row) {
+  Handle("CloseTagClick", [this](const CommandRow& row) {
     RunEditing(row);
     if (SiteChecks* site = SiteChecks::Of(*this); site != nullptr && site->TagCheck() != nullptr)
       site->TagCheck()->close();

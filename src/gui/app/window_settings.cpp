@@ -33,27 +33,6 @@ constexpr std::array<std::string_view, 13> kPageKeys = {
     "iListSheet",       "iTableSheet",       "iFrameSheet",       "iFormSheett",   "iInteractiveSheet",
     "iSpecialCharSheet", "iStyleSheet1",     "iRegisteredSheet"};
 
-// Option items whose check mark is the stored value itself.
-struct MirroredCheck {
-  std::string_view key;
-  std::string_view action;
-};
-constexpr MirroredCheck kChecks[] = {
-    {"bFlatBtn", "FlatBtn"},         {"bShowSpeedBar", "ShowSpeedBar"}, {"bShowTagToolBar", "ShowTagToolBar"},
-    {"bOpenToShiftJIS", "OpenToShiftJIS"}, {"bSaveToJIS", "SaveToJIS"},     {"bSaveToEUC", "SaveToEUC"},
-    {"bDropThenInsert", "DropThenInsert"},
-};
-
-
-bool Checked(const TMainForm& w, std::string_view id) {
-  const QAction* a = w.Action(id);
-  return a != nullptr && a->isChecked();
-}
-
-void SetChecked(TMainForm& w, std::string_view id, bool on) {
-  if (QAction* a = w.Action(id)) a->setChecked(on);
-}
-
 QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 int PageIndexOf(const QTabWidget* pages, std::string_view component) {
@@ -142,35 +121,6 @@ void LoadFonts(TMainForm& w, const std::string& dataFolder) {
   }
 }
 
-void ApplyOptions(TMainForm& w, const FormSettings& s) {
-  EditingOptions& o = w.Context().options;
-  o.autoSelect = s.Bool("bAutoSelect");
-  o.directTagInsert = s.Bool("bDirectTagInsert");
-  o.lowerCaseTag = s.Bool("bLowerCaseTag");
-  o.autoIndent = s.Bool("bAutoIndent");
-  o.autoTagFont = s.Bool("bAutoTagFont");
-  o.tabStop = s.Int("iTabStop");
-  o.nofColumn = s.Int("iNofColumn");
-  o.dateFormat = s.Text("asDateTimeFormatStr");
-  o.timeFormat = s.Text("asTimeFormatStr");
-  // Of the three radio items the last one stored as checked wins, as
-  // checking a radio item clears the others; none checked is the first.
-  o.caretPolicy = s.Bool("bSelectPreviousSelection") ? CaretPolicy::KeepPrevious
-                  : s.Bool("bSelectEditedAll")       ? CaretPolicy::SelectEdited
-                                                     : CaretPolicy::AfterEdited;
-  SetChecked(w, "AutoSelect", o.autoSelect);
-  SetChecked(w, "DirectTagInsert", o.directTagInsert);
-  SetChecked(w, "LowerCaseTag", o.lowerCaseTag);
-  SetChecked(w, "AutoIndent", o.autoIndent);
-  SetChecked(w, "SelectEditedEnd", o.caretPolicy == CaretPolicy::AfterEdited);
-  SetChecked(w, "SelectEditedAll", o.caretPolicy == CaretPolicy::SelectEdited);
-  SetChecked(w, "SelectPreviousSelection", o.caretPolicy == CaretPolicy::KeepPrevious);
-
-  SetChecked(w, s.Bool("bDropThenInsert") ? "DropThenInsert" : "DropThenOpen", true);
-  SetChecked(w, "OpenToShiftJIS", s.Bool("bOpenToShiftJIS"));
-  SetChecked(w, s.Bool("bSaveToEUC") ? "SaveToEUC" : s.Bool("bSaveToJIS") ? "SaveToJIS" : "SaveAsItIs", true);
-}
-
 void ApplyLayout(TMainForm& w, const FormSettings& s, bool hasBandBreak) {
   // The normal bounds first, so a maximised window restores to them.
   w.move(s.Int("iFormLeft"), s.Int("iFormTop"));
@@ -181,15 +131,9 @@ void ApplyLayout(TMainForm& w, const FormSettings& s, bool hasBandBreak) {
     default: w.setWindowState(Qt::WindowNoState); break;
   }
 
-  const bool speedBar = s.Bool("bShowSpeedBar");
-  const bool tagBar = s.Bool("bShowTagToolBar");
-  SetChecked(w, "ShowSpeedBar", speedBar);
-  SetChecked(w, "ShowTagToolBar", tagBar);
-  w.MainToolBar()->setVisible(speedBar);
-  w.TagToolBar()->setVisible(tagBar);
-
+  w.MainToolBar()->setVisible(s.Bool("bShowSpeedBar"));
+  w.TagToolBar()->setVisible(s.Bool("bShowTagToolBar"));
   const bool flat = s.Bool("bFlatBtn");
-  SetChecked(w, "FlatBtn", flat);
   for (auto* button : w.MainToolBar()->findChildren<QToolButton*>()) button->setAutoRaise(flat);
 
   // The window's design puts the tag toolbar on a row of its own; a stored
@@ -206,19 +150,6 @@ void ApplyLayout(TMainForm& w, const FormSettings& s, bool hasBandBreak) {
   pages->setCurrentIndex(active >= 0 && active < pages->count() ? active : 0);
 
   w.Documents()->setTabPosition(s.Bool("bTabBottom") ? QTabWidget::South : QTabWidget::North);
-}
-
-// Keeps Settings() in step with the option items no engine option mirrors,
-// so whoever reads them there sees the current choice.
-void FollowChecks(TMainForm& w) {
-  if (w.property("mwSettingsFollowChecks").toBool()) return;
-  w.setProperty("mwSettingsFollowChecks", true);
-  for (const auto& c : kChecks) {
-    QAction* a = w.Action(c.action);
-    if (a == nullptr) continue;
-    const std::string_view key = c.key;
-    QObject::connect(a, &QAction::toggled, &w, [&w, key](bool on) { w.Settings().SetBool(key, on); });
-  }
 }
 
 }  // namespace
@@ -280,12 +211,11 @@ void LoadWindowSettings(TMainForm& w, const std::string& dataFolder) {
   // are restored.
   if (s.Int("iInitialState") != 1) s.SetText("asCurFileName", "");
 
-  ApplyOptions(w, s);
+  w.Context().options = OptionsFromSettings(s);
   ApplyLayout(w, s, ini.Get(kFormSection, "bBand1Break").has_value());
   ApplyToolCaptions(w);
   if (!dataFolder.empty()) LoadFonts(w, dataFolder);
   ApplyEditorLook(w);
-  FollowChecks(w);
 }
 
 FormSettings CollectWindowSettings(const TMainForm& w) {
@@ -303,22 +233,7 @@ FormSettings CollectWindowSettings(const TMainForm& w) {
     s.SetInt("iFormWidth", w.width());
   }
 
-  const EditingOptions& o = w.Context().options;
-  s.SetBool("bAutoSelect", o.autoSelect);
-  s.SetBool("bDirectTagInsert", o.directTagInsert);
-  s.SetBool("bLowerCaseTag", o.lowerCaseTag);
-  s.SetBool("bAutoIndent", o.autoIndent);
-  s.SetBool("bAutoTagFont", o.autoTagFont);
-  s.SetInt("iTabStop", o.tabStop);
-  s.SetInt("iNofColumn", o.nofColumn);
-  s.SetText("asDateTimeFormatStr", o.dateFormat);
-  s.SetText("asTimeFormatStr", o.timeFormat);
-  s.SetBool("bSelectEditedEnd", o.caretPolicy == CaretPolicy::AfterEdited);
-  s.SetBool("bSelectEditedAll", o.caretPolicy == CaretPolicy::SelectEdited);
-  s.SetBool("bSelectPreviousSelection", o.caretPolicy == CaretPolicy::KeepPrevious);
-
-  for (const auto& c : kChecks) s.SetBool(c.key, Checked(w, c.action));
-
+  StoreOptions(w.Context().options, s);
   s.SetBool("bBand1Break", w.toolBarBreak(w.TagToolBar()));
   s.SetBool("bTabBottom", w.Documents()->tabPosition() == QTabWidget::South);
 

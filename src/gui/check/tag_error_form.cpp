@@ -163,7 +163,7 @@ void TTagErrorForm::JumpToCheckMessage() {
 }
 
 void TTagErrorForm::CheckNextFile() {
-  if (const CommandRow* row = FindCommand("MoveToNextFile")) m_main.RunCommand(*row);
+  m_main.RunCommand("MoveToNextFile");
   RunTagCheck(m_checkOmissible);
 }
 

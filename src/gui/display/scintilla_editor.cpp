@@ -192,7 +192,16 @@ void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
   const QString t = event->text();
   // Control characters are editing keys (Enter, Tab, Backspace), not text.
   const bool printable = !t.isEmpty() && t.front().unicode() >= 0x20 && t.front().unicode() != 0x7F;
-  if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !Accepts(t)) return;
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (printable && plain && !Accepts(t)) return;
+  if (m_keyHandler && plain && !IsComposing()) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool ascii = printable && t.size() == 1 && t.front().unicode() < 0x7F;
+    if ((enter || ascii) && m_keyHandler(enter ? '\r' : static_cast<char>(t.front().unicode()))) {
+      event->accept();
+      return;
+    }
+  }
   QsciScintilla::keyPressEvent(event);
 }
 

@@ -77,6 +77,12 @@ class ScintillaEditor : public QsciScintilla {
   void SetInputFilter(std::function<bool(std::string_view)> accepts) { m_accepts = std::move(accepts); }
   int RefusedInputs() const { return m_refused; }
 
+  // Every typed key that is a character of the document's single bytes
+  // (ASCII) or Enter ('\r') goes to this handler first; true means it has
+  // been handled (its text, if any, already inserted). The window hands
+  // typing to the engine here (live tag font, auto indent).
+  void SetKeyHandler(std::function<bool(char key)> handler) { m_keyHandler = std::move(handler); }
+
   // The gutter beside the text: logical line numbers (a wrapped line is
   // numbered on its first display line, and the top row always shows the
   // line it belongs to), "[EOF]" after a final line end, and the caret
@@ -111,6 +117,7 @@ class ScintillaEditor : public QsciScintilla {
   int m_pageLines = 0;
   std::function<bool(std::string_view)> m_accepts;
   std::function<void()> m_compositionStart;
+  std::function<bool(char)> m_keyHandler;
   int m_refused = 0;
   EditorLook m_look;
   LineGutter* m_gutter = nullptr;

@@ -493,7 +493,7 @@ void TPrjForm::FileOpenClick() {
 void TPrjForm::ReplaceAllFileClick() {
   if (m_project.entries.empty()) return;
   if (AskSaveProject() == Reply::Cancel) return;
-  if (const CommandRow* row = FindCommand("FileCloseAll")) m_main.RunCommand(*row);
+  m_main.RunCommand("FileCloseAll");
   // A document the user chose to keep leaves the open set as it is.
   TTabAndRichEdit& docs = m_main.DocumentSet();
   for (int i = 0; i < docs.Count(); ++i)

@@ -239,11 +239,7 @@ void TPrjForm::ReplaceBtnClick() {
   if (m_lvGrep->currentItem() == nullptr) return;
   JumpToMatch();
   m_main.Context().replaceText = ToDocumentText(m_cbReplaceStr->currentText());
-  for (const CommandRow& row : CommandTable())
-    if (row.handler == "EditReplaceClick") {
-      m_main.RunCommand(row);
-      break;
-    }
+  m_main.RunCommand("EditReplace");
 }
 
 bool TPrjForm::ReplaceInFile(const QString& file, const GrepQuery& query, const std::string& replacement) {

@@ -191,16 +191,8 @@ void TPrjForm::UpdateLocalLinkTreeViewClick() {
   };
   options.stop = [this] { return m_stopRequested; };
   // Pages in JIS or EUC-JP are read as the editor would open them.
-  QAction* toShiftJis = m_main.Action("OpenToShiftJIS");
-  if (toShiftJis != nullptr && toShiftJis->isChecked() && KanjiConverterAvailable()) {
-    options.readFile = [](const std::string& path) {
-      std::string bytes = ReadFileBytes(path);
-      try {
-        return ConvertKanjiCode(bytes, "s");
-      } catch (const ConversionError&) {
-        return bytes;  // text the converter cannot read is taken as it is
-      }
-    };
+  if (m_main.Context().options.openToShiftJis && KanjiConverterAvailable()) {
+    options.readFile = [](const std::string& path) { return BytesToShow(ReadFileBytes(path), true); };
   }
   bool failed = false;
   try {

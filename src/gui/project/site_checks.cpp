@@ -80,18 +80,18 @@ bool SiteChecks::eventFilter(QObject* watched, QEvent* e) {
 void WireSiteChecks(TMainForm& w) {
   if (SiteChecks::Of(w) != nullptr) return;  // one set of windows per main window
   auto* s = new SiteChecks(w);
-  w.AddWindowHandler("CheckTagClick", [s](const CommandRow&) { s->ShowTagCheck(); });
-  w.AddWindowHandler("ShowLinkListClick", [s](const CommandRow&) { s->LinkList().ShowLinkList(); });
-  w.AddWindowHandler("UpdateLinkListClick", [s](const CommandRow&) { s->LinkList().BuildLinkList(); });
-  w.AddWindowHandler("JumpInTextClick", [s](const CommandRow&) { s->LinkList().JumpInText(); });
-  w.AddWindowHandler("JumpToTargetClick", [s](const CommandRow&) { s->LinkList().JumpToTarget(); });
+  w.Handle("CheckTagClick", [s](const CommandRow&) { s->ShowTagCheck(); });
+  w.Handle("ShowLinkListClick", [s](const CommandRow&) { s->LinkList().ShowLinkList(); });
+  w.Handle("UpdateLinkListClick", [s](const CommandRow&) { s->LinkList().BuildLinkList(); });
+  w.Handle("JumpInTextClick", [s](const CommandRow&) { s->LinkList().JumpInText(); });
+  w.Handle("JumpToTargetClick", [s](const CommandRow&) { s->LinkList().JumpToTarget(); });
   // No browser automation here: the browser items open the target the
   // same way, where the system's handler takes URLs and pictures.
-  w.AddWindowHandler("ExtractAndJumpClick", [s](const CommandRow&) { s->LinkList().ExtractAndJump(); });
-  w.AddWindowHandler("Copy2Click", [s](const CommandRow&) { s->LinkList().CopyItem(); });
-  w.AddWindowHandler("Paste2Click", [s](const CommandRow&) { s->LinkList().PasteItem(); });
-  w.AddWindowHandler("ShowProjectFormClick", [s](const CommandRow&) { s->ShowProjectFormClick(); });
-  w.AddWindowHandler("ProjetOpenClick", [s](const CommandRow&) { s->ProjetOpenClick(); });
+  w.Handle("ExtractAndJumpClick", [s](const CommandRow&) { s->LinkList().ExtractAndJump(); });
+  w.Handle("Copy2Click", [s](const CommandRow&) { s->LinkList().CopyItem(); });
+  w.Handle("Paste2Click", [s](const CommandRow&) { s->LinkList().PasteItem(); });
+  w.Handle("ShowProjectFormClick", [s](const CommandRow&) { s->ShowProjectFormClick(); });
+  w.Handle("ProjetOpenClick", [s](const CommandRow&) { s->ProjetOpenClick(); });
   if (QAction* a = w.Action("ShowLinkList")) a->setCheckable(true);
   // The panel comes back at the width it had when the program last ended.
   if (w.Settings().Int("itvLinkList") > 0) {

@@ -511,7 +511,7 @@ TEST_F(DocumentsTest, WindowHandlersAddedByOtherPartsRunAndEnableTheirItems) {
   Window x;
   EXPECT_FALSE(x.w.Action("TemplateSave")->isEnabled());
   int runs = 0;
-  x.w.AddWindowHandler("TemplateSaveClick", [&](const CommandRow& row) {
+  x.w.Handle("TemplateSaveClick", [&](const CommandRow& row) {
     EXPECT_EQ(row.id, "TemplateSave");
     ++runs;
   });
@@ -526,8 +526,8 @@ TEST_F(DocumentsTest, NewFileActionAndTheSignalsPanelsFollow) {
   QStringList active;
   QObject::connect(&x.w, &TMainForm::ActiveDocumentChanged, [&](const QString& p) { active << p; });
   std::vector<std::string> ran;
-  x.w.AddWindowHandler("TemplateOpenClick", [&](const CommandRow& r) { ran.emplace_back(r.id); });
-  x.w.AddWindowHandler("InitTagSetClick", [&](const CommandRow& r) {
+  x.w.Handle("TemplateOpenClick", [&](const CommandRow& r) { ran.emplace_back(r.id); });
+  x.w.Handle("InitTagSetClick", [&](const CommandRow& r) {
     ran.emplace_back(r.id);
     EXPECT_EQ(x.w.CurrentFileName(), "新規.html") << "the dialog works on the new page";
   });

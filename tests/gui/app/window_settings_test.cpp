@@ -60,9 +60,9 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
   for (auto id : {"AutoSelect", "LowerCaseTag", "AutoIndent", "SelectEditedAll", "DropThenInsert", "FlatBtn",
                   "ShowTagToolBar"})
     Trigger(w, id);
-  // Items whose commands belong to the conversion layer: their check marks.
-  w.Action("OpenToShiftJIS")->setChecked(true);
-  w.Action("SaveToEUC")->setChecked(true);
+  // The kanji items change the options the window keeps.
+  Trigger(w, "OpenToShiftJIS");
+  Trigger(w, "SaveToEUC");
   // The first tag page to the right end, the third page active.
   w.TagPageControl()->setCurrentIndex(0);
   w.ShiftTagPage("rightEdge");
@@ -117,9 +117,15 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
   EXPECT_EQ(w2.Settings().Text("asOpenDir"), "/home/author/site");
   EXPECT_EQ(w2.Settings().Text("asCurFileName"), "/home/author/site/index.html");
   EXPECT_EQ(QColorDialog::customColor(3), QColor(1, 2, 3));
-  // The conversion items' stored values follow their check marks.
+  // A check mark is never read back: set by hand it changes no option,
+  // and the next command puts it back.
   w2.Action("SaveAsItIs")->setChecked(true);
-  EXPECT_FALSE(w2.Settings().Bool("bSaveToEUC"));
+  EXPECT_EQ(w2.Context().options.saveConversion, SaveConversion::Euc);
+  Trigger(w2, "AutoSelect");
+  EXPECT_TRUE(Checked(w2, "SaveToEUC"));
+  Trigger(w2, "SaveAsItIs");
+  EXPECT_EQ(w2.Context().options.saveConversion, SaveConversion::AsItIs);
+  EXPECT_FALSE(CollectWindowSettings(w2).Bool("bSaveToEUC"));
 }
 
 TEST_F(WindowSettingsTest, MaximisedWindowKeepsTheNormalBounds) {

@@ -247,7 +247,7 @@ TEST_F(ProjectFormTest, KanjiCodesOfAllFilesAndOfThePagesTheUpdateReads) {
   EXPECT_NE(euc, sjis);
 
   // Read as the editor opens it: the marker is the page's Shift-JIS name.
-  x.w.Action("OpenToShiftJIS")->setChecked(true);
+  x.w.Action("OpenToShiftJIS")->trigger();
   form.UpdateLocalLinkTreeViewClick();
   ASSERT_EQ(form.Trees().marker.size(), 1u);
   ASSERT_EQ(form.Trees().marker[0].children.size(), 1u);

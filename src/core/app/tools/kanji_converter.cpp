@@ -91,4 +91,22 @@ std::string ToHankaku(std::string_view sjis) {
   return out;
 }
 
+std::string BytesToSave(std::string text, SaveConversion conversion) {
+  switch (conversion) {
+    case SaveConversion::AsItIs: return text;
+    case SaveConversion::Jis: return ConvertKanjiCode(text, KanjiCode::ShiftJis, "j");
+    case SaveConversion::Euc: return ConvertKanjiCode(text, KanjiCode::ShiftJis, "e");
+  }
+  return text;
+}
+
+std::string BytesToShow(std::string bytes, bool toShiftJis) {
+  if (!toShiftJis) return bytes;
+  try {
+    return ConvertKanjiCode(bytes, "s");
+  } catch (const ConversionError&) {
+    return bytes;
+  }
+}
+
 }  // namespace mw

@@ -91,6 +91,20 @@ std::string ConvertKanjiCode(std::string_view bytes, KanjiCode from, std::string
 void ConvertFileCode(const std::string& source, const std::string& target,
                      std::string_view option);
 
+// What saving a document does to its code (bSaveToJIS, bSaveToEUC).
+enum class SaveConversion { AsItIs, Jis, Euc };
+
+// The bytes a document's Shift-JIS text is written as: unchanged, or
+// converted to JIS or EUC-JP, before anything is written, so the file on
+// disk is either the old one or the whole converted text. Throws
+// ConversionError (then nothing may be written).
+std::string BytesToSave(std::string text, SaveConversion conversion);
+
+// The bytes a file is shown as when it opens (bOpenToShiftJIS): converted
+// to Shift-JIS in memory when asked, nothing written beside the file; text
+// the converter cannot read is shown as it is.
+std::string BytesToShow(std::string bytes, bool toShiftJis);
+
 // Shift-JIS text: half-width katakana become full-width, a voiced or
 // semi-voiced mark joining the kana before it.
 std::string ToZenkakuKana(std::string_view sjis);
