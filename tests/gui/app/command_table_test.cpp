@@ -9,6 +9,8 @@
 
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
+#include "core/app/settings.h"
+#include "core/editing/editing_options.h"
 
 namespace mw::gui {
 namespace {
@@ -106,6 +108,37 @@ TEST(CommandTable, CheckedByDefaultAndRadioGroups) {
   EXPECT_EQ(checked, (std::set<std::string_view>{"ShowSpeedBar", "ShowTagToolBar", "FlatBtn", "SelectEditedEnd",
                                                  "DropThenOpen", "SaveAsItIs"}));
   for (const auto& [group, n] : checkedPerGroup) EXPECT_EQ(n, 1) << group;
+}
+
+// Each check item names an option the engine keeps or a settings key the
+// window keeps; radio items name their own choice.
+TEST(CommandTable, CheckItemsMirrorAKnownOption) {
+  const EditingOptions options;
+  const FormSettings settings;
+  for (const auto& row : CommandTable()) {
+    if (row.option.empty()) continue;
+    EXPECT_NE(row.check, CheckKind::None) << row.id;
+    if (OptionItemChecked(options, row.option)) continue;
+    EXPECT_NO_THROW(settings.Bool(row.option)) << row.id << " mirrors " << row.option;
+  }
+  for (const auto& row : CommandTable())
+    if (!row.radioGroup.empty()) {
+      EXPECT_FALSE(row.option.empty()) << row.id;
+    }
+}
+
+TEST(CommandTable, SubmenusHaveUniqueIdsAndLayoutsPlaceOnlyKnownOnes) {
+  std::set<std::string_view> ids;
+  for (const auto& s : Submenus()) EXPECT_TRUE(ids.insert(s.id).second) << s.id;
+  auto check = [&](std::span<const MenuLayout> menus) {
+    for (const auto& m : menus)
+      for (auto e : m.entries)
+        if (e.starts_with('[')) {
+          EXPECT_NE(FindSubmenu(e.substr(1)), nullptr) << e << " in " << m.name;
+        }
+  };
+  check(MainMenus());
+  check(PopupMenus());
 }
 
 TEST(CommandTable, SharedHandlersTellItemsApart) {

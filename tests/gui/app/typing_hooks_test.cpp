@@ -1,0 +1,97 @@
+// The window hands typing and caret moves to the engine: real key events
+// into the real editor of a real window, offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "core/editing/editing_fixture.h"
+#include "core/editing/scripted_prompts.h"
+#include "gui/app/main_window.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/display/scintilla_surface.h"
+#include "gui/display/test_app.h"
+#include "support/temp_dir.h"
+
+namespace mw::gui {
+namespace {
+
+using test::FontLetters;
+
+struct TypingWindow {
+  explicit TypingWindow(const std::string& page, const char* name = "page.html") {
+    w.SetPrompts(&prompts);
+    w.show();
+    EXPECT_TRUE(w.OpenDocument(QString::fromStdString(dir.Write(name, page))));
+    w.activateWindow();
+    Editor().setFocus();
+    QApplication::processEvents();
+  }
+  ScintillaEditor& Editor() { return *w.ActiveEditor(); }
+  ScintillaSurface& Doc() { return *w.ActiveSurface(); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&Editor(), key, mods); }
+  void Type(const char* ascii) { QTest::keyClicks(&Editor(), QString::fromLatin1(ascii)); }
+  void Run(std::string_view id) { w.RunCommand(id); }
+  std::string Selected() { return Doc().GetTextRange(Doc().GetSelStart(), Doc().GetSelLength()); }
+
+  QApplication& app = test::TestApp();
+  test::TempDir dir;
+  ScriptedPrompts prompts;
+  TMainForm w;
+};
+
+TEST(TypingHooks, EnterKeepsTheIndentOfTheLineWithAutoIndent) {
+  TypingWindow x("\t\tx\r\ny");
+  x.Run("AutoIndent");
+  ASSERT_TRUE(x.w.Context().options.autoIndent);
+  x.Key(Qt::Key_End);
+  x.Key(Qt::Key_Return);
+  EXPECT_EQ(x.Doc().Text(), "\t\tx\r\n\t\t\r\ny");
+  // The new line has the same indent, so the next Enter keeps it too.
+  x.Key(Qt::Key_Return);
+  EXPECT_EQ(x.Doc().Text(), "\t\tx\r\n\t\t\r\n\t\t\r\ny");
+  EXPECT_EQ(x.Doc().GetSelStart(), 11);
+}
+
+TEST(TypingHooks, WithoutAutoIndentEnterIsALineEndAlone) {
+  TypingWindow x("\t\tx");
+  x.Key(Qt::Key_End);
+  x.Key(Qt::Key_Return);
+  EXPECT_EQ(x.Doc().Text(), "\t\tx\r\n");
+}
+
+// T tag, P quoted value, . text: each character takes its font as it is
+// typed, the way the page is coloured when it is opened.
+TEST(TypingHooks, TypedMarkupTakesTheTagAndValueFonts) {
+  TypingWindow x("");
+  x.Type("<A HREF=\"y\">z");
+  EXPECT_EQ(x.Doc().Text(), "<A HREF=\"y\">z");
+  EXPECT_EQ(FontLetters(x.Doc()), "TTTTTTTTPPPT.");
+}
+
+// A page that is not coloured (its extension is not in the list) keeps
+// the text font for everything typed.
+TEST(TypingHooks, UncolouredPagesTypeInTheTextFont) {
+  TypingWindow x("", "notes.txt");
+  x.Type("<B>");
+  EXPECT_EQ(FontLetters(x.Doc()), "...");
+}
+
+// The current tag follows the caret moved by keys, so the selections that
+// start from it find what is around the caret in a fresh window.
+TEST(TypingHooks, CaretMovesKeepTheCurrentTagForTheSelections) {
+  TypingWindow x("<P>abc def</P>");
+  for (int i = 0; i < 5; ++i) x.Key(Qt::Key_Right);
+  EXPECT_EQ(x.w.Context().currentTag.start, 0);
+  EXPECT_EQ(x.w.Context().currentTag.length, 3);
+  x.Run("SelectPreviousText");
+  EXPECT_EQ(x.Selected(), "abc def");
+  x.Key(Qt::Key_Left);
+  x.Key(Qt::Key_Right);
+  x.Key(Qt::Key_Right);
+  x.Run("SelectAutoRange");
+  EXPECT_EQ(x.Selected(), "abc def");
+}
+
+}  // namespace
+}  // namespace mw::gui
