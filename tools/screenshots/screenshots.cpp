@@ -158,6 +158,9 @@ int SitePictures(TMainForm& w, const QString& folder, const QString& site) {
   save(w, "site_main_link_list");
 
   TTagErrorForm& check = checks->ShowTagCheck();
+  // Shown and activated, the window has scanned once in its own mode; the
+  // picture is of the check with omissible tags.
+  QApplication::processEvents();
   check.RunTagCheck(true);
   check.ResultList()->setCurrentRow(0);
   check.JumpToCheckMessage();

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "gui/app/command_rows.h"
+#include "gui/check/check_commands.h"
+#include "gui/project/project_commands.h"
 
 namespace mw::gui {
 
@@ -17,8 +19,11 @@ struct Table {
 const Table& TheTable() {
   static const Table table = [] {
     Table t;
-    for (const auto area : {MainWindowRows()}) t.rows.insert(t.rows.end(), area.begin(), area.end());
-    for (const auto area : {MainWindowSubmenus()}) t.submenus.insert(t.submenus.end(), area.begin(), area.end());
+    // Each window brings its rows, each run kept together.
+    for (const auto area : {MainWindowRows(), ProjectWindowRows(), CheckWindowRows()})
+      t.rows.insert(t.rows.end(), area.begin(), area.end());
+    for (const auto area : {MainWindowSubmenus(), ProjectWindowSubmenus()})
+      t.submenus.insert(t.submenus.end(), area.begin(), area.end());
     return t;
   }();
   return table;
@@ -38,15 +43,9 @@ std::span<const CommandRow> CommandTable(CommandWindow window) {
   return {first, last};
 }
 
-const CommandRow* FindCommand(std::string_view id) {
+const CommandRow* FindCommand(std::string_view id, CommandWindow window) {
   for (const auto& row : TheTable().rows)
-    if (row.id == id) return &row;
-  return nullptr;
-}
-
-const CommandRow* FindCommandByHandler(std::string_view handler) {
-  for (const auto& row : TheTable().rows)
-    if (row.handler == handler) return &row;
+    if (row.id == id && row.window == window) return &row;
   return nullptr;
 }
 

@@ -73,12 +73,11 @@ struct SubmenuRow {
   Needs needs = kNeedsNothing;
 };
 
-// Every row of every window, and the rows of one window.
+// Every row of every window, and the rows of one window. Ids are unique
+// within a window (the project window has a FileOpen of its own).
 std::span<const CommandRow> CommandTable();
 std::span<const CommandRow> CommandTable(CommandWindow window);
-const CommandRow* FindCommand(std::string_view id);
-// The first row with this handler name; nullptr when there is none.
-const CommandRow* FindCommandByHandler(std::string_view handler);
+const CommandRow* FindCommand(std::string_view id, CommandWindow window = CommandWindow::Main);
 
 std::span<const SubmenuRow> Submenus();
 const SubmenuRow* FindSubmenu(std::string_view id);

@@ -15,7 +15,9 @@
 
 #include "core/app/document_file.h"
 #include "core/editing/tag_scan.h"
+#include "gui/app/command_actions.h"
 #include "gui/app/command_table.h"
+#include "gui/check/check_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_editor.h"
@@ -27,15 +29,6 @@ namespace {
 constexpr TagListKind kKinds[] = {TagListKind::Twin, TagListKind::Omissible, TagListKind::Single};
 int IndexOf(TagListKind k) { return static_cast<int>(k); }
 
-QToolButton* AddButton(QToolBar* bar, const char* name, const QString& caption, const QString& hint) {
-  auto* b = new QToolButton(bar);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setText(caption);
-  b->setToolTip(hint);
-  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  bar->addWidget(b);
-  return b;
-}
 }  // namespace
 
 TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
@@ -48,22 +41,22 @@ TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
 
+  // The toolbar's buttons are the window's command rows.
+  m_commands = new CommandActions(*this, CommandTable(CommandWindow::Check), nullptr, [this](const CommandRow& row) {
+    if (const auto* run = m_commands->WindowHandler(row)) (*run)(row);
+  });
+  m_commands->Handle("NeglectOmissibleTagBtnClick", [this](const CommandRow&) { RunTagCheck(false); });
+  m_commands->Handle("CheckOmissibleTagBtnClick", [this](const CommandRow&) { RunTagCheck(true); });
+  m_commands->Handle("CheckNextFileBtnClick", [this](const CommandRow&) { CheckNextFile(); });
+  m_commands->Handle("OptionBtnClick", [this](const CommandRow&) { ToggleOptions(); });
+  m_commands->Handle("CloseBtnClick", [this](const CommandRow&) { close(); });
   auto* bar = new QToolBar(this);
-  m_neglectBtn = AddButton(bar, "NeglectOmissibleTagBtn", QStringLiteral("省略可タグを無視(&N)"),
-                           QStringLiteral("省略可能タグの検査をしない"));
-  m_checkBtn = AddButton(bar, "CheckOmissibleTagBtn", QStringLiteral("省略可タグも検査(&I)"),
-                         QStringLiteral("省略可能タグが閉じている事もチェック"));
-  QToolButton* next = AddButton(bar, "CheckNextFileBtn", QStringLiteral("次のファイル検査(&P)"),
-                                QStringLiteral("次のファイルへ移動してタグチェック実行"));
-  QToolButton* option =
-      AddButton(bar, "OptionBtn", QStringLiteral("オプション(&O)"), QStringLiteral("検査タグの編集"));
-  QToolButton* closeBtn =
-      AddButton(bar, "CloseBtn", QStringLiteral("閉じる(&C)"), QStringLiteral("ウインドウを閉じる"));
-  connect(m_neglectBtn, &QToolButton::clicked, this, [this] { RunTagCheck(false); });
-  connect(m_checkBtn, &QToolButton::clicked, this, [this] { RunTagCheck(true); });
-  connect(next, &QToolButton::clicked, this, [this] { CheckNextFile(); });
-  connect(option, &QToolButton::clicked, this, [this] { ToggleOptions(); });
-  connect(closeBtn, &QToolButton::clicked, this, [this] { this->close(); });
+  for (const ToolButtonRow& b : CheckToolbar()) {
+    const CommandRow* row = FindCommand(b.command, CommandWindow::Check);
+    QToolButton* button = m_commands->MakeButton(bar, b, MenuText(row->caption));
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addWidget(button);
+  }
   layout->addWidget(bar);
 
   // The option panel: the three lists, each with its save and delete.
@@ -131,8 +124,8 @@ void TTagErrorForm::RunTagCheck(bool checkOmissible) {
   if (m_scanning) return;
   m_scanning = true;
   m_checkOmissible = checkOmissible;
-  m_checkBtn->setEnabled(!checkOmissible);
-  m_neglectBtn->setEnabled(checkOmissible);
+  m_commands->Action("CheckOmissibleTagBtn")->setEnabled(!checkOmissible);
+  m_commands->Action("NeglectOmissibleTagBtn")->setEnabled(checkOmissible);
   setWindowTitle(FromDocumentText(CheckCaption(ToDocumentText(m_main.windowTitle()), checkOmissible)));
   // A click that activates the window scans again before the click lands;
   // the chosen line stays chosen.
@@ -169,8 +162,8 @@ void TTagErrorForm::CheckNextFile() {
 
 void TTagErrorForm::ToggleOptions() {
   m_options->setVisible(!m_options->isVisible());
-  m_checkBtn->setEnabled(true);
-  m_neglectBtn->setEnabled(true);
+  m_commands->Action("CheckOmissibleTagBtn")->setEnabled(true);
+  m_commands->Action("NeglectOmissibleTagBtn")->setEnabled(true);
 }
 
 void TTagErrorForm::SaveList(TagListKind kind) {

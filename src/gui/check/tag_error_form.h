@@ -16,6 +16,7 @@ class QFrame;
 
 namespace mw::gui {
 
+class CommandActions;
 class TMainForm;
 
 class TTagErrorForm : public QWidget {
@@ -63,8 +64,7 @@ class TTagErrorForm : public QWidget {
   QListWidget* m_list = nullptr;
   QWidget* m_options = nullptr;
   QComboBox* m_boxes[3] = {};
-  QToolButton* m_neglectBtn = nullptr;
-  QToolButton* m_checkBtn = nullptr;
+  CommandActions* m_commands = nullptr;  // the toolbar's rows; a child
 };
 
 }  // namespace mw::gui

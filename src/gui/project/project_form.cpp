@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -29,10 +30,12 @@
 #include "core/app/settings.h"
 #include "core/app/tools/kanji_converter.h"
 #include "gui/app/file_history_menu.h"
+#include "gui/app/command_actions.h"
 #include "gui/app/document_set.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/link_list_panel.h"
+#include "gui/project/project_commands.h"
 
 namespace mw::gui {
 
@@ -63,6 +66,7 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
   central->setSizes({113, 400});
   setCentralWidget(central);
 
+  RegisterCommands();
   BuildMenus();
   m_status[0] = new QLabel(this);
   m_status[0]->setMinimumWidth(70);
@@ -96,27 +100,23 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
 TPrjForm::~TPrjForm() = default;
 
 void TPrjForm::BuildPopups() {
-  auto popup = [this](QWidget* on, std::initializer_list<std::pair<QString, std::function<void()>>> items,
-                      const QString& key = {}) {
+  // Each pop-up's items are the rows' actions on the widget itself, so a
+  // key of theirs (Ctrl+J on the results) works while the widget has the
+  // focus.
+  const auto popup = [this](QWidget* on, std::string_view name) {
+    QMenu menu;
+    for (const MenuLayout& layout : ProjectPopups())
+      if (layout.name == name) m_commands->BuildMenu(menu, layout.entries);
     on->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const auto& [caption, run] : items) {
-      auto* a = new QAction(caption, on);
-      if (!key.isEmpty()) {
-        a->setShortcut(QKeySequence(key));
-        a->setShortcutContext(Qt::WidgetShortcut);
-      }
-      connect(a, &QAction::triggered, this, run);
+    for (QAction* a : menu.actions()) {
+      if (!a->shortcut().isEmpty()) a->setShortcutContext(Qt::WidgetShortcut);
       on->addAction(a);
     }
   };
-  popup(m_fileList, {{QStringLiteral("選択ファイルを開く"), [this] { FileOpenClick(); }},
-                     {QStringLiteral("プロジェクトからの選択ファイルの削除"), [this] { FileDeleteFromProjectClick(); }}});
-  for (int i = 0; i < 4; ++i)
-    popup(m_trees4[i], {{QStringLiteral("テキストへジャンプ"), [this] { JumpToTextClick(); }},
-                        {QStringLiteral("リンク情報の更新"), [this] { UpdateLocalLinkTreeViewClick(); }}});
-  popup(m_tvRelMarker, {{QStringLiteral("テキストに張り付け"), [this] { SendLinkToEditorClick(); }},
-                        {QStringLiteral("リンク情報の更新"), [this] { UpdateLocalLinkTreeViewClick(); }}});
-  popup(m_lvGrep, {{QStringLiteral("本文中へジャンプ"), [this] { JumpToMatch(); }}}, QStringLiteral("Ctrl+J"));
+  popup(m_fileList, "pmProjectFileList");
+  for (QTreeWidget* tree : m_trees4) popup(tree, "pmLinkTrees");
+  popup(m_tvRelMarker, "pmRelMarker");
+  popup(m_lvGrep, "pmGrepResult");
 }
 
 QStringList TPrjForm::History() const { return m_history->Entries(); }
@@ -170,83 +170,64 @@ void TPrjForm::SaveFormSettings() {
   }
 }
 
+void TPrjForm::RegisterCommands() {
+  m_commands = new CommandActions(*this, CommandTable(CommandWindow::Project), nullptr,
+                                  [this](const CommandRow& row) {
+                                    if (const auto* run = m_commands->WindowHandler(row)) (*run)(row);
+                                  });
+  const auto method = [this](void (TPrjForm::*m)()) { return [this, m](const CommandRow&) { (this->*m)(); }; };
+  m_commands->Handle("FileNewProjectClick", method(&TPrjForm::FileNewProjectClick));
+  m_commands->Handle("FileOpenProjectClick", method(&TPrjForm::FileOpenProjectClick));
+  m_commands->Handle("FileSaveProjectClick", method(&TPrjForm::FileSaveProjectClick));
+  m_commands->Handle("FileSaveAsProjectClick", method(&TPrjForm::FileSaveAsProjectClick));
+  m_commands->Handle("mConvertAllClick", [this](const CommandRow& row) { ConvertAllFiles(std::string(row.arg)); });
+  m_commands->Handle("Exit1Click", [this](const CommandRow&) { close(); });
+  m_commands->Handle("FileAddToProjectClick", method(&TPrjForm::FileAddToProjectClick));
+  m_commands->Handle("FileDeleteFromProjectClick", method(&TPrjForm::FileDeleteFromProjectClick));
+  m_commands->Handle("mFileSortClick", method(&TPrjForm::FileSortClick));
+  m_commands->Handle("AllFileAddToProjectClick", method(&TPrjForm::AllFileAddToProjectClick));
+  m_commands->Handle("FileOpenClick", method(&TPrjForm::FileOpenClick));
+  m_commands->Handle("ReplaceAllFileClick", method(&TPrjForm::ReplaceAllFileClick));
+  m_commands->Handle("UpdateLocalLinkTreeViewClick", method(&TPrjForm::UpdateLocalLinkTreeViewClick));
+  m_commands->Handle("UpdateRelMarkerTreeViewClick", method(&TPrjForm::UpdateRelMarkerTreeViewClick));
+  m_commands->Handle("SendLinkToEditorClick", method(&TPrjForm::SendLinkToEditorClick));
+  m_commands->Handle("JumpToTextClick", method(&TPrjForm::JumpToTextClick));
+  m_commands->Handle("JumpToMatchClick", method(&TPrjForm::JumpToMatch));
+}
+
 void TPrjForm::BuildMenus() {
-  auto add = [this](QMenu* menu, QToolBar* bar, const char* name, const QString& caption, const QString& key,
-                    const QString& hint, QStyle::StandardPixmap icon, void (TPrjForm::*slot)()) {
-    auto* a = new QAction(caption, this);
-    a->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty()) a->setShortcut(QKeySequence(key));
-    connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
-    menu->addAction(a);
-    if (bar != nullptr) {
-      a->setIcon(style()->standardIcon(icon));
-      a->setToolTip(hint);
-      bar->addAction(a);
-    }
-    return a;
-  };
-  QToolBar* bar = addToolBar(QStringLiteral("ToolBar"));
-  bar->setObjectName(QStringLiteral("PrjToolBar"));
-  bar->setMovable(false);
-  const auto none = QStyle::SP_CustomBase;
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  add(file, bar, "FileNewProject", QStringLiteral("プロジェクトの新規作成(&N)"), QStringLiteral("Ctrl+N"),
-      QStringLiteral("新規プロジェクトファイルを作成"), QStyle::SP_FileIcon, &TPrjForm::FileNewProjectClick);
-  add(file, bar, "FileOpenProject", QStringLiteral("プロジェクトを開く(&O)..."), QStringLiteral("Ctrl+O"),
-      QStringLiteral("プロジェクトファイルを開く"), QStyle::SP_DialogOpenButton, &TPrjForm::FileOpenProjectClick);
-  QMenu* recent = file->addMenu(QStringLiteral("最近開いたプロジェクトファイル(&R)..."));
-  recent->setObjectName(QStringLiteral("PrjFileHistoryMenu"));
+  for (const MenuLayout& layout : ProjectMenus()) {
+    QMenu* menu = menuBar()->addMenu(MenuText(layout.caption));
+    menu->setObjectName(QString::fromUtf8(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
+    m_commands->BuildMenu(*menu, layout.entries);
+  }
   const std::string& folder = m_main.DataFolder();
   m_history = std::make_unique<TFileHistory>(
-      9, folder.empty() ? std::string() : DataFilePath(folder, kProjectHistoryName), recent,
-      [this](const QString& path, bool) {
+      9, folder.empty() ? std::string() : DataFilePath(folder, kProjectHistoryName),
+      m_commands->RuntimeMenu("PrjFileHistory"), [this](const QString& path, bool) {
         // A project that has gone is quietly not opened.
         if (QFileInfo(path).isFile()) OpenProjectFile(path, false);
       });
   m_history->Rebuild();
-  add(file, bar, "FileSaveProject", QStringLiteral("プロジェクトの上書き保存(&S)"), QStringLiteral("Ctrl+S"),
-      QStringLiteral("プロジェクトファイルを保存"), QStyle::SP_DialogSaveButton, &TPrjForm::FileSaveProjectClick);
-  add(file, nullptr, "FileSaveAsProject", QStringLiteral("プロジェクトに名前をつけて保存(&A)..."), {}, {}, none,
-      &TPrjForm::FileSaveAsProjectClick);
-  QMenu* convert = file->addMenu(QStringLiteral("すべてのファイルをコード変換...(&C)"));
-  convert->setObjectName(QStringLiteral("mConvertAll"));
-  const std::pair<QString, const char*> codes[] = {{QStringLiteral("Shift-JISコードに(&S)"), "s"},
-                                                   {QStringLiteral("JISコードに(&J)"), "j"},
-                                                   {QStringLiteral("EUCコード(&E)"), "e"}};
-  for (const auto& [caption, option] : codes) {
-    const std::string code = option;
-    connect(convert->addAction(caption), &QAction::triggered, this, [this, code] { ConvertAllFiles(code); });
+  // The kanji submenu is there or not for the window's whole life.
+  m_commands->UpdateEnabled(KanjiConverterAvailable() ? kNeedsKanji : kNeedsNothing);
+
+  static const std::pair<std::string_view, QStyle::StandardPixmap> kIcons[] = {
+      {"FileNewProjectBtn", QStyle::SP_FileIcon},         {"FileOpenProjectBtn", QStyle::SP_DialogOpenButton},
+      {"FileSaveProjectBtn", QStyle::SP_DialogSaveButton}, {"FileAddToPrjBtn", QStyle::SP_FileDialogNewFolder},
+      {"FileDeleteFromPrjBtn", QStyle::SP_TrashIcon},      {"FileOpenBtn", QStyle::SP_ArrowForward},
+  };
+  QToolBar* bar = addToolBar(QStringLiteral("ToolBar"));
+  bar->setObjectName(QStringLiteral("PrjToolBar"));
+  bar->setMovable(false);
+  for (const ToolButtonRow& b : ProjectToolbar()) {
+    QToolButton* button = m_commands->MakeButton(bar, b, {});
+    for (const auto& [name, icon] : kIcons)
+      if (name == b.name) button->setIcon(style()->standardIcon(icon));
+    bar->addWidget(button);
+    // The file buttons end in a gap before the list's.
+    if (b.name == "FileSaveProjectBtn") bar->addSeparator();
   }
-  convert->setEnabled(KanjiConverterAvailable());
-  file->addSeparator();
-  auto* exit = new QAction(QStringLiteral("閉じる(&X)"), this);
-  exit->setObjectName(QStringLiteral("Exit1"));
-  connect(exit, &QAction::triggered, this, &QWidget::close);
-  file->addAction(exit);
-  bar->addSeparator();
-
-  QMenu* list = menuBar()->addMenu(QStringLiteral("プロジェクト(&P)"));
-  add(list, bar, "FileAddToProject", QStringLiteral("プロジェクトへのファイル追加(&A)"), QStringLiteral("Ctrl+A"),
-      QStringLiteral("プロジェクトへファイルの追加"), QStyle::SP_FileDialogNewFolder, &TPrjForm::FileAddToProjectClick);
-  add(list, bar, "FileDeleteFromProject", QStringLiteral("プロジェクトからのファイル削除(&D)"),
-      QStringLiteral("Ctrl+X"), QStringLiteral("プロジェクトからファイルの削除"), QStyle::SP_TrashIcon,
-      &TPrjForm::FileDeleteFromProjectClick);
-  add(list, nullptr, "mFileSort", QStringLiteral("ファイルリストのソート(&S)"), {}, {}, none, &TPrjForm::FileSortClick);
-  add(list, nullptr, "AllFileAddToProject", QStringLiteral("開いているファイルをすべてプロジェクトに追加(&E)"), {}, {},
-      none, &TPrjForm::AllFileAddToProjectClick);
-  list->addSeparator();
-  add(list, bar, "FileOpen", QStringLiteral("選択ファイルを編集ウインドウで開く(&O)"), {},
-      QStringLiteral("選択ファイルを編集画面で開く"), QStyle::SP_ArrowForward, &TPrjForm::FileOpenClick);
-  add(list, nullptr, "ReplaceAllFile", QStringLiteral("プロジェクト登録ファイルに総入替え(&R)"), {}, {}, none,
-      &TPrjForm::ReplaceAllFileClick);
-
-  QMenu* links = menuBar()->addMenu(QStringLiteral("リンク(&L)"));
-  add(links, nullptr, "UpdateLocalLinkTreeView", QStringLiteral("ローカルリンクリストの更新(&L)"), {}, {}, none,
-      &TPrjForm::UpdateLocalLinkTreeViewClick);
-  add(links, nullptr, "UpdateRelMarkerTreeView", QStringLiteral("相対参照マーカーリストの更新(&U)"), {}, {}, none,
-      &TPrjForm::UpdateRelMarkerTreeViewClick);
-  add(links, nullptr, "SendLinkToEditor", QStringLiteral("リンク情報をテキストに張り付け(&L)"), {}, {}, none,
-      &TPrjForm::SendLinkToEditorClick);
 }
 
 QWidget* TPrjForm::BuildFilePanel() {

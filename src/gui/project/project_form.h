@@ -30,6 +30,7 @@ class QSplitter;
 
 namespace mw::gui {
 
+class CommandActions;
 class TFileHistory;
 
 class TPrjForm : public QMainWindow {
@@ -120,6 +121,9 @@ class TPrjForm : public QMainWindow {
   void dropEvent(QDropEvent* e) override;
 
  private:
+  // The window's rows with their one-line handlers, then the menus and
+  // the toolbar built from its layouts.
+  void RegisterCommands();
   void BuildMenus();
   // The pop-up menus of the list, the trees and the result list.
   void BuildPopups();
@@ -163,6 +167,7 @@ class TPrjForm : public QMainWindow {
   std::function<QString(const FileChoice&)> m_chooser;
   std::function<void(int)> m_progressObserver;
 
+  CommandActions* m_commands = nullptr;  // a child of the window
   std::unique_ptr<TFileHistory> m_history;
   QSplitter* m_split = nullptr;
   QSplitter* m_linkSplit = nullptr;

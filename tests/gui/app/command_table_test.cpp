@@ -9,14 +9,16 @@
 
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
+#include "gui/check/check_commands.h"
+#include "gui/project/project_commands.h"
 #include "core/app/settings.h"
 #include "core/editing/editing_options.h"
 
 namespace mw::gui {
 namespace {
 
-// Every row id the layouts place, with where.
-std::multimap<std::string, std::string> Placements() {
+// Every row id the layouts of a window place, with where.
+std::multimap<std::string, std::string> Placements(CommandWindow window) {
   std::multimap<std::string, std::string> placed;
   auto addMenus = [&](std::span<const MenuLayout> menus) {
     for (const auto& m : menus)
@@ -24,28 +26,55 @@ std::multimap<std::string, std::string> Placements() {
         if (e != "-" && e != "]" && !e.starts_with('[') && !e.starts_with('@'))
           placed.emplace(std::string(e), std::string(m.name));
   };
-  addMenus(MainMenus());
-  addMenus(PopupMenus());
-  for (const auto& b : MainToolbar()) placed.emplace(std::string(b.command), "tbMain");
-  for (const auto& p : TagPages())
-    for (const auto& b : p.buttons) placed.emplace(std::string(b.command), std::string(p.component));
+  auto addButtons = [&](std::span<const ToolButtonRow> buttons, std::string_view where) {
+    for (const auto& b : buttons) placed.emplace(std::string(b.command), std::string(where));
+  };
+  switch (window) {
+    case CommandWindow::Main:
+      addMenus(MainMenus());
+      addMenus(PopupMenus());
+      addButtons(MainToolbar(), "tbMain");
+      for (const auto& p : TagPages()) addButtons(p.buttons, p.component);
+      break;
+    case CommandWindow::Project:
+      addMenus(ProjectMenus());
+      addMenus(ProjectPopups());
+      addButtons(ProjectToolbar(), "PrjToolBar");
+      break;
+    case CommandWindow::Check:
+      addButtons(CheckToolbar(), "TagErrorForm");
+      break;
+  }
   return placed;
 }
+std::multimap<std::string, std::string> Placements() { return Placements(CommandWindow::Main); }
 
-TEST(CommandTable, IdsAndShortcutsAreUnique) {
-  std::set<std::string_view> ids, keys;
-  for (const auto& row : CommandTable()) {
-    EXPECT_TRUE(ids.insert(row.id).second) << "duplicate id " << row.id;
-    if (!row.shortcut.empty()) {
-      EXPECT_TRUE(keys.insert(row.shortcut).second) << "duplicate key " << row.shortcut;
+constexpr CommandWindow kWindows[] = {CommandWindow::Main, CommandWindow::Project, CommandWindow::Check};
+
+// Ids and keys are each window's own: the project window's Ctrl+O opens a
+// project, and its FileOpen is not the main window's.
+TEST(CommandTable, IdsAndShortcutsAreUniqueInEachWindow) {
+  for (const CommandWindow window : kWindows) {
+    std::set<std::string_view> ids, keys;
+    for (const auto& row : CommandTable(window)) {
+      EXPECT_EQ(row.window, window) << row.id;
+      EXPECT_TRUE(ids.insert(row.id).second) << "duplicate id " << row.id;
+      if (!row.shortcut.empty()) {
+        EXPECT_TRUE(keys.insert(row.shortcut).second) << "duplicate key " << row.shortcut;
+      }
     }
   }
+  std::size_t all = 0;
+  for (const CommandWindow window : kWindows) all += CommandTable(window).size();
+  EXPECT_EQ(all, CommandTable().size()) << "each window's rows are one run";
 }
 
 TEST(CommandTable, LayoutsNameOnlyExistingRowsAndEveryRowIsPlaced) {
-  const auto placed = Placements();
-  for (const auto& [id, where] : placed) EXPECT_NE(FindCommand(id), nullptr) << id << " in " << where;
-  for (const auto& row : CommandTable()) EXPECT_TRUE(placed.contains(std::string(row.id))) << row.id;
+  for (const CommandWindow window : kWindows) {
+    const auto placed = Placements(window);
+    for (const auto& [id, where] : placed) EXPECT_NE(FindCommand(id, window), nullptr) << id << " in " << where;
+    for (const auto& row : CommandTable(window)) EXPECT_TRUE(placed.contains(std::string(row.id))) << row.id;
+  }
 }
 
 TEST(CommandTable, SubmenusAreClosed) {
@@ -60,6 +89,8 @@ TEST(CommandTable, SubmenusAreClosed) {
   };
   for (const auto& m : MainMenus()) check(m);
   for (const auto& m : PopupMenus()) check(m);
+  for (const auto& m : ProjectMenus()) check(m);
+  for (const auto& m : ProjectPopups()) check(m);
 }
 
 TEST(CommandTable, EveryEngineCommandIsReachableAndAgreesOnTextChange) {
@@ -85,7 +116,7 @@ TEST(CommandTable, DefaultShortcuts) {
       {"InitTagSet", "Ctrl+I"},     {"EditTag", "F2"},                {"Help1", "F1"},
   };
   std::size_t withKey = 0;
-  for (const auto& row : CommandTable()) {
+  for (const auto& row : CommandTable(CommandWindow::Main)) {
     if (row.shortcut.empty()) continue;
     ++withKey;
     const auto it = keys.find(std::string(row.id));
@@ -139,6 +170,8 @@ TEST(CommandTable, SubmenusHaveUniqueIdsAndLayoutsPlaceOnlyKnownOnes) {
   };
   check(MainMenus());
   check(PopupMenus());
+  check(ProjectMenus());
+  check(ProjectPopups());
 }
 
 TEST(CommandTable, SharedHandlersTellItemsApart) {
