@@ -8,6 +8,7 @@
 
 #include <set>
 
+#include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/dialogs/tag_reedit.h"
 #include "core/editing/marked_text.h"
@@ -55,6 +56,17 @@ TEST(BindingTables, EveryDialogsRowsHoldTogether) {
     }
     for (const ReEditSpec& r : m->reEdits)
       for (const auto unread : r.unread) EXPECT_NE(FindBinding(m->rows, unread), nullptr) << r.routine;
+  }
+}
+
+TEST(BindingTables, EveryRoutineOfTheDispatchHasOneDialog) {
+  // The routines whose dialogs live in other subsystems, and the generic one.
+  const std::set<std::string_view> elsewhere = {"IMG", "AREA", "TABLE", "LINK", "BODY", "generic"};
+  for (const std::string_view routine : ReEditRoutines()) {
+    int specs = 0;
+    for (const TagDialogModel* m : TagDialogModels())
+      for (const ReEditSpec& r : m->reEdits) specs += r.routine == routine ? 1 : 0;
+    EXPECT_EQ(specs, elsewhere.count(routine) ? 0 : 1) << routine;
   }
 }
 
