@@ -2,16 +2,18 @@
 
 #include <filesystem>
 
+#include "core/text/unicode_view.h"
 
 namespace mw {
 
 void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogServices& s,
                    std::string_view documentText) {
-  for (const ControlSpec& c : model.controls) {
-    std::vector<std::string> items = SplitItems(c.items);
-    const auto more = SourceItems(s, c.source, documentText);
+  for (const Binding& b : model.rows) {
+    // Fixed items are written in UTF-8; the fields hold document text.
+    std::vector<std::string> items = SplitItems(UnicodeViewToSjis(b.items).bytes);
+    const auto more = SourceItems(s, b.source, documentText);
     items.insert(items.end(), more.begin(), more.end());
-    if (!items.empty()) SetItems(f, c.name, items);
+    if (!items.empty()) SetItems(f, b.control, items);
   }
 }
 

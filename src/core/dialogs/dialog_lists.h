@@ -1,5 +1,6 @@
 // The lists the tag dialogs offer in their combo boxes, from the dialog
-// services, and the reference buttons' file filters and relative paths.
+// services, and the reference buttons' relative paths (their file filters
+// are texts of the program's table, named by the rows).
 // Missing files give empty lists: no dialog complains about them.
 #pragma once
 
@@ -13,12 +14,6 @@
 
 namespace mw {
 
-// Open-file filters of the reference buttons.
-inline constexpr std::string_view kHtmlFilter = "html\xCC\xA7\xB2\xD9 (*.htm*; *.shtm*)|*.htm*; *.shtm*|\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*" /* htmlﾌｧｲﾙ (*.htm*; *.shtm*)|*.htm*; *.shtm*|すべてのﾌｧｲﾙ (*.*)|*.* */;
-inline constexpr std::string_view kImageFilter =
-    "\xB2\xD2\xB0\xBC\xDE\xCC\xA7\xB2\xD9 (*.jpg,*.gif,*.png)|*.jpg;*.gif;*png|\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*" /* ｲﾒｰｼﾞﾌｧｲﾙ (*.jpg,*.gif,*.png)|*.jpg;*.gif;*png|すべてのﾌｧｲﾙ (*.*)|*.* */;
-inline constexpr std::string_view kAnyFileFilter = "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*" /* すべてのﾌｧｲﾙ (*.*)|*.* */;
-
 // A reference button works only for a document saved on disk: a relative
 // path needs the document's folder.
 bool ReferenceButtonEnabled(const std::string& documentPath);
@@ -28,7 +23,7 @@ bool ReferenceButtonEnabled(const std::string& documentPath);
 bool ApplyReferenceChoice(DialogFields& f, std::string_view control, const std::string& file,
                           const std::string& documentPath, const DialogServices& s);
 
-// Fills every control's item list: fixed items, then the list its source
+// Fills every row's item list: fixed items, then the list its source
 // gives (colours, styles, class and ID candidates of documentText, URL
 // candidates, fonts).
 void FillItemLists(DialogFields& f, const TagDialogModel& model, const DialogServices& s,

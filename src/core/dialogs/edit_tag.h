@@ -5,7 +5,8 @@
 //
 // Attributes the chosen dialog has no field for (event handlers, BACKGROUND
 // of a row, ...) and values its lookups cannot read are carried through
-// unchanged, so confirming a re-edit never loses part of the tag.
+// unchanged, so confirming a re-edit never loses part of the tag. What each
+// routine presets is its dialog's (tag_reedit.h); this is the dispatch.
 #pragma once
 
 #include <functional>
@@ -15,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/dialogs/tag_dialog.h"
+#include "core/dialogs/tag_reedit.h"
 #include "core/editing/editing_context.h"
 
 namespace mw {
@@ -32,15 +33,6 @@ std::span<const std::string_view> GenericElements();
 // The first of them the tag is a start tag of ("<B>" or "<B "); empty when
 // none.
 std::string_view GenericElementOf(std::string_view tag);
-
-// One attribute of a tag as written: its name and its whole text ("name",
-// "name=value", "name=\"value\"").
-struct TagAttribute {
-  std::string name;
-  std::string raw;
-  bool hasValue = false;
-};
-std::vector<TagAttribute> ParseTagAttributes(std::string_view tag);
 
 // A re-edit ready to show: the dialog model and its preset fields (mode,
 // caption, presets, pass-through, show step done).

@@ -4,104 +4,62 @@
 #include <algorithm>
 
 #include "core/dialogs/tag_dialogs.h"
+#include "core/dialogs/tag_reedit.h"
 #include "core/editing/tag_text.h"
 
 namespace mw {
 
 namespace {
 
-constexpr std::string_view kScrollingItems = "auto\nyes\nno";
 constexpr std::string_view kFrameBorderItems = "yes\nno";
-constexpr std::string_view kFrameSetHandlers[] = {"onLoad", "onUnload"};
 constexpr std::string_view kGrid = "sgFrame";
 
 // --- TFrameDlg -------------------------------------------------------------------
 
-constexpr ControlSpec kFrameControls[] = {
-    {"cbURL", "&URL", {}, ListSource::Urls},
-    {"edName", "\x83\x74\x83\x8C\x81\x5B\x83\x80\x96\xBC(&F)" /* フレーム名(&F) */},
-    {"edMarginWidth", "\x8D\xB6\x89\x45\x97\x5D\x94\x92(&W)" /* 左右余白(&W) */},
-    {"edMarginHeight", "\x8F\xE3\x89\xBA\x97\x5D\x94\x92(&H)" /* 上下余白(&H) */},
-    {"rgScrolling", "\x83\x58\x83\x4E\x83\x8D\x81\x5B\x83\x8B(&S)" /* スクロール(&S) */, kScrollingItems},
-    {"rgFrameBorder", "\x8B\xAB\x8A\x45\x90\xFC(&B)" /* 境界線(&B) */, kFrameBorderItems},
-    {"cbColor", "\x8B\xAB\x8A\x45\x90\x46(&C)" /* 境界色(&C) */, {}, ListSource::Colours},
-    {"ckNoResize", "\x83\x54\x83\x43\x83\x59\x95\xCF\x8D\x58\x95\x73\x89\xC2(&X)" /* サイズ変更不可(&X) */},
-    {"cbStyle", "\x83\x58\x83\x5E\x83\x43\x83\x8B(&Y)" /* スタイル(&Y) */, {}, ListSource::Styles},
+constexpr Binding kFrameRows[] = {
+    Combo("cbURL", "SRC", "&URL", {}, ListSource::Urls).Required().Bare().Ref(Msg::HtmlFileFilter),
+    Text("edName", "NAME", "フレーム名(&F)").Bare(),
+    Number("edMarginWidth", "MARGINWIDTH", "左右余白(&W)", 0).Bare(),
+    Number("edMarginHeight", "MARGINHEIGHT", "上下余白(&H)", 0).Bare(),
+    Radio("rgScrolling", "SCROLLING", "スクロール(&S)", "auto\nyes\nno").Bare(),
+    Radio("rgFrameBorder", "FRAMEBORDER", "境界線(&B)", kFrameBorderItems).Bare(),
+    Colour("cbColor", "BORDERCOLOR", "境界色(&C)").Quoted(),
+    Keyword("ckNoResize", "NORESIZE", "サイズ変更不可(&X)").ReadAs(Read::KeywordAnywhere),
+    // The style field is offered and preset from the tag, so it is written
+    // too rather than silently dropped.
+    Combo("cbStyle", "STYLE", "スタイル(&Y)", {}, ListSource::Styles).Quoted(),
 };
 
-void CreateFrame(DialogFields& f) {
-  f.Set("cbURL", "");
-  f.Set("edName", "");
-  f.Set("edMarginWidth", "0");
-  f.Set("edMarginHeight", "0");
-  f.SetIndex("rgScrolling", 0);
-  f.SetIndex("rgFrameBorder", 0);
-  f.Set("cbColor", "");
-  f.SetChecked("ckNoResize", false);
-  f.Set("cbStyle", "");
-}
-
-void ShowFrame(DialogFields& f, bool) { BlankUnset(f, {"edMarginWidth", "edMarginHeight"}, true); }
-
 TagBuild BuildFrame(const DialogFields& f, const EditingOptions& o) {
-  TagBuild b;
-  const std::string url = f.Get("cbURL");
-  if (url.empty()) return b;
-  const std::string element = f.Get(kFieldName, "FRAME");
+  if (RequiredMissing(f, kFrameRows)) return {};
   TagWriter w(o);
-  w.Open(element)
-      .Syntax(" SRC=\"")
-      .Raw(url)
-      .Raw("\"")
-      .Attr("NAME", f.Get("edName"))
-      .Attr("MARGINWIDTH", NumberText(f, "edMarginWidth"))
-      .Attr("MARGINHEIGHT", NumberText(f, "edMarginHeight"))
-      .Radio("SCROLLING", kScrollingItems, f.Index("rgScrolling", 0))
-      .Radio("FRAMEBORDER", kFrameBorderItems, f.Index("rgFrameBorder", 0))
-      .Attr("BORDERCOLOR", f.Get("cbColor"))
-      .Keyword(" NORESIZE", f.Checked("ckNoResize"))
-      // The style field is offered and preset from the tag, so it is
-      // written too rather than silently dropped.
-      .Attr("STYLE", f.Get("cbStyle"))
-      .PassThrough(f)
-      .Raw(">");
-  b.start = b.preview = w.Text();
-  b.innerOffset = static_cast<Offset>(b.preview.size());
-  return b;
+  w.Open(f.Get(kFieldName, "FRAME")).Attributes(f, kFrameRows).PassThrough(f).Raw(">");
+  return SingleBuild(w.Text());
 }
+
+constexpr ReEditSpec kFrameReEdits[] = {{"FRAME", "FRAME"}};
 
 // --- TFrameSetDlg ----------------------------------------------------------------
 
-constexpr ControlSpec kFrameSetControls[] = {
-    {"cbStyle", "\x83\x58\x83\x5E\x83\x43\x83\x8B(&Y)" /* スタイル(&Y) */, {}, ListSource::Styles},
-    {"rgFrameBorder", "\x8B\xAB\x8A\x45\x90\xFC(&L)" /* 境界線(&L) */, kFrameBorderItems},
-    {"edBorder", "\x8B\xAB\x8A\x45\x95\x9D(&BORDER)" /* 境界幅(&BORDER) */},
-    {"edFrameSpacing", "\x8B\xAB\x8A\x45\x95\x9D(FRAME&SPACING)" /* 境界幅(FRAME&SPACING) */},
-    {"cbColor", "\x8B\xAB\x8A\x45\x90\x46(&C)" /* 境界色(&C) */, {}, ListSource::Colours},
-    {"sgFrame", {}},
-    {"edRowCount", "\x8D\x73\x90\x94(&R)" /* 行数(&R) */},
-    {"edColCount", "\x97\xF1\x90\x94(&C)" /* 列数(&C) */},
-    {"ckNoFrames", "NOFRAMS\x83\x5E\x83\x4F\x82\xE0\x91\x7D\x93\xFC(&X)" /* NOFRAMSタグも挿入(&X) */},
-    {"cbOnLoad", "onLoad"},
-    {"cbOnUnload", "onUnload"},
+constexpr Binding kFrameSetRows[] = {
+    Combo("cbStyle", "STYLE", "スタイル(&Y)", {}, ListSource::Styles),
+    Radio("rgFrameBorder", "FRAMEBORDER", "境界線(&L)", kFrameBorderItems),
+    Number("edBorder", "BORDER", "境界幅(&BORDER)", 0),
+    Number("edFrameSpacing", "FRAMESPACING", "境界幅(FRAME&SPACING)", 0),
+    Colour("cbColor", "BORDERCOLOR", "境界色(&C)"),
+    FrameGrid(kGrid, "edRowCount", "edColCount"),
+    Count("edRowCount", "行数(&R)"),
+    Count("edColCount", "列数(&C)"),
+    Keyword("ckNoFrames", {}, "NOFRAMSタグも挿入(&X)"),
+    Handler("cbOnLoad", "onLoad"),
+    Handler("cbOnUnload", "onUnload"),
 };
 
+// One frame filling the page.
 void CreateFrameSet(DialogFields& f) {
-  f.Set("cbStyle", "");
-  f.SetIndex("rgFrameBorder", 0);
-  f.Set("edBorder", "0");
-  f.Set("edFrameSpacing", "0");
-  f.Set("cbColor", "");
-  f.SetChecked("ckNoFrames", false);
-  f.Set("cbOnLoad", "");
-  f.Set("cbOnUnload", "");
-  f.Set("edRowCount", "1");
-  f.Set("edColCount", "1");
   f.Set(CellName(kGrid, 0, 1), "100%");
   f.Set(CellName(kGrid, 1, 0), "100%");
 }
-
-void ShowFrameSet(DialogFields& f, bool) { BlankUnset(f, {"edBorder", "edFrameSpacing"}, true); }
 
 // The rows (columns) that carry a size: what the grid holds while its count
 // field reads no number.
@@ -124,15 +82,10 @@ TagBuild BuildFrameSet(const DialogFields& f, const EditingOptions& o) {
     return s;
   };
   TagWriter w(o);
-  w.Open("FRAMESET")
-      .Attr("STYLE", f.Get("cbStyle"))
-      .Radio("FRAMEBORDER", kFrameBorderItems, f.Index("rgFrameBorder", 0))
-      .Attr("BORDER", NumberText(f, "edBorder"))
-      .Attr("FRAMESPACING", NumberText(f, "edFrameSpacing"))
-      .Attr("BORDERCOLOR", f.Get("cbColor"));
+  w.Open("FRAMESET").Attributes(f, kFrameSetRows, TagWriter::Part::BeforeHandlers);
   if (cols > 1) w.Syntax(" COLS=\"").Raw(joined(true)).Raw("\"");
   if (rows > 1) w.Syntax(" ROWS=\"").Raw(joined(false)).Raw("\"");
-  w.Handlers(f, kFrameSetHandlers).Raw(">\r\n");
+  w.Attributes(f, kFrameSetRows, TagWriter::Part::Handlers).Raw(">\r\n");
   for (int r = 1; r <= rows; ++r) {
     for (int c = 1; c <= cols; ++c) {
       const std::string frame = f.Get(CellName(kGrid, r, c));
@@ -187,10 +140,9 @@ void SetFrameColumnCount(DialogFields& f, int cols) {
   SetFrameColumnWidths(f, std::vector<int>(static_cast<std::size_t>(cols), 1));
 }
 
-const TagDialogModel kFrameDlg{"TFrameDlg", "\x83\x74\x83\x8C\x81\x5B\x83\x80\x82\xCC\x90\xDD\x92\xE8 <FRAME>" /* フレームの設定 <FRAME> */, InsertWay::ByCommand,
-                               kFrameControls, CreateFrame, ShowFrame, BuildFrame};
-const TagDialogModel kFrameSetDlg{"TFrameSetDlg", "\x83\x74\x83\x8C\x81\x5B\x83\x80\x92\xE8\x8B\x60<FRAMESET></FRAMESET>" /* フレーム定義<FRAMESET></FRAMESET> */,
-                                  InsertWay::ByCommand, kFrameSetControls, CreateFrameSet, ShowFrameSet,
-                                  BuildFrameSet};
+const TagDialogModel kFrameDlg{"TFrameDlg", {Msg::FrameDlgCaption}, InsertWay::ByCommand, kFrameRows, BuildFrame,
+                               nullptr, nullptr, kFrameReEdits};
+const TagDialogModel kFrameSetDlg{"TFrameSetDlg", {Msg::FrameSetDlgCaption}, InsertWay::ByCommand, kFrameSetRows,
+                                  BuildFrameSet, CreateFrameSet};
 
 }  // namespace mw

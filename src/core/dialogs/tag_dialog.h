@@ -7,7 +7,8 @@
 // "rgAlign#visible" ("0" or "1"; absent means yes). Each model has a
 // creation step (initial values), a show step (blanking of unset numbers,
 // defaults of a new tag) and a build routine that turns the fields into the
-// tag text shown in the preview and inserted at OK.
+// tag text shown in the preview and inserted at OK; the dialog's rows
+// (tag_bindings.h) do what concerns its plain attributes in each.
 #pragma once
 
 #include <span>
@@ -15,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dialogs/tag_bindings.h"
 #include "core/editing/dialog_host.h"
 #include "core/editing/dialog_services.h"
 #include "core/editing/editing_options.h"
@@ -42,15 +44,6 @@ enum class InsertWay {
   Own,          // wrapped insertion of start part, selection, end part
 };
 
-// One control as the view shows it. Items are separated by '\n'; an empty
-// first line is an empty first item.
-struct ControlSpec {
-  std::string_view name;
-  std::string_view label;
-  std::string_view items = {};
-  ListSource source = ListSource::None;
-};
-
 // The text of a build: the whole preview, and its start and end parts for
 // the repeat-tag pair (the preview without the selection in between).
 struct TagBuild {
@@ -60,17 +53,30 @@ struct TagBuild {
   Offset innerOffset = 0;  // where the selection starts inside the preview
 };
 
+struct ReEditSpec;
+
 struct TagDialogModel {
   std::string_view dialogClass;
-  std::string_view caption;  // Shift-JIS form caption
+  DialogText caption;  // the form's caption
   InsertWay way;
-  std::span<const ControlSpec> controls;
+  // The attributes, in the order they are written, and the dialog's other
+  // controls in the order the view shows them.
+  std::span<const Binding> rows;
+  // The tag from the fields: the element and the structure around the
+  // attributes the rows write (TagWriter::Attributes).
+  TagBuild (*tag)(const DialogFields& f, const EditingOptions& options);
+  // Steps beyond the rows' own; may be null.
+  void (*createMore)(DialogFields& f) = nullptr;
+  void (*showMore)(DialogFields& f, bool reEdit) = nullptr;
+  // The re-edit routines (F2) that open this dialog.
+  std::span<const ReEditSpec> reEdits = {};
+
   // Values the controls hold when the dialog is created.
-  void (*create)(DialogFields& f);
+  void create(DialogFields& f) const;
   // The show step, after any re-edit presets: unset numbers blanked, and in
   // new mode the defaults a new tag starts with.
-  void (*show)(DialogFields& f, bool reEdit);
-  TagBuild (*build)(const DialogFields& f, const EditingOptions& options);
+  void show(DialogFields& f, bool reEdit) const;
+  TagBuild build(const DialogFields& f, const EditingOptions& options) const { return tag(f, options); }
 };
 
 // Every model of this folder, by dialog class ("THLineDlg"); nullptr when
@@ -79,9 +85,6 @@ const TagDialogModel* FindTagDialogModel(std::string_view dialogClass);
 std::span<const TagDialogModel* const> TagDialogModels();
 
 bool IsReEdit(const DialogFields& f);
-
-// The show step of a dialog that has nothing to do then.
-void NoShowStep(DialogFields& f, bool reEdit);
 
 // --- Writing tags --------------------------------------------------------------
 
@@ -101,14 +104,12 @@ class TagWriter {
   TagWriter& Attr(std::string_view name, std::string_view value);
   // As Attr with "%" after the value when percent is on.
   TagWriter& Size(std::string_view name, std::string_view value, bool percent);
-  // ` NAME="item"` when index is not the default and names an item.
-  TagWriter& Radio(std::string_view name, std::string_view items, int index, int notSet = 0);
   // ` KEYWORD` when on.
   TagWriter& Keyword(std::string_view keyword, bool on);
-  // TITLE, LANG, ID, CLASS, STYLE from the common attribute group.
-  TagWriter& Common(const DialogFields& f);
-  // The named event-handler combos (cbOnFocus...), " onFocus=".
-  TagWriter& Handlers(const DialogFields& f, std::span<const std::string_view> handlers);
+  // The attributes of the rows, in their order, as their kinds write them
+  // (the rows of the given part only).
+  enum class Part { All, BeforeHandlers, Handlers };
+  TagWriter& Attributes(const DialogFields& f, std::span<const Binding> rows, Part part = Part::All);
   TagWriter& PassThrough(const DialogFields& f);
 
   const std::string& Text() const { return m_text; }
@@ -118,15 +119,8 @@ class TagWriter {
   std::string m_text;
 };
 
-// The handler names of the event-handler groups, as written and with their
-// control names "cb" + name with a capital ("cbOnFocus").
-std::string HandlerControl(std::string_view handler);
-
 // The text the field shows for a number: "-1" (not set) is empty.
 std::string NumberText(const DialogFields& f, std::string_view control);
-// The show step's blanking: the fields that read "-1" (and "0" when zero
-// is unset too) become empty.
-void BlankUnset(DialogFields& f, std::initializer_list<std::string_view> controls, bool zeroToo);
 
 // A wrapping element's result: start tag, then in new mode the selection
 // and the end tag.
@@ -138,16 +132,12 @@ TagBuild WrapBuild(const DialogFields& f, std::string start, std::string end);
 std::string PaletteColour(unsigned char red, unsigned char green, unsigned char blue,
                           const EditingOptions& options);
 
-// --- The common attribute group and lists ------------------------------------
+// Whether a required row (Write::Required) is empty: no tag is built.
+bool RequiredMissing(const DialogFields& f, std::span<const Binding> rows);
 
-// Controls of the common attribute group, for the dialogs' control tables.
-#define MW_COMMON_CONTROLS                                                         \
-  ControlSpec{"edTitle", "TITLE"}, ControlSpec{"cbLang", "LANG", kLangItems},      \
-      ControlSpec{"cbID", "ID", {}, ListSource::Ids},                              \
-      ControlSpec{"cbCLASS", "CLASS", {}, ListSource::Classes},                    \
-      ControlSpec{"cbStyle", "STYLE", {}, ListSource::Styles}
-
-// Fields of the group, empty.
-void CreateCommon(DialogFields& f);
+// The element a shared dialog writes (Name field), else its own.
+std::string ElementOf(const DialogFields& f, std::string_view fallback);
+// A build of a tag that wraps nothing.
+TagBuild SingleBuild(std::string text);
 
 }  // namespace mw

@@ -63,8 +63,8 @@ void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
   if (!q.element.empty()) f.Set(kFieldName, std::string(q.element));
   if (!q.attribute.empty()) f.Set(kFieldAttribute, std::string(q.attribute));
   f.Set(kFieldPrefix, std::string(q.prefix));
-  if (!q.caption.empty()) f.Set(kFieldCaption, std::string(q.caption));
-  if (!q.label.empty()) f.Set("lbInput", std::string(q.label));
+  if (!q.caption.empty()) f.Set(kFieldCaption, q.caption.Sjis());
+  if (!q.label.empty()) f.Set("lbInput", q.label.Sjis());
   f.Set(kFieldIndent, ctx.indentString);
   const std::string_view section = ListSection(m);
   if (!section.empty()) f.SetIndex("rgIndent", ReadPreviousInt(ctx.services, section, kIndentKey, 2));
@@ -170,15 +170,11 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
       {"FONTClick", {&kFontSetDlg, true, true}},
       {"HREFClick", {&kURLInputDlg, true, true}},
       {"HREFMClick", {&kNameDlg, true, true, "A", "HREF", "#"}},
-      {"NAMEClick",
-       {&kNameDlg, true, true, "A", "NAME", "", "\x83\x7D\x81\x5B\x83\x4A\x81\x5B\x82\xCC\x8E\x77\x92\xE8<A NAME=...></A>\x81\x46\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93" /* マーカーの指定<A NAME=...></A>：インライン */,
-        "\x83\x7D\x81\x5B\x83\x4A\x81\x5B\x96\xBC\x82\xCC\x93\xFC\x97\xCD" /* マーカー名の入力 */}},
-      {"MAPClick",
-       {&kNameDlg, true, true, "MAP", "NAME", "", "\x89\xE6\x91\x9C\x83\x7D\x83\x62\x83\x76<MAP></MAP>\x81\x46\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93" /* 画像マップ<MAP></MAP>：インライン */,
-        "\x83\x7D\x83\x62\x83\x76\x96\xBC\x82\xCC\x93\xFC\x97\xCD" /* マップ名の入力 */}},
+      {"NAMEClick", {&kNameDlg, true, true, "A", "NAME", "", {Msg::MarkerDlgCaption}, {Msg::MarkerNameLabel}}},
+      {"MAPClick", {&kNameDlg, true, true, "MAP", "NAME", "", {Msg::MapDlgCaption}, {Msg::MapNameLabel}}},
       {"TRClick", {&kTRDlg, true, true}},
-      {"THClick", {&kTHTDDlg, true, true, "TH", {}, {}, "\x83\x65\x81\x5B\x83\x75\x83\x8B\x83\x77\x83\x62\x83\x5F<TH></TH>\x81\x46\x81\x40\x8F\x49\x97\xB9\x83\x5E\x83\x4F\x8F\xC8\x97\xAA\x89\xC2" /* テーブルヘッダ<TH></TH>：　終了タグ省略可 */}},
-      {"TDClick", {&kTHTDDlg, true, true, "TD", {}, {}, "\x83\x65\x81\x5B\x83\x75\x83\x8B\x83\x66\x81\x5B\x83\x5E<TD></TD>\x81\x46\x81\x40\x8F\x49\x97\xB9\x83\x5E\x83\x4F\x8F\xC8\x97\xAA\x89\xC2" /* テーブルデータ<TD></TD>：　終了タグ省略可 */}},
+      {"THClick", {&kTHTDDlg, true, true, "TH", {}, {}, {Msg::THDlgCaption}}},
+      {"TDClick", {&kTHTDDlg, true, true, "TD", {}, {}, {Msg::TDDlgCaption}}},
       {"PClick", {&kHAlignDlg, true, true, "P"}},
       {"DIVClick", {&kHAlignDlg, true, true, "DIV"}},
       {"CAPTIONClick", {&kHAlignDlg, true, true, "CAPTION"}},

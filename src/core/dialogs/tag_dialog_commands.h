@@ -36,8 +36,8 @@ struct NewTagRequest {
   std::string_view element = {};    // shared dialogs: the element name
   std::string_view attribute = {};  // TNameDlg
   std::string_view prefix = {};     // TNameDlg
-  std::string_view caption = {};    // replaces the form caption when set
-  std::string_view label = {};      // TNameDlg's lbInput
+  DialogText caption = {};  // replaces the form caption when set
+  DialogText label = {};    // TNameDlg's lbInput
 };
 void OpenTagDialog(EditingContext& ctx, const NewTagRequest& request);
 

@@ -25,7 +25,7 @@ const TagDialogModel* FindTagDialogModel(std::string_view dialogClass) {
 
 DialogFields CreateFields(const TagDialogModel& model, std::string_view selText) {
   DialogFields f;
-  f.Set(kFieldCaption, std::string(model.caption));
+  f.Set(kFieldCaption, model.caption.Sjis());
   f.Set(kFieldMode, "0");
   f.Set(kFieldSelText, std::string(selText));
   model.create(f);

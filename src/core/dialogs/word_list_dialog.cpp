@@ -59,7 +59,7 @@ void WordListDialog::Add() {
 
 std::optional<std::string> WordListDialog::Delete() {
   if (chosen < 0 || chosen >= static_cast<int>(m_items.size()))
-    return std::string("\x8D\xED\x8F\x9C\x82\xB7\x82\xE9\x8C\xEA\x8B\xE5\x82\xF0\x91\x49\x91\xF0\x82\xB5\x82\xC4\x89\xBA\x82\xB3\x82\xA2" /* 削除する語句を選択して下さい */);
+    return MessageSjis(Msg::WordListNothingChosen);
   m_items.erase(m_items.begin() + chosen);
   chosen = m_items.empty() ? -1 : 0;
   text = m_items.empty() ? std::string() : m_items.front();
@@ -84,7 +84,7 @@ void WordListDialog::Save() const {
 
 DialogFields WordListDialog::Fields() const {
   DialogFields f;
-  f.Set(kFieldCaption, "\x82\xA8\x8B\x43\x82\xC9\x93\xFC\x82\xE8\x8C\xBE\x97\x74\x82\xCC\x91\x7D\x93\xFC" /* お気に入り言葉の挿入 */);
+  f.Set(kFieldCaption, MessageSjis(Msg::WordListDlgCaption));
   f.Set(kFieldMode, std::to_string(static_cast<int>(m_mode)));
   f.Set("cbStr", text);
   f.SetIndex("cbStr#index", chosen);

@@ -68,8 +68,9 @@ void SetFieldWidgetText(QWidget* w, const QString& text) {
   }
 }
 
-QString QtFileFilter(std::string_view sjisFilter) {
-  const QStringList parts = FromDocumentText(sjisFilter).split(QLatin1Char('|'));
+QString QtFileFilter(std::string_view utf8Filter) {
+  const QStringList parts = QString::fromUtf8(utf8Filter.data(), static_cast<qsizetype>(utf8Filter.size()))
+                                .split(QLatin1Char('|'));
   QStringList out;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString description = parts[i];

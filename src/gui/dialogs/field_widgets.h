@@ -41,8 +41,9 @@ class NumberField : public QAbstractSpinBox {
 QString FieldWidgetText(const QWidget* w);
 void SetFieldWidgetText(QWidget* w, const QString& text);
 
-// An open-file filter in the "description|patterns|..." form as Qt
-// writes it: "description (*.a *.b);;...".
-QString QtFileFilter(std::string_view sjisFilter);
+// An open-file filter of the program's table, in the
+// "description|patterns|..." form, as Qt writes it: "description (*.a
+// *.b);;...".
+QString QtFileFilter(std::string_view utf8Filter);
 
 }  // namespace mw::gui

@@ -1,4 +1,4 @@
-// Building a tag dialog's form from its control table.
+// Building a tag dialog's form from its rows.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <array>
 
 #include "core/dialogs/dialog_lists.h"
 #include "gui/app/qt_prompts.h"
@@ -26,39 +25,11 @@ namespace mw::gui {
 
 namespace {
 
-bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-
-bool IsCommon(std::string_view name) {
-  return name == "edTitle" || name == "cbLang" || name == "cbID" || name == "cbCLASS" || name == "cbStyle";
-}
-bool IsHandler(std::string_view name) { return StartsWith(name, "cbOn"); }
-
-// Fields that hold a number; -1 (shown empty) means the attribute is not
-// written. The grids' counts start at 1.
-bool IsNumber(std::string_view name) {
-  static constexpr std::array<std::string_view, 13> kNumbers = {
-      "edWidth",  "edHeight",       "edSize",   "edRowSpan",      "edColSpan", "edMarginWidth", "edMarginHeight",
-      "edBorder", "edFrameSpacing", "edMaxLength", "edRows",      "edCols",    "edStart"};
-  for (const auto n : kNumbers)
-    if (n == name) return true;
-  return false;
-}
-bool IsCount(std::string_view name) { return name == "edRowCount" || name == "edColCount"; }
-
-// The open-file filter of a field that refers to a file; empty for other
-// fields.
-std::string_view ReferenceFilter(std::string_view name) {
-  if (name == "cbURL" || name == "edAction") return kHtmlFilter;
-  if (name == "edBackGround" || name == "edImageFile") return kImageFilter;
-  if (name == "edCODE" || name == "cbSRC") return kAnyFileFilter;
-  return {};
-}
-
-QString Text(std::string_view sjis) { return FromDocumentText(sjis); }
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
-void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
+void TagDialogView::BuildForm(std::span<const Binding> rows) {
   auto* own = new QWidget(this);
   m_ownGrid = new QGridLayout;
   m_ownGrid->setColumnStretch(1, 1);
@@ -72,17 +43,12 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
   QGridLayout* handlerGrid = nullptr;
   // Colour buttons are numbered when a dialog has more than one colour.
   int colours = 0;
-  for (const ControlSpec& c : controls) colours += c.source == ListSource::Colours ? 1 : 0;
+  for (const Binding& c : rows) colours += c.kind == Kind::Colour ? 1 : 0;
   int colour = 0;
   bool anyOwn = false;
 
-  // The common group is the five attributes together; a dialog with only a
-  // style field keeps it among its own.
-  bool hasCommon = false;
-  for (const ControlSpec& c : controls) hasCommon = hasCommon || c.name == "edTitle";
-
-  for (const ControlSpec& c : controls) {
-    if (hasCommon && IsCommon(c.name)) {
+  for (const Binding& c : rows) {
+    if (c.group == Group::Common) {
       if (!common) {
         common = new QGroupBox(QStringLiteral("共通属性(&A)"), this);
         common->setObjectName(QStringLiteral("gbCommon"));
@@ -93,7 +59,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
       m_bound.back().section = 1;
       continue;
     }
-    if (IsHandler(c.name)) {
+    if (c.group == Group::Handlers) {
       if (!handlers) {
         handlers = new QGroupBox(QStringLiteral("イベントハンドラ(&H)"), this);
         handlers->setObjectName(QStringLiteral("gbHandlers"));
@@ -106,8 +72,8 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
     }
     AddRow(m_ownGrid, c, own);
     anyOwn = true;
-    if (c.source == ListSource::Colours) {
-      Bound& b = m_bound.back();
+    if (c.kind == Kind::Colour) {
+      Bound& b = *Find(c.control);
       ++colour;
       const QString n = colours > 1 ? QString::number(colour) : QString();
       if (b.paletteButton) b.paletteButton->setObjectName(QStringLiteral("ColorPaletteBtn") + n);
@@ -172,7 +138,7 @@ void TagDialogView::BuildForm(std::span<const ControlSpec> controls) {
 
 // Tab goes down the dialog's own fields, then through the common group and
 // the event handlers, the preview and the buttons, whatever the order of
-// the control table.
+// the rows.
 void TagDialogView::SetTabOrder() {
   QList<QWidget*> chain;
   for (int section = 0; section < 3; ++section) {
@@ -191,110 +157,139 @@ void TagDialogView::SetTabOrder() {
   for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void TagDialogView::AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* parent) {
+void TagDialogView::AddRow(QGridLayout* grid, const Binding& c, QWidget* parent) {
   const int row = grid->rowCount();
   Bound b = MakeControl(c, parent);
-  const QString label = Text(c.label);
   switch (b.kind) {
-    case Kind::Check:
-      // A "%" box belongs to the size field before it.
-      if (label == QStringLiteral("%") && row > 0) {
-        grid->addWidget(b.widget, row - 1, 2);
-      } else {
-        grid->addWidget(b.widget, row, 1, 1, 2);
-      }
+    case Widget::Check:
+      grid->addWidget(b.widget, row, 1, 1, 2);
       break;
-    case Kind::Radio:
-    case Kind::Grid:
-    case Kind::FrameGrid:
+    case Widget::Radio:
+    case Widget::Grid:
+    case Widget::FrameGrid:
       grid->addWidget(b.widget, row, 0, 1, 3);
       break;
     default: {
-      b.label = new QLabel(label, parent);
+      b.label = new QLabel(Utf8(c.label), parent);
       b.label->setBuddy(b.widget);
       grid->addWidget(b.label, row, 0);
       auto* line = new QHBoxLayout;
       line->setSpacing(2);
       line->addWidget(b.widget, 1);
-      if (c.source == ListSource::Colours) AddColourButtons(b, parent, line);
-      if (!ReferenceFilter(c.name).empty()) AddReferenceButton(b, parent, line);
+      if (c.kind == Kind::Colour) AddColourButtons(b, parent, line);
+      if (!c.filter.empty()) {
+        b.filter = std::string(c.filter.Utf8());
+        AddReferenceButton(b, parent, line);
+      }
       grid->addLayout(line, row, 1);
       break;
     }
   }
   WatchField(b);
   m_bound.push_back(std::move(b));
+  // A size in percent: its "%" box beside the number.
+  if (c.kind == Kind::Percent) {
+    Bound percent;
+    percent.name = std::string(c.check);
+    percent.kind = Widget::Check;
+    percent.widget = new QCheckBox(QStringLiteral("%"), parent);
+    percent.widget->setObjectName(QString::fromStdString(percent.name));
+    grid->addWidget(percent.widget, row, 2);
+    WatchField(percent);
+    m_bound.push_back(std::move(percent));
+  }
 }
 
-TagDialogView::Bound TagDialogView::MakeControl(const ControlSpec& c, QWidget* parent) {
+TagDialogView::Bound TagDialogView::MakeControl(const Binding& c, QWidget* parent) {
   Bound b;
-  b.name = std::string(c.name);
+  b.name = std::string(c.control);
   b.items = std::string(c.items);
-  const QString label = Text(c.label);
-  if (StartsWith(c.name, "ck")) {
-    b.kind = Kind::Check;
-    b.widget = new QCheckBox(label, parent);
-  } else if (StartsWith(c.name, "rg")) {
-    b.kind = Kind::Radio;
-    auto* group = new QGroupBox(label, parent);
-    auto* layout = new QHBoxLayout(group);
-    b.radios = new QButtonGroup(group);
-    int id = 0;
-    for (const std::string& item : SplitItems(c.items)) {
-      auto* radio = new QRadioButton(Text(item), group);
-      radio->setObjectName(QString::fromStdString(b.name + "_" + std::to_string(id)));
-      b.radios->addButton(radio, id++);
-      layout->addWidget(radio);
+  b.labelField = std::string(c.labelField);
+  b.rowCount = std::string(c.rowCount);
+  b.colCount = std::string(c.colCount);
+  const QString label = Utf8(c.label);
+  switch (c.kind) {
+    case Kind::Keyword:
+      b.kind = Widget::Check;
+      b.widget = new QCheckBox(label, parent);
+      break;
+    case Kind::Radio: {
+      b.kind = Widget::Radio;
+      auto* group = new QGroupBox(label, parent);
+      auto* layout = new QHBoxLayout(group);
+      b.radios = new QButtonGroup(group);
+      int id = 0;
+      for (const std::string& item : SplitItems(c.items)) {
+        auto* radio = new QRadioButton(Utf8(item), group);
+        radio->setObjectName(QString::fromStdString(b.name + "_" + std::to_string(id)));
+        b.radios->addButton(radio, id++);
+        layout->addWidget(radio);
+      }
+      layout->addStretch();
+      b.widget = group;
+      break;
     }
-    layout->addStretch();
-    b.widget = group;
-  } else if (c.name == "sgFrame") {
-    b.kind = Kind::FrameGrid;
-    auto* table = new QTableWidget(parent);
-    table->horizontalHeader()->hide();
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->setWordWrap(true);
-    table->setMinimumHeight(120);
-    b.table = table;
-    b.widget = table;
-  } else if (StartsWith(c.name, "sg")) {
-    b.kind = Kind::Grid;
-    const auto headers = SplitItems(c.items);
-    auto* group = new QGroupBox(label, parent);
-    auto* layout = new QVBoxLayout(group);
-    auto* table = new QTableWidget(group);
-    b.columns = static_cast<int>(headers.size());
-    table->setColumnCount(b.columns);
-    QStringList titles;
-    for (const auto& h : headers) titles << Text(h);
-    table->setHorizontalHeaderLabels(titles);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->setMinimumHeight(110);
-    layout->addWidget(table);
-    // The group box is what the label's mnemonic reaches; the table is the
-    // field.
-    table->setObjectName(QString::fromStdString(b.name));
-    group->setObjectName(QString::fromStdString(b.name) + QStringLiteral("Group"));
-    b.table = table;
-    b.widget = group;
-  } else if (StartsWith(c.name, "cb")) {
-    b.kind = Kind::Combo;
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(12);
-    b.widget = combo;
-  } else if (IsNumber(c.name) || IsCount(c.name)) {
-    b.kind = Kind::Number;
-    b.widget = new NumberField(IsCount(c.name) ? 1 : -1, parent);
-  } else {
-    b.kind = Kind::Text;
-    b.widget = new QLineEdit(parent);
+    case Kind::FrameGrid: {
+      b.kind = Widget::FrameGrid;
+      auto* table = new QTableWidget(parent);
+      table->horizontalHeader()->hide();
+      table->verticalHeader()->hide();
+      table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+      table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+      table->setWordWrap(true);
+      table->setMinimumHeight(120);
+      b.table = table;
+      b.widget = table;
+      break;
+    }
+    case Kind::Grid: {
+      b.kind = Widget::Grid;
+      const auto headers = SplitItems(c.items);
+      auto* group = new QGroupBox(label, parent);
+      auto* layout = new QVBoxLayout(group);
+      auto* table = new QTableWidget(group);
+      b.columns = static_cast<int>(headers.size());
+      table->setColumnCount(b.columns);
+      QStringList titles;
+      for (const auto& h : headers) titles << Utf8(h);
+      table->setHorizontalHeaderLabels(titles);
+      table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+      table->setMinimumHeight(110);
+      layout->addWidget(table);
+      // The group box is what the label's mnemonic reaches; the table is the
+      // field.
+      table->setObjectName(QString::fromStdString(b.name));
+      group->setObjectName(QString::fromStdString(b.name) + QStringLiteral("Group"));
+      b.table = table;
+      b.widget = group;
+      break;
+    }
+    case Kind::Combo:
+    case Kind::Colour:
+    case Kind::Handler:
+    case Kind::Anchor: {
+      b.kind = Widget::Combo;
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+      combo->setMinimumContentsLength(12);
+      b.widget = combo;
+      break;
+    }
+    case Kind::Number:
+    case Kind::Percent:
+    case Kind::Count:
+      b.kind = Widget::Number;
+      b.count = c.kind == Kind::Count;
+      b.widget = new NumberField(c.minimum, parent);
+      break;
+    case Kind::Text:
+      b.kind = Widget::Text;
+      b.widget = new QLineEdit(parent);
+      break;
   }
-  if (b.kind != Kind::Grid) b.widget->setObjectName(QString::fromStdString(b.name));
+  if (b.kind != Widget::Grid) b.widget->setObjectName(QString::fromStdString(b.name));
   return b;
 }
 
@@ -328,7 +323,6 @@ void TagDialogView::AddReferenceButton(Bound& b, QWidget* parent, QLayout* into)
   ref->setMaximumWidth(ref->fontMetrics().horizontalAdvance(QStringLiteral("(R)")) + 24);
   into->addWidget(ref);
   b.refButton = ref;
-  b.filter = std::string(ReferenceFilter(b.name));
   const std::string name = b.name;
   connect(ref, &QPushButton::clicked, this, [this, name] {
     if (const Bound* found = Find(name)) ReferenceClick(*found);
@@ -337,38 +331,39 @@ void TagDialogView::AddReferenceButton(Bound& b, QWidget* parent, QLayout* into)
 
 void TagDialogView::WatchField(Bound& b) {
   switch (b.kind) {
-    case Kind::Text: {
+    case Widget::Text: {
       auto* edit = static_cast<QLineEdit*>(b.widget);
       connect(edit, &QLineEdit::textChanged, this, &TagDialogView::MarkStale);
       edit->installEventFilter(this);
       break;
     }
-    case Kind::Number: {
+    case Widget::Number: {
       auto* number = static_cast<NumberField*>(b.widget);
       const std::string name = b.name;
-      connect(number, &NumberField::TextEdited, this, [this, name] {
-        if (IsCount(name) && !m_loading) CountChanged(name);
+      const bool count = b.count;
+      connect(number, &NumberField::TextEdited, this, [this, name, count] {
+        if (count && !m_loading) CountChanged(name);
         MarkStale();
       });
       number->Edit()->installEventFilter(this);
       break;
     }
-    case Kind::Combo: {
+    case Widget::Combo: {
       auto* combo = static_cast<QComboBox*>(b.widget);
       connect(combo, &QComboBox::currentTextChanged, this, &TagDialogView::MarkStale);
       combo->lineEdit()->installEventFilter(this);
       break;
     }
-    case Kind::Check:
+    case Widget::Check:
       connect(static_cast<QCheckBox*>(b.widget), &QCheckBox::toggled, this, &TagDialogView::MarkStale);
       break;
-    case Kind::Radio:
+    case Widget::Radio:
       connect(b.radios, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) MarkStale();
       });
       break;
-    case Kind::Grid:
-    case Kind::FrameGrid: {
+    case Widget::Grid:
+    case Widget::FrameGrid: {
       connect(b.table, &QTableWidget::itemChanged, this, &TagDialogView::MarkStale);
       break;
     }

@@ -23,7 +23,7 @@
 
 namespace mw::gui {
 
-TagDialogView::TagDialogView(QWidget* parent, std::span<const ControlSpec> controls, PreviewBuilder build,
+TagDialogView::TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
                              TagDialogViewHooks hooks)
     : FieldsDialog(parent), m_build(std::move(build)), m_hooks(std::move(hooks)) {
   // Field changes only mark the preview stale; the rebuild waits until the
@@ -31,7 +31,7 @@ TagDialogView::TagDialogView(QWidget* parent, std::span<const ControlSpec> contr
   m_rebuild.setSingleShot(true);
   m_rebuild.setInterval(0);
   connect(&m_rebuild, &QTimer::timeout, this, &TagDialogView::Rebuild);
-  BuildForm(controls);
+  BuildForm(rows);
 }
 
 TagDialogView::~TagDialogView() = default;
@@ -63,9 +63,9 @@ void TagDialogView::LoadFields(const DialogFields& fields) {
   m_loading = true;
   setWindowTitle(FromDocumentText(fields.Get(kFieldCaption)));
   // The marker dialog asks for a marker or a map name as its command says.
-  if (fields.Has("lbInput")) {
-    if (Bound* b = Find("cbName"); b && b->label) b->label->setText(FromDocumentText(fields.Get("lbInput")));
-  }
+  for (Bound& b : m_bound)
+    if (!b.labelField.empty() && b.label && fields.Has(b.labelField))
+      b.label->setText(FromDocumentText(fields.Get(b.labelField)));
   for (Bound& b : m_bound) LoadControl(b, fields);
   m_loading = false;
   Rebuild();
@@ -88,30 +88,33 @@ void TagDialogView::LoadControl(Bound& b, const DialogFields& f) {
   }
   const QString text = FromDocumentText(f.Get(b.name));
   switch (b.kind) {
-    case Kind::Text:
-    case Kind::Number: SetFieldWidgetText(b.widget, text); break;
-    case Kind::Combo: {
+    case Widget::Text:
+    case Widget::Number: SetFieldWidgetText(b.widget, text); break;
+    case Widget::Combo: {
       auto* combo = static_cast<QComboBox*>(b.widget);
       combo->clear();
-      const auto items = f.Has(ItemsKey(b.name)) ? GetItems(f, b.name) : SplitItems(b.items);
-      for (const std::string& item : items) combo->addItem(FromDocumentText(item));
+      if (f.Has(ItemsKey(b.name))) {
+        for (const std::string& item : GetItems(f, b.name)) combo->addItem(FromDocumentText(item));
+      } else {
+        for (const std::string& item : SplitItems(b.items)) combo->addItem(QString::fromUtf8(item));
+      }
       combo->setEditText(text);
       break;
     }
-    case Kind::Check: static_cast<QAbstractButton*>(b.widget)->setChecked(f.Checked(b.name)); break;
-    case Kind::Radio: {
+    case Widget::Check: static_cast<QAbstractButton*>(b.widget)->setChecked(f.Checked(b.name)); break;
+    case Widget::Radio: {
       QAbstractButton* button = b.radios->button(f.Index(b.name, 0));
       if (button) button->setChecked(true);
       break;
     }
-    case Kind::Grid: LoadGrid(b, f); break;
-    case Kind::FrameGrid: LoadFrameGrid(b, f); break;
+    case Widget::Grid: LoadGrid(b, f); break;
+    case Widget::FrameGrid: LoadFrameGrid(b, f); break;
   }
 }
 
 void TagDialogView::LoadGrid(Bound& b, const DialogFields& f) {
   QTableWidget* table = b.table;
-  const int rows = GridCount(f, "edRowCount");
+  const int rows = GridCount(f, b.rowCount);
   table->setRowCount(rows);
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < b.columns; ++c)
@@ -122,8 +125,8 @@ void TagDialogView::LoadGrid(Bound& b, const DialogFields& f) {
 // (row heights) as cells of their own, shaded as headers but editable.
 void TagDialogView::LoadFrameGrid(Bound& b, const DialogFields& f) {
   QTableWidget* table = b.table;
-  const int rows = GridCount(f, "edRowCount") + 1;
-  const int cols = GridCount(f, "edColCount") + 1;
+  const int rows = GridCount(f, b.rowCount) + 1;
+  const int cols = GridCount(f, b.colCount) + 1;
   table->setRowCount(rows);
   table->setColumnCount(cols);
   const QBrush fixed = table->palette().brush(QPalette::Button);
@@ -140,15 +143,15 @@ void TagDialogView::LoadFrameGrid(Bound& b, const DialogFields& f) {
 void TagDialogView::StoreControls(DialogFields& f) const {
   for (const Bound& b : m_bound) {
     switch (b.kind) {
-      case Kind::Text:
-      case Kind::Number:
-      case Kind::Combo: f.Set(b.name, ToDocumentText(FieldWidgetText(b.widget))); break;
-      case Kind::Check: f.SetChecked(b.name, static_cast<QAbstractButton*>(b.widget)->isChecked()); break;
-      case Kind::Radio: f.SetIndex(b.name, b.radios->checkedId()); break;
-      case Kind::Grid:
-      case Kind::FrameGrid: {
+      case Widget::Text:
+      case Widget::Number:
+      case Widget::Combo: f.Set(b.name, ToDocumentText(FieldWidgetText(b.widget))); break;
+      case Widget::Check: f.SetChecked(b.name, static_cast<QAbstractButton*>(b.widget)->isChecked()); break;
+      case Widget::Radio: f.SetIndex(b.name, b.radios->checkedId()); break;
+      case Widget::Grid:
+      case Widget::FrameGrid: {
         QTableWidget* table = b.table;
-        const int offset = b.kind == Kind::Grid ? 1 : 0;
+        const int offset = b.kind == Widget::Grid ? 1 : 0;
         for (int r = 0; r < table->rowCount(); ++r) {
           for (int c = 0; c < table->columnCount(); ++c) {
             if (offset == 0 && r == 0 && c == 0) continue;
@@ -195,10 +198,10 @@ void TagDialogView::CountChanged(const std::string& countName) {
   DialogFields f = m_fields;
   StoreControls(f);
   for (Bound& b : m_bound) {
-    if (b.kind == Kind::Grid && countName == "edRowCount") {
+    if (b.kind == Widget::Grid && countName == b.rowCount) {
       LoadGrid(b, f);
-    } else if (b.kind == Kind::FrameGrid) {
-      const bool rows = countName == "edRowCount";
+    } else if (b.kind == Widget::FrameGrid && (countName == b.rowCount || countName == b.colCount)) {
+      const bool rows = countName == b.rowCount;
       const int current = b.table->rowCount() - 1;
       const int currentCols = b.table->columnCount() - 1;
       const int n = GridCount(f, countName, rows ? current : currentCols);

@@ -1,7 +1,8 @@
-// The window of a tag dialog, built from the dialog's control table: each
-// control becomes the widget its name prefix asks for (ed text or number
-// field, cb combo box, ck check box, rg radio group, sg string grid), the
-// common attributes and event handlers get group boxes of their own, and
+// The window of a tag dialog, built from the dialog's rows: each row
+// becomes the widget its kind asks for (line edit, number field, combo box
+// with colour buttons or a reference button, check box, radio group, string
+// grid), the common attributes and event handlers get group boxes of their
+// own, and
 // the editable preview at the bottom shows the tag the fields build. The
 // view holds no tag logic: the model's build routine makes the preview and
 // the command that opened the dialog inserts the result.
@@ -63,7 +64,7 @@ using PreviewBuilder = std::function<std::string(const DialogFields& f, const Ed
 class TagDialogView : public FieldsDialog {
   Q_OBJECT
  public:
-  TagDialogView(QWidget* parent, std::span<const ControlSpec> controls, PreviewBuilder build,
+  TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
                 TagDialogViewHooks hooks);
   ~TagDialogView() override;
 
@@ -88,27 +89,31 @@ class TagDialogView : public FieldsDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class Kind { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
+  enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
   struct Bound {
     std::string name;
-    std::string items;  // the control's own items, when the fields bring none
+    std::string items;  // the row's own items (UTF-8), when the fields bring none
     int section = 0;    // 0 the dialog's own, 1 common attributes, 2 event handlers
-    Kind kind = Kind::Text;
+    Widget kind = Widget::Text;
+    bool count = false;       // a grid's row or column count
+    std::string labelField;   // a field that replaces the label
+    std::string rowCount;     // grids: the count fields
+    std::string colCount;
     QWidget* widget = nullptr;
     QLabel* label = nullptr;
     QButtonGroup* radios = nullptr;
     int columns = 0;                     // grids
     QTableWidget* table = nullptr;       // grids: the table (widget may be its group)
     QPushButton* refButton = nullptr;    // file fields
-    std::string filter;                  // the reference button's filter
+    std::string filter;                  // the reference button's filter (UTF-8)
     QPushButton* formButton = nullptr;     // colour fields: the colour-name picker
     QPushButton* paletteButton = nullptr;  // colour fields
   };
 
   // Building the form (tag_dialog_controls.cpp).
-  void BuildForm(std::span<const ControlSpec> controls);
-  Bound MakeControl(const ControlSpec& c, QWidget* parent);
-  void AddRow(QGridLayout* grid, const ControlSpec& c, QWidget* parent);
+  void BuildForm(std::span<const Binding> rows);
+  Bound MakeControl(const Binding& row, QWidget* parent);
+  void AddRow(QGridLayout* grid, const Binding& row, QWidget* parent);
   void AddColourButtons(Bound& b, QWidget* parent, QLayout* into);
   void AddReferenceButton(Bound& b, QWidget* parent, QLayout* into);
   void WatchField(Bound& b);
@@ -145,8 +150,8 @@ class TagDialogView : public FieldsDialog {
   bool m_handEdited = false;
 };
 
-// The simple-tag dialog's controls: the five common attributes.
-std::span<const ControlSpec> SimpleTagControls();
+// The simple-tag dialog's rows: the five common attributes.
+std::span<const Binding> SimpleTagControls();
 
 // Registers a view for every tag dialog model, the simple-tag dialog and
 // the word-list input.

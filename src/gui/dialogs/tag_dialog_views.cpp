@@ -8,24 +8,18 @@
 
 namespace mw::gui {
 
-namespace {
-
-constexpr ControlSpec kSimpleTagControls[] = {MW_COMMON_CONTROLS};
-
-}  // namespace
-
 const DialogServices& ServicesOf(const TagDialogViewHooks& hooks) {
   static const DialogServices none;
   return hooks.services != nullptr ? *hooks.services : none;
 }
 
-std::span<const ControlSpec> SimpleTagControls() { return kSimpleTagControls; }
+std::span<const Binding> SimpleTagControls() { return CommonRows(); }
 
 void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
   for (const TagDialogModel* model : TagDialogModels()) {
     host.Register(std::string(model->dialogClass), [model, hooks](QWidget* parent) {
       auto view = std::make_unique<TagDialogView>(
-          parent, model->controls,
+          parent, model->rows,
           [model](const DialogFields& f, const EditingOptions& o) { return model->build(f, o).preview; }, hooks);
       view->setObjectName(QString::fromLatin1(model->dialogClass.data(), static_cast<qsizetype>(model->dialogClass.size())));
       return view;

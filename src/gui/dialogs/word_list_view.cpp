@@ -135,7 +135,7 @@ void TInsertStrDlg::RefBtnClick() {
   const QString doc = m_hooks.documentPath ? m_hooks.documentPath() : QString();
   if (doc.isEmpty()) return;
   const QString start = m_hooks.startFolder ? m_hooks.startFolder() : QString();
-  const QString filter = QtFileFilter(kHtmlFilter);
+  const QString filter = QtFileFilter(MessageUtf8(Msg::HtmlFileFilter));
   const QString file = m_hooks.chooseFile ? m_hooks.chooseFile(this, start, filter)
                                           : QFileDialog::getOpenFileName(this, QString(), start, filter);
   if (file.isEmpty()) return;

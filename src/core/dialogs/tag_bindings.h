@@ -1,0 +1,216 @@
+// One row per attribute of a tag dialog: which control holds it, which
+// attribute it writes, of what kind it is, and how a re-edit reads it back.
+// The rows drive every step that concerns plain attributes: the fields a
+// new dialog starts with, the show step (unset numbers blanked, a new tag's
+// defaults), the attributes the build writes, the item lists, the re-edit
+// presets and what passes through unchanged, and the widget the view makes
+// (label, number field, check box, radio group, colour or reference
+// buttons, grid). Structure beyond plain attributes (SELECT's options, a
+// frameset's grid, an applet's PARAMs, list items, a script's comment)
+// stays in the dialog's own build routine.
+//
+// Adding an attribute to a dialog is adding its row to the dialog's table,
+// in the place its attribute is written, e.g. a TABINDEX number field on
+// INPUT that re-edit reads as a number:
+//
+//   Number("edTabIndex", "TABINDEX", "&TABINDEX", 0).Bare(),
+//
+// Labels are UTF-8 (the view shows them as they stand) with the mnemonic
+// after '&'; item lists are '\n'-separated, an empty first line being an
+// empty first item.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/editing/dialog_services.h"
+#include "core/text/messages.h"
+
+namespace mw {
+
+// A text of the program's table that a dialog may or may not have.
+struct DialogText {
+  Msg id = Msg::Count;
+  constexpr bool empty() const { return id == Msg::Count; }
+  std::string_view Utf8() const;
+  // Empty when there is no text.
+  const std::string& Sjis() const;
+};
+
+enum class Kind : unsigned char {
+  Text,       // line edit: ATTR="value" when not empty
+  Combo,      // editable combo box: fixed items and/or a list source
+  Colour,     // combo box of colours with the palette and colour-name buttons
+  Handler,    // event handler combo box in the handlers' group: onFocus="..."
+  Number,     // number field: -1 is not written, -1 and 0 show empty
+  Percent,    // number field and its "%" check box: WIDTH="50%"
+  Count,      // a grid's row or column count; writes no attribute
+  Radio,      // radio group: the item chosen, except the one not written
+  Keyword,    // check box: " KEYWORD" when checked (no attribute: a choice)
+  Grid,       // string grid, items are the column headers, row 0 the header
+  FrameGrid,  // the frameset's layout grid with its size row and column
+  Anchor,     // the marker dialog's name: the attribute and prefix the
+              // command names (Attribute, Prefix fields), HREF by default
+};
+
+// Where the view puts a row.
+enum class Group : unsigned char { Own, Common, Handlers };
+
+enum class Write : unsigned char {
+  IfSet,     // only when the field holds something to write
+  Always,    // even when empty: the tag is not complete without it
+  Required,  // without it the dialog builds no tag at all
+  Listed,    // a combo's value only when it is one of the fixed items
+};
+
+// How a re-edit reads the attribute from the tag. The lookup decides how a
+// value is taken when the tag does not write it in a way of its own (a
+// value in double quotes is read quoted, one without bare).
+enum class Read : unsigned char {
+  No,                 // not read: the attribute passes through
+  Bare,               // up to the next blank
+  Quoted,             // between the double quotes
+  KeywordAnywhere,    // keyword: the word anywhere in the tag, any case
+  KeywordAfterBlank,  // keyword: " word" anywhere in the tag, any case
+  KeywordExactCase,   // keyword: " WORD" or " word" anywhere in the tag
+};
+
+struct Binding {
+  std::string_view control;    // the field's name, the widget's objectName
+  std::string_view attribute;  // as written in the upper-case convention
+  Kind kind = Kind::Text;
+  std::string_view label;      // UTF-8
+  std::string_view items = {};
+  ListSource source = ListSource::None;
+  Group group = Group::Own;
+  Write write = Write::IfSet;
+  // Numbers: the create value (-1 or 0); radio groups: the item chosen at
+  // first; counts: 1.
+  int initial = 0;
+  int notWritten = 0;  // radio groups: the index not written
+  int minimum = -1;    // number fields: the lowest value the arrows reach
+  std::string_view initialText = {};  // text fields: the create value
+  std::string_view newTagText = {};   // set by the show step of a new tag
+  std::string_view check = {};        // percent: the "%" check box's name
+  DialogText filter = {};             // the reference button's file filter
+  std::string_view labelField = {};   // a field that replaces the label
+  std::string_view rowCount = {};     // grids: the row count's control
+  std::string_view colCount = {};     // the frameset grid's column count
+  // Re-edit.
+  Read read = Read::No;
+  bool skipFirstItem = false;  // radio: the first item is never chosen
+  bool keepUnread = true;      // a value the field cannot show is kept
+
+  // Modifiers, for the tables.
+  constexpr Binding Bare() const { return With(&Binding::read, Read::Bare); }
+  constexpr Binding Quoted() const { return With(&Binding::read, Read::Quoted); }
+  constexpr Binding ReadAs(Read r) const { return With(&Binding::read, r); }
+  constexpr Binding Ref(Msg fileFilter) const { return With(&Binding::filter, DialogText{fileFilter}); }
+  constexpr Binding Always() const { return With(&Binding::write, Write::Always); }
+  constexpr Binding Required() const { return With(&Binding::write, Write::Required); }
+  constexpr Binding Listed() const { return With(&Binding::write, Write::Listed); }
+  constexpr Binding Starts(std::string_view text) const { return With(&Binding::initialText, text); }
+  constexpr Binding NewTag(std::string_view text) const { return With(&Binding::newTagText, text); }
+  constexpr Binding NotWritten(int index) const { return With(&Binding::notWritten, index); }
+  constexpr Binding SkipFirstItem() const { return With(&Binding::skipFirstItem, true); }
+  constexpr Binding DropUnread() const { return With(&Binding::keepUnread, false); }
+  constexpr Binding LabelFrom(std::string_view field) const { return With(&Binding::labelField, field); }
+  constexpr Binding In(Group g) const { return With(&Binding::group, g); }
+  constexpr Binding From(ListSource s) const { return With(&Binding::source, s); }
+
+ private:
+  template <typename T>
+  constexpr Binding With(T Binding::*member, T value) const {
+    Binding b = *this;
+    b.*member = value;
+    return b;
+  }
+};
+
+// --- Row makers -----------------------------------------------------------------
+
+constexpr Binding Text(std::string_view control, std::string_view attribute, std::string_view label) {
+  return {control, attribute, Kind::Text, label};
+}
+constexpr Binding Combo(std::string_view control, std::string_view attribute, std::string_view label,
+                        std::string_view items = {}, ListSource source = ListSource::None) {
+  return {control, attribute, Kind::Combo, label, items, source};
+}
+constexpr Binding Colour(std::string_view control, std::string_view attribute, std::string_view label) {
+  return {control, attribute, Kind::Colour, label, {}, ListSource::Colours};
+}
+// control "cbOnFocus" for the handler "onFocus", its own label.
+constexpr Binding Handler(std::string_view control, std::string_view handler) {
+  Binding b{control, handler, Kind::Handler, handler};
+  b.group = Group::Handlers;
+  return b;
+}
+constexpr Binding Number(std::string_view control, std::string_view attribute, std::string_view label,
+                         int initial) {
+  Binding b{control, attribute, Kind::Number, label};
+  b.initial = initial;
+  return b;
+}
+constexpr Binding Percent(std::string_view control, std::string_view check, std::string_view attribute,
+                          std::string_view label, int initial) {
+  Binding b = Number(control, attribute, label, initial);
+  b.kind = Kind::Percent;
+  b.check = check;
+  return b;
+}
+constexpr Binding Count(std::string_view control, std::string_view label) {
+  Binding b{control, {}, Kind::Count, label};
+  b.initial = 1;
+  b.minimum = 1;
+  return b;
+}
+// The index chosen at first is also the one not written, unless told.
+constexpr Binding Radio(std::string_view control, std::string_view attribute, std::string_view label,
+                        std::string_view items, int initial = 0) {
+  Binding b{control, attribute, Kind::Radio, label, items};
+  b.initial = initial;
+  b.notWritten = initial;
+  return b;
+}
+// A check box; without an attribute a choice the build routine reads.
+constexpr Binding Keyword(std::string_view control, std::string_view attribute, std::string_view label) {
+  return {control, attribute, Kind::Keyword, label};
+}
+constexpr Binding Grid(std::string_view control, std::string_view label, std::string_view headers,
+                       std::string_view rowCount) {
+  Binding b{control, {}, Kind::Grid, label, headers};
+  b.rowCount = rowCount;
+  return b;
+}
+constexpr Binding FrameGrid(std::string_view control, std::string_view rowCount, std::string_view colCount) {
+  Binding b{control, {}, Kind::FrameGrid, {}};
+  b.rowCount = rowCount;
+  b.colCount = colCount;
+  return b;
+}
+constexpr Binding Anchor(std::string_view control, std::string_view label) {
+  return Binding{control, {}, Kind::Anchor, label}.Required().Quoted();
+}
+
+// The common attribute group: TITLE, LANG, ID, CLASS, STYLE, in the order
+// they are written.
+#define MW_COMMON_ROWS                                                                         \
+  Text("edTitle", "TITLE", "TITLE").Quoted().In(Group::Common),                                \
+      Combo("cbLang", "LANG", "LANG", kLangItems).Bare().In(Group::Common),                    \
+      Combo("cbID", "ID", "ID", {}, ListSource::Ids).Bare().In(Group::Common),                 \
+      Combo("cbCLASS", "CLASS", "CLASS", {}, ListSource::Classes).Bare().In(Group::Common),    \
+      Combo("cbStyle", "STYLE", "STYLE", {}, ListSource::Styles).Quoted().In(Group::Common)
+
+// The group alone: the simple-tag dialog and the generic re-edit.
+std::span<const Binding> CommonRows();
+
+// The row of a control; nullptr when the table has none.
+const Binding* FindBinding(std::span<const Binding> rows, std::string_view control);
+
+// Whether a row is a text, combo, colour or handler field.
+constexpr bool IsTextKind(Kind k) {
+  return k == Kind::Text || k == Kind::Combo || k == Kind::Colour || k == Kind::Handler;
+}
+constexpr bool IsNumberKind(Kind k) { return k == Kind::Number || k == Kind::Percent || k == Kind::Count; }
+
+}  // namespace mw
