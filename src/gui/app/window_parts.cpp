@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "core/app/document_file.h"
+#include "core/editing/typing.h"
 #include "core/dialogs/dialog_lists.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
@@ -45,6 +46,9 @@ void TMainForm::WireParts() {
   views.documentPath = [this] { return m_currentFileName; };
   views.startFolder = [this] { return QFileInfo(m_currentFileName).absolutePath(); };
   views.services = &m_ctx.services;
+  views.keyPress = [this](EditorSurface& preview, char key) {
+    return KeyPress(m_ctx, preview, key, IsColoured(m_currentFileName));
+  };
   RegisterTagDialogViews(*m_dialogHost, views);
 
   m_findDialogs = new FindReplaceDialogs(

@@ -108,6 +108,9 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   m_previewWidget->setMinimumHeight(110);
   previewLabel->setBuddy(m_previewWidget);
   m_previewWidget->installEventFilter(this);
+  // Typing in the preview follows the document's rules: the live tag font
+  // and auto indent.
+  m_previewWidget->SetKeyHandler([this](char key) { return m_hooks.keyPress && m_hooks.keyPress(*m_preview, key); });
   // The editor reports only the moment before a change: enough to know
   // the author touched the text.
   connect(m_previewWidget, &QsciScintillaBase::SCN_MODIFIED, this,

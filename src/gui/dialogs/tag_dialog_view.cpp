@@ -56,6 +56,8 @@ QWidget* TagDialogView::Control(std::string_view name) const {
   return b->table ? b->table : b->widget;
 }
 
+const EditorSurface& TagDialogView::PreviewSurface() const { return *m_preview; }
+
 std::string TagDialogView::PreviewText() const { return m_preview->Text(); }
 
 void TagDialogView::LoadFields(const DialogFields& fields) {

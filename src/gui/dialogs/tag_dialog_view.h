@@ -50,6 +50,9 @@ struct TagDialogViewHooks {
   std::function<QString()> documentPath;
   // Where a file chooser starts when the field names no existing file.
   std::function<QString()> startFolder;
+  // A key typed into the preview, handled as the engine handles typing in
+  // the document (true: handled, its text already in); empty: typed as is.
+  std::function<bool(EditorSurface& preview, char key)> keyPress;
   // Asks for a file to refer to; empty when cancelled. Without it the
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
@@ -79,6 +82,8 @@ class TagDialogView : public FieldsDialog {
   QPushButton* OkButton() const { return m_ok; }
   QPushButton* CancelButton() const { return m_cancel; }
   ScintillaEditor* PreviewWidget() const { return m_previewWidget; }
+  // The preview's text and formats, as the engine sees them.
+  const EditorSurface& PreviewSurface() const;
   // The preview's document bytes.
   std::string PreviewText() const;
   bool PreviewEditedByHand() const { return m_handEdited; }

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QPushButton>
+#include <QTimer>
 
 #include "core/editing/editing_fixture.h"
 #include "core/editing/scripted_prompts.h"
 #include "gui/app/main_window.h"
+#include "gui/dialogs/tag_dialog_view.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/display/test_app.h"
@@ -91,6 +94,34 @@ TEST(TypingHooks, CaretMovesKeepTheCurrentTagForTheSelections) {
   x.Key(Qt::Key_Right);
   x.Run("SelectAutoRange");
   EXPECT_EQ(x.Selected(), "abc def");
+}
+
+// A tag dialog's preview types by the document's rules too: the simple-tag
+// dialog of <I> on a selection, its preview edited by real keys.
+TEST(TypingHooks, TheDialogPreviewTypesByTheDocumentsRules) {
+  TypingWindow x("\tabc");
+  x.Run("AutoIndent");
+  x.Key(Qt::Key_End);
+  std::string preview;
+  std::string letters;
+  QTimer::singleShot(0, [&] {
+    auto* view = qobject_cast<TagDialogView*>(QApplication::activeModalWidget());
+    ASSERT_NE(view, nullptr);
+    ScintillaEditor* editor = view->PreviewWidget();
+    editor->setFocus();
+    editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(editor, QStringLiteral("<B>x"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    preview = view->PreviewText();
+    letters = FontLetters(view->PreviewSurface());
+    view->CancelButton()->click();
+  });
+  x.Run("I");
+  // The preview "<I></I>" gained the typed tag in the tag font, text after
+  // it in the text font, and a line end that keeps the indent of the
+  // document's caret line.
+  EXPECT_EQ(preview, "<I></I><B>x\r\n\t");
+  EXPECT_EQ(letters.substr(7, 4), "TTT.");
 }
 
 }  // namespace
