@@ -70,8 +70,7 @@ void TFileHistory::Close(UserPrompts* prompts) {
     m_list.Save(m_path);
   } catch (const FileError&) {
     if (prompts != nullptr)
-      prompts->ShowMessage(ToDocumentText(QStringLiteral("履歴を保存できません")), MessageKind::Error,
-                           ToDocumentText(QStringLiteral("エラー")));
+      prompts->ShowMessage(MessageSjis(Msg::HistoryNotSaved), MessageKind::Error, MessageSjis(Msg::ErrorCaption));
   }
 }
 

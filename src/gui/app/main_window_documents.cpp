@@ -33,8 +33,6 @@ namespace {
 
 // The open dialog's filter as the settings keep it: description|patterns
 // pairs, patterns separated by ';'.
-constexpr const char* kOpenFilter =
-    "htmlﾌｧｲﾙ (*.htm*; *.shtm*)|*.htm*; *.shtm*|ｽﾀｲﾙﾌｧｲﾙ (*.css)|*.css|すべてのﾌｧｲﾙ (*.*)|*.*";
 
 
 // Keeps the override cursor for the length of a load.
@@ -123,7 +121,7 @@ bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
 bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
   const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
   if (!IsExistingFile(path)) {
-    if (isVisible()) ShowMessage(given + QStringLiteral("\nが見つかりません。"));
+    if (isVisible()) ShowMessage(UiText(Msg::FileNotFound).arg(given));
     return false;
   }
   ++m_quiet;
@@ -132,7 +130,7 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
   const int i = m_docs->IndexOfFile(path);
   if (i < 0) {
     BusyCursor busy;
-    SetStatusText(5, path + QStringLiteral("を開いています。。。"));
+    SetStatusText(5, UiText(Msg::FileOpening).arg(path));
     const QString previousName = m_currentFileName;
     ScintillaSurface* active = ActiveSurface();
     const bool reuse = active != nullptr && m_currentFileName == UntitledName() && !active->IsModified();
@@ -141,7 +139,7 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
     if (LoadInto(*ActiveSurface(), path)) {
       loaded = true;
       m_fileHistory->SetCurrent(path);
-      SetStatusText(5, path + QStringLiteral("を開きました"));
+      SetStatusText(5, UiText(Msg::FileOpened).arg(path));
       SetModified(false);
     } else {
       ok = false;
@@ -153,7 +151,7 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
     m_currentFileName = m_docs->FileNameAt(i);
     ChangeDocumentPath(m_currentFileName, path);
     if (askReopen &&
-        Ask(path + QStringLiteral("を開き直しますか？\n未保存の場合は、修正中の内容が破棄されます。")) == Reply::Yes) {
+        Ask(UiText(Msg::ReopenQuestion).arg(path)) == Reply::Yes) {
       BusyCursor busy;
       if (LoadInto(*ActiveSurface(), path)) {
         loaded = true;
@@ -164,7 +162,7 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
   --m_quiet;
   pcMainChange();
   // Said last, so the path the tab change shows does not hide it.
-  if (loaded && ActiveSurface()->ExceedsTextLimit()) SetStatusText(5, path + QStringLiteral("は上限サイズを超えています。"));
+  if (loaded && ActiveSurface()->ExceedsTextLimit()) SetStatusText(5, UiText(Msg::FileOverLimit).arg(path));
   return ok;
 }
 
@@ -178,7 +176,7 @@ void TMainForm::SetModified(bool modified) {
   ScintillaSurface* surface = ActiveSurface();
   if (surface == nullptr) return;
   if (surface->IsModified() != modified) surface->SetModifiedFlag(modified);
-  SetStatusText(1, modified ? QStringLiteral("変更あり") : QString());
+  SetStatusText(1, modified ? UiText(Msg::ModifiedPanel) : QString());
   m_docs->SetFileName(m_docs->IndexOfEditor(ActiveEditor()), m_currentFileName);
 }
 
@@ -212,7 +210,7 @@ Reply TMainForm::SaveQuery() {
   m_writeFailed = false;
   ScintillaSurface* surface = ActiveSurface();
   if (surface == nullptr || !surface->IsModified()) return Reply::Yes;
-  const Reply r = Ask(m_currentFileName + QStringLiteral(" が修正されています。\n保存しますか？"));
+  const Reply r = Ask(UiText(Msg::SaveQuestion).arg(m_currentFileName));
   if (r == Reply::Yes) {
     FileSaveClick();
     if (!m_saveSucceeded) return Reply::Cancel;
@@ -260,18 +258,17 @@ void TMainForm::FileSaveClick() {
 void TMainForm::FileSaveAsClick() {
   FileChoice choice;
   choice.save = true;
-  choice.title = QStringLiteral("名前をつけて保存");
+  choice.title = UiText(Msg::SaveAsTitle);
   const QFileInfo current(m_currentFileName);
   choice.folder = current.isAbsolute() ? current.absolutePath() : QDir::currentPath();
   choice.proposed = m_currentFileName;
   const QString ext = current.suffix();
   if (!ext.isEmpty()) {
     choice.defaultSuffix = ext;
-    choice.filter = QtFileFilter(ext + QStringLiteral("ﾌｧｲﾙ (*.") + ext + QStringLiteral(")|*.") + ext +
-                                 QStringLiteral("|すべてのﾌｧｲﾙ (*.*)|*.*"));
+    choice.filter = QtFileFilter(UiText(Msg::SaveAsFilter).arg(ext));
   } else {
     choice.defaultSuffix = QStringLiteral("html");
-    choice.filter = QtFileFilter(QString::fromUtf8(kOpenFilter));
+    choice.filter = QtFileFilter(UiText(Msg::OpenFilter));
   }
   const QString chosen = ChooseFile(choice);
   if (chosen.isEmpty()) {
@@ -279,7 +276,7 @@ void TMainForm::FileSaveAsClick() {
   } else {
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (m_docs->IndexOfFile(path) >= 0) {
-      ShowMessage(path + QStringLiteral(" は既に開かれているので使用できません。"));
+      ShowMessage(UiText(Msg::SaveAsPathOpen).arg(path));
       m_saveSucceeded = false;
       return;
     }
@@ -333,10 +330,10 @@ void TMainForm::FileNewClick() {
 
 void TMainForm::FileOpenClick() {
   FileChoice choice;
-  choice.title = QStringLiteral("ファイルを開く");
+  choice.title = UiText(Msg::OpenTitle);
   const QFileInfo current(m_currentFileName);
   choice.folder = current.isAbsolute() ? current.absolutePath() : QDir::currentPath();
-  choice.filter = QtFileFilter(QString::fromUtf8(kOpenFilter));
+  choice.filter = QtFileFilter(UiText(Msg::OpenFilter));
   const QString chosen = ChooseFile(choice);
   if (!chosen.isEmpty()) OpenDocument(chosen, true);
 }

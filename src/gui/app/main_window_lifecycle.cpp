@@ -111,9 +111,9 @@ void TMainForm::IdleUpdate() {
     const Offset b = surface->LineIndex(line);
     Offset column = s - b + 1;
     if (s - b < 0) column += n;
-    SetStatusText(0, QString::number(line + 1) + QStringLiteral("行 ") + QString::number(column) +
-                         QStringLiteral("桁 ") + QString::number(surface->TextLength()) + QStringLiteral("ﾊﾞｲﾄ"));
-    SetStatusText(2, surface->InsertMode() ? QStringLiteral("挿入") : QStringLiteral("上書"));
+    SetStatusText(0, UiText(Msg::CaretPanel)
+                         .arg(QString::number(line + 1), QString::number(column), QString::number(surface->TextLength())));
+    SetStatusText(2, UiText(surface->InsertMode() ? Msg::InsertPanel : Msg::OverwritePanel));
   }
   m_commands->UpdateEnabled(NeedsMet());
 }
@@ -234,7 +234,7 @@ void TMainForm::DropPaths(const QStringList& paths) {
       }
       m_ctx.editor = nullptr;
     }
-  } else if (Ask(QStringLiteral("ドロップしたファイルとディレクトリ内のフィルター指定したファイルをすべて開きますか？")) ==
+  } else if (Ask(UiText(Msg::DropOpenQuestion)) ==
              Reply::Yes) {
     for (const QString& path : paths) {
       if (QFileInfo(path).isDir()) {
@@ -276,11 +276,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::SyncKanjiPanels() {
   const EditingOptions& o = m_ctx.options;
-  SetStatusText(3, o.openToShiftJis ? QStringLiteral("SJIS変換") : QString());
+  SetStatusText(3, o.openToShiftJis ? UiText(Msg::OpenToShiftJisPanel) : QString());
   QString save;
   if (m_kanjiAvailable) {
-    if (o.saveConversion == SaveConversion::Euc) save = QStringLiteral("EUC保存");
-    else if (o.saveConversion == SaveConversion::Jis) save = QStringLiteral("JIS保存");
+    if (o.saveConversion == SaveConversion::Euc) save = UiText(Msg::SaveToEucPanel);
+    else if (o.saveConversion == SaveConversion::Jis) save = UiText(Msg::SaveToJisPanel);
   }
   SetStatusText(4, save);
 }
@@ -296,7 +296,7 @@ void TMainForm::ConvertEditorText(std::string_view option) {
     return;
   }
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  SetStatusText(5, m_currentFileName + QStringLiteral("の表示テキストを変換中"));
+  SetStatusText(5, UiText(Msg::ConvertingText).arg(m_currentFileName));
   // One undo step: the new text and its colours.
   surface->BeginUpdate();
   surface->BeginUndoStep();

@@ -189,7 +189,7 @@ void ApplyToolCaptions(TMainForm& w) {
     if (QAction* a = w.Action("ExecTool" + std::to_string(i))) a->setText(caption + QLatin1String(kAccelerators[i]));
     if (i == 0)
       if (auto* button = w.MainToolBar()->findChild<QToolButton*>(QStringLiteral("Tool1Btn"))) {
-        const QString hint = FromDocumentText(name) + QStringLiteral("を起動");
+        const QString hint = UiText(Msg::ToolButtonHint).arg(FromDocumentText(name));
         button->setToolTip(hint);
         button->setStatusTip(hint);
       }

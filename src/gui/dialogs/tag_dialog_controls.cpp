@@ -50,7 +50,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   for (const Binding& c : rows) {
     if (c.group == Group::Common) {
       if (!common) {
-        common = new QGroupBox(QStringLiteral("共通属性(&A)"), this);
+        common = new QGroupBox(UiText(Msg::CommonAttributesGroup), this);
         common->setObjectName(QStringLiteral("gbCommon"));
         commonGrid = new QGridLayout(common);
         commonGrid->setColumnStretch(1, 1);
@@ -61,7 +61,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
     }
     if (c.group == Group::Handlers) {
       if (!handlers) {
-        handlers = new QGroupBox(QStringLiteral("イベントハンドラ(&H)"), this);
+        handlers = new QGroupBox(UiText(Msg::EventHandlersGroup), this);
         handlers->setObjectName(QStringLiteral("gbHandlers"));
         handlerGrid = new QGridLayout(handlers);
         handlerGrid->setColumnStretch(1, 1);
@@ -96,7 +96,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
     top->addLayout(side, 2);
   }
 
-  auto* previewLabel = new QLabel(QStringLiteral("挿入するタグ内容"), this);
+  auto* previewLabel = new QLabel(UiText(Msg::PreviewLabel), this);
   m_previewWidget = new ScintillaEditor(this);
   m_previewWidget->setObjectName(QStringLiteral("reTag"));
   EditorLook look = m_hooks.look ? m_hooks.look() : EditorLook{};
@@ -122,7 +122,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
 
   auto* box = new QDialogButtonBox(this);
   m_ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  m_cancel = box->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+  m_cancel = box->addButton(UiText(Msg::CancelButton), QDialogButtonBox::RejectRole);
   m_ok->setObjectName(QStringLiteral("OkBtn"));
   m_cancel->setObjectName(QStringLiteral("CancelBtn"));
   m_ok->setDefault(true);
@@ -300,11 +300,11 @@ void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
   // The colour-name picker has no window yet: its button is shown but off.
   auto* form = new QPushButton(QStringLiteral("(&N)"), parent);
   form->setObjectName(QStringLiteral("ColorFormBtn"));
-  form->setToolTip(QStringLiteral("カラー名称..."));
+  form->setToolTip(UiText(Msg::ColourNamesHint));
   form->setEnabled(false);
   auto* palette = new QPushButton(QStringLiteral("(&P)"), parent);
   palette->setObjectName(QStringLiteral("ColorPaletteBtn"));
-  palette->setToolTip(QStringLiteral("カラーパレット..."));
+  palette->setToolTip(UiText(Msg::ColourPaletteHint));
   for (QPushButton* button : {form, palette}) {
     button->setAutoDefault(false);
     button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("(N)")) + 24);
@@ -321,7 +321,7 @@ void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
 void TagDialogView::AddReferenceButton(Bound& b, QWidget* parent, QLayout* into) {
   auto* ref = new QPushButton(QStringLiteral("(&R)"), parent);
   ref->setObjectName(QStringLiteral("RefBtn"));
-  ref->setToolTip(QStringLiteral("ファイルの参照..."));
+  ref->setToolTip(UiText(Msg::ReferenceHint));
   ref->setAutoDefault(false);
   ref->setMaximumWidth(ref->fontMetrics().horizontalAdvance(QStringLiteral("(R)")) + 24);
   into->addWidget(ref);

@@ -23,7 +23,7 @@ namespace mw::gui {
 TInsertStrDlg::TInsertStrDlg(QWidget* parent, TagDialogViewHooks hooks)
     : FieldsDialog(parent), m_hooks(std::move(hooks)) {
   setObjectName(QStringLiteral("InsertStrDlg"));
-  m_label = new QLabel(QStringLiteral("&URL名その他なんでも"), this);
+  m_label = new QLabel(UiText(Msg::WordListLabel), this);
   m_combo = new QComboBox(this);
   m_combo->setObjectName(QStringLiteral("cbStr"));
   m_combo->setEditable(true);
@@ -38,10 +38,10 @@ TInsertStrDlg::TInsertStrDlg(QWidget* parent, TagDialogViewHooks hooks)
     b->setAutoDefault(false);
     return b;
   };
-  m_add = makeButton(QStringLiteral("追加(&A)"), QStringLiteral("AddBtn"));
-  m_delete = makeButton(QStringLiteral("削除(&D)"), QStringLiteral("DeleteBtn"));
+  m_add = makeButton(UiText(Msg::AddButton), QStringLiteral("AddBtn"));
+  m_delete = makeButton(UiText(Msg::DeleteButton), QStringLiteral("DeleteBtn"));
   m_ref = makeButton(QStringLiteral("(&R)"), QStringLiteral("RefBtn"));
-  m_ref->setToolTip(QStringLiteral("ファイルの参照..."));
+  m_ref->setToolTip(UiText(Msg::ReferenceHint));
 
   auto* grid = new QGridLayout;
   grid->addWidget(m_label, 0, 0, 1, 4);
@@ -53,7 +53,7 @@ TInsertStrDlg::TInsertStrDlg(QWidget* parent, TagDialogViewHooks hooks)
 
   auto* box = new QDialogButtonBox(this);
   QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = box->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = box->addButton(UiText(Msg::CancelButton), QDialogButtonBox::RejectRole);
   ok->setObjectName(QStringLiteral("OkBtn"));
   cancel->setObjectName(QStringLiteral("CancelBtn"));
   ok->setDefault(true);
