@@ -46,7 +46,7 @@ const QString kProjectFilter = QStringLiteral("ﾌﾟﾛｼﾞｪｸﾄﾌｧｲ
 
 QString PathText(const std::string& path) {
   // The never-saved name is the program's own (Shift-JIS) text.
-  return path == kNewProjectName ? FromDocumentText(path) : QString::fromStdString(path);
+  return path == MessageSjis(Msg::NewProjectName) ? FromDocumentText(path) : QString::fromStdString(path);
 }
 }  // namespace
 
@@ -306,7 +306,7 @@ bool TPrjForm::ReplaceEntry(const QString& oldPath, const QString& newPath) {
 
 void TPrjForm::FileNewProjectClick() {
   if (AskSaveProject() == Reply::Cancel) return;
-  SetCurrentProject(std::string(kNewProjectName));
+  SetCurrentProject(MessageSjis(Msg::NewProjectName));
   m_project.entries.clear();
   ShowList();
   SetModified(false);
