@@ -98,7 +98,7 @@ TLinkListPanel::TLinkListPanel(TMainForm& main, std::function<const MarkerIndex*
   setObjectName(QStringLiteral("tvLinkList"));
   setHeaderHidden(true);
   setMinimumWidth(30);
-  setToolTip(QStringLiteral("スペースキーで更新"));
+  setToolTip(UiText(Msg::LinkListHint));
   setDragEnabled(true);
   setDragDropMode(QAbstractItemView::DragOnly);
   m_shell = [](const QString& target) {
@@ -112,7 +112,7 @@ TLinkListPanel::TLinkListPanel(TMainForm& main, std::function<const MarkerIndex*
   }
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this] { JumpInText(); });
 
-  m_dock = new QDockWidget(QStringLiteral("リンク情報"), &main);
+  m_dock = new QDockWidget(UiText(Msg::LinkListTitle), &main);
   m_dock->setObjectName(QStringLiteral("LinkListDock"));
   // Closed only through the command, which stores the width.
   m_dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
