@@ -12,6 +12,7 @@
 #include "core/project/cross_check.h"
 #include "core/project/project_file.h"
 #include "core/text/encoding.h"
+#include "core/text/messages.h"
 
 namespace mw::cli {
 
@@ -63,7 +64,7 @@ const std::string_view kLinksHelp =
     "\n"
     "  --tsv   FILE<TAB>GROUP<TAB>VALUE<TAB>STATUS per value\n"
     "\n"
-    "Without --tsv each value reads FILE: GROUP VALUE \xe2\x86\x92 STATUS. GROUP is NAME, HREF,\n"
+    "Without --tsv each value reads FILE: GROUP VALUE → STATUS. GROUP is NAME, HREF,\n"
     "url or SRC; STATUS is marker, ok, external (a missing target starting with\n"
     "http or mailto:), undecided (a value with \"?\" or \":\", or a marker in a\n"
     "file outside the pages) or broken. Exit status: 0 nothing broken, 1 broken\n"
@@ -147,8 +148,8 @@ int RunLinks(std::vector<std::string>& args) {
         if (tsv)
           out += file.text + "\t" + std::string(g.name) + "\t" + value + "\t" + std::string(StatusName(v.status)) + "\n";
         else
-          out += file.text + ": " + std::string(g.name) + " " + value + " \xe2\x86\x92 " +
-                 std::string(StatusName(v.status)) + "\n";
+          out += FormatMessage(MessageUtf8(Msg::LinksValueLine), {file.text, g.name, value, StatusName(v.status)})
+                     .append("\n");
       }
     }
     if (out.size() > (1u << 16)) {

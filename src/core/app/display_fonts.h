@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/text/messages.h"
+
 namespace mw {
 
 // A colour value as stored in settings: 0x00BBGGRR, or 0x80000000 + n for
@@ -36,9 +38,8 @@ using DisplayFonts = std::array<DisplayFont, 4>;
 // The design fonts: MS Gothic family, about 10 points; text in the window
 // text colour, tags blue bold, special red, parameters green.
 inline DisplayFonts DesignFonts() {
-  const std::string gothic = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック
-  const std::string pgothic =
-      "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ Ｐゴシック
+  const std::string& gothic = MessageSjis(Msg::FontMsGothic);
+  const std::string& pgothic = MessageSjis(Msg::FontMsPGothic);
   DisplayFonts f;
   f[0] = {gothic, 10, kClWindowText, false, false, false, false};
   f[1] = {gothic, 10, kClBlue, true, false, false, false};

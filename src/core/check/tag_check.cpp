@@ -1,55 +1,12 @@
 #include "core/check/tag_check.h"
 
 #include <cstring>
+#include <initializer_list>
+
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
-
-// --- Wording -------------------------------------------------------------
-
-// "タグを>で閉じなければなりません"
-constexpr std::string_view kUnclosedTag =
-    "\x83\x5e\x83\x4f\x82\xf0\x3e\x82\xc5\x95\xc2\x82\xb6\x82\xc8\x82\xaf\x82\xea\x82\xce\x82\xc8"
-    "\x82\xe8\x82\xdc\x82\xb9\x82\xf1";
-// "コメントの前方タグがありません"
-constexpr std::string_view kCommentEndWithoutStart =
-    "\x83\x52\x83\x81\x83\x93\x83\x67\x82\xcc\x91\x4f\x95\xfb\x83\x5e\x83\x4f\x82\xaa\x82\xa0\x82\xe8"
-    "\x82\xdc\x82\xb9\x82\xf1";
-// "前方の<がありません"
-constexpr std::string_view kStrayGreater = "\x91\x4f\x95\xfb\x82\xcc\x3c\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1";
-// N + "が不正です"
-constexpr std::string_view kInvalidNameTail = "\x82\xaa\x95\x73\x90\xb3\x82\xc5\x82\xb7";
-// "前方タグ<" + N + ">がみつかりません。"
-constexpr std::string_view kNoStartHead = "\x91\x4f\x95\xfb\x83\x5e\x83\x4f\x3c";
-constexpr std::string_view kNoStartTail = "\x3e\x82\xaa\x82\xdd\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42";
-// "<" + T + ">が閉じられていないか、</" + N + ">が不適切です。"
-constexpr std::string_view kMismatchMiddle =
-    "\x3e\x82\xaa\x95\xc2\x82\xb6\x82\xe7\x82\xea\x82\xc4\x82\xa2\x82\xc8\x82\xa2\x82\xa9\x81\x41\x3c\x2f";
-constexpr std::string_view kMismatchTail = "\x3e\x82\xaa\x95\x73\x93\x4b\x90\xd8\x82\xc5\x82\xb7\x81\x42";
-// "<" + N + ">が閉じられていません。"
-constexpr std::string_view kLeftOpenTail =
-    "\x3e\x82\xaa\x95\xc2\x82\xb6\x82\xe7\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42";
-// "コメントが" + count + "個閉じられていません"
-constexpr std::string_view kCommentOpenHead = "\x83\x52\x83\x81\x83\x93\x83\x67\x82\xaa";
-constexpr std::string_view kCommentOpenTail =
-    "\x8c\xc2\x95\xc2\x82\xb6\x82\xe7\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1";
-// "チェック完了！タグの不整合はありません。"
-constexpr std::string_view kSummaryClean =
-    "\x83\x60\x83\x46\x83\x62\x83\x4e\x8a\xae\x97\xb9\x81\x49\x83\x5e\x83\x4f\x82\xcc\x95\x73\x90\xae"
-    "\x8d\x87\x82\xcd\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42";
-// "チェック完了！タグの不整合を検出しました。"
-constexpr std::string_view kSummaryProblems =
-    "\x83\x60\x83\x46\x83\x62\x83\x4e\x8a\xae\x97\xb9\x81\x49\x83\x5e\x83\x4f\x82\xcc\x95\x73\x90\xae"
-    "\x8d\x87\x82\xf0\x8c\x9f\x8f\x6f\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42";
-// " のタグチェック： 省略可能後方タグが閉じている事も検査した結果"
-constexpr std::string_view kCaptionChecking =
-    "\x20\x82\xcc\x83\x5e\x83\x4f\x83\x60\x83\x46\x83\x62\x83\x4e\x81\x46\x20\x8f\xc8\x97\xaa\x89\xc2"
-    "\x94\x5c\x8c\xe3\x95\xfb\x83\x5e\x83\x4f\x82\xaa\x95\xc2\x82\xb6\x82\xc4\x82\xa2\x82\xe9\x8e\x96"
-    "\x82\xe0\x8c\x9f\x8d\xb8\x82\xb5\x82\xbd\x8c\x8b\x89\xca";
-// " のタグチェック： 省略可能後方タグを無視した結果"
-constexpr std::string_view kCaptionIgnoring =
-    "\x20\x82\xcc\x83\x5e\x83\x4f\x83\x60\x83\x46\x83\x62\x83\x4e\x81\x46\x20\x8f\xc8\x97\xaa\x89\xc2"
-    "\x94\x5c\x8c\xe3\x95\xfb\x83\x5e\x83\x4f\x82\xf0\x96\xb3\x8e\x8b\x82\xb5\x82\xbd\x8c\x8b\x89\xca";
 
 // --- The scan ----------------------------------------------------------------
 
@@ -192,28 +149,29 @@ class Scanner {
 
 }  // namespace
 
+// Each kind is one text of the table; the record holds its arguments.
 std::string CheckMessageText(const CheckMessage& m) {
-  std::string s;
+  const auto text = [](Msg id, std::initializer_list<std::string_view> args = {}) {
+    return FormatMessage(MessageSjis(id), args);
+  };
   switch (m.kind) {
-    case CheckMessageKind::UnclosedTag: return std::string(kUnclosedTag);
-    case CheckMessageKind::CommentEndWithoutStart: return std::string(kCommentEndWithoutStart);
-    case CheckMessageKind::StrayGreater: return std::string(kStrayGreater);
-    case CheckMessageKind::InvalidName: return s.append(m.name).append(kInvalidNameTail);
-    case CheckMessageKind::EndTagWithoutStart:
-      return s.append(kNoStartHead).append(m.name).append(kNoStartTail);
-    case CheckMessageKind::Mismatch:
-      return s.append("<").append(m.open).append(kMismatchMiddle).append(m.name).append(kMismatchTail);
-    case CheckMessageKind::ElementLeftOpen: return s.append("<").append(m.name).append(kLeftOpenTail);
-    case CheckMessageKind::CommentLeftOpen:
-      return s.append(kCommentOpenHead).append(std::to_string(m.count)).append(kCommentOpenTail);
-    case CheckMessageKind::SummaryClean: return std::string(kSummaryClean);
-    case CheckMessageKind::SummaryProblems: return std::string(kSummaryProblems);
+    case CheckMessageKind::UnclosedTag: return text(Msg::CheckUnclosedTag);
+    case CheckMessageKind::CommentEndWithoutStart: return text(Msg::CheckCommentEndWithoutStart);
+    case CheckMessageKind::StrayGreater: return text(Msg::CheckStrayGreater);
+    case CheckMessageKind::InvalidName: return text(Msg::CheckInvalidName, {m.name});
+    case CheckMessageKind::EndTagWithoutStart: return text(Msg::CheckEndTagWithoutStart, {m.name});
+    case CheckMessageKind::Mismatch: return text(Msg::CheckMismatch, {m.open, m.name});
+    case CheckMessageKind::ElementLeftOpen: return text(Msg::CheckElementLeftOpen, {m.name});
+    case CheckMessageKind::CommentLeftOpen: return text(Msg::CheckCommentLeftOpen, {std::to_string(m.count)});
+    case CheckMessageKind::SummaryClean: return text(Msg::CheckSummaryClean);
+    case CheckMessageKind::SummaryProblems: return text(Msg::CheckSummaryProblems);
   }
-  return s;
+  return {};
 }
 
 std::string CheckCaption(std::string_view appTitle, bool checkOmissible) {
-  return std::string(appTitle).append(checkOmissible ? kCaptionChecking : kCaptionIgnoring);
+  const Msg mode = checkOmissible ? Msg::CheckCaptionWithOmissible : Msg::CheckCaptionWithoutOmissible;
+  return FormatMessage(MessageSjis(mode), {appTitle});
 }
 
 CheckResult RunTagCheck(std::string_view text, const TagLists& lists, CheckMode mode) {

@@ -5,21 +5,14 @@
 #include "core/editing/editing_context.h"
 #include "core/editing/insertion.h"
 #include "core/editing/typing.h"
+#include "core/text/messages.h"
 
 namespace mw {
-
-namespace {
-// "タグを小文字で挿入します。" / "タグを大文字で挿入します。"
-constexpr std::string_view kLowerCaseOn =
-    "\x83\x5e\x83\x4f\x82\xf0\x8f\xac\x95\xb6\x8e\x9a\x82\xc5\x91\x7d\x93\xfc\x82\xb5\x82\xdc\x82\xb7\x81\x42";
-constexpr std::string_view kLowerCaseOff =
-    "\x83\x5e\x83\x4f\x82\xf0\x91\xe5\x95\xb6\x8e\x9a\x82\xc5\x91\x7d\x93\xfc\x82\xb5\x82\xdc\x82\xb7\x81\x42";
-}  // namespace
 
 void ToggleLowerCaseTag(EditingContext& ctx) {
   ctx.options.lowerCaseTag = !ctx.options.lowerCaseTag;
   if (ctx.prompts)
-    ctx.prompts->ShowMessage(ctx.options.lowerCaseTag ? kLowerCaseOn : kLowerCaseOff,
+    ctx.prompts->ShowMessage(MessageSjis(ctx.options.lowerCaseTag ? Msg::LowerCaseTagOn : Msg::LowerCaseTagOff),
                              MessageKind::Information, {});
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/editing/tag_scan.h"
 #include "core/text/encoding.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
@@ -22,15 +23,11 @@ bool SelectNext(EditorSurface& e, const FindRequest& r) {
 }  // namespace
 
 std::string NotFoundMessage(std::string_view findText) {
-  std::string m = "\"";
-  m.append(findText);
-  m += '"';
-  m.append(kNotFoundSuffix);
-  return m;
+  return FormatMessage(MessageSjis(Msg::FindNotFound), {findText});
 }
 
 std::string ReplacedCountText(int count) {
-  return std::to_string(count).append(kReplacedSuffix);
+  return FormatMessage(MessageSjis(Msg::ReplaceCountDone), {std::to_string(count)});
 }
 
 std::string InitialFindText(const EditorSurface& editor, std::string_view current) {

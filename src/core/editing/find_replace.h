@@ -19,16 +19,9 @@ struct FindRequest {
   bool replaceAll = false;
 };
 
-// "が見つかりませんでした。" (after the quoted find text)
-inline constexpr std::string_view kNotFoundSuffix =
-    "\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42";
-// "個所、置換しました。" (after the count)
-inline constexpr std::string_view kReplacedSuffix =
-    "\x8C\xC2\x8F\x8A\x81\x41\x92\x75\x8A\xB7\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81\x42";
-
 // "\"text\"が見つかりませんでした。"
 std::string NotFoundMessage(std::string_view findText);
-// The status-bar text after a replace-all: the count and kReplacedSuffix.
+// The status-bar text after a replace-all: "12個所、置換しました。".
 std::string ReplacedCountText(int count);
 
 // The find text a dialog opens with: the selection when there is one,

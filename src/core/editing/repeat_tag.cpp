@@ -1,6 +1,7 @@
 #include "core/editing/repeat_tag.h"
 
 #include "core/editing/insertion.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -86,11 +87,11 @@ bool RegisterRepeatTag(const RepeatTagDialog& dialog, UserPrompts& prompts,
   const std::string_view start = TrimBlanks(dialog.preTag);
   const std::string_view end = TrimBlanks(dialog.postTag);
   if (HasLineBreak(start) || HasLineBreak(end)) {
-    prompts.ShowMessage(kRegisterLineBreakRefusal);
+    prompts.ShowMessage(MessageSjis(Msg::RepeatTagLineBreakRefusal));
     return false;
   }
   if (start.find('\t') != std::string_view::npos || end.find('\t') != std::string_view::npos) {
-    prompts.ShowMessage(kRegisterTabRefusal);
+    prompts.ShowMessage(MessageSjis(Msg::RepeatTagTabRefusal));
     return false;
   }
   if (registerTag) registerTag(start, end);

@@ -9,6 +9,7 @@
 #include "core/editing/command_registry.h"
 #include "core/editing/tag_scan.h"
 #include "core/editing/tag_text.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
@@ -479,7 +480,7 @@ void JumpToBodyTag(EditingContext& ctx) {
 
 void JumpToLineNumber(EditingContext& ctx) {
   if (ctx.prompts == nullptr) return;
-  const StringRequest request{InputMode::Plain, std::string(kGotoLineTitle), std::string(kGotoLineLabel),
+  const StringRequest request{InputMode::Plain, MessageSjis(Msg::GotoLineTitle), MessageSjis(Msg::GotoLineLabel),
                               std::string("1"), {"1", "10", "100", "1000", "10000"}};
   const auto answer = ctx.prompts->AskString(request);
   if (!answer) return;
@@ -503,7 +504,7 @@ bool GotoLine(EditingContext& ctx, long long n) {
     if (part.empty()) break;
   }
   if (line != n) {
-    if (ctx.prompts) ctx.prompts->ShowMessage(kLineOutOfRange);
+    if (ctx.prompts) ctx.prompts->ShowMessage(MessageSjis(Msg::GotoLineOutOfRange));
     return false;
   }
   e.SetSelStart(p);

@@ -80,17 +80,6 @@ void JumpToLineNumber(EditingContext& ctx);
 // Returns whether the caret moved.
 bool GotoLine(EditingContext& ctx, long long n);
 
-// 指定行へのジャンプ
-inline constexpr std::string_view kGotoLineTitle =
-    "\x8e\x77\x92\xe8\x8d\x73\x82\xd6\x82\xcc\x83\x57\x83\x83\x83\x93\x83\x76";
-// ジャンプ先の行番号（改行までを一行とカウント）
-inline constexpr std::string_view kGotoLineLabel =
-    "\x83\x57\x83\x83\x83\x93\x83\x76\x90\xe6\x82\xcc\x8d\x73\x94\xd4\x8d\x86\x81\x69\x89\xfc\x8d\x73"
-    "\x82\xdc\x82\xc5\x82\xf0\x88\xea\x8d\x73\x82\xc6\x83\x4a\x83\x45\x83\x93\x83\x67\x81\x6a";
-// 指定行番号が範囲外です
-inline constexpr std::string_view kLineOutOfRange =
-    "\x8e\x77\x92\xe8\x8d\x73\x94\xd4\x8d\x86\x82\xaa\x94\xcd\x88\xcd\x8a\x4f\x82\xc5\x82\xb7";
-
 // --- For automatic pre-selection ---------------------------------------------
 
 // The searches above as the SelectionSearch that AutoSelect runs.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <vector>
 
 #include "core/editing/dialog_services.h"
 #include "core/editing/command_groups.h"
@@ -10,106 +11,94 @@
 #include "core/editing/simple_tag_dialog.h"
 #include "core/editing/tag_scan.h"
 #include "core/editing/tag_text.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
 namespace {
 
-constexpr SimpleTagEntry kSimpleTags[] = {
-    // ルートエレメント<HTML></HTML>：　省略可
-    {"HTMLTagClick", "HTML", "\x83\x8B\x81\x5B\x83\x67\x83\x47\x83\x8C\x83\x81\x83\x93\x83\x67<HTML></HTML>\x81\x46\x81\x40\x8F\xC8\x97\xAA\x89\xC2"},
-    // 文書タイトル<TITLE></TITLE>：　必須
-    {"TITLETagClick", "TITLE", "\x95\xB6\x8F\x91\x83\x5E\x83\x43\x83\x67\x83\x8B<TITLE></TITLE>\x81\x46\x81\x40\x95\x4B\x90\x7B"},
-    // ヘッダ<HEAD></HEAD>
-    {"HEADTagClick", "HEAD", "\x83\x77\x83\x62\x83\x5F<HEAD></HEAD>"},
-    // 文書本体<BODY></BODY>：　省略可
-    {"BODYTagClick", "BODY", "\x95\xB6\x8F\x91\x96\x7B\x91\xCC<BODY></BODY>\x81\x46\x81\x40\x8F\xC8\x97\xAA\x89\xC2"},
-    // 第一段見出し<H1></H1>：　ブロックレベル
-    {"H1Click", "H1", "\x91\xE6\x88\xEA\x92\x69\x8C\xA9\x8F\x6F\x82\xB5<H1></H1>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 第二段見出し<H2></H2>：　ブロックレベル
-    {"H2Click", "H2", "\x91\xE6\x93\xF1\x92\x69\x8C\xA9\x8F\x6F\x82\xB5<H2></H2>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 第三段見出し<H3></H3>：　ブロックレベル
-    {"H3Click", "H3", "\x91\xE6\x8E\x4F\x92\x69\x8C\xA9\x8F\x6F\x82\xB5<H3></H3>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 第四段見出し<H4></H4>：　ブロックレベル
-    {"H4Click", "H4", "\x91\xE6\x8E\x6C\x92\x69\x8C\xA9\x8F\x6F\x82\xB5<H4></H4>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 第五段見出し<H5></H5>：　ブロックレベル
-    {"H5Click", "H5", "\x91\xE6\x8C\xDC\x92\x69\x8C\xA9\x8F\x6F\x82\xB5<H5></H5>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 第六段見出し<H6></H6>：　ブロックレベル
-    {"H6Click", "H6", "\x91\xE6\x98\x5A\x92\x69\x8C\xA9\x8F\x6F\x82\xB5<H6></H6>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 中央そろえ<CENTER></CENTER>：　ブロックレベル
-    {"CENTERClick", "CENTER", "\x92\x86\x89\x9B\x82\xBB\x82\xEB\x82\xA6<CENTER></CENTER>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // ボールド<B></B>：　インライン
-    {"BClick", "B", "\x83\x7B\x81\x5B\x83\x8B\x83\x68<B></B>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // イタリック<I></I>：　インライン
-    {"IClick", "I", "\x83\x43\x83\x5E\x83\x8A\x83\x62\x83\x4E<I></I>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 下線<U></U>：　インライン
-    {"UClick", "U", "\x89\xBA\x90\xFC<U></U>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 等幅フォント<TT></TT>：　インライン
-    {"TTClick", "TT", "\x93\x99\x95\x9D\x83\x74\x83\x48\x83\x93\x83\x67<TT></TT>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 打ち消し線<STRIKE></STRIKE>：　インライン
-    {"STRIKEClick", "STRIKE", "\x91\xC5\x82\xBF\x8F\xC1\x82\xB5\x90\xFC<STRIKE></STRIKE>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 打ち消し線<S></S>：　インライン
-    {"SClick", "S", "\x91\xC5\x82\xBF\x8F\xC1\x82\xB5\x90\xFC<S></S>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 上付き文字<SUP></SUP>：　インライン
-    {"SUPClick", "SUP", "\x8F\xE3\x95\x74\x82\xAB\x95\xB6\x8E\x9A<SUP></SUP>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 下付き文字<SUB></SUB>：　インライン
-    {"SUBClick", "SUB", "\x89\xBA\x95\x74\x82\xAB\x95\xB6\x8E\x9A<SUB></SUB>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 大きいフォント<BIG></BIG>：　インライン
-    {"BIGClick", "BIG", "\x91\xE5\x82\xAB\x82\xA2\x83\x74\x83\x48\x83\x93\x83\x67<BIG></BIG>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 小さいフォント<SMALL></SMALL>：　インライン
-    {"SMALLClick", "SMALL", "\x8F\xAC\x82\xB3\x82\xA2\x83\x74\x83\x48\x83\x93\x83\x67<SMALL></SMALL>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 著者の情報<ADDRESS></ADDRESS>：　ブロックレベル
-    {"ADDRESSClick", "ADDRESS", "\x92\x98\x8E\xD2\x82\xCC\x8F\xEE\x95\xF1<ADDRESS></ADDRESS>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // コンピュータコード<CODE></CODE>：　インライン
-    {"CODEClick", "CODE", "\x83\x52\x83\x93\x83\x73\x83\x85\x81\x5B\x83\x5E\x83\x52\x81\x5B\x83\x68<CODE></CODE>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 参考文献<CITE></CITE>：　インライン
-    {"CITEClick", "CITE", "\x8E\x51\x8D\x6C\x95\xB6\x8C\xA3<CITE></CITE>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 例示定義<DFN></DFN>：　インライン
-    {"DFNClick", "DFN", "\x97\xE1\x8E\xA6\x92\xE8\x8B\x60<DFN></DFN>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // ユーザ入力テキスト<KBD></KBD>：　インライン
-    {"KBDClick", "KBD", "\x83\x86\x81\x5B\x83\x55\x93\xFC\x97\xCD\x83\x65\x83\x4C\x83\x58\x83\x67<KBD></KBD>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // サンプルプログラム<SAMP></SAMP>：　インライン
-    {"SAMPClick", "SAMP", "\x83\x54\x83\x93\x83\x76\x83\x8B\x83\x76\x83\x8D\x83\x4F\x83\x89\x83\x80<SAMP></SAMP>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 変数<VAR></VAR>：　インライン
-    {"VARClick", "VAR", "\x95\xCF\x90\x94<VAR></VAR>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 引用文<BLOCKQUOTE></BLOCKQUOTE>：　ブロックレベル
-    {"BLOCKQUOTEClick", "BLOCKQUOTE", "\x88\xF8\x97\x70\x95\xB6<BLOCKQUOTE></BLOCKQUOTE>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // そのまま表示<PRE></PRE>：　ブロックレベル
-    {"PREClick", "PRE", "\x82\xBB\x82\xCC\x82\xDC\x82\xDC\x95\x5C\x8E\xA6<PRE></PRE>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // 強調<EM></EM>：　インライン
-    {"EMClick", "EM", "\x8B\xAD\x92\xB2<EM></EM>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // 強い強調<STRONG></STRONG>：　インライン
-    {"STRONGClick", "STRONG", "\x8B\xAD\x82\xA2\x8B\xAD\x92\xB2<STRONG></STRONG>\x81\x46\x81\x40\x83\x43\x83\x93\x83\x89\x83\x43\x83\x93"},
-    // フレーム非表示時<NOFRAMES></NOFRAMES>：　ブロックレベル
-    {"NOFRAMESClick", "NOFRAMES", "\x83\x74\x83\x8C\x81\x5B\x83\x80\x94\xF1\x95\x5C\x8E\xA6\x8E\x9E<NOFRAMES></NOFRAMES>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // スクリプト代替文書<NOSCRIPT></NOSCRIPT>：　ブロックレベル
-    {"NOSCRIPTClick", "NOSCRIPT", "\x83\x58\x83\x4E\x83\x8A\x83\x76\x83\x67\x91\xE3\x91\xD6\x95\xB6\x8F\x91<NOSCRIPT></NOSCRIPT>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
+// Each wrapping element: its handler, name and the title of its dialog.
+struct SimpleTagRow {
+  std::string_view command;
+  std::string_view name;
+  Msg caption;
+};
+constexpr SimpleTagRow kSimpleTagRows[] = {
+    {"HTMLTagClick", "HTML", Msg::SimpleTagCaptionHtml},
+    {"TITLETagClick", "TITLE", Msg::SimpleTagCaptionTitle},
+    {"HEADTagClick", "HEAD", Msg::SimpleTagCaptionHead},
+    {"BODYTagClick", "BODY", Msg::SimpleTagCaptionBody},
+    {"H1Click", "H1", Msg::SimpleTagCaptionH1},
+    {"H2Click", "H2", Msg::SimpleTagCaptionH2},
+    {"H3Click", "H3", Msg::SimpleTagCaptionH3},
+    {"H4Click", "H4", Msg::SimpleTagCaptionH4},
+    {"H5Click", "H5", Msg::SimpleTagCaptionH5},
+    {"H6Click", "H6", Msg::SimpleTagCaptionH6},
+    {"CENTERClick", "CENTER", Msg::SimpleTagCaptionCenter},
+    {"BClick", "B", Msg::SimpleTagCaptionB},
+    {"IClick", "I", Msg::SimpleTagCaptionI},
+    {"UClick", "U", Msg::SimpleTagCaptionU},
+    {"TTClick", "TT", Msg::SimpleTagCaptionTt},
+    {"STRIKEClick", "STRIKE", Msg::SimpleTagCaptionStrike},
+    {"SClick", "S", Msg::SimpleTagCaptionS},
+    {"SUPClick", "SUP", Msg::SimpleTagCaptionSup},
+    {"SUBClick", "SUB", Msg::SimpleTagCaptionSub},
+    {"BIGClick", "BIG", Msg::SimpleTagCaptionBig},
+    {"SMALLClick", "SMALL", Msg::SimpleTagCaptionSmall},
+    {"ADDRESSClick", "ADDRESS", Msg::SimpleTagCaptionAddress},
+    {"CODEClick", "CODE", Msg::SimpleTagCaptionCode},
+    {"CITEClick", "CITE", Msg::SimpleTagCaptionCite},
+    {"DFNClick", "DFN", Msg::SimpleTagCaptionDfn},
+    {"KBDClick", "KBD", Msg::SimpleTagCaptionKbd},
+    {"SAMPClick", "SAMP", Msg::SimpleTagCaptionSamp},
+    {"VARClick", "VAR", Msg::SimpleTagCaptionVar},
+    {"BLOCKQUOTEClick", "BLOCKQUOTE", Msg::SimpleTagCaptionBlockquote},
+    {"PREClick", "PRE", Msg::SimpleTagCaptionPre},
+    {"EMClick", "EM", Msg::SimpleTagCaptionEm},
+    {"STRONGClick", "STRONG", Msg::SimpleTagCaptionStrong},
+    {"NOFRAMESClick", "NOFRAMES", Msg::SimpleTagCaptionNoframes},
+    {"NOSCRIPTClick", "NOSCRIPT", Msg::SimpleTagCaptionNoscript},
 };
 
-constexpr ListTagEntry kListTags[] = {
-    // 定義型リスト<DL></DL>：　ブロックレベル
-    {"DLClick", "DL", "\r\n<DT>", "\r\n<DD>\r\n",
-     "\x92\xE8\x8B\x60\x8C\x5E\x83\x8A\x83\x58\x83\x67<DL></DL>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // ディレクトリリスト<DIR></DIR>：　ブロックレベル
-    {"DIRClick", "DIR", "\r\n<LI>", "\r\n",
-     "\x83\x66\x83\x42\x83\x8C\x83\x4E\x83\x67\x83\x8A\x83\x8A\x83\x58\x83\x67<DIR></DIR>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
-    // メニューリリスト<MENU></MENU>：　ブロックレベル
-    {"MENUClick", "MENU", "\r\n<LI>", "\r\n",
-     "\x83\x81\x83\x6A\x83\x85\x81\x5B\x83\x8A\x83\x8A\x83\x58\x83\x67<MENU></MENU>\x81\x46\x81\x40\x83\x75\x83\x8D\x83\x62\x83\x4E\x83\x8C\x83\x78\x83\x8B"},
+struct ListTagRow {
+  std::string_view command;
+  std::string_view name;
+  std::string_view innerStart;
+  std::string_view innerEnd;
+  Msg caption;
 };
+constexpr ListTagRow kListTagRows[] = {
+    {"DLClick", "DL", "\r\n<DT>", "\r\n<DD>\r\n", Msg::ListTagCaptionDl},
+    {"DIRClick", "DIR", "\r\n<LI>", "\r\n", Msg::ListTagCaptionDir},
+    {"MENUClick", "MENU", "\r\n<LI>", "\r\n", Msg::ListTagCaptionMenu},
+};
+
+// The entries with their titles in Shift-JIS, made once; the registered
+// commands keep pointers to them.
+const std::vector<SimpleTagEntry>& SimpleTags() {
+  static const std::vector<SimpleTagEntry> table = [] {
+    std::vector<SimpleTagEntry> t;
+    for (const SimpleTagRow& r : kSimpleTagRows) t.push_back({r.command, r.name, MessageSjis(r.caption)});
+    return t;
+  }();
+  return table;
+}
+
+const std::vector<ListTagEntry>& ListTags() {
+  static const std::vector<ListTagEntry> table = [] {
+    std::vector<ListTagEntry> t;
+    for (const ListTagRow& r : kListTagRows)
+      t.push_back({r.command, r.name, r.innerStart, r.innerEnd, MessageSjis(r.caption)});
+    return t;
+  }();
+  return table;
+}
 
 constexpr std::string_view kEventHandlers[] = {
     "onClick",     "onDblClick", "onMouseDown", "onMouseUp", "onMouseOver",
     "onMouseMove", "onMouseOut", "onKeyPress",  "onKeyDown", "onKeyUp",
 };
 constexpr std::string_view kCommonAttributes[] = {"ID", "CLASS", "STYLE", "TITLE", "LANG", "DIR"};
-
-// "の挿入"
-constexpr std::string_view kInsertTitleSuffix = "\x82\xCC\x91\x7D\x93\xFC";
-// "属性・イベントハンドラの記述: "
-constexpr std::string_view kAttributeLabel =
-    "\x91\xAE\x90\xAB\x81\x45\x83\x43\x83\x78\x83\x93\x83\x67\x83\x6E\x83\x93\x83\x68\x83\x89"
-    "\x82\xCC\x8B\x4C\x8F\x71: ";
 
 std::string StartTextOf(std::string_view name) { return "<" + std::string(name) + ">"; }
 std::string EndTextOf(std::string_view name) { return "</" + std::string(name) + ">"; }
@@ -176,15 +165,15 @@ void InsertNow(EditingContext& ctx, const std::string& format) {
 
 }  // namespace
 
-std::span<const SimpleTagEntry> SimpleTagTable() { return kSimpleTags; }
+std::span<const SimpleTagEntry> SimpleTagTable() { return SimpleTags(); }
 
 bool IsDocumentTag(const SimpleTagEntry& entry) { return entry.command.ends_with("TagClick"); }
-std::span<const ListTagEntry> ListTagTable() { return kListTags; }
+std::span<const ListTagEntry> ListTagTable() { return ListTags(); }
 std::span<const std::string_view> EventHandlerCaptions() { return kEventHandlers; }
 std::span<const std::string_view> CommonAttributeCaptions() { return kCommonAttributes; }
 
 const SimpleTagEntry* FindSimpleTag(std::string_view name) {
-  for (const auto& entry : kSimpleTags)
+  for (const auto& entry : SimpleTags())
     if (entry.name == name) return &entry;
   return nullptr;
 }
@@ -288,8 +277,8 @@ void InsertAttribute(EditingContext& ctx, std::string_view caption,
   if (caption.empty() || ctx.prompts == nullptr) return;
   StringRequest ask;
   ask.mode = InputMode::Plain;
-  ask.title = std::string(caption) + std::string(kInsertTitleSuffix);
-  ask.label = std::string(kAttributeLabel) + std::string(caption) + "=\"...\"";
+  ask.title = FormatMessage(MessageSjis(Msg::AttributeInsertTitle), {caption});
+  ask.label = FormatMessage(MessageSjis(Msg::AttributeInsertLabel), {caption});
   if (caption == "LANG") ask.choices.assign(std::begin(kLangChoices), std::end(kLangChoices));
   if (caption == "STYLE") ask.choices.assign(styleChoices.begin(), styleChoices.end());
   const auto typed = ctx.prompts->AskString(ask);
@@ -304,7 +293,7 @@ void InsertAttribute(EditingContext& ctx, std::string_view caption,
 }
 
 void RegisterSimpleTagCommands(CommandRegistry& r) {
-  for (const SimpleTagEntry& entry : kSimpleTags) {
+  for (const SimpleTagEntry& entry : SimpleTags()) {
     // HTML, TITLE, HEAD and BODY re-edit an existing tag in its dialog;
     // the tag dialogs register them.
     if (IsDocumentTag(entry)) continue;
@@ -312,7 +301,7 @@ void RegisterSimpleTagCommands(CommandRegistry& r) {
              SimpleTagInsert(ctx, entry.name, StartTextOf(entry.name), entry.caption, EndTextOf(entry.name));
            }});
   }
-  for (const ListTagEntry& entry : kListTags) {
+  for (const ListTagEntry& entry : ListTags()) {
     r.Add({std::string(entry.command), [&entry](EditingContext& ctx, std::string_view) {
              ListTagInsert(ctx, entry.name, StartTextOf(entry.name), entry.innerEnd, entry.innerStart,
                            entry.caption, EndTextOf(entry.name));

@@ -11,6 +11,7 @@
 #include "core/editing/tag_text.h"
 #include "core/editing/transforms.h"
 #include "core/text/lines.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -49,12 +50,12 @@ std::string InPre(const EditingContext& ctx, std::string_view text) {
   return ApplyTagCase("<PRE>", ctx.options) + std::string(text) + ApplyTagCase("</PRE>", ctx.options);
 }
 
-std::optional<std::string> AskPrefix(EditingContext& ctx, std::string_view title) {
+std::optional<std::string> AskPrefix(EditingContext& ctx, Msg title) {
   if (ctx.prompts == nullptr) return std::nullopt;
   StringRequest request;
   request.mode = InputMode::PhraseList;
-  request.title = std::string(title);
-  request.label = std::string(kPrefixLabel);
+  request.title = MessageSjis(title);
+  request.label = MessageSjis(Msg::InsertStrPrefixLabel);
   request.text = "<LI>";
   return ctx.prompts->AskString(request);
 }
@@ -68,17 +69,11 @@ void PasteTransformed(EditingContext& ctx, const Transform& f) {
   ReplaceSelection(ctx, f(*text));
 }
 
-// The open filter documents are chosen with:
-// "htmlﾌｧｲﾙ (*.htm*; *.shtm*)|*.htm*; *.shtm*|ｽﾀｲﾙﾌｧｲﾙ (*.css)|*.css|すべてのﾌｧｲﾙ (*.*)|*.*"
-constexpr std::string_view kDocumentFilter =
-    "html\xCC\xA7\xB2\xD9 (*.htm*; *.shtm*)|*.htm*; *.shtm*|\xBD\xC0\xB2\xD9\xCC\xA7\xB2\xD9 (*.css)|*.css|"
-    "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)|*.*";
-
 void InsertFileTransformed(EditingContext& ctx, const Transform& f) {
   if (ctx.dialogs == nullptr) return;
   DialogFields fields;
-  fields.Set("Title", std::string(kInsertFileTitle));
-  fields.Set("Filter", std::string(kDocumentFilter));
+  fields.Set("Title", MessageSjis(Msg::InsertFileTitle));
+  fields.Set("Filter", MessageSjis(Msg::InsertFileFilter));
   fields.Set("FileName", "");
   if (!ctx.dialogs->Run("OpenDialog", fields)) return;
   const std::string path = fields.Get("FileName");
@@ -155,7 +150,7 @@ void InsertCiteClick(EditingContext& ctx) {
 }
 
 void InsertStrAtTopClick(EditingContext& ctx) {
-  const std::optional<std::string> prefix = AskPrefix(ctx, kInsertStrAtTopTitle);
+  const std::optional<std::string> prefix = AskPrefix(ctx, Msg::InsertStrAtTopTitle);
   if (!prefix) return;
   ReplaceSelectedLines(ctx, [&](std::string_view t) { return PrefixLines(t, *prefix); });
 }
@@ -216,7 +211,7 @@ void PasteWithBRClick(EditingContext& ctx) {
 
 void PasteWithStrClick(EditingContext& ctx) {
   if (ctx.clipboard == nullptr || !ctx.clipboard->Text()) return;
-  const std::optional<std::string> prefix = AskPrefix(ctx, kPasteWithStrTitle);
+  const std::optional<std::string> prefix = AskPrefix(ctx, Msg::PasteWithStrTitle);
   if (!prefix) return;
   PasteTransformed(ctx, [&](std::string_view t) { return PrefixLines(t, *prefix); });
 }

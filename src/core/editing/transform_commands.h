@@ -5,27 +5,11 @@
 // ReplaceSelection, as one undo step.
 #pragma once
 
-#include <string_view>
-
 #include "core/editing/editing_context.h"
 
 namespace mw {
 
 class CommandRegistry;
-
-// "設定文字を文頭に挿入"
-inline constexpr std::string_view kInsertStrAtTopTitle =
-    "\x90\xDD\x92\xE8\x95\xB6\x8E\x9A\x82\xF0\x95\xB6\x93\xAA\x82\xC9\x91\x7D\x93\xFC";
-// "設定文字を文頭に挿入して張り付け"
-inline constexpr std::string_view kPasteWithStrTitle =
-    "\x90\xDD\x92\xE8\x95\xB6\x8E\x9A\x82\xF0\x95\xB6\x93\xAA\x82\xC9\x91\x7D\x93\xFC"
-    "\x82\xB5\x82\xC4\x92\xA3\x82\xE8\x95\x74\x82\xAF";
-// "挿入する文字: 'n'を項目の番号として入力します"
-inline constexpr std::string_view kPrefixLabel =
-    "\x91\x7D\x93\xFC\x82\xB7\x82\xE9\x95\xB6\x8E\x9A\x3A\x20\x27\x6E\x27\x82\xF0\x8D\x80\x96\xDA"
-    "\x82\xCC\x94\xD4\x8D\x86\x82\xC6\x82\xB5\x82\xC4\x93\xFC\x97\xCD\x82\xB5\x82\xDC\x82\xB7";
-// "ファイルの挿入"
-inline constexpr std::string_view kInsertFileTitle = "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x91\x7D\x93\xFC";
 
 // The selection start moves back to the start of its line; its end stays.
 void ExtendToLineStart(EditorSurface& editor);

@@ -5,6 +5,7 @@
 #include "core/app/document_file.h"
 #include "core/project/relative_path.h"
 #include "core/text/encoding.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
@@ -17,7 +18,7 @@ void CollectValues(LinkTree& tree, std::string_view fileText, std::string fileNo
                                                    static_cast<std::size_t>(r.end - r.start)));
     LinkStatus status;
     if (value.empty()) {
-      value = kEmptyValueText;
+      value = MessageSjis(Msg::LinkEmptyValue);
       status = LinkStatus::Broken;
     } else if (value.find_first_of("?:") != std::string::npos) {
       status = LinkStatus::Undecided;

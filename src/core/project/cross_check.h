@@ -17,7 +17,7 @@
 namespace mw {
 
 // Appends a file node for fileText's file, with one child per value of the
-// rule in text order: an empty value as kEmptyValueText (broken), a value
+// rule in text order: an empty value as Msg::LinkEmptyValue (broken), a value
 // holding "?" or ":" undecided, any other judged by judge (or a marker
 // when judge is empty).
 void CollectValues(LinkTree& tree, std::string_view fileText, std::string fileNodeText,

@@ -22,12 +22,11 @@ const std::unordered_set<std::string>* MarkerIndex::Find(std::string_view file) 
 
 const std::vector<LinkGroupRule>& LinkGroupRules() {
   static const std::vector<LinkGroupRule> rules = {
-      {LinkGroupKind::Href, "\x83\x8a\x83\x93\x83\x4e - HREF", " HREF=", "\"", "\""},
-      {LinkGroupKind::Src, "\x89\xe6\x91\x9c\x93\x99 - SRC", " SRC=", "\"", "\""},
-      {LinkGroupKind::Name, "\x83\x7d\x81\x5b\x83\x4a\x81\x5b - NAME", " NAME=", "\"", "\""},
-      {LinkGroupKind::Url, "\x83\x8a\x83\x93\x83\x4e - url()", "url(", "(", ")"},
-      {LinkGroupKind::Function, "\x83\x58\x83\x4e\x83\x8a\x83\x76\x83\x67 - function", "function ",
-       " ", "{"},
+      {LinkGroupKind::Href, MessageSjis(Msg::LinkGroupHref), " HREF=", "\"", "\""},
+      {LinkGroupKind::Src, MessageSjis(Msg::LinkGroupSrc), " SRC=", "\"", "\""},
+      {LinkGroupKind::Name, MessageSjis(Msg::LinkGroupName), " NAME=", "\"", "\""},
+      {LinkGroupKind::Url, MessageSjis(Msg::LinkGroupUrl), "url(", "(", ")"},
+      {LinkGroupKind::Function, MessageSjis(Msg::LinkGroupFunction), "function ", " ", "{"},
   };
   return rules;
 }
@@ -96,7 +95,7 @@ std::vector<LinkGroup> BuildLinkList(std::string_view text, const LinkListContex
     for (const ValueRange& r : FindValues(text, rule.key, rule.opening, rule.closing)) {
       const std::string value = CleanValue(
           text.substr(static_cast<std::size_t>(r.start), static_cast<std::size_t>(r.end - r.start)));
-      if (value.empty()) g.items.push_back({std::string(kEmptyValueText), LinkItemState::Broken});
+      if (value.empty()) g.items.push_back({MessageSjis(Msg::LinkEmptyValue), LinkItemState::Broken});
       else g.items.push_back({value, JudgeItem(value, rule.kind, context)});
     }
     groups.push_back(std::move(g));
@@ -187,11 +186,11 @@ std::string DetectLinkedStyleSheet(std::string_view text) {
   constexpr std::string_view kRel = "REL=\"stylesheet\" ";
   const std::string_view head = text.substr(0, 4096);
   const Offset r = FindNoCase(head, kRel);
-  if (r == kNoPos) return std::string(kNoStyleSheet);
+  if (r == kNoPos) return MessageSjis(Msg::NoStyleSheet);
   const std::size_t after = static_cast<std::size_t>(r) + kRel.size();
   const std::string_view window = text.substr(after, 100);
   const std::size_t gt = window.find('>');
-  if (gt == std::string_view::npos) return std::string(kNoStyleSheet);
+  if (gt == std::string_view::npos) return MessageSjis(Msg::NoStyleSheet);
   // The tag text runs from the byte before REL through the '>', so only an
   // HREF written after REL is seen.
   const std::size_t from = r > 0 ? static_cast<std::size_t>(r) - 1 : 0;

@@ -11,6 +11,7 @@
 #include "core/project/link_tree.h"
 #include "core/project/relative_path.h"
 #include "core/text/encoding.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
@@ -108,8 +109,14 @@ std::vector<std::string> UrlCandidates(const LinkTree& markers);
 
 // The style sheet a page links to: the HREF of the LINK element found by
 // 'REL="stylesheet" ' (with its space, letter case ignored) within the
-// first 4096 bytes; kNoStyleSheet when there is none.
-inline constexpr std::string_view kNoStyleSheet = "\x8e\x77\x92\xe8\x82\xc8\x82\xb5";  // 指定なし
+// first 4096 bytes; Msg::NoStyleSheet when there is none.
 std::string DetectLinkedStyleSheet(std::string_view text);
+
+// Equal to the name DetectLinkedStyleSheet gives a page without a style
+// sheet: the window's style-sheet lookup compares with it.
+struct NoStyleSheetName {
+  friend bool operator==(std::string_view name, NoStyleSheetName) { return name == MessageSjis(Msg::NoStyleSheet); }
+};
+inline constexpr NoStyleSheetName kNoStyleSheet{};
 
 }  // namespace mw

@@ -38,9 +38,6 @@ inline constexpr ValueRule kHrefRule{" HREF=", "\"", "\""};
 inline constexpr ValueRule kUrlRule{"url(", "(", ")"};
 inline constexpr ValueRule kSrcRule{" SRC=", "\"", "\""};
 
-// An empty value is shown as this text (Shift-JIS "空白" in quotes).
-inline constexpr std::string_view kEmptyValueText = "\"\x8b\xf3\x94\x92\"";
-
 // The marker tree as a lookup: file node text (exact) to its marker names
 // (exact). The first node of a text wins, as a search of the tree would.
 class MarkerIndex {

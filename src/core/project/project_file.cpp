@@ -22,7 +22,7 @@ std::vector<std::string> ParseProjectText(std::string_view bytes, std::string_vi
   std::vector<std::string> entries;
   for (const std::string_view line : SplitLines(bytes)) {
     if (line.empty()) continue;
-    if (IsAbsoluteEntry(line, sep) || line == kUntitledDocumentName) entries.emplace_back(line);
+    if (IsAbsoluteEntry(line, sep) || line == MessageSjis(Msg::UntitledDocumentName)) entries.emplace_back(line);
     else entries.push_back(ResolveRelativePath(line, projectPath, sep));
   }
   return entries;

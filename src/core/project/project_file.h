@@ -10,21 +10,19 @@
 #include <vector>
 
 #include "core/project/relative_path.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
-// The bare name of a project never saved ("新規.wpr").
-inline constexpr std::string_view kNewProjectName = "\x90\x56\x8b\x4b.wpr";
-// The main window's name for a new document ("新規.html"); a project line
-// holding it is kept as it stands.
-inline constexpr std::string_view kUntitledDocumentName = "\x90\x56\x8b\x4b.html";
-
+// A project never saved has the bare name Msg::NewProjectName; a project
+// line holding the main window's name for a new document
+// (Msg::UntitledDocumentName) is kept as it stands.
 struct Project {
-  std::string path{kNewProjectName};
+  std::string path{MessageSjis(Msg::NewProjectName)};
   std::vector<std::string> entries;
   bool modified = false;
   // Save must ask for a file name.
-  bool IsNew() const { return path.empty() || path == kNewProjectName; }
+  bool IsNew() const { return path.empty() || path == MessageSjis(Msg::NewProjectName); }
 };
 
 // A project line is absolute when it is a full path: with "/" separators

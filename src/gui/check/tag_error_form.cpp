@@ -34,7 +34,7 @@ int IndexOf(TagListKind k) { return static_cast<int>(k); }
 TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
     : QWidget(&main, Qt::Tool | Qt::WindowStaysOnTopHint), m_main(main), m_folder(std::move(listFolder)) {
   setObjectName(QStringLiteral("TagErrorForm"));
-  setWindowTitle(QStringLiteral("タグの不整合エラー"));
+  setWindowTitle(UiText(Msg::TagErrorTitle));
   m_lists = m_folder.empty() ? BuiltInTagLists() : LoadTagLists(m_folder);
 
   auto* layout = new QVBoxLayout(this);
@@ -64,8 +64,9 @@ TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
   m_options->setObjectName(QStringLiteral("OptionPanel"));
   auto* opt = new QHBoxLayout(m_options);
   opt->setContentsMargins(2, 0, 2, 0);
-  opt->addWidget(new QLabel(QStringLiteral("終了タグ："), m_options));
-  const QString labels[] = {QStringLiteral("省略不可"), QStringLiteral("省略可"), QStringLiteral("なし")};
+  opt->addWidget(new QLabel(UiText(Msg::TagErrorEndTagLabel), m_options));
+  const QString labels[] = {UiText(Msg::TagErrorListTwin), UiText(Msg::TagErrorListOmissible),
+                            UiText(Msg::TagErrorListSingle)};
   const char* names[] = {"cbTwinTag", "cbOmissibleTag", "cbSingleTag"};
   for (TagListKind k : kKinds) {
     const int i = IndexOf(k);
@@ -77,10 +78,10 @@ TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
     box->setMinimumContentsLength(8);
     m_boxes[i] = box;
     opt->addWidget(box);
-    auto* save = new QPushButton(QStringLiteral("保存"), m_options);
-    save->setToolTip(QStringLiteral("新規タグを追加して保存"));
-    auto* del = new QPushButton(QStringLiteral("削除"), m_options);
-    del->setToolTip(QStringLiteral("選択タグをリストから削除"));
+    auto* save = new QPushButton(UiText(Msg::TagErrorSave), m_options);
+    save->setToolTip(UiText(Msg::TagErrorSaveHint));
+    auto* del = new QPushButton(UiText(Msg::TagErrorDelete), m_options);
+    del->setToolTip(UiText(Msg::TagErrorDeleteHint));
     for (QPushButton* b : {save, del}) b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     connect(save, &QPushButton::clicked, this, [this, k] { SaveList(k); });
     connect(del, &QPushButton::clicked, this, [this, k] { DeleteFromList(k); });

@@ -41,27 +41,27 @@ QRect CaretLineScreenRect(const QsciScintilla* view) {
 
 FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent) : QDialog(parent), m_replace(replace) {
   setObjectName(replace ? QStringLiteral("ReplaceDialog1") : QStringLiteral("FindDialog1"));
-  setWindowTitle(replace ? QStringLiteral("置換") : QStringLiteral("検索"));
+  setWindowTitle(replace ? UiText(Msg::ReplaceDialogTitle) : UiText(Msg::FindDialogTitle));
   setModal(false);
 
   auto* fields = new QGridLayout;
-  auto* findLabel = new QLabel(QStringLiteral("検索する文字列(&N):"), this);
+  auto* findLabel = new QLabel(UiText(Msg::FindDialogFindLabel), this);
   m_findEdit = new QLineEdit(this);
   m_findEdit->setObjectName(QStringLiteral("FindText"));
   findLabel->setBuddy(m_findEdit);
   fields->addWidget(findLabel, 0, 0);
   fields->addWidget(m_findEdit, 0, 1);
   if (replace) {
-    auto* replaceLabel = new QLabel(QStringLiteral("置換後の文字列(&P):"), this);
+    auto* replaceLabel = new QLabel(UiText(Msg::FindDialogReplaceLabel), this);
     m_replaceEdit = new QLineEdit(this);
     m_replaceEdit->setObjectName(QStringLiteral("ReplaceText"));
     replaceLabel->setBuddy(m_replaceEdit);
     fields->addWidget(replaceLabel, 1, 0);
     fields->addWidget(m_replaceEdit, 1, 1);
   }
-  m_wholeWord = new QCheckBox(QStringLiteral("単語単位で探す(&W)"), this);
+  m_wholeWord = new QCheckBox(UiText(Msg::FindDialogWholeWord), this);
   m_wholeWord->setObjectName(QStringLiteral("WholeWord"));
-  m_matchCase = new QCheckBox(QStringLiteral("大文字と小文字を区別する(&C)"), this);
+  m_matchCase = new QCheckBox(UiText(Msg::FindDialogMatchCase), this);
   m_matchCase->setObjectName(QStringLiteral("MatchCase"));
 
   auto* left = new QVBoxLayout;
@@ -79,13 +79,13 @@ FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent) : QDialog(pa
     buttons->addWidget(b);
     return b;
   };
-  m_findNext = addButton(QStringLiteral("次を検索(&F)"), QStringLiteral("FindNextBtn"));
+  m_findNext = addButton(UiText(Msg::FindDialogFindNext), QStringLiteral("FindNextBtn"));
   m_findNext->setDefault(true);
   if (replace) {
-    m_replaceBtn = addButton(QStringLiteral("置換して次に(&R)"), QStringLiteral("ReplaceBtn"));
-    m_replaceAllBtn = addButton(QStringLiteral("すべて置換(&A)"), QStringLiteral("ReplaceAllBtn"));
+    m_replaceBtn = addButton(UiText(Msg::FindDialogReplaceNext), QStringLiteral("ReplaceBtn"));
+    m_replaceAllBtn = addButton(UiText(Msg::FindDialogReplaceAll), QStringLiteral("ReplaceAllBtn"));
   }
-  m_cancel = addButton(QStringLiteral("キャンセル"), QStringLiteral("CancelBtn"));
+  m_cancel = addButton(UiText(Msg::FindDialogCancel), QStringLiteral("CancelBtn"));
   buttons->addStretch();
 
   auto* main = new QHBoxLayout(this);

@@ -29,7 +29,7 @@ TRepeatTagDlg::TRepeatTagDlg(QWidget* parent, std::function<UserPrompts*()> prom
                              RegisterTagHandler registerTag)
     : FieldsDialog(parent), m_prompts(std::move(prompts)), m_registerTag(std::move(registerTag)) {
   setObjectName(QStringLiteral("RepeatTagDlg"));
-  setWindowTitle(QStringLiteral("繰り返し挿入するタグの編集"));
+  setWindowTitle(UiText(Msg::RepeatTagDialogTitle));
 
   auto makeField = [this](const QString& caption, const QString& name, QVBoxLayout* into) {
     auto* label = new QLabel(caption, this);
@@ -42,8 +42,8 @@ TRepeatTagDlg::TRepeatTagDlg(QWidget* parent, std::function<UserPrompts*()> prom
     return edit;
   };
   auto* fields = new QVBoxLayout;
-  m_pre = makeField(QStringLiteral("前方タグ内容(&F)"), QStringLiteral("rePreTag"), fields);
-  m_post = makeField(QStringLiteral("後方タグ内容(&P)"), QStringLiteral("rePostTag"), fields);
+  m_pre = makeField(UiText(Msg::RepeatTagDialogStart), QStringLiteral("rePreTag"), fields);
+  m_post = makeField(UiText(Msg::RepeatTagDialogEnd), QStringLiteral("rePostTag"), fields);
 
   auto* buttons = new QHBoxLayout;
   auto makeButton = [this, buttons](const QString& caption, const QString& name) {
@@ -54,8 +54,8 @@ TRepeatTagDlg::TRepeatTagDlg(QWidget* parent, std::function<UserPrompts*()> prom
   };
   buttons->addStretch();
   m_ok = makeButton(QStringLiteral("OK"), QStringLiteral("OkBtn"));
-  m_cancel = makeButton(QStringLiteral("キャンセル"), QStringLiteral("CancelBtn"));
-  m_register = makeButton(QStringLiteral("登録(&R)"), QStringLiteral("RegisterBtn"));
+  m_cancel = makeButton(UiText(Msg::RepeatTagDialogCancel), QStringLiteral("CancelBtn"));
+  m_register = makeButton(UiText(Msg::RepeatTagDialogRegister), QStringLiteral("RegisterBtn"));
   m_ok->setDefault(true);
   m_register->setEnabled(static_cast<bool>(m_registerTag));
 

@@ -27,9 +27,6 @@ constexpr int kStateRole = Qt::UserRole;
 constexpr int kRawRole = Qt::UserRole + 1;  // the Shift-JIS text
 constexpr int kGroupRole = Qt::UserRole + 2;
 
-// Marker-not-found message: the target and "が見つかりません。".
-constexpr std::string_view kNotFound = "\x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42";
-
 const LinkGroupRule& RuleOf(LinkGroupKind kind) {
   for (const LinkGroupRule& r : LinkGroupRules())
     if (r.kind == kind) return r;
@@ -101,7 +98,7 @@ TLinkListPanel::TLinkListPanel(TMainForm& main, std::function<const MarkerIndex*
   setObjectName(QStringLiteral("tvLinkList"));
   setHeaderHidden(true);
   setMinimumWidth(30);
-  setToolTip(QStringLiteral("スペースキーで更新"));
+  setToolTip(UiText(Msg::LinkListHint));
   setDragEnabled(true);
   setDragDropMode(QAbstractItemView::DragOnly);
   m_shell = [](const QString& target) {
@@ -115,7 +112,7 @@ TLinkListPanel::TLinkListPanel(TMainForm& main, std::function<const MarkerIndex*
   }
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this] { JumpInText(); });
 
-  m_dock = new QDockWidget(QStringLiteral("リンク情報"), &main);
+  m_dock = new QDockWidget(UiText(Msg::LinkListTitle), &main);
   m_dock->setObjectName(QStringLiteral("LinkListDock"));
   // Closed only through the command, which stores the width.
   m_dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
@@ -192,7 +189,7 @@ void TLinkListPanel::JumpToTarget() {
   if (kind != LinkGroupKind::Href && kind != LinkGroupKind::Src && kind != LinkGroupKind::Url) return;
   const std::string text = SelectedText();
   // The empty-value item names no target.
-  if (text.empty() || text == kEmptyValueText) return;
+  if (text.empty() || text == MessageSjis(Msg::LinkEmptyValue)) return;
   OpenLinkTarget(text);
 }
 
@@ -219,7 +216,8 @@ void TLinkListPanel::OpenLinkTarget(const std::string& target) {
   if (surface == nullptr) return;
   const auto found = FindMarker(surface->GetText(), ToDocumentText(QString::fromStdString(plan.marker)));
   if (!found) {
-    if (UserPrompts* p = m_main.Context().prompts) p->ShowMessage(std::string(target).append(kNotFound));
+    if (UserPrompts* p = m_main.Context().prompts)
+      p->ShowMessage(FormatMessage(MessageSjis(Msg::LinkTargetNotFound), {target}));
     return;
   }
   surface->SetSelStart(found->start);

@@ -42,11 +42,10 @@ namespace mw::gui {
 namespace {
 constexpr std::string_view kPrjSection = "PrjFORM";
 constexpr std::string_view kProjectHistoryName = "PrjFileHistry.txt";
-const QString kProjectFilter = QStringLiteral("ﾌﾟﾛｼﾞｪｸﾄﾌｧｲﾙ (*.wpr);;すべてのﾌｧｲﾙ (*.*)");
 
 QString PathText(const std::string& path) {
   // The never-saved name is the program's own (Shift-JIS) text.
-  return path == kNewProjectName ? FromDocumentText(path) : QString::fromStdString(path);
+  return path == MessageSjis(Msg::NewProjectName) ? FromDocumentText(path) : QString::fromStdString(path);
 }
 }  // namespace
 
@@ -59,8 +58,8 @@ TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(mai
   m_split = central;
   central->addWidget(BuildFilePanel());
   m_pages = new QTabWidget(central);
-  m_pages->addTab(BuildLinkPage(), QStringLiteral("リンク情報"));
-  m_pages->addTab(BuildGrepPage(), QStringLiteral("簡易Grep"));
+  m_pages->addTab(BuildLinkPage(), UiText(Msg::ProjectLinkPage));
+  m_pages->addTab(BuildGrepPage(), UiText(Msg::ProjectGrepPage));
   central->addWidget(m_pages);
   central->setStretchFactor(1, 1);
   central->setSizes({113, 400});
@@ -264,19 +263,19 @@ QString TPrjForm::Choose(const FileChoice& c) {
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
                                                                                     : QString();
   }
-  if (c.title.contains(QStringLiteral("複数選択")))
+  if (c.title == UiText(Msg::ProjectAddFilesTitle))
     return QFileDialog::getOpenFileNames(this, c.title, c.folder, c.filter).join(QLatin1Char('\n'));
   return QFileDialog::getOpenFileName(this, c.title, c.folder, c.filter);
 }
 
 void TPrjForm::SetCurrentProject(const std::string& path) {
   m_project.path = path;
-  setWindowTitle(QStringLiteral("プロジェクトマネージャ - ") + QFileInfo(PathText(path)).fileName());
+  setWindowTitle(UiText(Msg::ProjectWindowTitle).arg(QFileInfo(PathText(path)).fileName()));
 }
 
 void TPrjForm::SetModified(bool modified) {
   m_project.modified = modified;
-  SetStatus(0, modified ? QStringLiteral("変更あり") : QString());
+  SetStatus(0, modified ? UiText(Msg::ProjectModified) : QString());
 }
 
 void TPrjForm::ShowList() {
@@ -306,7 +305,7 @@ bool TPrjForm::ReplaceEntry(const QString& oldPath, const QString& newPath) {
 
 void TPrjForm::FileNewProjectClick() {
   if (AskSaveProject() == Reply::Cancel) return;
-  SetCurrentProject(std::string(kNewProjectName));
+  SetCurrentProject(MessageSjis(Msg::NewProjectName));
   m_project.entries.clear();
   ShowList();
   SetModified(false);
@@ -315,13 +314,13 @@ void TPrjForm::FileNewProjectClick() {
 
 void TPrjForm::FileOpenProjectClick() {
   FileChoice c;
-  c.title = QStringLiteral("プロジェクトファイルを開く");
-  c.filter = kProjectFilter;
+  c.title = UiText(Msg::ProjectOpenTitle);
+  c.filter = UiText(Msg::ProjectFileFilter);
   const QString current = PathText(m_project.path);
   c.folder = QFileInfo::exists(current) ? QFileInfo(current).absolutePath() : QDir::currentPath();
   const QString chosen = Choose(c);
   if (chosen.isEmpty()) return;
-  if (!OpenProjectFile(chosen, false)) ShowMessage(chosen + QStringLiteral("が開けませんでした"));
+  if (!OpenProjectFile(chosen, false)) ShowMessage(UiText(Msg::ProjectOpenFailed).arg(chosen));
 }
 
 bool TPrjForm::OpenProjectFile(const QString& path, bool quiet) {
@@ -340,7 +339,7 @@ bool TPrjForm::OpenProjectFile(const QString& path, bool quiet) {
   m_history->Add(path);
   ShowList();
   SetModified(false);
-  if (!quiet && Ask(QStringLiteral("開いているファイルを閉じてプロジェクトのファイルに入れ替えますか？")) == Reply::Yes)
+  if (!quiet && Ask(UiText(Msg::ProjectReplaceOpenFilesQuestion)) == Reply::Yes)
     ReplaceAllFileClick();
   return true;
 }
@@ -370,8 +369,8 @@ void TPrjForm::FileSaveProjectClick() {
 void TPrjForm::FileSaveAsProjectClick() {
   FileChoice c;
   c.save = true;
-  c.title = QStringLiteral("プロジェクトに名前を付けて保存");
-  c.filter = kProjectFilter;
+  c.title = UiText(Msg::ProjectSaveAsTitle);
+  c.filter = UiText(Msg::ProjectFileFilter);
   c.defaultSuffix = QStringLiteral("wpr");
   c.proposed = PathText(m_project.path);
   const QString chosen = Choose(c);
@@ -391,8 +390,8 @@ Reply TPrjForm::AskSaveProject() {
   const SaveAnswer a = mw::AskSaveProject(
       m_project,
       [this] {
-        const Reply r = Ask(QStringLiteral("プロジェクト情報が保存されていません.\n  保存しますか？"),
-                            QStringLiteral("Markupwright2 - プロジェクトの管理"));
+        const Reply r = Ask(UiText(Msg::ProjectSaveQuestion),
+                            UiText(Msg::ProjectSaveQuestionCaption));
         return r == Reply::Yes ? SaveAnswer::Yes : r == Reply::No ? SaveAnswer::No : SaveAnswer::Cancel;
       },
       [this] {
@@ -405,10 +404,10 @@ Reply TPrjForm::AskSaveProject() {
 
 void TPrjForm::FileAddToProjectClick() {
   FileChoice c;
-  c.title = QStringLiteral("プロジェクトにファイルを追加（複数選択可）");
+  c.title = UiText(Msg::ProjectAddFilesTitle);
   QStringList patterns;
   for (const std::string& ext : m_main.ColouredExtensions()) patterns << QStringLiteral("*.") + QString::fromStdString(ext);
-  c.filter = QStringLiteral("HTMLﾌｧｲﾙ (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(");;すべてのﾌｧｲﾙ (*.*)");
+  c.filter = UiText(Msg::ProjectAddFilesFilter).arg(patterns.join(QLatin1Char(' ')));
   const QString current = m_main.CurrentFileName();
   c.folder = QFileInfo::exists(current) ? QFileInfo(current).absolutePath() : QDir::currentPath();
   const QString chosen = Choose(c);
@@ -431,11 +430,11 @@ void TPrjForm::AddProjectFolder(const QString& folder) {
 void TPrjForm::FileDeleteFromProjectClick() {
   const int row = m_fileList->currentRow();
   if (row < 0 || row >= static_cast<int>(m_project.entries.size())) {
-    ShowMessage(QStringLiteral("ﾌｧｲﾙを選択して下さい"));
+    ShowMessage(UiText(Msg::ProjectSelectFileFirst));
     return;
   }
   const QString entry = QString::fromStdString(m_project.entries[static_cast<std::size_t>(row)]);
-  if (Ask(entry + QStringLiteral("をリストから削除しますか？")) != Reply::Yes) return;
+  if (Ask(UiText(Msg::ProjectRemoveEntryQuestion).arg(entry)) != Reply::Yes) return;
   RemoveProjectEntry(m_project, static_cast<std::size_t>(row));
   ShowList();
   SetModified(true);
@@ -541,7 +540,7 @@ void TPrjForm::dropEvent(QDropEvent* e) {
       else
         AddProjectFile(path);
     } catch (const std::exception&) {
-      ShowMessage(path + QStringLiteral("追加することに失敗しました。"));
+      ShowMessage(UiText(Msg::ProjectAddFailed).arg(path));
     }
   }
   e->acceptProposedAction();

@@ -45,9 +45,9 @@ QWidget* TPrjForm::BuildGrepPage() {
   auto* grid = new QGridLayout;
   m_cbFindStr = NewBox(page, "cbFindStr");
   m_cbReplaceStr = NewBox(page, "cbReplaceStr");
-  auto* findLabel = new QLabel(QStringLiteral("検索文字列(&T)"), page);
+  auto* findLabel = new QLabel(UiText(Msg::ProjectGrepFindLabel), page);
   findLabel->setBuddy(m_cbFindStr);
-  auto* replaceLabel = new QLabel(QStringLiteral("置換文字列(&Q)"), page);
+  auto* replaceLabel = new QLabel(UiText(Msg::ProjectGrepReplaceLabel), page);
   replaceLabel->setBuddy(m_cbReplaceStr);
   grid->addWidget(findLabel, 0, 0);
   grid->addWidget(m_cbFindStr, 0, 1);
@@ -57,11 +57,11 @@ QWidget* TPrjForm::BuildGrepPage() {
   connect(m_cbFindStr, &QComboBox::editTextChanged, this, [this] { EnableSearchButtons(); });
 
   auto* middle = new QHBoxLayout;
-  auto* range = new QGroupBox(QStringLiteral("検索範囲(&K)"), page);
+  auto* range = new QGroupBox(UiText(Msg::ProjectGrepRange), page);
   range->setObjectName(QStringLiteral("rgFindRange"));
   auto* rangeLayout = new QVBoxLayout(range);
-  const QString items[] = {QStringLiteral("現在のファイル内"), QStringLiteral("現在のプロジェクト内"),
-                           QStringLiteral("現在のディレクトリ内")};
+  const QString items[] = {UiText(Msg::ProjectGrepRangeFile), UiText(Msg::ProjectGrepRangeProject),
+                           UiText(Msg::ProjectGrepRangeFolder)};
   for (int i = 0; i < 3; ++i) {
     m_range[i] = new QRadioButton(items[i], range);
     rangeLayout->addWidget(m_range[i]);
@@ -70,29 +70,29 @@ QWidget* TPrjForm::BuildGrepPage() {
   middle->addWidget(range);
 
   auto* options = new QVBoxLayout;
-  m_ckUpperLower = new QCheckBox(QStringLiteral("大文字小文字を区別(&U)"), page);
+  m_ckUpperLower = new QCheckBox(UiText(Msg::ProjectGrepMatchCase), page);
   m_ckUpperLower->setObjectName(QStringLiteral("ckUpperLower"));
-  m_ckSubDirectory = new QCheckBox(QStringLiteral("サブディレクトリも検索(&D)"), page);
+  m_ckSubDirectory = new QCheckBox(UiText(Msg::ProjectGrepSubfolders), page);
   m_ckSubDirectory->setObjectName(QStringLiteral("ckSubDirectory"));
   options->addWidget(m_ckUpperLower);
   options->addWidget(m_ckSubDirectory);
   m_edCurDirName = new QLineEdit(page);
   m_edCurDirName->setObjectName(QStringLiteral("edCurDirName"));
   options->addWidget(m_edCurDirName);
-  options->addWidget(new QLabel(QStringLiteral("（フィルター指定ファイル）"), page));
+  options->addWidget(new QLabel(UiText(Msg::ProjectGrepFilterNote), page));
   middle->addLayout(options, 1);
 
   auto* buttons = new QVBoxLayout;
-  m_findBtn = new QPushButton(QStringLiteral("検索(&S)"), page);
+  m_findBtn = new QPushButton(UiText(Msg::ProjectGrepFindButton), page);
   m_findBtn->setObjectName(QStringLiteral("FindBtn"));
   m_findBtn->setDefault(true);
-  m_replaceBtn = new QPushButton(QStringLiteral("置換(&R)"), page);
+  m_replaceBtn = new QPushButton(UiText(Msg::ProjectGrepReplaceButton), page);
   m_replaceBtn->setObjectName(QStringLiteral("ReplaceBtn"));
-  m_replaceAllBtn = new QPushButton(QStringLiteral("全置換(&A)"), page);
+  m_replaceAllBtn = new QPushButton(UiText(Msg::ProjectGrepReplaceAllButton), page);
   m_replaceAllBtn->setObjectName(QStringLiteral("ReplaceAllBtn"));
   auto* stop = new QPushButton(QStringLiteral("&X"), page);
   stop->setObjectName(QStringLiteral("StopBtn"));
-  stop->setToolTip(QStringLiteral("中止"));
+  stop->setToolTip(UiText(Msg::ProjectStop));
   connect(m_findBtn, &QPushButton::clicked, this, [this] { FindBtnClick(); });
   connect(m_replaceBtn, &QPushButton::clicked, this, [this] { ReplaceBtnClick(); });
   connect(m_replaceAllBtn, &QPushButton::clicked, this, [this] { ReplaceAllBtnClick(); });
@@ -101,12 +101,12 @@ QWidget* TPrjForm::BuildGrepPage() {
   middle->addLayout(buttons);
   layout->addLayout(middle);
 
-  layout->addWidget(new QLabel(QStringLiteral("検索結果(&G)"), page));
+  layout->addWidget(new QLabel(UiText(Msg::ProjectGrepResults), page));
   m_lvGrep = new QTreeWidget(page);
   m_lvGrep->setObjectName(QStringLiteral("lvGrep"));
   m_lvGrep->setRootIsDecorated(false);
-  m_lvGrep->setHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("行数"), QStringLiteral("バイト数"),
-                             QStringLiteral("内容")});
+  m_lvGrep->setHeaderLabels({UiText(Msg::ProjectGrepColumnFile), UiText(Msg::ProjectGrepColumnLine),
+                             UiText(Msg::ProjectGrepColumnByte), UiText(Msg::ProjectGrepColumnContent)});
   connect(m_lvGrep, &QTreeWidget::itemDoubleClicked, this, [this] { JumpToMatch(); });
   connect(m_lvGrep, &QTreeWidget::itemClicked, this, [this] {
     m_replaceBtn->setEnabled(!m_cbFindStr->currentText().isEmpty() && m_lvGrep->currentItem() != nullptr);
@@ -168,7 +168,7 @@ void TPrjForm::FindBtnClick() {
   if (m_cbFindStr->currentText().isEmpty() || m_busy) return;
   const int range = FindRange();
   if (range == 0 && m_edCurFileName->text().isEmpty()) {
-    ShowMessage(QStringLiteral("現在のファイルが保存されていません"), MessageKind::Information, {});
+    ShowMessage(UiText(Msg::ProjectGrepFileNotSaved), MessageKind::Information, {});
     return;
   }
   m_busy = true;
@@ -199,8 +199,7 @@ void TPrjForm::FindBtnClick() {
   }
   for (int c = 0; c < 4; ++c) m_lvGrep->resizeColumnToContents(c);
   m_lvGrep->setUpdatesEnabled(true);
-  SetStatus(1, QStringLiteral("合計") + QString::number(m_rows.size()) + QStringLiteral("行で") +
-                   m_cbFindStr->currentText() + QStringLiteral("がみつかりました。"));
+  SetStatus(1, UiText(Msg::ProjectGrepFoundCount).arg(QString::number(m_rows.size()), m_cbFindStr->currentText()));
   m_replaceBtn->setEnabled(false);
   QApplication::restoreOverrideCursor();
   m_busy = false;
@@ -265,10 +264,9 @@ bool TPrjForm::ReplaceInFile(const QString& file, const GrepQuery& query, const 
 void TPrjForm::ReplaceAllBtnClick() {
   if (m_cbFindStr->currentText().isEmpty() || m_busy) return;
   const int range = FindRange();
-  const QString lead[] = {QStringLiteral("現在のファイル内で、\""), QStringLiteral("現在の全プロジェクトファイル内で、\""),
-                          QStringLiteral("現在のディレクトリ内のフィルター指定したファイル内で、\"")};
-  const QString question = lead[range] + m_cbFindStr->currentText() + QStringLiteral("\"をすべて\"") +
-                           m_cbReplaceStr->currentText() + QStringLiteral("\"に置き換えますか？");
+  const Msg questions[] = {Msg::ProjectGrepReplaceAllInFile, Msg::ProjectGrepReplaceAllInProject,
+                           Msg::ProjectGrepReplaceAllInFolder};
+  const QString question = UiText(questions[range]).arg(m_cbFindStr->currentText(), m_cbReplaceStr->currentText());
   if (Ask(question, {}) != Reply::Yes) return;
   PushHistory(m_cbFindStr, m_findHistory);
   PushHistory(m_cbReplaceStr, m_replaceHistory);

@@ -65,7 +65,7 @@ QWidget* TPrjForm::BuildLinkPage() {
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(4, 4, 4, 4);
 
-  layout->addWidget(new QLabel(QStringLiteral("参照元ファイル名 （現在開かれているファイル）"), page));
+  layout->addWidget(new QLabel(UiText(Msg::ProjectLinksSourceLabel), page));
   m_edCurFileName = new QLineEdit(page);
   m_edCurFileName->setObjectName(QStringLiteral("edCurFileName"));
   m_edCurFileName->setReadOnly(true);
@@ -73,15 +73,15 @@ QWidget* TPrjForm::BuildLinkPage() {
   layout->addWidget(m_edCurFileName);
 
   auto* buttons = new QHBoxLayout;
-  auto* send = new QPushButton(QStringLiteral("エディタへ(&S)"), page);
+  auto* send = new QPushButton(UiText(Msg::ProjectLinksSendButton), page);
   send->setObjectName(QStringLiteral("SendLinkToEditorBtn"));
-  send->setToolTip(QStringLiteral("選択したマーカーをエディタに送る"));
-  auto* update = new QPushButton(QStringLiteral("更新(&U)"), page);
+  send->setToolTip(UiText(Msg::ProjectLinksSendHint));
+  auto* update = new QPushButton(UiText(Msg::ProjectLinksUpdateButton), page);
   update->setObjectName(QStringLiteral("CheckLocalLinkBtn"));
-  update->setToolTip(QStringLiteral("ローカルリンクの更新"));
-  m_linkStopBtn = new QPushButton(QStringLiteral("中止"), page);
+  update->setToolTip(UiText(Msg::ProjectLinksUpdateHint));
+  m_linkStopBtn = new QPushButton(UiText(Msg::ProjectStop), page);
   m_linkStopBtn->setObjectName(QStringLiteral("LinkStopBtn"));
-  m_linkStopBtn->setToolTip(QStringLiteral("中止"));
+  m_linkStopBtn->setToolTip(UiText(Msg::ProjectStop));
   m_linkStopBtn->setEnabled(false);
   connect(send, &QPushButton::clicked, this, [this] { SendLinkToEditorClick(); });
   connect(update, &QPushButton::clicked, this, [this] { UpdateLocalLinkTreeViewClick(); });
@@ -96,7 +96,7 @@ QWidget* TPrjForm::BuildLinkPage() {
   m_linkSplit = split;
   m_pcLinkTreeView = new QTabWidget(split);
   m_pcLinkTreeView->setObjectName(QStringLiteral("pcLinkTreeView"));
-  m_pcLinkTreeView->setToolTip(QStringLiteral("ダブルクリックで本文中にジャンプ"));
+  m_pcLinkTreeView->setToolTip(UiText(Msg::ProjectLinksTreeHint));
   const char* names[] = {"tvMarker", "tvHREF", "tvUrl", "tvImage"};
   const QString captions[] = {QStringLiteral("NAME"), QStringLiteral("HREF"), QStringLiteral("url()"),
                               QStringLiteral("SRC")};
@@ -110,7 +110,7 @@ QWidget* TPrjForm::BuildLinkPage() {
   auto* lower = new QWidget(split);
   auto* lowerLayout = new QVBoxLayout(lower);
   lowerLayout->setContentsMargins(0, 0, 0, 0);
-  lowerLayout->addWidget(new QLabel(QStringLiteral("参照先のマーカーリスト(&M)"), lower));
+  lowerLayout->addWidget(new QLabel(UiText(Msg::ProjectLinksMarkersLabel), lower));
   m_tvRelMarker = new RelMarkerView(
       [this] {
         QTreeWidgetItem* item = m_tvRelMarker->currentItem();
@@ -120,7 +120,7 @@ QWidget* TPrjForm::BuildLinkPage() {
       lower);
   m_tvRelMarker->setObjectName(QStringLiteral("tvRelMarker"));
   m_tvRelMarker->setHeaderHidden(true);
-  m_tvRelMarker->setToolTip(QStringLiteral("ダブルクリックかドラッグ＆ドロップで本文中に張り付け"));
+  m_tvRelMarker->setToolTip(UiText(Msg::ProjectLinksMarkersHint));
   m_tvRelMarker->setDragEnabled(true);
   m_tvRelMarker->setDragDropMode(QAbstractItemView::DragOnly);
   connect(m_tvRelMarker, &QTreeWidget::itemDoubleClicked, this, [this] { SendLinkToEditorClick(); });
@@ -172,7 +172,7 @@ void TPrjForm::UpdateLocalLinkTreeViewClick() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_trees = {};
   FillTrees();
-  SetStatus(1, QStringLiteral("全ファイルのマーカーチェック中..."));
+  SetStatus(1, UiText(Msg::ProjectLinksCheckingMarkers));
   QCoreApplication::processEvents();
 
   LinkUpdateOptions options;
@@ -183,7 +183,7 @@ void TPrjForm::UpdateLocalLinkTreeViewClick() {
   options.progress = [this, &linkPass](LinkUpdatePhase phase, int percent) {
     if (phase == LinkUpdatePhase::Links && !linkPass) {
       linkPass = true;
-      SetStatus(1, QStringLiteral("全ファイルのローカルリンクチェック中..."));
+      SetStatus(1, UiText(Msg::ProjectLinksCheckingLinks));
     }
     m_progress->setValue(percent);
     if (m_progressObserver) m_progressObserver(percent);
@@ -203,7 +203,7 @@ void TPrjForm::UpdateLocalLinkTreeViewClick() {
   }
   m_markerIndex = MarkerIndex(m_trees.marker);
   FillTrees();
-  SetStatus(1, failed || m_stopRequested ? QString() : QStringLiteral("ローカルリンクチェックが完了しました。"));
+  SetStatus(1, failed || m_stopRequested ? QString() : UiText(Msg::ProjectLinksCheckDone));
   m_progress->setValue(0);
   m_pcLinkTreeView->setCurrentIndex(1);
   QApplication::restoreOverrideCursor();
@@ -215,7 +215,7 @@ void TPrjForm::UpdateRelMarkerTreeViewClick() {
   const QString current = m_edCurFileName->text();
   if (m_edCurDirName != nullptr)
     m_edCurDirName->setText(current.isEmpty() ? QString() : QFileInfo(current).absolutePath() + QLatin1Char('/'));
-  SetStatus(1, QStringLiteral("マーカー情報の更新中..."));
+  SetStatus(1, UiText(Msg::ProjectLinksUpdatingMarkers));
   m_trees.relMarker = RebuildRelMarkers(m_trees.marker, m_main.CurrentFileName().toStdString());
   FillTree(m_tvRelMarker, m_trees.relMarker);
   SetStatus(1, {});

@@ -225,6 +225,9 @@ TEST(CheckMessageText, WordsEveryKind) {
   }
   // A name with a double-byte character is shown as it stands.
   EXPECT_EQ(CheckMessageText(Msg(CheckMessageKind::InvalidName, kTsu)), kTsu + Sjis("が不正です"));
+  // A name holding "%1" or "%2" goes in as it stands.
+  EXPECT_EQ(CheckMessageText(Msg(CheckMessageKind::Mismatch, "%1", "%2")),
+            Sjis("<%2>が閉じられていないか、</%1>が不適切です。"));
 }
 
 TEST(CheckCaption, NamesTheMode) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editing_fixture.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -66,7 +67,9 @@ TEST(FindNext, AfterTheLastOccurrenceStartsAgainAtTheTop) {
 }
 
 TEST(FindNext, NotFoundMessageQuotesTheFindText) {
-  EXPECT_EQ(NotFoundMessage(kTsu + "c"), "\"" + kTsu + "c\"" + std::string(kNotFoundSuffix));
+  const std::string m = NotFoundMessage(kTsu + "c");
+  EXPECT_TRUE(m.starts_with("\"" + kTsu + "c\""));
+  EXPECT_EQ(m, FormatMessage(MessageSjis(Msg::FindNotFound), {kTsu + "c"}));
 }
 
 TEST(FindAndReplace, EmptyFindTextDoesNothing) {
@@ -146,7 +149,8 @@ TEST(Replace, AllIsOneUndoStepOfPlainText) {
 }
 
 TEST(Replace, CountTextFollowsTheNumber) {
-  EXPECT_EQ(ReplacedCountText(12), "12" + std::string(kReplacedSuffix));
+  EXPECT_TRUE(ReplacedCountText(12).starts_with("12"));
+  EXPECT_EQ(ReplacedCountText(12), FormatMessage(MessageSjis(Msg::ReplaceCountDone), {"12"}));
 }
 
 TEST(InitialFindText, TakesTheSelectionOverTheDialogText) {

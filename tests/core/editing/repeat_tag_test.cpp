@@ -4,6 +4,7 @@
 
 #include "core/editing/insertion.h"
 #include "editing_fixture.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -196,9 +197,9 @@ TEST(RegisterRepeatTag, RefusesLineBreaksThenTabsElseHandsOverTrimmed) {
     std::string refusal;  // empty: handed over
     std::string start, end;
   } rows[] = {
-      {{"<P>\r\n<B>", "</B>"}, std::string(kRegisterLineBreakRefusal), "", ""},
-      {{"<B>", "</B>\n</P>\t"}, std::string(kRegisterLineBreakRefusal), "", ""},
-      {{"<B>\t<I>", "</B>\r\n"}, std::string(kRegisterTabRefusal), "", ""},
+      {{"<P>\r\n<B>", "</B>"}, MessageSjis(Msg::RepeatTagLineBreakRefusal), "", ""},
+      {{"<B>", "</B>\n</P>\t"}, MessageSjis(Msg::RepeatTagLineBreakRefusal), "", ""},
+      {{"<B>\t<I>", "</B>\r\n"}, MessageSjis(Msg::RepeatTagTabRefusal), "", ""},
       {{" <B>\r\n", "\t</B> "}, "", "<B>", "</B>"},
       {{"<A title=\"" + kA + kHyo + "\">", "</A>"}, "", "<A title=\"" + kA + kHyo + "\">", "</A>"},
   };

@@ -11,6 +11,7 @@
 #include "core/editing/insertion.h"
 #include "core/editing/typing.h"
 #include "editing_fixture.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -286,7 +287,7 @@ TEST(GotoLine, CountsLinesByLineFeed) {
     EXPECT_EQ(GotoLine(f.ctx, row.line), row.caret >= 0) << row.line;
     EXPECT_EQ(f.editor.GetSelStart(), row.caret >= 0 ? row.caret : 7) << row.line;
     EXPECT_EQ(f.prompts.Texts(), row.caret >= 0 ? std::vector<std::string>{}
-                                                : std::vector<std::string>{std::string(kLineOutOfRange)});
+                                                : std::vector<std::string>{MessageSjis(Msg::GotoLineOutOfRange)});
   }
   // A line far into a text longer than one read.
   EditingFixture f;
@@ -318,8 +319,8 @@ TEST(JumpToLineNumber, AsksForTheLineAndGoesThere) {
     EXPECT_EQ(f.prompts.Log().size() - 1, row.messages);
     const StringRequest& asked = *f.prompts.Log()[0].request;
     EXPECT_EQ(asked.mode, InputMode::Plain);
-    EXPECT_EQ(asked.title, kGotoLineTitle);
-    EXPECT_EQ(asked.label, kGotoLineLabel);
+    EXPECT_EQ(asked.title, MessageSjis(Msg::GotoLineTitle));
+    EXPECT_EQ(asked.label, MessageSjis(Msg::GotoLineLabel));
     EXPECT_EQ(asked.text, "1");
     EXPECT_EQ(asked.choices, (std::vector<std::string>{"1", "10", "100", "1000", "10000"}));
   }

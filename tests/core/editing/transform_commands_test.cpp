@@ -7,6 +7,7 @@
 #include "core/editing/command_registry.h"
 #include "editing_fixture.h"
 #include "support/temp_dir.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -165,8 +166,8 @@ TEST(InsertStrAtTop, PrefixesLinesWithTheEnteredText) {
   ASSERT_EQ(f.prompts.Log().size(), 1u);
   const StringRequest& asked = *f.prompts.Log()[0].request;
   EXPECT_EQ(asked.mode, InputMode::PhraseList);
-  EXPECT_EQ(asked.title, kInsertStrAtTopTitle);
-  EXPECT_EQ(asked.label, kPrefixLabel);
+  EXPECT_EQ(asked.title, MessageSjis(Msg::InsertStrAtTopTitle));
+  EXPECT_EQ(asked.label, MessageSjis(Msg::InsertStrPrefixLabel));
   EXPECT_EQ(asked.text, "<LI>");
 }
 
@@ -213,7 +214,7 @@ TEST(ProcessedPaste, WithPrefixAsksFirst) {
   RunCommand(f, "PasteWithStrClick");
   EXPECT_EQ(Show(f.editor), "a<LI>p\r\n<LI>q\r\n|z");
   ASSERT_EQ(f.prompts.Log().size(), 1u);
-  EXPECT_EQ(f.prompts.Log()[0].request->title, kPasteWithStrTitle);
+  EXPECT_EQ(f.prompts.Log()[0].request->title, MessageSjis(Msg::PasteWithStrTitle));
 
   f.prompts.QueueString(std::nullopt);
   RunCommand(f, "PasteWithStrClick");
@@ -285,7 +286,7 @@ TEST(InsertFile, InsertsTheFileTextAsLines) {
     RunCommand(f, row.handler);
     EXPECT_EQ(Show(f.editor), row.after);
     EXPECT_EQ(choice.dialogClass, "OpenDialog");
-    EXPECT_EQ(choice.opened.Get("Title"), kInsertFileTitle);
+    EXPECT_EQ(choice.opened.Get("Title"), MessageSjis(Msg::InsertFileTitle));
     EXPECT_NE(choice.opened.Get("Filter").find("|*.htm*; *.shtm*|"), std::string::npos);
   }
 }

@@ -4,6 +4,7 @@
 
 #include "core/project/link_list.h"
 #include "support/temp_dir.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -89,7 +90,7 @@ TEST(OccurrenceRange, SelectsTheNthValue) {
 }
 
 TEST(DetectLinkedStyleSheet, TheHrefAfterRel) {
-  const std::string none(kNoStyleSheet);
+  const std::string none(MessageSjis(Msg::NoStyleSheet));
   struct Case { std::string text; std::string sheet; };
   const Case cases[] = {
       {"<LINK REL=\"stylesheet\" HREF=\"site.css\">", "site.css"},

@@ -7,6 +7,7 @@
 #include "core/app/document_file.h"
 #include "core/project/project_file.h"
 #include "support/temp_dir.h"
+#include "core/text/messages.h"
 
 namespace mw {
 namespace {
@@ -33,7 +34,7 @@ TEST(ProjectFile, HandWrittenFileMixesAbsoluteAndRelativeLines) {
   test::TempDir dir;
   fs::create_directories(dir.dir() / "site/doc");
   const std::string wpr = dir.Path("site/site.wpr");
-  const std::string untitled(kUntitledDocumentName);
+  const std::string untitled(MessageSjis(Msg::UntitledDocumentName));
   WriteFileAtomic(wpr, "/abs/x.htm\ndoc/a.htm\r\n../b.htm\r\r\n" + untitled + "\n");
   Project p;
   p.modified = true;

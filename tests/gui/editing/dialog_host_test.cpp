@@ -13,6 +13,7 @@
 #include "core/editing/repeat_tag.h"
 #include "gui/display/surface_fixture.h"
 #include "gui/editing/repeat_tag_dialog.h"
+#include "core/text/messages.h"
 
 namespace mw::gui {
 namespace {
@@ -130,7 +131,7 @@ TEST(RepeatTagDialog, RegisterHandsOverTrimmedTextsOrRefusesLineBreaks) {
     ASSERT_TRUE(d.RegisterButton()->isEnabled());
     d.PreTagEdit()->setPlainText(QStringLiteral("<B>\nx"));
     d.RegisterButton()->click();
-    EXPECT_EQ(f.prompts.Texts(), std::vector<std::string>{std::string(kRegisterLineBreakRefusal)});
+    EXPECT_EQ(f.prompts.Texts(), std::vector<std::string>{MessageSjis(Msg::RepeatTagLineBreakRefusal)});
     EXPECT_TRUE(f.registered.empty());
     d.PreTagEdit()->setPlainText(QStringLiteral("  <B> "));
     d.RegisterButton()->click();

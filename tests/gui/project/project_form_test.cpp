@@ -160,6 +160,20 @@ TEST_F(ProjectFormTest, ReplaceAllLeavesTheTouchedFilesOpenAndModified) {
   EXPECT_EQ(ReadFileBytes(P("sub/a.htm")).find("home"), std::string::npos);  // nothing saved
 }
 
+// The typed texts go into the question as typed, "%1" and "%2" included.
+TEST_F(ProjectFormTest, ReplaceAllQuestionShowsPercentSignsAsTyped) {
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  ASSERT_TRUE(form.OpenProjectFile(Q(m_wpr), true));
+  form.FindBox()->setEditText(QStringLiteral("%2"));
+  form.ReplaceBox()->setEditText(QStringLiteral("%1"));
+  form.SetFindRange(1);
+  x.prompts.QueueReply(Reply::No);
+  form.ReplaceAllBtnClick();
+  EXPECT_EQ(FromDocumentText(x.prompts.Texts().back()),
+            QStringLiteral("現在の全プロジェクトファイル内で、\"%2\"をすべて\"%1\"に置き換えますか？"));
+}
+
 TEST_F(ProjectFormTest, FileListEditsMarkTheProjectAndSavingAsksForANameFirst) {
   SiteWindow x;
   TPrjForm& form = x.checks->Project();
