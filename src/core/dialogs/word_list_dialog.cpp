@@ -8,18 +8,21 @@
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/tag_dialog.h"
 #include "core/editing/insertion.h"
+#include "core/text/messages.h"
 
 namespace mw {
 
 namespace {
 
-constexpr std::string_view kPreStrings[] = {
-    "<P>", "<LI>", "> ", "\x81\x84\x81\x40" /* ＞　 */, "| ", "'n': ", "'n'. ", "'n') ", "('n') ", "&lt; ", "&gt; ", "&amp; ", "&quot; ",
-};
-
 }  // namespace
 
-std::span<const std::string_view> BuiltInPreStrings() { return kPreStrings; }
+const std::vector<std::string>& BuiltInPreStrings() {
+  static const std::vector<std::string> items = {
+      "<P>",  "<LI>",  "> ",    MessageSjis(Msg::QuotePrefix), "| ",     "'n': ", "'n'. ",
+      "'n') ", "('n') ", "&lt; ", "&gt; ",                    "&amp; ", "&quot; ",
+  };
+  return items;
+}
 
 WordListDialog::WordListDialog(WordListMode mode, std::string dataFolder)
     : m_mode(mode), m_folder(std::move(dataFolder)) {
@@ -27,7 +30,7 @@ WordListDialog::WordListDialog(WordListMode mode, std::string dataFolder)
   const std::string path = FilePath();
   const bool exists = !path.empty() && std::filesystem::exists(path);
   if (exists) m_items = LoadListFile(path);
-  if (!exists && m_mode == WordListMode::PreString) m_items.assign(kPreStrings, std::end(kPreStrings));
+  if (!exists && m_mode == WordListMode::PreString) m_items = BuiltInPreStrings();
   if (!m_items.empty()) {
     chosen = 0;
     text = m_items.front();

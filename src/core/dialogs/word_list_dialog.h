@@ -22,7 +22,7 @@ inline constexpr std::string_view kBookMarkName = "BookMark.txt";
 enum class WordListMode { Single = 0, PreString = 1, BookMark = 2 };
 
 // The items mode 1 offers while PreString.txt does not exist.
-std::span<const std::string_view> BuiltInPreStrings();
+const std::vector<std::string>& BuiltInPreStrings();
 
 class WordListDialog {
  public:

@@ -112,11 +112,4 @@ std::vector<std::string> UrlCandidates(const LinkTree& markers);
 // first 4096 bytes; Msg::NoStyleSheet when there is none.
 std::string DetectLinkedStyleSheet(std::string_view text);
 
-// Equal to the name DetectLinkedStyleSheet gives a page without a style
-// sheet: the window's style-sheet lookup compares with it.
-struct NoStyleSheetName {
-  friend bool operator==(std::string_view name, NoStyleSheetName) { return name == MessageSjis(Msg::NoStyleSheet); }
-};
-inline constexpr NoStyleSheetName kNoStyleSheet{};
-
 }  // namespace mw

@@ -64,7 +64,7 @@ QString QtFileFilter(const QString& filter) {
   return out.join(QStringLiteral(";;"));
 }
 
-QString TMainForm::UntitledName() { return QStringLiteral("新規.html"); }
+QString TMainForm::UntitledName() { return UiText(Msg::UntitledDocumentName); }
 
 void TMainForm::ShowMessage(const QString& text, MessageKind kind) {
   m_ctx.prompts->ShowMessage(ToDocumentText(text), kind, {});

@@ -76,7 +76,7 @@ void TMainForm::WireParts() {
   // never saved or a sheet that is missing gives none.
   r.linkedStyleSheet = [this](const std::string& documentText) -> std::string {
     const std::string href = DetectLinkedStyleSheet(documentText);
-    if (href == kNoStyleSheet || !QFileInfo::exists(m_currentFileName)) return {};
+    if (href == MessageSjis(Msg::NoStyleSheet) || !QFileInfo::exists(m_currentFileName)) return {};
     const std::string path = ResolveRelativePath(href, m_currentFileName.toStdString());
     try {
       return ReadFileBytes(path);
