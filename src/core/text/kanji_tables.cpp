@@ -174,6 +174,32 @@ bool Build(Tables& t) {
 
 }  // namespace
 
+const StrictSjisWriting* GetStrictSjisWriting() {
+  static const std::unique_ptr<const StrictSjisWriting> table = []() -> std::unique_ptr<const StrictSjisWriting> {
+    Converter sjis = Open("windows-31j");
+    if (!sjis) return nullptr;
+    auto t = std::make_unique<StrictSjisWriting>();
+    // Each character converted on its own, exactly as a converter without
+    // fallbacks does it; its callback lets a default-ignorable character
+    // it cannot hold pass as nothing.
+    for (std::uint32_t u = 0; u < 0x10000; ++u) {
+      t->length[u] = StrictSjisWriting::kUnwritable;
+      if (U16_IS_SURROGATE(u)) continue;
+      UErrorCode err = U_ZERO_ERROR;
+      ucnv_resetFromUnicode(sjis.get());
+      char out[8];
+      const UChar in[1] = {static_cast<UChar>(u)};
+      const int len = ucnv_fromUChars(sjis.get(), out, 8, in, 1, &err);
+      if (U_FAILURE(err) || len > 2) continue;
+      t->length[u] = static_cast<std::uint8_t>(len);
+      for (int i = 0; i < len; ++i)
+        t->code[u] = static_cast<std::uint16_t>(t->code[u] << 8 | static_cast<unsigned char>(out[i]));
+    }
+    return t;
+  }();
+  return table.get();
+}
+
 const Tables* GetTables() {
   static const std::unique_ptr<const Tables> tables = [] {
     auto t = std::make_unique<Tables>();

@@ -79,4 +79,19 @@ struct Tables {
 // converters (the converter is then unavailable).
 const Tables* GetTables();
 
+// What code page 932's converter writes for a BMP character when it may
+// not fall back to a best fit: the command line's rule for typed text.
+struct StrictSjisWriting {
+  static constexpr std::uint8_t kUnwritable = 0xFF;
+  // A byte below 0x100 or lead << 8 | trail.
+  std::array<std::uint16_t, 0x10000> code{};
+  // 1 or 2 bytes; 0 for a character the converter drops (the
+  // default-ignorable ones it cannot hold); kUnwritable.
+  std::array<std::uint8_t, 0x10000> length{};
+};
+
+// Built on first use (only the command line needs it); nullptr when ICU
+// cannot open the converter.
+const StrictSjisWriting* GetStrictSjisWriting();
+
 }  // namespace mw::kanji
