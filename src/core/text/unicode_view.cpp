@@ -82,31 +82,6 @@ Offset ViewLengthOfChar(std::string_view sjis, Offset pos, Offset* sjisLength) {
   return u ? static_cast<Offset>(Utf8Length(u)) : 3 * n;
 }
 
-// The widget only ever holds characters whose Shift-JIS form reads back as
-// the same character (insertions are checked), so the lead byte and the
-// code point decide.
-Offset SjisLengthOfViewChar(std::string_view view, Offset pos, Offset* viewLength) {
-  const auto p = static_cast<std::size_t>(pos);
-  const auto c = static_cast<unsigned char>(view[p]);
-  if (c < 0x80) {
-    *viewLength = 1;
-    return 1;
-  }
-  if (c < 0xE0) {
-    *viewLength = 2;
-    return 2;
-  }
-  if (c < 0xF0) {
-    *viewLength = 3;
-    const Utf8Char u = DecodeUtf8(view, p);
-    if (u.valid && (IsRawByteMarker(u.code) || (u.code >= kanji::kHalfKanaFirst && u.code <= kanji::kHalfKanaLast)))
-      return 1;
-    return 2;
-  }
-  *viewLength = 4;
-  return 2;
-}
-
 Offset SjisLengthOfView(std::string_view view) {
   Offset n = 0;
   const auto size = static_cast<Offset>(view.size());
@@ -118,56 +93,72 @@ Offset SjisLengthOfView(std::string_view view) {
   return n;
 }
 
-SjisFromView UnicodeViewToSjis(std::string_view utf8, ViewMode mode) {
+namespace {
+
+SjisFromView LosslessToSjis(std::string_view utf8) {
   const auto& t = Tables();
-  const kanji::StrictSjisWriting* strict = mode == ViewMode::Printable ? &StrictWriting() : nullptr;
   SjisFromView r;
   r.bytes.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80 && !strict) {
-      r.bytes += static_cast<char>(b);
-      ++i;
-      continue;
+    // Markup is mostly ASCII: a run of it goes over at once.
+    std::size_t ascii = i;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    if (ascii > i) {
+      r.bytes.append(utf8.data() + i, ascii - i);
+      i = ascii;
+      if (i == utf8.size()) break;
     }
     const Utf8Char c = DecodeUtf8(utf8, i);
     if (!c.valid) {
       r.badAt = i;
       return r;
     }
-    std::uint16_t code = 0;
-    std::size_t length = 0;
-    if (strict) {
-      if (c.code < 0x10000) {
-        code = strict->code[c.code];
-        length = strict->length[c.code];
-      } else {
-        // Nothing outside the BMP is in code page 932; the converter drops
-        // the default-ignorable characters there (tag characters).
-        length = u_hasBinaryProperty(static_cast<UChar32>(c.code), UCHAR_DEFAULT_IGNORABLE_CODE_POINT)
-                     ? 0
-                     : kanji::StrictSjisWriting::kUnwritable;
-      }
-      if (length == kanji::StrictSjisWriting::kUnwritable) {
-        r.badAt = i;
-        return r;
-      }
-    } else if (IsRawByteMarker(c.code)) {
-      code = static_cast<std::uint16_t>(c.code - kRawByteMarker);
-      length = 1;
+    if (IsRawByteMarker(c.code)) {
+      r.bytes += static_cast<char>(c.code - kRawByteMarker);
     } else {
-      code = c.code < 0x10000 ? t.toSjis[c.code] : 0;
+      const std::uint16_t code = c.code < 0x10000 ? t.toSjis[c.code] : 0;
       if (code == 0) {
         r.badAt = i;
         return r;
       }
-      length = code > 0xFF ? 2 : 1;
+      if (code > 0xFF) r.bytes += static_cast<char>(code >> 8);
+      r.bytes += static_cast<char>(code & 0xFF);
     }
+    i += c.length;
+  }
+  return r;
+}
+
+SjisFromView StrictToSjis(std::string_view utf8) {
+  const auto& t = StrictWriting();
+  SjisFromView r;
+  r.bytes.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Utf8Char c = DecodeUtf8(utf8, i);
+    std::size_t length = kanji::StrictSjisWriting::kUnwritable;
+    if (c.valid && c.code < 0x10000) {
+      length = t.length[c.code];
+    } else if (c.valid && u_hasBinaryProperty(static_cast<UChar32>(c.code), UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+      // Nothing outside the BMP is in code page 932; the converter drops
+      // the default-ignorable characters there (tag characters).
+      length = 0;
+    }
+    if (length == kanji::StrictSjisWriting::kUnwritable) {
+      r.badAt = i;
+      return r;
+    }
+    const std::uint16_t code = length > 0 ? t.code[c.code] : 0;
     if (length == 2) r.bytes += static_cast<char>(code >> 8);
     if (length >= 1) r.bytes += static_cast<char>(code & 0xFF);
     i += c.length;
   }
   return r;
+}
+
+}  // namespace
+
+SjisFromView UnicodeViewToSjis(std::string_view utf8, ViewMode mode) {
+  return mode == ViewMode::Printable ? StrictToSjis(utf8) : LosslessToSjis(utf8);
 }
 
 }  // namespace mw

@@ -20,6 +20,8 @@
 #include <string_view>
 
 #include "core/text/encoding.h"
+#include "core/text/kanji_tables.h"
+#include "core/text/utf8.h"
 
 namespace mw {
 
@@ -68,8 +70,27 @@ Offset ViewLengthOfChar(std::string_view sjis, Offset pos, Offset* sjisLength);
 // (UTF-8 that SjisToUnicodeView made, possibly edited by the widget with
 // characters that read back as themselves), and its UTF-8 length in
 // *viewLength. ASCII, markers and half-width kana are one byte, everything
-// else two.
-Offset SjisLengthOfViewChar(std::string_view view, Offset pos, Offset* viewLength);
+// else two: the lead byte and, for three bytes, the code point decide.
+// Inline: offset mapping runs it on every character of a line.
+inline Offset SjisLengthOfViewChar(std::string_view view, Offset pos, Offset* viewLength) {
+  const auto p = static_cast<std::size_t>(pos);
+  const auto c = static_cast<unsigned char>(view[p]);
+  if (c < 0x80) {
+    *viewLength = 1;
+    return 1;
+  }
+  if (c < 0xE0) {
+    *viewLength = 2;
+    return 2;
+  }
+  if (c < 0xF0) {
+    *viewLength = 3;
+    const char32_t u = CodePointOfWellFormed(view, p, 3);
+    return IsRawByteMarker(u) || (u >= kanji::kHalfKanaFirst && u <= kanji::kHalfKanaLast) ? 1 : 2;
+  }
+  *viewLength = 4;
+  return 2;
+}
 
 // Shift-JIS bytes of a whole piece of view.
 Offset SjisLengthOfView(std::string_view view);

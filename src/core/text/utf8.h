@@ -40,9 +40,10 @@ inline std::string Utf8Of(char32_t c) {
   return s;
 }
 
+// Small enough to come back in a register.
 struct Utf8Char {
-  char32_t code = 0;    // the code point; 0 when not valid
-  std::size_t length = 1;  // bytes taken, at least 1
+  char32_t code = 0;        // the code point; 0 when not valid
+  std::uint8_t length = 1;  // bytes taken, 1 to 4
   bool valid = false;
 };
 
@@ -50,35 +51,58 @@ struct Utf8Char {
 // no overlong form, no surrogate, nothing above U+10FFFF. An ill-formed
 // sequence takes the bytes of its longest well-formed beginning (at least
 // one), so a decoder resumes where the next character can start.
+// Inlined into the conversion loops, where a call costs more than the work.
+#if defined(__GNUC__)
+[[gnu::always_inline]]
+#endif
 inline Utf8Char DecodeUtf8(std::string_view text, std::size_t pos) {
-  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[pos + k]); };
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data()) + pos;
   const std::size_t left = text.size() - pos;
-  const unsigned char b = at(0);
+  const char32_t b = s[0];
+  const auto trail = [&](std::size_t k) { return k < left && (s[k] & 0xC0) == 0x80; };
   if (b < 0x80) return {b, 1, true};
-  // The range the first trail byte must lie in, by lead byte.
-  std::size_t n = 0;
-  unsigned char lo = 0x80, hi = 0xBF;
-  if (b >= 0xC2 && b <= 0xDF) {
-    n = 2;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    n = 3;
-    if (b == 0xE0) lo = 0xA0;       // no overlong form
-    else if (b == 0xED) hi = 0x9F;  // no surrogate
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    n = 4;
-    if (b == 0xF0) lo = 0x90;       // no overlong form
-    else if (b == 0xF4) hi = 0x8F;  // nothing above U+10FFFF
-  } else {
-    return {0, 1, false};
+  if (b < 0xC2) return {0, 1, false};  // a trail byte, or an overlong lead
+  if (b < 0xE0) {
+    if (!trail(1)) return {0, 1, false};
+    return {(b & 0x1F) << 6 | (s[1] & 0x3F), 2, true};
   }
-  char32_t c = b & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
-  for (std::size_t k = 1; k < n; ++k) {
-    if (k >= left) return {0, k, false};
-    const unsigned char t = at(k);
-    if (t < (k == 1 ? lo : 0x80) || t > (k == 1 ? hi : 0xBF)) return {0, k, false};
-    c = c << 6 | (t & 0x3F);
+  if (b < 0xF0) {
+    // E0 needs A0-BF next (no overlong form), ED 80-9F (no surrogate).
+    const unsigned lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
+    if (left < 2 || s[1] < lo || s[1] > hi) return {0, 1, false};
+    if (!trail(2)) return {0, 2, false};
+    return {(b & 0x0F) << 12 | char32_t{s[1] & 0x3Fu} << 6 | (s[2] & 0x3F), 3, true};
   }
-  return {c, n, true};
+  if (b < 0xF5) {
+    // F0 needs 90-BF next (no overlong form), F4 80-8F (up to U+10FFFF).
+    const unsigned lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
+    if (left < 2 || s[1] < lo || s[1] > hi) return {0, 1, false};
+    if (!trail(2)) return {0, 2, false};
+    if (!trail(3)) return {0, 3, false};
+    return {(b & 0x07) << 18 | char32_t{s[1] & 0x3Fu} << 12 | char32_t{s[2] & 0x3Fu} << 6 | (s[3] & 0x3F), 4, true};
+  }
+  return {0, 1, false};
+}
+
+// Bytes of the sequence a lead byte starts in well-formed UTF-8.
+inline std::size_t Utf8SequenceLength(unsigned char lead) {
+  return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
+// The code point of the well-formed n-byte sequence at pos (n from its lead
+// byte), unchecked but for the end of the text (0 there): for UTF-8 this
+// program made itself, such as the widget's view, where a checking decoder
+// would cost twice as much.
+inline char32_t CodePointOfWellFormed(std::string_view text, std::size_t pos, std::size_t n) {
+  if (pos + n > text.size()) return 0;
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data()) + pos;
+  const char32_t b = s[0];
+  switch (n) {
+    case 1: return b;
+    case 2: return (b & 0x1F) << 6 | (s[1] & 0x3Fu);
+    case 3: return (b & 0x0F) << 12 | char32_t{s[1] & 0x3Fu} << 6 | (s[2] & 0x3Fu);
+    default: return (b & 0x07) << 18 | char32_t{s[1] & 0x3Fu} << 12 | char32_t{s[2] & 0x3Fu} << 6 | (s[3] & 0x3Fu);
+  }
 }
 
 }  // namespace mw

@@ -46,6 +46,8 @@ TEST(Utf8, DecodeAgreesWithIcuOnEveryShortSequence) {
 }
 
 TEST(Utf8, EveryCodePointEncodesAsIcuDoesAndDecodesBack) {
+  // Cut short, a well-formed sequence reads as nothing rather than past the end.
+  EXPECT_EQ(static_cast<std::uint32_t>(CodePointOfWellFormed("\xE3\x81", 0, 3)), 0u);
   for (char32_t c = 0; c <= kMaxCodePoint; ++c) {
     if (IsSurrogate(c)) continue;
     const std::string s = Utf8Of(c);
@@ -60,6 +62,8 @@ TEST(Utf8, EveryCodePointEncodesAsIcuDoesAndDecodesBack) {
     ASSERT_TRUE(back.valid);
     ASSERT_EQ(static_cast<std::uint32_t>(back.code), static_cast<std::uint32_t>(c));
     ASSERT_EQ(back.length, s.size());
+    ASSERT_EQ(Utf8SequenceLength(static_cast<unsigned char>(s[0])), s.size());
+    ASSERT_EQ(static_cast<std::uint32_t>(CodePointOfWellFormed(s, 0, s.size())), static_cast<std::uint32_t>(c));
   }
 }
 
