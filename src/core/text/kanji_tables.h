@@ -79,19 +79,12 @@ struct Tables {
 // converters (the converter is then unavailable).
 const Tables* GetTables();
 
-// What code page 932's converter writes for a BMP character when it may
-// not fall back to a best fit: the command line's rule for typed text.
-struct StrictSjisWriting {
-  static constexpr std::uint8_t kUnwritable = 0xFF;
-  // A byte below 0x100 or lead << 8 | trail.
-  std::array<std::uint16_t, 0x10000> code{};
-  // 1 or 2 bytes; 0 for a character the converter drops (the
-  // default-ignorable ones it cannot hold); kUnwritable.
-  std::array<std::uint8_t, 0x10000> length{};
-};
-
-// Built on first use (only the command line needs it); nullptr when ICU
-// cannot open the converter.
-const StrictSjisWriting* GetStrictSjisWriting();
+// What code page 932's converter writes for code point u when it may not
+// fall back to a best fit (the command line's rule for typed text): its one
+// or two bytes packed as lead << 8 | trail, in *length; 0 bytes for a
+// default-ignorable character it cannot hold, which it drops; false when it
+// cannot write u, or ICU cannot open the converter. Asked once per
+// character and remembered.
+bool StrictSjisOf(char32_t u, std::uint16_t* code, int* length);
 
 }  // namespace mw::kanji

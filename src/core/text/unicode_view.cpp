@@ -1,7 +1,5 @@
 #include "core/text/unicode_view.h"
 
-#include <unicode/uchar.h>
-
 #include <stdexcept>
 
 #include "core/text/kanji_tables.h"
@@ -13,12 +11,6 @@ namespace {
 
 const kanji::Tables& Tables() {
   const kanji::Tables* t = kanji::GetTables();
-  if (!t) throw std::runtime_error("code page 932 tables are not available");
-  return *t;
-}
-
-const kanji::StrictSjisWriting& StrictWriting() {
-  const kanji::StrictSjisWriting* t = kanji::GetStrictSjisWriting();
   if (!t) throw std::runtime_error("code page 932 tables are not available");
   return *t;
 }
@@ -46,18 +38,24 @@ void AppendHexByte(std::string& out, unsigned char c) {
 }  // namespace
 
 std::string SjisToUnicodeView(std::string_view sjis, ViewMode mode) {
-  const auto& t = Tables();
+  // Fetched at the first byte that needs them: ASCII text (most of what the
+  // command line prints) never builds them.
+  const kanji::Tables* tables = nullptr;
   const bool printable = mode == ViewMode::Printable;
   std::string out;
   out.reserve(sjis.size() + sjis.size() / 2);
   for (std::size_t i = 0; i < sjis.size();) {
-    const auto b = static_cast<unsigned char>(sjis[i]);
-    if (b < 0x80) {
-      out += static_cast<char>(b);
-      ++i;
-      continue;
+    // ASCII is itself in every mode; a run of it goes over at once.
+    std::size_t ascii = i;
+    while (ascii < sjis.size() && static_cast<unsigned char>(sjis[ascii]) < 0x80) ++ascii;
+    if (ascii > i) {
+      out.append(sjis.data() + i, ascii - i);
+      i = ascii;
+      if (i == sjis.size()) break;
     }
     const auto n = static_cast<std::size_t>(CharLength(sjis, static_cast<Offset>(i)));
+    if (!tables) tables = &Tables();
+    const kanji::Tables& t = *tables;
     // Printed, a character reads as whatever code page 932 reads it as.
     if (const char32_t u = printable ? t.fromSjis[CodeAt(sjis, i, n)] : Canonical(t, sjis, i, n)) {
       AppendUtf8(out, u);
@@ -96,7 +94,7 @@ Offset SjisLengthOfView(std::string_view view) {
 namespace {
 
 SjisFromView LosslessToSjis(std::string_view utf8) {
-  const auto& t = Tables();
+  const kanji::Tables* tables = nullptr;  // as above
   SjisFromView r;
   r.bytes.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
@@ -116,7 +114,8 @@ SjisFromView LosslessToSjis(std::string_view utf8) {
     if (IsRawByteMarker(c.code)) {
       r.bytes += static_cast<char>(c.code - kRawByteMarker);
     } else {
-      const std::uint16_t code = c.code < 0x10000 ? t.toSjis[c.code] : 0;
+      if (!tables) tables = &Tables();
+      const std::uint16_t code = c.code < 0x10000 ? tables->toSjis[c.code] : 0;
       if (code == 0) {
         r.badAt = i;
         return r;
@@ -130,24 +129,16 @@ SjisFromView LosslessToSjis(std::string_view utf8) {
 }
 
 SjisFromView StrictToSjis(std::string_view utf8) {
-  const auto& t = StrictWriting();
   SjisFromView r;
   r.bytes.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
     const Utf8Char c = DecodeUtf8(utf8, i);
-    std::size_t length = kanji::StrictSjisWriting::kUnwritable;
-    if (c.valid && c.code < 0x10000) {
-      length = t.length[c.code];
-    } else if (c.valid && u_hasBinaryProperty(static_cast<UChar32>(c.code), UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
-      // Nothing outside the BMP is in code page 932; the converter drops
-      // the default-ignorable characters there (tag characters).
-      length = 0;
-    }
-    if (length == kanji::StrictSjisWriting::kUnwritable) {
+    std::uint16_t code = 0;
+    int length = 0;
+    if (!c.valid || !kanji::StrictSjisOf(c.code, &code, &length)) {
       r.badAt = i;
       return r;
     }
-    const std::uint16_t code = length > 0 ? t.code[c.code] : 0;
     if (length == 2) r.bytes += static_cast<char>(code >> 8);
     if (length >= 1) r.bytes += static_cast<char>(code & 0xFF);
     i += c.length;
