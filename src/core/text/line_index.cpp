@@ -30,9 +30,4 @@ void LineStartIndex::Update(std::string_view text, Offset pos, Offset removed, O
   v.insert(at, fresh.begin(), fresh.end());
 }
 
-Offset LineStartIndex::LineOf(Offset p) const {
-  const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), p);
-  return static_cast<Offset>(it - m_starts.begin()) - 1;
-}
-
 }  // namespace mw

@@ -3,6 +3,7 @@
 // Lines end as in lines.h: CR LF, a lone CR or a lone LF.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -35,7 +36,9 @@ class LineStartIndex {
   Offset Start(Offset k) const { return m_starts[static_cast<std::size_t>(k)]; }
   Offset LastStart() const { return m_starts.back(); }
   // The line that holds offset p (p >= 0; the last line from its start on).
-  Offset LineOf(Offset p) const;
+  Offset LineOf(Offset p) const {
+    return static_cast<Offset>(std::upper_bound(m_starts.begin(), m_starts.end(), p) - m_starts.begin()) - 1;
+  }
   // Every start, ascending; always begins with 0.
   const std::vector<Offset>& Starts() const { return m_starts; }
 
