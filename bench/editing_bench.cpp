@@ -75,4 +75,23 @@ void BM_SelectionChangeUpdate(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectionChangeUpdate)->Unit(benchmark::kMicrosecond);
 
+// One character typed and taken out again near the end (argument 1) or the
+// start (0) of the page, with the line of the caret asked after each: the
+// line-start index follows every edit, and at the start every line start
+// after it shifts.
+void BM_TypeAndLineInMemory(benchmark::State& state) {
+  mw::MemoryEditor e;
+  e.Load(Page());
+  const mw::Offset at = state.range(0) ? e.TextLength() - 16 : 16;
+  for (auto _ : state) {
+    e.SetSelStart(at);
+    e.SetSelText("a");
+    benchmark::DoNotOptimize(e.LineFromChar(-1));
+    e.SetSelection(at, at + 1);
+    e.SetSelText("");
+    benchmark::DoNotOptimize(e.LineIndex(e.LineFromChar(-1)));
+  }
+}
+BENCHMARK(BM_TypeAndLineInMemory)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -11,13 +11,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view html(reinterpret_cast<const char*>(data), size);
 
   const auto runs = mw::ColourHtml(html);
-  std::size_t next = 0;
+  mw::Offset next = 0;
   for (std::size_t i = 0; i < runs.size(); ++i) {
     if (runs[i].start != next || runs[i].length == 0) __builtin_trap();
     if (i > 0 && runs[i - 1].cls == runs[i].cls) __builtin_trap();
     next += runs[i].length;
   }
-  if (next != size) __builtin_trap();
+  if (next != static_cast<mw::Offset>(size)) __builtin_trap();
 
   const std::string rtf = mw::HtmlToRtf(html);
   if (rtf.rfind("{\\rtf1\\ansi", 0) != 0 || rtf.size() < 5 || rtf.compare(rtf.size() - 5, 5, "\\par}") != 0)

@@ -100,7 +100,7 @@ std::vector<std::string> FilesOf(const SearchArgs& a, const char* command, int& 
   return files;
 }
 
-std::string Row(const std::string& path, long long line, long long byte, std::string_view content) {
+std::string Row(const std::string& path, long long line, Offset byte, std::string_view content) {
   return path + "\t" + std::to_string(line) + "\t" + std::to_string(byte) + "\t" + OneLine(content) + "\n";
 }
 

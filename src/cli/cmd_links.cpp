@@ -1,9 +1,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <cstdint>
 #include <set>
-#include <unordered_map>
 
 #include "core/app/data_folder.h"
 #include "core/app/document_file.h"
@@ -22,33 +20,21 @@ std::string ProgramDataFolder();
 std::string OneLine(std::string_view sjis);
 
 // A value or a line of a page as one field of one output line: tab, CR and
-// LF are written \t, \r and \n (none of them is ever part of a double-byte
-// character), everything else is shown in the terminal's encoding. That
-// form is made one character at a time, so each distinct character is
-// converted once and remembered: a grep over a large site prints the same
-// few hundred characters many thousands of times.
+// LF are written \t, \r and \n, everything else is shown in the terminal's
+// encoding. None of the three can be a trail byte, so the pieces between
+// them are converted as the characters they are in the whole text.
 std::string OneLine(std::string_view sjis) {
-  thread_local std::unordered_map<std::uint32_t, std::string> shown;
   std::string s;
   s.reserve(sjis.size() + sjis.size() / 2);
-  for (std::size_t i = 0; i < sjis.size();) {
-    const auto c = static_cast<unsigned char>(sjis[i]);
-    if (c < 0x80) {
-      if (c == '\t') s += "\\t";
-      else if (c == '\r') s += "\\r";
-      else if (c == '\n') s += "\\n";
-      else s += static_cast<char>(c);
-      ++i;
-      continue;
-    }
-    const std::size_t n = CharLength(sjis, i);
-    const std::uint32_t key =
-        n == 2 ? 0x10000u | (std::uint32_t{c} << 8) | static_cast<unsigned char>(sjis[i + 1]) : c;
-    auto it = shown.find(key);
-    if (it == shown.end()) it = shown.emplace(key, DocumentToTerminal(sjis.substr(i, n))).first;
-    s += it->second;
-    i += n;
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < sjis.size(); ++i) {
+    const char c = sjis[i];
+    if (c != '\t' && c != '\r' && c != '\n') continue;
+    s += DocumentToTerminal(sjis.substr(from, i - from));
+    s += c == '\t' ? "\\t" : c == '\r' ? "\\r" : "\\n";
+    from = i + 1;
   }
+  s += DocumentToTerminal(sjis.substr(from));
   return s;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/app/display_fonts.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 
@@ -27,8 +28,8 @@ enum class HtmlTokenKind : std::uint8_t {
 
 struct HtmlToken {
   HtmlTokenKind kind = HtmlTokenKind::End;
-  std::size_t start = 0;
-  std::size_t length = 0;
+  Offset start = 0;
+  Offset length = 0;
   bool newLine = false;  // this token starts a new source line
 };
 
@@ -56,7 +57,7 @@ class HtmlScanner {
   // followed by LF.
   std::size_t SourceLine() const { return m_line; }
   // Where scanning stopped: the source size, or the offset of a NUL.
-  std::size_t StopOffset() const { return m_pos; }
+  Offset StopOffset() const { return static_cast<Offset>(m_pos); }
 
  private:
   void Refill();
@@ -139,14 +140,14 @@ inline HtmlToken HtmlScanner::Next() {
   HtmlToken t;
   if (m_pos >= m_limit) {
     if (m_pos >= m_size) {
-      t.start = m_pos;
+      t.start = static_cast<Offset>(m_pos);
       return t;
     }
     Refill();
   }
   const std::size_t p = m_pos;
   const unsigned char b = m_data[p];
-  t.start = p;
+  t.start = static_cast<Offset>(p);
   if (b == 0) return t;  // an embedded NUL ends the document
 
   if (b == '\n' || (b == '\r' && (p + 1 >= m_size || m_data[p + 1] != '\n'))) {
@@ -185,7 +186,7 @@ inline HtmlToken HtmlScanner::Next() {
       }
       break;
   }
-  t.length = end - p;
+  t.length = static_cast<Offset>(end - p);
   m_pos = end;
   return t;
 }
@@ -235,7 +236,8 @@ inline TokenPaint HtmlPainter::Paint(const HtmlToken& token, std::string_view so
       }
       break;
     case HtmlTokenKind::Reference:
-      if (m_depth == 0 && IsKnownReference(source.substr(token.start, token.length))) {
+      if (m_depth == 0 && IsKnownReference(source.substr(static_cast<std::size_t>(token.start),
+                                                            static_cast<std::size_t>(token.length)))) {
         paint.before = kSpecial;
         paint.after = kText;
       }

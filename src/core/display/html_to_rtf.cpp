@@ -62,18 +62,18 @@ void THTMLtoRTFConverter::Convert() {
   std::size_t outputLine = 1;
   // Tokens written unchanged with no switch around them are copied in one
   // piece when something else has to be written.
-  std::size_t unwritten = 0;
+  Offset unwritten = 0;
   for (;;) {
     const HtmlToken token = scanner.Next();
     if (token.kind == HtmlTokenKind::End) break;
     const TokenPaint paint = painter.Paint(token, m_input);
-    const char first = source[token.start];
+    const char first = source[static_cast<std::size_t>(token.start)];
     const bool escaped =
         token.kind == HtmlTokenKind::SingleByte && (first == '\\' || first == '{' || first == '}');
     if (outputLine == scanner.SourceLine() && paint.before == TokenPaint::kNone &&
         paint.after == TokenPaint::kNone && !escaped)
       continue;
-    rtf.append(source + unwritten, token.start - unwritten);
+    rtf.append(source + unwritten, static_cast<std::size_t>(token.start - unwritten));
     unwritten = token.start + token.length;
     // Line structure comes only from \par; the raw CR and LF bytes that
     // follow are ignored by the reader.
@@ -87,11 +87,11 @@ void THTMLtoRTFConverter::Convert() {
       rtf += '\\';
       rtf += first;
     } else {
-      rtf.append(source + token.start, token.length);
+      rtf.append(source + token.start, static_cast<std::size_t>(token.length));
     }
     if (paint.after != TokenPaint::kNone) rtf += m_class[paint.after];
   }
-  rtf.append(source + unwritten, scanner.StopOffset() - unwritten);
+  rtf.append(source + unwritten, static_cast<std::size_t>(scanner.StopOffset() - unwritten));
   rtf += "\\par}";
 }
 
@@ -110,7 +110,7 @@ std::string HtmlToRtf(std::string_view html, const DisplayFonts& fonts) {
 std::vector<ColourRun> ColourHtml(std::string_view html) {
   std::vector<ColourRun> runs;
   runs.reserve(html.size() / 4 + 1);  // markup-dense text switches every 6 bytes or so
-  auto add = [&runs](std::size_t start, std::size_t length, FontClass cls) {
+  auto add = [&runs](Offset start, Offset length, FontClass cls) {
     if (!runs.empty() && runs.back().cls == cls) {
       runs.back().length += length;
       return;
@@ -126,8 +126,8 @@ std::vector<ColourRun> ColourHtml(std::string_view html) {
     add(token.start, token.length, painter.Paint(token, html).draw);
   }
   // The RTF ends at a NUL, but the editor still shows what follows it.
-  if (scanner.StopOffset() < html.size())
-    add(scanner.StopOffset(), html.size() - scanner.StopOffset(), FontClass::Text);
+  const auto size = static_cast<Offset>(html.size());
+  if (scanner.StopOffset() < size) add(scanner.StopOffset(), size - scanner.StopOffset(), FontClass::Text);
   return runs;
 }
 

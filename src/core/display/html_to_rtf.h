@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/app/display_fonts.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 
@@ -43,8 +44,8 @@ std::string HtmlToRtf(std::string_view html, const DisplayFonts& fonts = DesignF
 
 // A run of source bytes drawn in one display font.
 struct ColourRun {
-  std::size_t start = 0;
-  std::size_t length = 0;
+  Offset start = 0;
+  Offset length = 0;
   FontClass cls = FontClass::Text;
   bool operator==(const ColourRun&) const = default;
 };

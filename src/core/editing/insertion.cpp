@@ -79,7 +79,7 @@ std::vector<ColourRun> FragmentRuns(std::string_view f) {
     if (!runs.empty() && runs.back().cls == cls[i])
       ++runs.back().length;
     else
-      runs.push_back({i, 1, cls[i]});
+      runs.push_back({static_cast<Offset>(i), 1, cls[i]});
   }
   return runs;
 }
@@ -89,7 +89,7 @@ void ColourFragment(EditorSurface& control, Offset a, Offset n, const DisplayFon
   const std::string fragment = control.GetTextRange(a, n);
   for (const auto& run : FragmentRuns(fragment)) {
     if (run.cls == FontClass::Text) continue;
-    control.SetRangeFormat(a + static_cast<Offset>(run.start), static_cast<Offset>(run.length),
+    control.SetRangeFormat(a + run.start, run.length,
                            fonts[static_cast<std::size_t>(run.cls)]);
   }
   control.SetSelStart(a + n);
@@ -105,7 +105,7 @@ FormattedText ColouredFragment(std::string_view text, const EditingOptions& opti
     return f;
   }
   for (const auto& run : FragmentRuns(text))
-    f.runs.push_back({static_cast<Offset>(run.start), static_cast<Offset>(run.length),
+    f.runs.push_back({run.start, run.length,
                       fonts[static_cast<std::size_t>(run.cls)]});
   return f;
 }

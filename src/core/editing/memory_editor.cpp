@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/editing/char_sync.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 
@@ -20,10 +20,9 @@ MemoryEditor::MemoryEditor(Clipboard& clipboard, DisplayFont defaultFormat)
 }
 
 void MemoryEditor::Load(std::string_view text) {
-  const Offset old = TextLength();
   m_text.assign(text);
   m_formats.assign(m_text.size(), IndexOf(m_default));
-  UpdateLineStarts(0, old, TextLength());
+  m_lines.Rebuild(m_text);
   m_displayStale = true;
   m_undo.clear();
   if (m_open) m_open->changes.clear();
@@ -46,10 +45,6 @@ void MemoryEditor::SetUndoLimit(std::size_t steps) {
 }
 
 Offset MemoryEditor::Clamp(Offset p) const { return std::clamp<Offset>(p, 0, TextLength()); }
-
-Offset MemoryEditor::Boundary(Offset p) const {
-  return static_cast<Offset>(CharStartNear(m_text, static_cast<std::size_t>(Clamp(p))));
-}
 
 MemoryEditor::FontIndex MemoryEditor::IndexOf(const DisplayFont& font) {
   for (std::size_t i = 0; i < m_palette.size(); ++i)
@@ -86,7 +81,7 @@ void MemoryEditor::Splice(Offset pos, Offset removeLength, std::string_view text
   m_text.replace(p, n, text);
   m_formats.erase(m_formats.begin() + pos, m_formats.begin() + pos + removeLength);
   m_formats.insert(m_formats.begin() + pos, formats.begin(), formats.end());
-  UpdateLineStarts(pos, removeLength, static_cast<Offset>(text.size()));
+  m_lines.Update(m_text, pos, removeLength, static_cast<Offset>(text.size()));
   m_displayStale = true;
   m_modified = true;
   m_top = std::min(m_top, std::max<Offset>(0, static_cast<Offset>(DisplayStarts().size()) - 1));
@@ -106,32 +101,6 @@ void MemoryEditor::EndUpdate() {
     m_dirty = false;
     ++m_repaints;
   }
-}
-
-// A line start q > 0 depends only on the bytes at q - 1 and q: after LF, or
-// after a CR that is not followed by LF.
-bool MemoryEditor::IsLineStart(Offset q) const {
-  const Offset size = TextLength();
-  if (q <= 0 || q > size) return q == 0;
-  const char b = m_text[static_cast<std::size_t>(q - 1)];
-  return b == '\n' || (b == '\r' && (q == size || m_text[static_cast<std::size_t>(q)] != '\n'));
-}
-
-// Called after [pos, pos + removed) became [pos, pos + inserted): only the
-// starts whose two deciding bytes touch the change are recomputed; the rest
-// shift, so an edit costs the length of the edit plus one pass over the
-// line-start index, never a rescan of the text.
-void MemoryEditor::UpdateLineStarts(Offset pos, Offset removed, Offset inserted) {
-  auto& v = m_lineStarts;
-  auto lo = std::lower_bound(v.begin() + 1, v.end(), pos);
-  auto hi = std::upper_bound(lo, v.end(), pos + removed);
-  const Offset delta = inserted - removed;
-  for (auto it = hi; it != v.end(); ++it) *it += delta;
-  std::vector<Offset> fresh;
-  for (Offset q = std::max<Offset>(pos, 1); q <= pos + inserted; ++q)
-    if (IsLineStart(q)) fresh.push_back(q);
-  const auto at = v.erase(lo, hi);
-  v.insert(at, fresh.begin(), fresh.end());
 }
 
 void MemoryEditor::SetText(std::string_view text) {
@@ -206,13 +175,13 @@ void MemoryEditor::Undo() {
 // --- Selection ---------------------------------------------------------------
 
 void MemoryEditor::MoveSelection(Offset anchor, Offset active) {
-  m_anchor = Boundary(anchor);
-  m_active = Boundary(active);
+  m_anchor = CharBoundary(m_text, anchor);
+  m_active = CharBoundary(m_text, active);
   // Like the widget: a moved caret types in the format of the character
   // before it (the first character's at the start of the text).
   const Offset s = GetSelStart();
   if (s > 0)
-    m_typing = m_palette[m_formats[CharStartNear(m_text, static_cast<std::size_t>(s - 1))]];
+    m_typing = m_palette[m_formats[static_cast<std::size_t>(CharBoundary(m_text, s - 1))]];
   else if (!m_text.empty())
     m_typing = m_palette[m_formats[0]];
 }
@@ -232,13 +201,14 @@ void MemoryEditor::SelectAll() { MoveSelection(0, TextLength()); }
 // --- Lines -------------------------------------------------------------------
 
 const std::vector<Offset>& MemoryEditor::DisplayStarts() const {
-  if (m_wrap == 0) return m_lineStarts;
+  const std::vector<Offset>& lineStarts = m_lines.Starts();
+  if (m_wrap == 0) return lineStarts;
   if (!m_displayStale) return m_displayStarts;
   m_displayStarts.clear();
   const Offset size = TextLength();
-  for (std::size_t i = 0; i < m_lineStarts.size(); ++i) {
-    Offset p = m_lineStarts[i];
-    const Offset next = i + 1 < m_lineStarts.size() ? m_lineStarts[i + 1] : size;
+  for (std::size_t i = 0; i < lineStarts.size(); ++i) {
+    Offset p = lineStarts[i];
+    const Offset next = i + 1 < lineStarts.size() ? lineStarts[i + 1] : size;
     Offset end = next;  // the line's content, without its line end
     if (end > p && m_text[static_cast<std::size_t>(end - 1)] == '\n') --end;
     if (end > p && m_text[static_cast<std::size_t>(end - 1)] == '\r') --end;
@@ -246,11 +216,11 @@ const std::vector<Offset>& MemoryEditor::DisplayStarts() const {
     while (end - p > m_wrap) {
       Offset q = p;
       while (true) {
-        const auto len = static_cast<Offset>(CharLength(m_text, static_cast<std::size_t>(q)));
+        const Offset len = CharLength(m_text, q);
         if (q + len - p > m_wrap) break;
         q += len;
       }
-      if (q == p) q += static_cast<Offset>(CharLength(m_text, static_cast<std::size_t>(p)));
+      if (q == p) q += CharLength(m_text, p);
       if (q >= end) break;
       m_displayStarts.push_back(q);
       p = q;
@@ -313,19 +283,19 @@ Offset FindInDocumentText(std::string_view all, std::string_view t, Offset start
   start = std::max<Offset>(start, 0);
   const Offset end = length < 0 ? size : std::clamp<Offset>(start + length, start, size);
   const std::string_view text = all.substr(0, static_cast<std::size_t>(end));
-  auto from = CharStartNear(all, static_cast<std::size_t>(start));
-  if (from < static_cast<std::size_t>(start)) from += CharLength(all, from);  // start was a trail byte
-  while (from <= text.size()) {
+  Offset from = CharBoundary(all, start);
+  if (from < start) from += CharLength(all, from);  // start was a trail byte
+  while (from <= end) {
     const Offset hit = flags.matchCase ? Find(text, t, from) : FindNoCase(text, t, from);
     if (hit < 0) return -1;
-    const auto h = static_cast<std::size_t>(hit);
     if (!flags.wholeWord) return hit;
     // A word touches another only through a single-byte word character.
-    const bool before = h > 0 && CharStartNear(all, h - 1) == h - 1 && IsWordByte(static_cast<unsigned char>(all[h - 1]));
-    const std::size_t e = h + t.size();
-    const bool after = e < all.size() && CharLength(all, e) == 1 && IsWordByte(static_cast<unsigned char>(all[e]));
+    const auto at = [&](Offset p) { return static_cast<unsigned char>(all[static_cast<std::size_t>(p)]); };
+    const bool before = hit > 0 && CharBoundary(all, hit - 1) == hit - 1 && IsWordByte(at(hit - 1));
+    const Offset e = hit + static_cast<Offset>(t.size());
+    const bool after = e < size && CharLength(all, e) == 1 && IsWordByte(at(e));
     if (!before && !after) return hit;
-    from = h + CharLength(all, h);
+    from = hit + CharLength(all, hit);
   }
   return -1;
 }

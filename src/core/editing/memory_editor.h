@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/editing/editor_surface.h"
+#include "core/text/line_index.h"
 
 namespace mw {
 
@@ -119,7 +120,6 @@ class MemoryEditor : public EditorSurface {
   };
 
   Offset Clamp(Offset p) const;
-  Offset Boundary(Offset p) const;  // clamped and moved to a character start
   FontIndex IndexOf(const DisplayFont& font);
   // Splice is the one place where bytes change: it keeps formats, line
   // starts, the open undo step and the modified flag in step. Replace
@@ -127,8 +127,6 @@ class MemoryEditor : public EditorSurface {
   void Replace(Offset pos, Offset removeLength, std::string_view text, FontIndex format);
   void Splice(Offset pos, Offset removeLength, std::string_view text,
               const std::vector<FontIndex>& formats);
-  void UpdateLineStarts(Offset pos, Offset removed, Offset inserted);
-  bool IsLineStart(Offset q) const;
   const std::vector<Offset>& DisplayStarts() const;
   void MoveSelection(Offset anchor, Offset active);
   void ScrollCaretIntoView();
@@ -139,7 +137,7 @@ class MemoryEditor : public EditorSurface {
   std::vector<DisplayFont> m_palette;  // distinct formats, indexed by FontIndex
   DisplayFont m_default;
   DisplayFont m_typing;
-  std::vector<Offset> m_lineStarts{0};  // logical line starts; always holds 0
+  LineStartIndex m_lines;  // logical line starts
   Offset m_wrap = 0;
   mutable std::vector<Offset> m_displayStarts;  // with wrapping; rebuilt when stale
   mutable bool m_displayStale = true;

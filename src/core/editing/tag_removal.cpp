@@ -40,7 +40,7 @@ void ReplaceWholeText(EditingContext& ctx, const std::string& text) {
   if (ctx.options.autoTagFont) {
     for (const ColourRun& run : ColourHtml(text))
       if (run.cls != FontClass::Text)
-        e.SetRangeFormat(static_cast<Offset>(run.start), static_cast<Offset>(run.length), ctx.Font(run.cls));
+        e.SetRangeFormat(run.start, run.length, ctx.Font(run.cls));
   }
   e.SetSelection(anchor, active);
   const Offset now = e.TopDisplayLine();

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/editing/char_sync.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 
@@ -12,8 +12,8 @@ namespace {
 // broken tag ends in a double-byte character instead, that leaves its lead
 // byte alone at the end; it is dropped, so no result holds half a character.
 std::string DropBrokenTail(std::string s) {
-  if (!s.empty() && IsLeadByte(static_cast<unsigned char>(s.back())) &&
-      CharStartNear(s, s.size() - 1) == s.size() - 1)
+  const auto last = static_cast<Offset>(s.size()) - 1;
+  if (!s.empty() && IsLeadByte(static_cast<unsigned char>(s.back())) && CharBoundary(s, last) == last)
     s.pop_back();
   return s;
 }

@@ -243,10 +243,10 @@ std::string InsertLF(std::string_view text, int column) {
     while (line.size() > n) {
       // n bytes when byte n ends a double-byte character, else n - 1; at
       // least one whole character, so a narrow column still moves on.
-      const std::size_t start = CharStartAt(line, n - 1);
-      const std::size_t len = CharLength(line, start);
+      const auto start = static_cast<std::size_t>(CharBoundary(line, static_cast<Offset>(n - 1)));
+      const auto len = static_cast<std::size_t>(CharLength(line, static_cast<Offset>(start)));
       std::size_t cut = (len > 1 && start + len == n) ? n : n - 1;
-      if (cut == 0) cut = CharLength(line, 0);
+      if (cut == 0) cut = static_cast<std::size_t>(CharLength(line, 0));
       pieces.push_back(line.substr(0, cut));
       line.remove_prefix(cut);
     }

@@ -42,7 +42,7 @@ void GrepText(std::string_view text, const std::string& path, const GrepQuery& q
     if (end == std::string_view::npos) end = text.size();
     std::size_t contentEnd = end;
     if (contentEnd > lineStart && text[contentEnd - 1] == '\r') --contentEnd;
-    rows.push_back({path, line, static_cast<long long>(at),
+    rows.push_back({path, line, static_cast<Offset>(at),
                     std::string(text.substr(lineStart, contentEnd - lineStart))});
     if (end == text.size()) break;
     lineStart = end + 1;

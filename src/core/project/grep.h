@@ -17,7 +17,7 @@ namespace mw {
 struct GrepRow {
   std::string path;
   long long line = 0;    // from 1
-  long long byte = 0;    // offset of the match in the file, from 0
+  Offset byte = 0;       // offset of the match in the file, from 0
   std::string content;   // the line without its line end
   friend bool operator==(const GrepRow&, const GrepRow&) = default;
 };

@@ -41,7 +41,7 @@ inline unsigned char FoldAscii(unsigned char c) {
 // straddles it).
 inline std::size_t WalkTo(std::string_view text, std::size_t pos, std::size_t target,
                           const EncodingRules& e) {
-  while (pos < target) pos += CharLength(text, pos, e);
+  while (pos < target) pos += static_cast<std::size_t>(CharLength(text, static_cast<Offset>(pos), e));
   return pos;
 }
 
@@ -101,26 +101,24 @@ const EncodingRules& Utf8() {
   return rules;
 }
 
-std::size_t CharStartAt(std::string_view text, std::size_t pos, std::size_t from,
-                        const EncodingRules& e) {
-  if (pos >= text.size()) return text.size() < pos ? text.size() : pos;
-  std::size_t p = from;
+Offset CharBoundary(std::string_view text, Offset pos, const EncodingRules& e) {
+  if (pos <= 0) return 0;
+  const auto size = static_cast<Offset>(text.size());
+  if (pos >= size) return size;
+  // Walks from the sync point before the byte after pos, which is pos
+  // itself when that byte cannot be a trail byte.
+  Offset p = SyncPointBefore(text, pos + 1, e);
   while (true) {
-    const std::size_t n = CharLength(text, p, e);
+    const Offset n = CharLength(text, p, e);
     if (p + n > pos) return p;
     p += n;
   }
 }
 
-bool IsCharBoundary(std::string_view text, std::size_t pos, const EncodingRules& e) {
-  if (pos >= text.size()) return pos == text.size();
-  return CharStartAt(text, pos, 0, e) == pos;
-}
-
-Offset Find(std::string_view text, std::string_view needle, std::size_t from,
-            const EncodingRules& e) {
-  if (needle.empty()) return from <= text.size() ? static_cast<Offset>(from) : kNoPos;
-  return FindWith(text, needle.size(), from, e, [&](std::size_t at) -> std::size_t {
+Offset Find(std::string_view text, std::string_view needle, Offset from, const EncodingRules& e) {
+  if (from < 0) from = 0;
+  if (needle.empty()) return from <= static_cast<Offset>(text.size()) ? from : kNoPos;
+  return FindWith(text, needle.size(), static_cast<std::size_t>(from), e, [&](std::size_t at) -> std::size_t {
     const void* p = ::memmem(text.data() + at, text.size() - at, needle.data(), needle.size());
     return p ? static_cast<std::size_t>(static_cast<const char*>(p) - text.data())
              : std::string_view::npos;
@@ -132,18 +130,20 @@ Offset FindLast(std::string_view text, std::string_view needle, const EncodingRu
   Offset last = kNoPos;
   std::size_t p = 0;
   while (true) {
-    const Offset hit = Find(text, needle, p, e);
+    const Offset hit = Find(text, needle, static_cast<Offset>(p), e);
     if (hit == kNoPos) return last;
     last = hit;
     if (needle.empty()) return static_cast<Offset>(text.size());
-    p = static_cast<std::size_t>(hit) + CharLength(text, static_cast<std::size_t>(hit), e);
+    p = static_cast<std::size_t>(hit + CharLength(text, hit, e));
     if (p > text.size()) return last;
   }
 }
 
-Offset FindNoCase(std::string_view text, std::string_view needle, std::size_t from,
+Offset FindNoCase(std::string_view text, std::string_view needle, Offset offset,
                   const EncodingRules& e) {
-  if (needle.empty()) return from <= text.size() ? static_cast<Offset>(from) : kNoPos;
+  if (offset < 0) offset = 0;
+  if (needle.empty()) return offset <= static_cast<Offset>(text.size()) ? offset : kNoPos;
+  const auto from = static_cast<std::size_t>(offset);
   const std::string folded = AsciiLower(needle, e);
   const unsigned char first = static_cast<unsigned char>(folded[0]);
   const std::size_t n = folded.size();
@@ -152,7 +152,7 @@ Offset FindNoCase(std::string_view text, std::string_view needle, std::size_t fr
   auto matchAt = [&](std::size_t i) {
     std::size_t k = 0;
     while (k < n) {
-      const std::size_t len = CharLength(text, i + k, e);
+      const auto len = static_cast<std::size_t>(CharLength(text, static_cast<Offset>(i + k), e));
       if (len == 1) {
         if (FoldAscii(static_cast<unsigned char>(text[i + k])) != static_cast<unsigned char>(folded[k]))
           return false;
@@ -224,7 +224,7 @@ template <class F>
 std::string MapAscii(std::string_view text, const EncodingRules& e, F f) {
   std::string out(text);
   for (std::size_t i = 0; i < out.size();) {
-    const std::size_t n = CharLength(out, i, e);
+    const auto n = static_cast<std::size_t>(CharLength(out, static_cast<Offset>(i), e));
     if (n == 1) out[i] = static_cast<char>(f(static_cast<unsigned char>(out[i])));
     i += n;
   }

@@ -39,31 +39,51 @@ inline bool IsLeadByte(unsigned char b, const EncodingRules& e = ShiftJis()) {
 // Length in bytes of the character at pos (pos < text.size()). A lead byte
 // whose following bytes are missing or cannot be trail bytes is a character
 // of its own, so broken text never hides the markup behind it.
-inline std::size_t CharLength(std::string_view text, std::size_t pos,
-                              const EncodingRules& e = ShiftJis()) {
-  const std::size_t n = e.length[static_cast<unsigned char>(text[pos])];
+inline Offset CharLength(std::string_view text, Offset pos, const EncodingRules& e = ShiftJis()) {
+  const auto p = static_cast<std::size_t>(pos);
+  const std::size_t n = e.length[static_cast<unsigned char>(text[p])];
   if (n == 1) return 1;
-  if (pos + n > text.size()) return 1;
+  if (p + n > text.size()) return 1;
   for (std::size_t i = 1; i < n; ++i)
-    if (!e.trail[static_cast<unsigned char>(text[pos + i])]) return 1;
-  return n;
+    if (!e.trail[static_cast<unsigned char>(text[p + i])]) return 1;
+  return static_cast<Offset>(n);
 }
 
-// The start of the character that contains byte pos, found by walking from
-// a known character start `from` (<= pos). Moves pos to a boundary.
-std::size_t CharStartAt(std::string_view text, std::size_t pos,
-                        std::size_t from = 0,
-                        const EncodingRules& e = ShiftJis());
+// Finding a character boundary near a position without walking from the
+// start of the document. Scanning backwards in Shift-JIS cannot tell a lead
+// byte from a trail byte, but a byte that can never be a trail byte (below
+// 0x40: controls, CR, LF, space, digits, most punctuation, '<', '>', '=',
+// '"') always starts a character of its own: any walk from the start of the
+// text lands on it. So the walk to a boundary may begin at the nearest such
+// byte before the position, which in markup is seldom more than a few bytes
+// back.
+//
+// The nearest position <= pos that is known to be a character start: just
+// at a byte that cannot be a trail byte, or 0.
+inline Offset SyncPointBefore(std::string_view text, Offset pos, const EncodingRules& e = ShiftJis()) {
+  if (pos > static_cast<Offset>(text.size())) pos = static_cast<Offset>(text.size());
+  while (pos > 0) {
+    --pos;
+    if (!e.trail[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])]) return pos;
+  }
+  return 0;
+}
 
-// True when pos is a character boundary (walking from 0).
-bool IsCharBoundary(std::string_view text, std::size_t pos,
-                    const EncodingRules& e = ShiftJis());
+// The one way to move an offset to a character boundary: pos clamped to
+// [0, text.size()], then moved back to the start of the character that
+// holds it.
+Offset CharBoundary(std::string_view text, Offset pos, const EncodingRules& e = ShiftJis());
+
+// True when pos is a character boundary.
+inline bool IsCharBoundary(std::string_view text, Offset pos, const EncodingRules& e = ShiftJis()) {
+  return pos >= 0 && pos <= static_cast<Offset>(text.size()) && CharBoundary(text, pos, e) == pos;
+}
 
 // First occurrence of needle at a character start at or after `from`
 // (`from` must itself be a character start). kNoPos when absent. An empty
 // needle matches at `from`.
 Offset Find(std::string_view text, std::string_view needle,
-            std::size_t from = 0, const EncodingRules& e = ShiftJis());
+            Offset from = 0, const EncodingRules& e = ShiftJis());
 
 // Last occurrence of needle at a character start. kNoPos when absent.
 Offset FindLast(std::string_view text, std::string_view needle,
@@ -71,7 +91,7 @@ Offset FindLast(std::string_view text, std::string_view needle,
 
 // First occurrence ignoring ASCII letter case (trail bytes compare exactly).
 Offset FindNoCase(std::string_view text, std::string_view needle,
-                  std::size_t from = 0, const EncodingRules& e = ShiftJis());
+                  Offset from = 0, const EncodingRules& e = ShiftJis());
 
 // Only ASCII letters change; bytes inside double-byte characters never do.
 std::string AsciiLower(std::string_view text, const EncodingRules& e = ShiftJis());

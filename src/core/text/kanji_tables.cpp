@@ -6,6 +6,7 @@
 #include <unicode/utf16.h>
 
 #include <memory>
+#include <mutex>
 
 namespace mw::kanji {
 namespace {
@@ -173,6 +174,41 @@ bool Build(Tables& t) {
 }
 
 }  // namespace
+
+bool StrictSjisOf(char32_t u, std::uint16_t* code, int* length) {
+  // A character's answer packed as known << 31 | writable << 30 | length
+  // << 16 | code; BMP characters only, the others are asked every time.
+  static std::array<std::uint32_t, 0x10000> known{};
+  static std::mutex guard;
+  constexpr std::uint32_t kKnown = 1u << 31, kWritable = 1u << 30;
+  const std::lock_guard<std::mutex> lock(guard);
+  std::uint32_t answer = u < 0x10000 ? known[u] : 0;
+  if (!(answer & kKnown)) {
+    static const Converter sjis = Open("windows-31j");
+    answer = kKnown;
+    UChar in[2];
+    std::int32_t n = 0;
+    UBool bad = false;
+    U16_APPEND(in, n, 2, static_cast<UChar32>(u), bad);
+    if (sjis && !bad) {
+      UErrorCode err = U_ZERO_ERROR;
+      ucnv_resetFromUnicode(sjis.get());
+      char out[8];
+      // The callback stops at a character the converter cannot hold, but
+      // lets a default-ignorable one pass as nothing.
+      const int len = ucnv_fromUChars(sjis.get(), out, sizeof out, in, n, &err);
+      if (U_SUCCESS(err) && len <= 2) {
+        std::uint32_t bytes = 0;
+        for (int i = 0; i < len; ++i) bytes = bytes << 8 | static_cast<unsigned char>(out[i]);
+        answer |= kWritable | static_cast<std::uint32_t>(len) << 16 | bytes;
+      }
+    }
+    if (u < 0x10000) known[u] = answer;
+  }
+  *code = static_cast<std::uint16_t>(answer & 0xFFFF);
+  *length = static_cast<int>(answer >> 16 & 3);
+  return (answer & kWritable) != 0;
+}
 
 const Tables* GetTables() {
   static const std::unique_ptr<const Tables> tables = [] {

@@ -79,4 +79,12 @@ struct Tables {
 // converters (the converter is then unavailable).
 const Tables* GetTables();
 
+// What code page 932's converter writes for code point u when it may not
+// fall back to a best fit (the command line's rule for typed text): the
+// byte or lead << 8 | trail in *code, and how many bytes in *length, 0 for
+// a default-ignorable character it cannot hold, which it drops. False when
+// it cannot write u, or ICU cannot open the converter. Asked of the
+// converter once per character and remembered.
+bool StrictSjisOf(char32_t u, std::uint16_t* code, int* length);
+
 }  // namespace mw::kanji

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "core/text/kanji_tables.h"
-#include "core/text/encoding.h"
+#include "core/text/utf8.h"
 
 namespace mw {
 
@@ -15,104 +15,107 @@ const kanji::Tables& Tables() {
   return *t;
 }
 
-void PutUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+unsigned CodeAt(std::string_view s, std::size_t pos, std::size_t n) {
+  const auto b = static_cast<unsigned char>(s[pos]);
+  return n == 1 ? b : b << 8 | static_cast<unsigned char>(s[pos + 1]);
 }
-
-std::size_t Utf8Length(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
 
 // The Unicode character of the Shift-JIS character at pos, or 0 when it
 // must go as raw-byte markers. ASCII maps to itself (NUL included).
 char32_t Canonical(const kanji::Tables& t, std::string_view s, std::size_t pos, std::size_t n) {
-  const auto b = static_cast<unsigned char>(s[pos]);
-  if (n == 1) {
-    if (b < 0x80) return b;
-    const char16_t u = t.fromSjis[b];
-    return u && t.toSjis[u] == b && !IsRawByteMarker(u) ? u : 0;
-  }
-  const unsigned code = b << 8 | static_cast<unsigned char>(s[pos + 1]);
+  const unsigned code = CodeAt(s, pos, n);
+  if (code < 0x80) return code;
   const char16_t u = t.fromSjis[code];
   return u && t.toSjis[u] == code && !IsRawByteMarker(u) ? u : 0;
 }
 
+void AppendHexByte(std::string& out, unsigned char c) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const char b[4] = {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+  out.append(b, 4);
+}
+
 }  // namespace
 
-std::string SjisToUnicodeView(std::string_view sjis) {
-  const auto& t = Tables();
+std::string SjisToUnicodeView(std::string_view sjis, ViewMode mode) {
+  // Fetched at the first byte that needs them: ASCII text (most of what the
+  // command line prints) never builds them.
+  const kanji::Tables* tables = nullptr;
+  const bool printable = mode == ViewMode::Printable;
   std::string out;
   out.reserve(sjis.size() + sjis.size() / 2);
   for (std::size_t i = 0; i < sjis.size();) {
-    const auto b = static_cast<unsigned char>(sjis[i]);
-    if (b < 0x80) {
-      out += static_cast<char>(b);
-      ++i;
-      continue;
+    // ASCII is itself in every mode; a run of it goes over at once.
+    std::size_t ascii = i;
+    while (ascii < sjis.size() && static_cast<unsigned char>(sjis[ascii]) < 0x80) ++ascii;
+    if (ascii > i) {
+      out.append(sjis.data() + i, ascii - i);
+      i = ascii;
+      if (i == sjis.size()) break;
     }
-    const std::size_t n = CharLength(sjis, i);
-    if (const char32_t u = Canonical(t, sjis, i, n)) {
-      PutUtf8(out, u);
+    const auto n = static_cast<std::size_t>(CharLength(sjis, static_cast<Offset>(i)));
+    if (!tables) tables = &Tables();
+    const kanji::Tables& t = *tables;
+    // Printed, a character reads as whatever code page 932 reads it as.
+    if (const char32_t u = printable ? t.fromSjis[CodeAt(sjis, i, n)] : Canonical(t, sjis, i, n)) {
+      AppendUtf8(out, u);
     } else {
-      for (std::size_t k = 0; k < n; ++k)
-        PutUtf8(out, kRawByteMarker + static_cast<unsigned char>(sjis[i + k]));
+      for (std::size_t k = 0; k < n; ++k) {
+        const auto c = static_cast<unsigned char>(sjis[i + k]);
+        if (printable) AppendHexByte(out, c);
+        else AppendUtf8(out, kRawByteMarker + c);
+      }
     }
     i += n;
   }
   return out;
 }
 
-std::size_t ViewLengthOfChar(std::string_view sjis, std::size_t pos, std::size_t* sjisLength) {
-  const std::size_t n = CharLength(sjis, pos);
+Offset ViewLengthOfChar(std::string_view sjis, Offset pos, Offset* sjisLength) {
+  const Offset n = CharLength(sjis, pos);
   if (sjisLength) *sjisLength = n;
-  if (static_cast<unsigned char>(sjis[pos]) < 0x80) return 1;
-  const char32_t u = Canonical(Tables(), sjis, pos, n);
-  return u ? Utf8Length(u) : 3 * n;
+  const auto p = static_cast<std::size_t>(pos);
+  if (static_cast<unsigned char>(sjis[p]) < 0x80) return 1;
+  const char32_t u = Canonical(Tables(), sjis, p, static_cast<std::size_t>(n));
+  return u ? static_cast<Offset>(Utf8Length(u)) : 3 * n;
 }
 
-SjisFromView UnicodeViewToSjis(std::string_view utf8) {
-  const auto& t = Tables();
+Offset SjisLengthOfView(std::string_view view) {
+  Offset n = 0;
+  const auto size = static_cast<Offset>(view.size());
+  for (Offset i = 0; i < size;) {
+    Offset vl = 1;
+    n += SjisLengthOfViewChar(view, i, &vl);
+    i += vl;
+  }
+  return n;
+}
+
+namespace {
+
+SjisFromView LosslessToSjis(std::string_view utf8) {
+  const kanji::Tables* tables = nullptr;  // as above
   SjisFromView r;
   r.bytes.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {
-      r.bytes += static_cast<char>(b);
-      ++i;
-      continue;
+    // Markup is mostly ASCII: a run of it goes over at once.
+    std::size_t ascii = i;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    if (ascii > i) {
+      r.bytes.append(utf8.data() + i, ascii - i);
+      i = ascii;
+      if (i == utf8.size()) break;
     }
-    // Decode one UTF-8 sequence, strictly.
-    std::size_t n = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 0;
-    if (b > 0xF4) n = 0;
-    char32_t c = n == 2 ? b & 0x1F : n == 3 ? b & 0x0F : b & 0x07;
-    bool ok = n != 0 && i + n <= utf8.size();
-    for (std::size_t k = 1; ok && k < n; ++k) {
-      const auto cb = static_cast<unsigned char>(utf8[i + k]);
-      ok = (cb & 0xC0) == 0x80;
-      c = c << 6 | (cb & 0x3F);
-    }
-    ok = ok && c >= (n == 2 ? 0x80u : n == 3 ? 0x800u : 0x10000u) && c <= 0x10FFFF &&
-         !(c >= 0xD800 && c <= 0xDFFF);
-    if (!ok) {
+    const Utf8Char c = DecodeUtf8(utf8, i);
+    if (!c.valid) {
       r.badAt = i;
       return r;
     }
-    if (IsRawByteMarker(c)) {
-      r.bytes += static_cast<char>(c - kRawByteMarker);
+    if (IsRawByteMarker(c.code)) {
+      r.bytes += static_cast<char>(c.code - kRawByteMarker);
     } else {
-      const std::uint16_t code = c < 0x10000 ? t.toSjis[c] : 0;
+      if (!tables) tables = &Tables();
+      const std::uint16_t code = c.code < 0x10000 ? tables->toSjis[c.code] : 0;
       if (code == 0) {
         r.badAt = i;
         return r;
@@ -120,9 +123,33 @@ SjisFromView UnicodeViewToSjis(std::string_view utf8) {
       if (code > 0xFF) r.bytes += static_cast<char>(code >> 8);
       r.bytes += static_cast<char>(code & 0xFF);
     }
-    i += n;
+    i += c.length;
   }
   return r;
+}
+
+SjisFromView StrictToSjis(std::string_view utf8) {
+  SjisFromView r;
+  r.bytes.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Utf8Char c = DecodeUtf8(utf8, i);
+    std::uint16_t code = 0;
+    int length = 0;
+    if (!c.valid || !kanji::StrictSjisOf(c.code, &code, &length)) {
+      r.badAt = i;
+      return r;
+    }
+    if (length == 2) r.bytes += static_cast<char>(code >> 8);
+    if (length >= 1) r.bytes += static_cast<char>(code & 0xFF);
+    i += c.length;
+  }
+  return r;
+}
+
+}  // namespace
+
+SjisFromView UnicodeViewToSjis(std::string_view utf8, ViewMode mode) {
+  return mode == ViewMode::Printable ? StrictToSjis(utf8) : LosslessToSjis(utf8);
 }
 
 }  // namespace mw

@@ -14,7 +14,7 @@ void ConfigureEditor(ScintillaSurface& surface, const EditorLook& look) {
   ScintillaEditor& editor = surface.Widget();
   editor.Configure(look);
   surface.SetFonts(look.fonts);  // the widget forgot every style's font
-  surface.SetTextLimit(static_cast<Offset>(look.textLimit));
+  surface.SetTextLimit(look.textLimit);
 }
 
 void RefreshDisplay(ScintillaSurface& surface, const EditorLook& look, bool recolour, bool coloured) {

@@ -12,6 +12,7 @@
 #include "gui/display/line_gutter.h"
 
 #include "core/text/unicode_view.h"
+#include "core/text/utf8.h"
 
 namespace mw {
 
@@ -36,11 +37,9 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   // Bytes that are no character appear as markers U+F700 + byte: show the
   // byte in hex, in a box, so they are seen and not mistaken for text.
   for (unsigned b = 0x80; b <= 0xFF; ++b) {
-    const char32_t cp = kRawByteMarker + b;
-    const char marker[] = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-                           static_cast<char>(0x80 | (cp & 0x3F)), 0};
+    const std::string marker = Utf8Of(kRawByteMarker + b);
     const QByteArray hex = QByteArray::number(b, 16).toUpper();
-    SendScintilla(SCI_SETREPRESENTATION, marker, hex.constData());
+    SendScintilla(SCI_SETREPRESENTATION, marker.c_str(), hex.constData());
   }
   // Keep the layouts of the visible lines: a keystroke then lays out only
   // the line it changes.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/app/display_fonts.h"
+#include "core/text/encoding.h"
 
 namespace mw {
 
@@ -25,7 +26,7 @@ struct EditorLook {
   int tabStop = 8;                      // iTabStop, in half-width characters
   bool showLineNumbers = true;          // bShowLineNumber
   int gutterWidth = 50;                 // GutterWidth, pixels
-  long textLimit = 65536;               // iMaxFileSize, bytes (see ScintillaSurface)
+  Offset textLimit = 65536;             // iMaxFileSize, bytes (see ScintillaSurface)
   int imeColor = 0;                     // iImeColor: kept, see Configure
 };
 

@@ -4,6 +4,11 @@
 // of every logical line are kept up to date from the widget's modification
 // notifications (typing, input-method pre-edit, the widget's own undo), so
 // mapping an offset costs a walk over one line, never over the document.
+//
+// The parts: scintilla_surface.cpp (text, lines, display state),
+// _load.cpp (loading and colouring), _mirror.cpp (the mirror and the line
+// index kept from the widget's notifications), _offsets.cpp (selection and
+// offsets), _undo.cpp (undo steps and formats).
 #pragma once
 
 #include <QObject>
@@ -14,6 +19,7 @@
 
 #include "gui/display/scintilla_editor.h"
 #include "core/editing/editor_surface.h"
+#include "core/text/line_index.h"
 
 namespace mw {
 
@@ -51,12 +57,12 @@ class ScintillaSurface : public QObject, public EditorSurface {
   ScintillaEditor& Widget() { return m_editor; }
 
   // Offset <-> widget position (positions inside a character go to its start).
-  long ViewPosition(Offset p) const;
-  Offset OffsetOfView(long viewPos) const;
+  Offset ViewPosition(Offset p) const;
+  Offset OffsetOfView(Offset viewPos) const;
   // The Shift-JIS start of every logical line, as kept up to date.
   const std::vector<Offset>& LineStarts() const {
     Flush();
-    return m_lineStarts;
+    return m_lines.Starts();
   }
   // Typed or pasted text that Shift-JIS cannot hold is refused with a beep;
   // how often that happened.
@@ -125,7 +131,7 @@ class ScintillaSurface : public QObject, public EditorSurface {
   struct UndoRecord {
     bool selection = false;
     Offset anchor = 0, active = 0;
-    long viewStart = 0;
+    Offset viewStart = 0;
     std::string oldStyles;
     unsigned char newStyle = 0;
   };
@@ -135,12 +141,12 @@ class ScintillaSurface : public QObject, public EditorSurface {
   void AppendView(std::string_view bytes);
   void ColourAll() const;
   static void ReleaseFreedMemory(std::size_t loadedBytes);
-  std::string ViewRange(long from, long to) const;
+  std::string ViewRange(Offset from, Offset to) const;
   Offset LineOfOffset(Offset p) const;
   int StyleOf(const DisplayFont& font) const;
   const DisplayFont& FontOfStyle(int style) const;
-  void ApplyStyles(long viewStart, std::string_view styles) const;
-  void ApplyStyle(long viewStart, long length, int style) const;
+  void ApplyStyles(Offset viewStart, std::string_view styles) const;
+  void ApplyStyle(Offset viewStart, Offset length, int style) const;
   // Takes the text of the last insertion into the mirror (see OnModified).
   void Flush() const;
   void MoveSelection(Offset anchor, Offset active);
@@ -148,8 +154,6 @@ class ScintillaSurface : public QObject, public EditorSurface {
   void RememberSelection();
   void MarkStepStart();
   void Splice(Offset pos, Offset removeLength, std::string_view bytes) const;
-  void UpdateLineStarts(Offset pos, Offset removed, Offset inserted) const;
-  bool IsLineStart(Offset q) const;
   bool Wraps() const;
   // Finishes the widget's pending wrapping; false when it does not wrap.
   bool WrapPending() const;
@@ -159,7 +163,7 @@ class ScintillaSurface : public QObject, public EditorSurface {
   // The mirror catches up with an insertion lazily, so these change in
   // const members too.
   mutable std::string m_text;                   // Shift-JIS, the document itself
-  mutable std::vector<Offset> m_lineStarts{0};  // one per widget line
+  mutable LineStartIndex m_lines;               // one per widget line
   mutable std::array<std::optional<DisplayFont>, 256> m_styles;
   mutable bool m_anyStrike = false;
   DisplayFont m_typing;
@@ -174,7 +178,7 @@ class ScintillaSurface : public QObject, public EditorSurface {
   Offset m_textLimit = 65536;
   struct PendingInsert {
     Offset at = 0;
-    long viewPos = 0, viewLength = 0;
+    Offset viewPos = 0, viewLength = 0;
     bool undoing = false;
     int style = 0;  // the typing format when the text went in
   };
@@ -182,7 +186,7 @@ class ScintillaSurface : public QObject, public EditorSurface {
   mutable std::vector<std::string> m_deletedStyles;  // styles of deletions undo may bring back
   std::vector<UndoRecord> m_records;         // indexed by undo action token
   std::optional<std::pair<Offset, Offset>> m_undoSelection;
-  std::pair<long, long> m_lastSel{0, 0};
+  std::pair<Offset, Offset> m_lastSel{0, 0};
 };
 
 }  // namespace mw

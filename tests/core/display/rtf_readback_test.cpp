@@ -72,8 +72,10 @@ std::string GeneratedPage(unsigned seed) {
 std::string ColoursOfRuns(std::string_view html) {
   std::string out;
   for (const ColourRun& r : ColourHtml(html))
-    for (std::size_t i = r.start; i < r.start + r.length; ++i)
-      if (html[i] != '\r' && html[i] != '\n') out += static_cast<char>('0' + static_cast<int>(r.cls));
+    for (Offset i = r.start; i < r.start + r.length; ++i) {
+      const char c = html[static_cast<std::size_t>(i)];
+      if (c != '\r' && c != '\n') out += static_cast<char>('0' + static_cast<int>(r.cls));
+    }
   return out;
 }
 

@@ -15,7 +15,8 @@ std::string Letters(std::string_view fragment) {
   static constexpr char kLetters[] = {'.', 'T', 'S', 'P'};
   std::string out(fragment.size(), '?');
   for (const auto& r : FragmentRuns(fragment))
-    for (std::size_t i = r.start; i < r.start + r.length; ++i) out[i] = kLetters[static_cast<int>(r.cls)];
+    for (Offset i = r.start; i < r.start + r.length; ++i)
+      out[static_cast<std::size_t>(i)] = kLetters[static_cast<int>(r.cls)];
   return out;
 }
 

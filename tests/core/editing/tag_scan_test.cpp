@@ -98,7 +98,7 @@ TEST(FindTagAtCaret, ScanningBackAgreesWithWholePrefix) {
     MemoryEditor e;
     e.Load(t);
     for (Offset s = 0; s <= static_cast<Offset>(t.size());
-         s += s < static_cast<Offset>(t.size()) ? static_cast<Offset>(CharLength(t, static_cast<std::size_t>(s))) : 1) {
+         s += s < static_cast<Offset>(t.size()) ? CharLength(t, s) : 1) {
       e.SetSelStart(s);
       ASSERT_EQ(FindTagAtCaret(e), Reference(t, s, false)) << "round " << round << " caret " << s;
       if (t[static_cast<std::size_t>(s)] == '<') {

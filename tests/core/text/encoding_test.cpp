@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace mw {
 namespace {
 
@@ -22,7 +24,7 @@ TEST(Encoding, LeadBytes) {
 }
 
 TEST(Encoding, CharLength) {
-  struct Case { std::string text; std::size_t pos, len; };
+  struct Case { std::string text; Offset pos, len; };
   const Case cases[] = {
       {"a", 0, 1},
       {kHyo, 0, 2},
@@ -75,7 +77,8 @@ TEST(Encoding, FindNoCase) {
 // The fast searches against a plain walk over every character start, on
 // texts long enough for the block scan and full of double-byte characters
 // whose trail bytes are letters, so candidates inside characters abound.
-Offset SlowFind(const std::string& text, const std::string& needle, std::size_t from, bool noCase) {
+Offset SlowFind(const std::string& text, const std::string& needle, Offset offset, bool noCase) {
+  const auto from = static_cast<std::size_t>(offset);
   const std::string n = noCase ? AsciiLower(needle) : needle;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
     if (i < from || i + n.size() > text.size()) continue;
@@ -110,9 +113,7 @@ TEST(Encoding, FastSearchesAgreeWithACharacterWalk) {
     const unsigned length = next() % 120;
     for (unsigned i = 0; i < length; ++i) text += pieces[next() % std::size(pieces)];
     for (const std::string& needle : needles) {
-      std::size_t from = next() % (text.size() + 1);
-      from = CharStartAt(text, from);
-      if (from > text.size()) from = text.size();
+      const Offset from = CharBoundary(text, static_cast<Offset>(next() % (text.size() + 1)));
       EXPECT_EQ(Find(text, needle, from), SlowFind(text, needle, from, false)) << text << " / " << needle;
       EXPECT_EQ(FindNoCase(text, needle, from), SlowFind(text, needle, from, true))
           << text << " / " << needle;
@@ -127,14 +128,47 @@ TEST(Encoding, CaseFoldingKeepsTrailBytes) {
   EXPECT_FALSE(EqualsNoCase(kA, kSmallYa));
 }
 
-TEST(Encoding, CharStartAndBoundaries) {
-  const std::string t = "a" + kHyo + "b";
-  EXPECT_EQ(CharStartAt(t, 2), 1u);
-  EXPECT_EQ(CharStartAt(t, 1), 1u);
-  EXPECT_EQ(CharStartAt(t, 3), 3u);
-  EXPECT_TRUE(IsCharBoundary(t, 1));
-  EXPECT_FALSE(IsCharBoundary(t, 2));
-  EXPECT_TRUE(IsCharBoundary(t, 4));
+// The start of the character holding pos, walking from the start of the
+// text: what CharBoundary must find from its nearby sync point.
+Offset SlowBoundary(std::string_view t, Offset pos) {
+  if (pos <= 0) return 0;
+  if (pos >= static_cast<Offset>(t.size())) return static_cast<Offset>(t.size());
+  Offset p = 0;
+  while (p + CharLength(t, p) <= pos) p += CharLength(t, p);
+  return p;
+}
+
+// However long the run of lead and trail look-alikes before the position,
+// the walk from the nearest byte that cannot be a trail byte lands on the
+// same character starts as the walk from the start of the text.
+TEST(Encoding, BoundaryNearAPositionMatchesAWalkFromTheStart) {
+  std::mt19937 rng(3);
+  const std::string pieces[] = {kTsu, kHyo, kSo, kA, "\x83\x40", "\x83", "\x95", "A", "\\", "<", "\r\n", "\x81\x81"};
+  for (int round = 0; round < 50; ++round) {
+    std::string t;
+    for (int i = 0; i < 80; ++i) t += pieces[rng() % (round < 25 ? std::size(pieces) : 6)];
+    for (Offset p = -2; p <= static_cast<Offset>(t.size()) + 2; ++p) {
+      ASSERT_EQ(CharBoundary(t, p), SlowBoundary(t, p)) << "round " << round << " at " << p;
+      ASSERT_EQ(IsCharBoundary(t, p), p >= 0 && p <= static_cast<Offset>(t.size()) && SlowBoundary(t, p) == p);
+    }
+  }
+}
+
+TEST(Encoding, CharBoundaryTable) {
+  struct Case { const char* name; std::string text; Offset pos, start; };
+  const Case cases[] = {
+      {"trail byte of \x95\x5C", "a" + kHyo + "b", 2, 1},
+      {"lead byte of \x95\x5C", "a" + kHyo + "b", 1, 1},
+      {"after \x95\x5C", "a" + kHyo + "b", 3, 3},
+      {"after a run of look-alikes", kSo + kHyo + kSo, 5, 4},
+      {"'<' after a lone lead byte", "\x83<", 1, 1},
+      {"second byte of an unassigned pair", "\x85\x40", 1, 0},
+      {"start of text", kHyo, 0, 0},
+      {"end of text", kHyo, 2, 2},
+      {"before the text", kHyo, -5, 0},
+      {"past the end", kHyo, 7, 2},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CharBoundary(c.text, c.pos), c.start) << c.name;
 }
 
 TEST(Encoding, Trim) {
@@ -145,7 +179,7 @@ TEST(Encoding, Trim) {
 
 TEST(Encoding, Utf8RuleSetUsesTheSameScanners) {
   const std::string aHiragana = "\xE3\x81\x82";  // あ
-  EXPECT_EQ(CharLength(aHiragana, 0, Utf8()), 3u);
+  EXPECT_EQ(CharLength(aHiragana, 0, Utf8()), 3);
   EXPECT_EQ(Find(aHiragana + "<", "<", 0, Utf8()), 3);
   EXPECT_EQ(Find(aHiragana, "\x81", 0, Utf8()), kNoPos);
   EXPECT_EQ(AsciiUpper("a" + aHiragana, Utf8()), "A" + aHiragana);

@@ -4,23 +4,12 @@
 
 #include <random>
 
+#include "core/text/utf8.h"
+
 namespace mw {
 namespace {
 
-std::string U8(char32_t c) {
-  std::string s;
-  if (c < 0x80) {
-    s += static_cast<char>(c);
-  } else if (c < 0x800) {
-    s += static_cast<char>(0xC0 | (c >> 6));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    s += static_cast<char>(0xE0 | (c >> 12));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return s;
-}
+std::string U8(char32_t c) { return Utf8Of(c); }
 
 void ExpectRoundTrip(const std::string& bytes) {
   const std::string view = SjisToUnicodeView(bytes);
@@ -86,13 +75,120 @@ TEST(UnicodeView, TextShiftJisCannotHoldIsReportedWhereItStands) {
 
 TEST(UnicodeView, ViewLengthsAddUpToTheView) {
   const std::string s = "<a>\x95\x5C\xB1\xED\x40\x81z\x82";
-  std::size_t total = 0;
-  for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = 0;
+  Offset total = 0;
+  for (Offset i = 0; i < static_cast<Offset>(s.size());) {
+    Offset n = 0;
     total += ViewLengthOfChar(s, i, &n);
     i += n;
   }
-  EXPECT_EQ(total, SjisToUnicodeView(s).size());
+  EXPECT_EQ(total, static_cast<Offset>(SjisToUnicodeView(s).size()));
+}
+
+// Both directions of the offset arithmetic on every one- and two-byte
+// sequence, alone and after a byte: each Shift-JIS character's view length
+// is what the view holds for it, and the view characters there add up to
+// its Shift-JIS length again.
+TEST(UnicodeView, OffsetArithmeticBothWaysOnEveryShortSequence) {
+  const auto check = [](const std::string& s) {
+    const std::string view = SjisToUnicodeView(s);
+    Offset v = 0;
+    for (Offset p = 0; p < static_cast<Offset>(s.size());) {
+      Offset n = 0;
+      const Offset vl = ViewLengthOfChar(s, p, &n);
+      ASSERT_EQ(n, CharLength(s, p));
+      Offset sjis = 0;
+      for (Offset w = v; w < v + vl;) {
+        Offset wl = 0;
+        sjis += SjisLengthOfViewChar(view, w, &wl);
+        w += wl;
+        ASSERT_LE(w, v + vl) << "a view character crosses the character at " << p;
+      }
+      ASSERT_EQ(sjis, n) << "at " << p;
+      v += vl;
+      p += n;
+    }
+    ASSERT_EQ(v, static_cast<Offset>(view.size()));
+    ASSERT_EQ(SjisLengthOfView(view), static_cast<Offset>(s.size()));
+  };
+  for (int a = 0; a < 256; ++a) {
+    SCOPED_TRACE(a);
+    check(std::string(1, static_cast<char>(a)));
+    for (int b = 0; b < 256; ++b) {
+      SCOPED_TRACE(b);
+      const std::string two{static_cast<char>(a), static_cast<char>(b)};
+      check(two);
+      check("\x83" + two);  // a lead byte before it may take its first byte
+    }
+  }
+}
+
+TEST(UnicodeView, EveryMarkerIsOneByteOfThreeInTheView) {
+  for (unsigned b = 0; b < 256; ++b) {
+    const std::string marker = U8(kRawByteMarker + b);
+    Offset vl = 0;
+    EXPECT_EQ(SjisLengthOfViewChar(marker, 0, &vl), 1) << b;
+    EXPECT_EQ(vl, 3) << b;
+  }
+  struct Case { const char* name; std::string view; Offset sjis, viewLength; };
+  const Case cases[] = {
+      {"ASCII", "<", 1, 1},
+      {"half-width kana", U8(0xFF71), 1, 3},
+      {"hiragana", U8(0x3042), 2, 3},
+      {"Greek (two UTF-8 bytes)", U8(0x03B1), 2, 2},
+      {"user-defined area", U8(0xE000), 2, 3},
+  };
+  for (const auto& c : cases) {
+    Offset vl = 0;
+    EXPECT_EQ(SjisLengthOfViewChar(c.view, 0, &vl), c.sjis) << c.name;
+    EXPECT_EQ(vl, c.viewLength) << c.name;
+  }
+}
+
+// The command line's reading: what code page 932 reads, duplicates
+// included; bytes that are no character as \xHH, and never a marker.
+TEST(UnicodeView, PrintableReadingShowsOddBytesInHex) {
+  struct Case { const char* name; std::string sjis, shown; };
+  const Case cases[] = {
+      {"ASCII and controls", std::string("a\\\t\0", 4), std::string("a\\\t\0", 4)},
+      {"trail byte '\\' (\x95\x5C)", "\x95\x5C", U8(0x8868)},
+      {"half-width kana", "\xB1", U8(0xFF71)},
+      {"NEC duplicate of 81 E0", "\x87\x90", U8(0x2252)},
+      {"NEC-selected IBM duplicate", "\xED\x40", U8(0x7E8A)},
+      {"IBM extension", "\xFA\x5C", U8(0x7E8A)},
+      {"user-defined area", "\xF0\x40", U8(0xE000)},
+      {"unassigned pair", "\x85\x40", "\\x85\\x40"},
+      {"single bytes that are no character", "\x80\xA0\xFD\xFE\xFF", "\\x80\\xA0\\xFD\\xFE\\xFF"},
+      {"lead byte before markup", "\x81<", "\\x81<"},
+      {"lead byte at the end", "a\x82", "a\\x82"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SjisToUnicodeView(c.sjis, ViewMode::Printable), c.shown) << c.name;
+}
+
+// Typed text: only what code page 932's converter writes without a best
+// fit; a marker is no way to type a byte.
+TEST(UnicodeView, PrintableWritingTakesOnlyWhatTheConverterWritesStrictly) {
+  struct Case { const char* name; std::string typed; std::size_t badAt; std::string bytes; };
+  const auto npos = std::string::npos;
+  const Case cases[] = {
+      {"ASCII", "<a href=x>", npos, "<a href=x>"},
+      {"hiragana and kana", U8(0x3042) + U8(0xFF71), npos, "\x82\xA0\xB1"},
+      {"trail byte '\\'", U8(0x8868), npos, "\x95\x5C"},
+      {"the round-trip code of a duplicated character", U8(0x2252), npos, "\x81\xE0"},
+      {"user-defined area", U8(0xE000), npos, "\xF0\x40"},
+      {"wave dash: a best fit only", "a" + U8(0x301C), 1, "a"},
+      {"yen sign: a best fit only", U8(0x00A5), 0, ""},
+      {"a marker", "a" + U8(kRawByteMarker + 0x81), 1, "a"},
+      {"an emoji", "ab\xF0\x9F\x98\x80", 2, "ab"},
+      {"broken UTF-8", "a\xC3", 1, "a"},
+      {"zero-width space: dropped", "a" + U8(0x200B) + "b", npos, "ab"},
+      {"a tag character: dropped", "a" + U8(0xE0041) + "b", npos, "ab"},
+      {"SUB: the converter's control code", U8(0x1A), npos, "\x7F"},
+  };
+  for (const auto& c : cases) {
+    const SjisFromView r = UnicodeViewToSjis(c.typed, ViewMode::Printable);
+    EXPECT_EQ(r.badAt, c.badAt) << c.name;
+    EXPECT_EQ(r.bytes, c.bytes) << c.name;
+  }
 }
 
 }  // namespace

@@ -68,8 +68,7 @@ TEST(SurfaceConformance, CommandSequencesMatchTheMemoryEditor) {
     mem.editor.Load(m.text);
     if (row.coloured)
       for (const auto& run : ColourHtml(m.text))
-        mem.editor.SetRangeFormat(static_cast<Offset>(run.start), static_cast<Offset>(run.length),
-                                  DesignFonts()[static_cast<std::size_t>(run.cls)]);
+        mem.editor.SetRangeFormat(run.start, run.length, DesignFonts()[static_cast<std::size_t>(run.cls)]);
     mem.editor.SetSelection(s, s + m.length);
 
     SurfaceFixture gui;
@@ -91,6 +90,35 @@ TEST(SurfaceConformance, CommandSequencesMatchTheMemoryEditor) {
       EXPECT_EQ(gui.ctx.statusText, mem.ctx.statusText);
     }
   }
+}
+
+// A pair of bytes that is no character shows as two markers in the widget,
+// with a position between them; an offset inside the pair still goes to the
+// pair's start, as in the memory editor.
+TEST(SurfaceConformance, SelectionInsideAPairShownAsMarkersMatchesTheMemoryEditor) {
+  const std::string text = "a\x85\x40\x87\x90<B>b";  // unassigned pair, NEC duplicate
+  EditingFixture mem;
+  mem.editor.Load(text);
+  SurfaceFixture gui;
+  gui.widget.setWrapMode(QsciScintilla::WrapNone);
+  gui.editor.Load(text, false);
+  for (const auto& [anchor, active] : std::vector<std::pair<Offset, Offset>>{{2, 4}, {4, 2}, {2, 2}, {1, 5}}) {
+    SCOPED_TRACE(std::to_string(anchor) + "," + std::to_string(active));
+    mem.editor.SetSelection(anchor, active);
+    gui.editor.SetSelection(anchor, active);
+    EXPECT_EQ(gui.editor.SelAnchor(), mem.editor.SelAnchor());
+    EXPECT_EQ(gui.editor.SelActive(), mem.editor.SelActive());
+    EXPECT_EQ(State(gui.editor), State(mem.editor));
+  }
+  mem.ctx.options.directTagInsert = gui.ctx.options.directTagInsert = true;
+  mem.editor.SetSelection(2, 5);
+  gui.editor.SetSelection(2, 5);
+  const EditCommand* bold = EngineCommands().Find("BClick");
+  ASSERT_NE(bold, nullptr);
+  bold->run(mem.ctx, {});
+  bold->run(gui.ctx, {});
+  EXPECT_EQ(State(gui.editor), State(mem.editor));
+  EXPECT_EQ(gui.editor.Text(), gui.WidgetBytes());
 }
 
 }  // namespace

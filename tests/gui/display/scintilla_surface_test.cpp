@@ -8,7 +8,6 @@
 
 #include "core/display/html_to_rtf.h"
 #include "gui/display/surface_fixture.h"
-#include "core/editing/char_sync.h"
 #include "core/editing/editing_fixture.h"
 
 namespace mw::test {
@@ -87,6 +86,7 @@ TEST(ScintillaSurfaceOffsets, EveryOffsetMapsToTheWidgetAndBack) {
       {"double-byte with ASCII second bytes", "\x83\x5C\x95\x5C\x83\x41|\x83\x7B"},
       {"half-width kana", "\xB1\xB2\xB3\r\n\xDF"},
       {"markers", "\x80\xA0\xFD\xFE\xFF\x82"},
+      {"pairs shown as two markers", "a\x85\x40\x87\x90\xED\x40" "b"},
       {"lead byte before LF", "a\x82\r\n\x82\x60"},
       {"mixed lines", "\r\n\r\r\n\x88\x9F\nx"},
   };
@@ -95,7 +95,7 @@ TEST(ScintillaSurfaceOffsets, EveryOffsetMapsToTheWidgetAndBack) {
     SCOPED_TRACE(row.name);
     f.editor.Load(row.text, false);
     for (Offset p = 0; p <= f.editor.TextLength(); ++p) {
-      const auto start = static_cast<Offset>(CharStartNear(row.text, static_cast<std::size_t>(p)));
+      const Offset start = CharBoundary(row.text, p);
       EXPECT_EQ(f.editor.OffsetOfView(f.editor.ViewPosition(p)), start) << p;
       f.editor.SetSelection(p, f.editor.TextLength());
       EXPECT_EQ(f.editor.SelAnchor(), start) << p;

@@ -1,10 +1,9 @@
 #include "core/app/tools/kanji_codec.h"
 
-#include <unicode/utf8.h>
-
 #include <cstdio>
 
 #include "core/text/encoding.h"
+#include "core/text/utf8.h"
 
 namespace mw::kanji {
 namespace {
@@ -21,14 +20,6 @@ std::size_t LineOf(std::string_view in, std::size_t at) {
     else if (in[i] == '\r' && (i + 1 >= in.size() || in[i + 1] != '\n')) ++line;
   }
   return line;
-}
-
-std::string Utf8Of(char32_t u) {
-  char buf[4];
-  std::int32_t n = 0;
-  UBool bad = false;
-  U8_APPEND(buf, n, 4, static_cast<UChar32>(u), bad);
-  return bad ? std::string() : std::string(buf, static_cast<std::size_t>(n));
 }
 
 bool InRange(unsigned b, unsigned lo, unsigned hi) { return b >= lo && b <= hi; }
@@ -263,22 +254,20 @@ void ReadJis(const Tables& t, std::string_view in, Writer& w) {
 }
 
 void ReadUtf8(std::string_view in, Writer& w) {
-  const auto* s = reinterpret_cast<const std::uint8_t*>(in.data());
-  const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(in.size());
-  std::ptrdiff_t i = in.starts_with("\xEF\xBB\xBF") ? 3 : 0;  // a signature, not text
-  while (i < n) {
-    const auto end = static_cast<std::ptrdiff_t>(AsciiEnd(in, static_cast<std::size_t>(i)));
-    if (end > i) w.Ascii(in.data() + i, static_cast<std::size_t>(end - i));
+  std::size_t i = in.starts_with("\xEF\xBB\xBF") ? 3 : 0;  // a signature, not text
+  while (i < in.size()) {
+    const std::size_t end = AsciiEnd(in, i);
+    if (end > i) w.Ascii(in.data() + i, end - i);
     i = end;
-    if (i >= n) break;
-    const std::ptrdiff_t at = i;
-    UChar32 u = 0;
-    U8_NEXT(s, i, n, u);
-    if (u < 0) w.Invalid(KanjiCode::Utf8, static_cast<std::size_t>(at), static_cast<std::size_t>(i - at));
-    if (u >= static_cast<UChar32>(kHalfKanaFirst) && u <= static_cast<UChar32>(kHalfKanaLast))
-      w.Kana(static_cast<int>(u - static_cast<UChar32>(kHalfKanaFirst)), static_cast<std::size_t>(at));
+    if (i >= in.size()) break;
+    const std::size_t at = i;
+    const Utf8Char c = DecodeUtf8(in, i);
+    i += c.length;
+    if (!c.valid) w.Invalid(KanjiCode::Utf8, at, c.length);
+    if (c.code >= kHalfKanaFirst && c.code <= kHalfKanaLast)
+      w.Kana(static_cast<int>(c.code - kHalfKanaFirst), at);
     else
-      w.Char(static_cast<char32_t>(u), static_cast<std::size_t>(at));
+      w.Char(c.code, at);
   }
 }
 

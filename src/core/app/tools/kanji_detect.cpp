@@ -7,11 +7,10 @@
 // (kana, punctuation, common kanji) wins.
 #include "core/app/tools/kanji_codec.h"
 
-#include <unicode/utf8.h>
-
 #include <algorithm>
 
 #include "core/text/encoding.h"
+#include "core/text/utf8.h"
 
 namespace mw {
 namespace {
@@ -115,15 +114,14 @@ Evidence ReadAsEuc(const Tables* t, std::string_view in, std::size_t from) {
 
 Evidence ReadAsUtf8(std::string_view in, std::size_t from) {
   Evidence ev;
-  const auto* s = reinterpret_cast<const std::uint8_t*>(in.data());
-  const auto n = static_cast<std::ptrdiff_t>(in.size());
-  auto i = static_cast<std::ptrdiff_t>(from);
-  while (i < n) {
-    i = static_cast<std::ptrdiff_t>(kanji::AsciiEnd(in, static_cast<std::size_t>(i)));
-    if (i >= n) break;
-    UChar32 u = 0;
-    U8_NEXT(s, i, n, u);
-    if (u < 0) ++ev.invalid;
+  std::size_t i = from;
+  while (i < in.size()) {
+    i = kanji::AsciiEnd(in, i);
+    if (i >= in.size()) break;
+    const Utf8Char c = DecodeUtf8(in, i);
+    i += c.length;
+    const char32_t u = c.code;
+    if (!c.valid) ++ev.invalid;
     else if (u >= 0x3041 && u <= 0x30FF) ev.score += 3;
     else if ((u >= 0x3000 && u <= 0x303F) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF01 && u <= 0xFF60))
       ev.score += 2;
