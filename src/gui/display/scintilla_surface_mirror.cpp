@@ -14,6 +14,9 @@ using Sci = QsciScintillaBase;
 // (ScintillaEditor's input filter). Should one come through another way,
 // it becomes a full-width question mark of the same Shift-JIS length, so
 // the mirror and the offsets stay in step with what the widget shows.
+// ？ in Shift-JIS: two bytes, like every character it stands for.
+constexpr std::string_view kStandIn = "\x81\x48";
+
 std::string ViewToSjisKeepingLength(std::string_view v) {
   SjisFromView s = UnicodeViewToSjis(v);
   if (s.badAt == std::string::npos) return std::move(s.bytes);
@@ -23,7 +26,7 @@ std::string ViewToSjisKeepingLength(std::string_view v) {
     Offset vl = 1;
     SjisLengthOfViewChar(v, i, &vl);
     const SjisFromView c = UnicodeViewToSjis(v.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(vl)));
-    out += c.badAt == std::string::npos ? c.bytes : std::string("\x81\x48");
+    out += c.badAt == std::string::npos ? c.bytes : std::string(kStandIn);
     i += vl;
   }
   return out;
