@@ -9,13 +9,10 @@
 // gives pictures without fonts of a desktop, so prefer Xvfb.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -28,7 +25,6 @@
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/check/tag_error_form.h"
-#include "gui/dialogs/field_widgets.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 #include "gui/display/scintilla_surface.h"
@@ -53,52 +49,11 @@ void WhenShown(std::function<void(View&)> act) {
   });
 }
 
-// Sets one control as the author would: text for fields, "1"/"0" for
-// check boxes, the item index for radio groups, grid cells by field name.
-void SetControl(TagDialogView& view, const std::string& name, const std::string& value) {
-  if (const auto bracket = name.find('['); bracket != std::string::npos) {
-    const std::string grid = name.substr(0, bracket);
-    const int row = std::stoi(name.substr(bracket + 1));
-    const int col = std::stoi(name.substr(name.find(',') + 1));
-    auto* table = qobject_cast<QTableWidget*>(view.Control(grid));
-    const int r = grid == "sgFrame" ? row : row - 1;
-    if (table != nullptr && r < table->rowCount() && col < table->columnCount() && table->item(r, col))
-      table->item(r, col)->setText(Q(value));
-    return;
-  }
-  QWidget* w = view.Control(name);
-  if (w == nullptr) return;
-  if (auto* check = qobject_cast<QCheckBox*>(w)) {
-    check->setChecked(value == "1");
-  } else if (name.rfind("rg", 0) == 0) {
-    if (auto* radio = w->findChild<QRadioButton*>(Q(name + "_" + value))) radio->setChecked(true);
-  } else {
-    SetFieldWidgetText(w, Q(value));
-  }
-}
-
 struct DialogCase {
-  const char* command;  // handler name
-  const char* document;  // "|" the caret, "[...]" the selection
+  const char* command;   // handler name
+  const char* selected;  // the page is this text, all of it selected
   std::vector<std::pair<std::string, std::string>> set;
 };
-
-void LoadMarked(ScintillaSurface& doc, std::string marked) {
-  Offset start = 0, length = 0;
-  if (const auto caret = marked.find('|'); caret != std::string::npos) {
-    marked.erase(caret, 1);
-    start = static_cast<Offset>(caret);
-  } else if (const auto open = marked.find('['); open != std::string::npos) {
-    const auto close = marked.find(']');
-    marked.erase(close, 1);
-    marked.erase(open, 1);
-    start = static_cast<Offset>(open);
-    length = static_cast<Offset>(close - open - 1);
-  }
-  doc.Load(marked, true);
-  doc.SetSelStart(start);
-  doc.SetSelLength(length);
-}
 
 void RunHandler(TMainForm& w, std::string_view handler) {
   for (const CommandRow& row : CommandTable())
@@ -107,31 +62,33 @@ void RunHandler(TMainForm& w, std::string_view handler) {
 
 int DialogPictures(TMainForm& w, const QString& folder) {
   const DialogCase cases[] = {
-      {"HRClick", "|", {{"edWidth", "80"}, {"ckWidth", "1"}, {"edSize", "3"}, {"cbColor", "#FF0000"}}},
-      {"HREFClick", "[\x83\x8A\x83\x93\x83\x4E]", {{"cbURL", "index.html#top"}, {"cbTarget", "_blank"}, {"cbLang", "ja"}}},
-      {"TRClick", "[cell]", {{"cbBgColor", "#FFFFCC"}, {"rgAlign", "2"}, {"rgVAlign", "1"}, {"cbCLASS", "row"}}},
-      {"TDClick", "[cell]", {{"edColSpan", "2"}, {"edWidth", "50"}, {"ckWidth", "1"}, {"ckNOWRAP", "1"}}},
-      {"INPUTClick", "|", {{"cbType", "text"}, {"edName", "q"}, {"edSize", "20"}, {"cbOnFocus", "f()"}}},
-      {"FRAMESETClick", "|",
+      {"HRClick", "", {{"edWidth", "80"}, {"ckWidth", "1"}, {"edSize", "3"}, {"cbColor", "#FF0000"}}},
+      {"HREFClick", "\x83\x8A\x83\x93\x83\x4E", {{"cbURL", "index.html#top"}, {"cbTarget", "_blank"}, {"cbLang", "ja"}}},
+      {"TRClick", "cell", {{"cbBgColor", "#FFFFCC"}, {"rgAlign", "2"}, {"rgVAlign", "1"}, {"cbCLASS", "row"}}},
+      {"TDClick", "cell", {{"edColSpan", "2"}, {"edWidth", "50"}, {"ckWidth", "1"}, {"ckNOWRAP", "1"}}},
+      {"INPUTClick", "", {{"cbType", "text"}, {"edName", "q"}, {"edSize", "20"}, {"cbOnFocus", "f()"}}},
+      {"FRAMESETClick", "",
        {{"edColCount", "2"}, {"sgFrame[1,1]", "<FRAME SRC=\"menu.html\">"}, {"sgFrame[1,2]", "<FRAME SRC=\"main.html\">"}}},
-      {"SELECTClick", "|", {{"edName", "s"}, {"edRowCount", "2"}, {"sgOption[1,0]", "1"}, {"sgOption[1,1]", "One"}}},
-      {"FORMClick", "[f]", {{"edAction", "cgi-bin/form.cgi"}}},
-      {"BASEFONTClick", "|", {{"rgSize", "4"}}},
-      {"BClick", "[x]", {{"cbCLASS", "k"}}},
-      {"ULClick", "[a\r\nb]", {{"rgType", "1"}}},
-      {"OLClick", "[a]", {{"edStart", "3"}, {"rgType", "3"}}},
-      {"NAMEClick", "[x]", {{"cbName", "top"}}},
-      {"APPLETClick", "|", {{"edCODE", "A.class"}, {"edRowCount", "2"}, {"sgParam[1,0]", "speed"}}},
-      {"SCRIPTClick", "[f();]", {{"cbType", "text/javascript"}}},
-      {"TEXTAREAClick", "[t]", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}},
-      {"METAClick", "|", {{"cbContent", "text/html; charset=SHIFT_JIS"}}},
-      {"FRAMEClick", "|", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}},
+      {"SELECTClick", "", {{"edName", "s"}, {"edRowCount", "2"}, {"sgOption[1,0]", "1"}, {"sgOption[1,1]", "One"}}},
+      {"FORMClick", "f", {{"edAction", "cgi-bin/form.cgi"}}},
+      {"BASEFONTClick", "", {{"rgSize", "4"}}},
+      {"BClick", "x", {{"cbCLASS", "k"}}},
+      {"ULClick", "a\r\nb", {{"rgType", "1"}}},
+      {"OLClick", "a", {{"edStart", "3"}, {"rgType", "3"}}},
+      {"NAMEClick", "x", {{"cbName", "top"}}},
+      {"APPLETClick", "", {{"edCODE", "A.class"}, {"edRowCount", "2"}, {"sgParam[1,0]", "speed"}}},
+      {"SCRIPTClick", "f();", {{"cbType", "text/javascript"}}},
+      {"TEXTAREAClick", "t", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}},
+      {"METAClick", "", {{"cbContent", "text/html; charset=SHIFT_JIS"}}},
+      {"FRAMEClick", "", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}},
   };
   int written = 0;
   for (const DialogCase& c : cases) {
-    LoadMarked(*w.ActiveSurface(), c.document);
+    ScintillaSurface& doc = *w.ActiveSurface();
+    doc.Load(c.selected, true);
+    doc.SelectAll();
     WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
-      for (const auto& [name, value] : c.set) SetControl(view, name, value);
+      for (const auto& [name, value] : c.set) view.SetControlValue(name, Q(value));
       view.RebuildNow();
       QApplication::processEvents();
       written += view.grab().save(folder + QStringLiteral("/dialog-") + QString::fromLatin1(c.command) +

@@ -80,6 +80,17 @@ Offset ViewLengthOfChar(std::string_view sjis, Offset pos, Offset* sjisLength) {
   return u ? static_cast<Offset>(Utf8Length(u)) : 3 * n;
 }
 
+Offset ViewLengthOf(std::string_view sjis) {
+  Offset n = 0;
+  const auto size = static_cast<Offset>(sjis.size());
+  for (Offset p = 0; p < size;) {
+    Offset sl = 1;
+    n += ViewLengthOfChar(sjis, p, &sl);
+    p += sl;
+  }
+  return n;
+}
+
 Offset SjisLengthOfView(std::string_view view) {
   Offset n = 0;
   const auto size = static_cast<Offset>(view.size());

@@ -92,7 +92,9 @@ inline Offset SjisLengthOfViewChar(std::string_view view, Offset pos, Offset* vi
   return 2;
 }
 
-// Shift-JIS bytes of a whole piece of view.
+// Shift-JIS bytes of a whole piece of view, and UTF-8 bytes of the view of
+// a whole piece of document.
 Offset SjisLengthOfView(std::string_view view);
+Offset ViewLengthOf(std::string_view sjis);
 
 }  // namespace mw

@@ -9,20 +9,13 @@ namespace {
 
 constexpr CommandRow Row(std::string_view id, std::string_view caption, std::string_view handler,
                          std::string_view key, bool modifies, Needs needs = kNeedsNothing) {
-  CommandRow r;
-  r.id = id;
-  r.caption = caption;
-  r.shortcut = key;
-  r.handler = handler;
+  CommandRow r = Command(id, caption, handler).Key(key).Needing(needs);
   r.modifiesText = modifies;
-  r.needs = needs;
   return r;
 }
 constexpr CommandRow Shared(std::string_view id, std::string_view caption, std::string_view handler,
                             std::string_view arg, bool modifies) {
-  CommandRow r = Row(id, caption, handler, {}, modifies);
-  r.arg = arg;
-  return r;
+  return Row(id, caption, handler, {}, modifies).Arg(arg);
 }
 // A check item and the option its mark mirrors.
 constexpr CommandRow Toggle(std::string_view id, std::string_view caption, std::string_view handler,
@@ -35,8 +28,7 @@ constexpr CommandRow Toggle(std::string_view id, std::string_view caption, std::
 // Radio items pass their own name, so one handler knows which was clicked.
 constexpr CommandRow Radio(std::string_view id, std::string_view caption, std::string_view handler,
                            std::string_view group, bool checked, std::string_view option) {
-  CommandRow r = Toggle(id, caption, handler, checked, option);
-  r.arg = id;
+  CommandRow r = Toggle(id, caption, handler, checked, option).Arg(id);
   r.radioGroup = group;
   return r;
 }

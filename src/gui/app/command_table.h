@@ -63,7 +63,31 @@ struct CommandRow {
   Runs runs = Runs::Engine;
   CommandWindow window = CommandWindow::Main;
   std::string_view hint;  // the status text and tooltip, when it has one
+
+  // The columns as the areas' tables write them: a row with id, caption
+  // and handler, then what else it has.
+  constexpr CommandRow Key(std::string_view k) const { return With(&CommandRow::shortcut, k); }
+  constexpr CommandRow Arg(std::string_view a) const { return With(&CommandRow::arg, a); }
+  constexpr CommandRow Hint(std::string_view h) const { return With(&CommandRow::hint, h); }
+  constexpr CommandRow Needing(Needs n) const { return With(&CommandRow::needs, n); }
+  constexpr CommandRow In(CommandWindow w) const { return With(&CommandRow::window, w); }
+
+ private:
+  template <class T, class V>
+  constexpr CommandRow With(T CommandRow::*column, V value) const {
+    CommandRow r = *this;
+    r.*column = value;
+    return r;
+  }
 };
+
+constexpr CommandRow Command(std::string_view id, std::string_view caption, std::string_view handler) {
+  CommandRow r;
+  r.id = id;
+  r.caption = caption;
+  r.handler = handler;
+  return r;
+}
 
 // A submenu: its id (the component name layouts place it by), caption and
 // needs. The same submenu may be placed in several menus.

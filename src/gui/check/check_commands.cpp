@@ -7,13 +7,7 @@ namespace {
 
 constexpr CommandRow Row(std::string_view id, std::string_view caption, std::string_view handler,
                          std::string_view hint) {
-  CommandRow r;
-  r.id = id;
-  r.caption = caption;
-  r.handler = handler;
-  r.hint = hint;
-  r.window = CommandWindow::Check;
-  return r;
+  return Command(id, caption, handler).Hint(hint).In(CommandWindow::Check);
 }
 
 constexpr auto kRows = std::to_array<CommandRow>({

@@ -1,6 +1,7 @@
 #include "gui/dialogs/tag_dialog_view.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <cstdlib>
 
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/tag_dialogs.h"
@@ -54,6 +56,38 @@ QWidget* TagDialogView::Control(std::string_view name) const {
   const Bound* b = Find(name);
   if (b == nullptr) return nullptr;
   return b->table ? b->table : b->widget;
+}
+
+bool TagDialogView::SetControlValue(std::string_view name, const QString& value) {
+  if (const auto bracket = name.find('['); bracket != std::string_view::npos) {
+    const std::string grid(name.substr(0, bracket));
+    const std::string cell(name.substr(bracket + 1));
+    const int row = std::atoi(cell.c_str());
+    const auto comma = cell.find(',');
+    if (comma == std::string::npos) return false;
+    const int col = std::atoi(cell.c_str() + comma + 1);
+    auto* table = qobject_cast<QTableWidget*>(Control(grid));
+    // The option grids show their header row as the table's header.
+    const int r = grid == "sgFrame" ? row : row - 1;
+    if (table == nullptr || r < 0 || col < 0 || r >= table->rowCount() || col >= table->columnCount()) return false;
+    QTableWidgetItem* item = table->item(r, col);
+    if (item == nullptr) return false;
+    item->setText(value);
+    return true;
+  }
+  QWidget* w = Control(name);
+  if (w == nullptr) return false;
+  if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    check->setChecked(value == QStringLiteral("1"));
+  } else if (name.starts_with("rg")) {
+    auto* radio = w->findChild<QRadioButton*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+                                             QLatin1Char('_') + value);
+    if (radio == nullptr) return false;
+    radio->setChecked(true);
+  } else {
+    SetFieldWidgetText(w, value);
+  }
+  return true;
 }
 
 const EditorSurface& TagDialogView::PreviewSurface() const { return *m_preview; }

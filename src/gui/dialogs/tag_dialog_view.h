@@ -79,6 +79,11 @@ class TagDialogView : public FieldsDialog {
 
   // The widget of a control (objectName = control name).
   QWidget* Control(std::string_view name) const;
+  // Sets one control as typing, clicking or choosing would: text for
+  // fields, "1"/"0" for check boxes, the item index for radio groups, grid
+  // cells by their field name ("sgOption[1,0]"). False when the dialog has
+  // no such control, item or cell.
+  bool SetControlValue(std::string_view name, const QString& value);
   QPushButton* OkButton() const { return m_ok; }
   QPushButton* CancelButton() const { return m_cancel; }
   ScintillaEditor* PreviewWidget() const { return m_previewWidget; }

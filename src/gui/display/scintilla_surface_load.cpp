@@ -118,13 +118,7 @@ void ScintillaSurface::LoadText(std::string_view bytes, bool coloured, std::stri
 // of it, so no second copy of the whole page exists while loading and the
 // widget never moves its buffers.
 void ScintillaSurface::AppendView(std::string_view bytes) {
-  Offset viewLength = 0;
-  const auto size = static_cast<Offset>(bytes.size());
-  for (Offset p = 0; p < size;) {
-    Offset sl = 1;
-    viewLength += ViewLengthOfChar(bytes, p, &sl);
-    p += sl;
-  }
+  const Offset viewLength = ViewLengthOf(bytes);
   Send(Sci::SCI_ALLOCATE, static_cast<unsigned long>(viewLength + 1));
   constexpr std::size_t kSlice = 1 << 20;
   for (std::size_t from = 0; from < bytes.size();) {

@@ -5,33 +5,24 @@
 namespace mw::gui {
 namespace {
 
-constexpr CommandRow Row(std::string_view id, std::string_view caption, std::string_view handler,
-                         std::string_view key = {}, std::string_view arg = {}, Needs needs = kNeedsNothing) {
-  CommandRow r;
-  r.id = id;
-  r.caption = caption;
-  r.shortcut = key;
-  r.handler = handler;
-  r.arg = arg;
-  r.needs = needs;
-  r.window = CommandWindow::Project;
-  return r;
+constexpr CommandRow Row(std::string_view id, std::string_view caption, std::string_view handler) {
+  return Command(id, caption, handler).In(CommandWindow::Project);
 }
 
 constexpr auto kRows = std::to_array<CommandRow>({
     // File
-    Row("FileNewProject", "プロジェクトの新規作成(&N)", "FileNewProjectClick", "Ctrl+N"),
-    Row("FileOpenProject", "プロジェクトを開く(&O)...", "FileOpenProjectClick", "Ctrl+O"),
-    Row("FileSaveProject", "プロジェクトの上書き保存(&S)", "FileSaveProjectClick", "Ctrl+S"),
+    Row("FileNewProject", "プロジェクトの新規作成(&N)", "FileNewProjectClick").Key("Ctrl+N"),
+    Row("FileOpenProject", "プロジェクトを開く(&O)...", "FileOpenProjectClick").Key("Ctrl+O"),
+    Row("FileSaveProject", "プロジェクトの上書き保存(&S)", "FileSaveProjectClick").Key("Ctrl+S"),
     Row("FileSaveAsProject", "プロジェクトに名前をつけて保存(&A)...", "FileSaveAsProjectClick"),
     // One handler converts every file; the item's code tells which.
-    Row("mConvertAllToShiftJIS", "Shift-JISコードに(&S)", "mConvertAllClick", {}, "s", kNeedsKanji),
-    Row("mConvertAllToJIS", "JISコードに(&J)", "mConvertAllClick", {}, "j", kNeedsKanji),
-    Row("mConvertAllToEUC", "EUCコード(&E)", "mConvertAllClick", {}, "e", kNeedsKanji),
+    Row("mConvertAllToShiftJIS", "Shift-JISコードに(&S)", "mConvertAllClick").Arg("s").Needing(kNeedsKanji),
+    Row("mConvertAllToJIS", "JISコードに(&J)", "mConvertAllClick").Arg("j").Needing(kNeedsKanji),
+    Row("mConvertAllToEUC", "EUCコード(&E)", "mConvertAllClick").Arg("e").Needing(kNeedsKanji),
     Row("Exit1", "閉じる(&X)", "Exit1Click"),
     // Project
-    Row("FileAddToProject", "プロジェクトへのファイル追加(&A)", "FileAddToProjectClick", "Ctrl+A"),
-    Row("FileDeleteFromProject", "プロジェクトからのファイル削除(&D)", "FileDeleteFromProjectClick", "Ctrl+X"),
+    Row("FileAddToProject", "プロジェクトへのファイル追加(&A)", "FileAddToProjectClick").Key("Ctrl+A"),
+    Row("FileDeleteFromProject", "プロジェクトからのファイル削除(&D)", "FileDeleteFromProjectClick").Key("Ctrl+X"),
     Row("mFileSort", "ファイルリストのソート(&S)", "mFileSortClick"),
     Row("AllFileAddToProject", "開いているファイルをすべてプロジェクトに追加(&E)", "AllFileAddToProjectClick"),
     Row("FileOpen", "選択ファイルを編集ウインドウで開く(&O)", "FileOpenClick"),
@@ -46,7 +37,7 @@ constexpr auto kRows = std::to_array<CommandRow>({
     Row("JumpToText1", "テキストへジャンプ", "JumpToTextClick"),
     Row("UpdateLocalLinkTreeView1", "リンク情報の更新", "UpdateLocalLinkTreeViewClick"),
     Row("SendLinkToEditor1", "テキストに張り付け", "SendLinkToEditorClick"),
-    Row("JumpToMatch1", "本文中へジャンプ", "JumpToMatchClick", "Ctrl+J"),
+    Row("JumpToMatch1", "本文中へジャンプ", "JumpToMatchClick").Key("Ctrl+J"),
 });
 
 constexpr SubmenuRow kSubmenus[] = {

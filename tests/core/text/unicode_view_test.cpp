@@ -109,6 +109,7 @@ TEST(UnicodeView, OffsetArithmeticBothWaysOnEveryShortSequence) {
     }
     ASSERT_EQ(v, static_cast<Offset>(view.size()));
     ASSERT_EQ(SjisLengthOfView(view), static_cast<Offset>(s.size()));
+    ASSERT_EQ(ViewLengthOf(s), static_cast<Offset>(view.size()));
   };
   for (int a = 0; a < 256; ++a) {
     SCOPED_TRACE(a);

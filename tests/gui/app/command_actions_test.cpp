@@ -19,12 +19,8 @@ namespace {
 
 CommandRow MakeRow(std::string_view id, std::string_view handler, Runs runs = Runs::Engine,
                    Needs needs = kNeedsNothing) {
-  CommandRow r;
-  r.id = id;
-  r.caption = id;
-  r.handler = handler;
+  CommandRow r = Command(id, id, handler).Needing(needs);
   r.runs = runs;
-  r.needs = needs;
   return r;
 }
 

@@ -47,35 +47,8 @@ void WhenShown(std::function<void(View&)> act) {
   });
 }
 
-// Sets one control as typing, clicking or choosing would: text for fields,
-// "1"/"0" for check boxes, the item index for radio groups; grid cells by
-// their field name ("sgOption[1,0]").
 void SetControl(TagDialogView& view, const std::string& name, const std::string& value) {
-  const auto bracket = name.find('[');
-  if (bracket != std::string::npos) {
-    const std::string grid = name.substr(0, bracket);
-    const int row = std::stoi(name.substr(bracket + 1));
-    const int col = std::stoi(name.substr(name.find(',') + 1));
-    auto* table = qobject_cast<QTableWidget*>(view.Control(grid));
-    ASSERT_NE(table, nullptr) << name;
-    // The option grids show their header row as the table's header.
-    const int r = grid == "sgFrame" ? row : row - 1;
-    ASSERT_LT(r, table->rowCount()) << name;
-    ASSERT_LT(col, table->columnCount()) << name;
-    table->item(r, col)->setText(QString::fromStdString(value));
-    return;
-  }
-  QWidget* w = view.Control(name);
-  ASSERT_NE(w, nullptr) << name;
-  if (auto* check = qobject_cast<QCheckBox*>(w)) {
-    check->setChecked(value == "1");
-  } else if (name.rfind("rg", 0) == 0) {
-    auto* radio = w->findChild<QRadioButton*>(QString::fromStdString(name + "_" + value));
-    ASSERT_NE(radio, nullptr) << name;
-    radio->setChecked(true);
-  } else {
-    SetFieldWidgetText(w, QString::fromStdString(value));
-  }
+  ASSERT_TRUE(view.SetControlValue(name, QString::fromStdString(value))) << name << " = " << value;
 }
 
 QString ControlText(TagDialogView& view, const std::string& name) { return FieldWidgetText(view.Control(name)); }
