@@ -101,6 +101,15 @@ struct Binding {
   bool skipFirstItem = false;  // radio: the first item is never chosen
   bool keepUnread = true;      // a value the field cannot show is kept
 
+  // A copy with one column changed; defined before the modifiers so that
+  // every compiler can use it in the tables' constant expressions.
+  template <typename T>
+  constexpr Binding With(T Binding::*member, T value) const {
+    Binding b = *this;
+    b.*member = value;
+    return b;
+  }
+
   // Modifiers, for the tables.
   constexpr Binding Bare() const { return With(&Binding::read, Read::Bare); }
   constexpr Binding Quoted() const { return With(&Binding::read, Read::Quoted); }
@@ -118,13 +127,6 @@ struct Binding {
   constexpr Binding In(Group g) const { return With(&Binding::group, g); }
   constexpr Binding From(ListSource s) const { return With(&Binding::source, s); }
 
- private:
-  template <typename T>
-  constexpr Binding With(T Binding::*member, T value) const {
-    Binding b = *this;
-    b.*member = value;
-    return b;
-  }
 };
 
 // --- Row makers -----------------------------------------------------------------

@@ -64,6 +64,14 @@ struct CommandRow {
   CommandWindow window = CommandWindow::Main;
   std::string_view hint;  // the status text and tooltip, when it has one
 
+  // A copy with one column changed; defined before its uses so that every
+  // compiler can use it in the tables' constant expressions.
+  template <class T, class V>
+  constexpr CommandRow With(T CommandRow::*column, V value) const {
+    CommandRow r = *this;
+    r.*column = value;
+    return r;
+  }
   // The columns as the areas' tables write them: a row with id, caption
   // and handler, then what else it has.
   constexpr CommandRow Key(std::string_view k) const { return With(&CommandRow::shortcut, k); }
@@ -71,14 +79,6 @@ struct CommandRow {
   constexpr CommandRow Hint(std::string_view h) const { return With(&CommandRow::hint, h); }
   constexpr CommandRow Needing(Needs n) const { return With(&CommandRow::needs, n); }
   constexpr CommandRow In(CommandWindow w) const { return With(&CommandRow::window, w); }
-
- private:
-  template <class T, class V>
-  constexpr CommandRow With(T CommandRow::*column, V value) const {
-    CommandRow r = *this;
-    r.*column = value;
-    return r;
-  }
 };
 
 constexpr CommandRow Command(std::string_view id, std::string_view caption, std::string_view handler) {
