@@ -85,11 +85,14 @@ int RunCheck(std::vector<std::string>& args) {
     std::string out;
     for (const CheckMessage& m : result.messages) {
       if (m.kind != CheckMessageKind::SummaryClean && status == kExitOk) status = kExitFound;
-      const std::string message = DocumentToTerminal(CheckMessageText(m));
       if (tsv) {
-        out += file + "\t" + std::to_string(m.start) + "\t" + std::to_string(m.end) + "\t" + message + "\n";
+        // A tag name runs up to a blank or '>', so a tab can be part of
+        // it and of the message; escaped, the columns stay four.
+        out += file + "\t" + std::to_string(m.start) + "\t" + std::to_string(m.end) + "\t" +
+               OneLine(CheckMessageText(m)) + "\n";
         continue;
       }
+      const std::string message = DocumentToTerminal(CheckMessageText(m));
       const auto at = static_cast<std::size_t>(m.start);
       const auto line = std::upper_bound(starts.begin(), starts.end(), at) - starts.begin();
       const std::size_t column = at - starts[static_cast<std::size_t>(line - 1)] + 1;

@@ -48,10 +48,15 @@ int RunConvert(std::vector<std::string>& args) {
   if (haveOutput && files.size() != 1) throw UsageError("--output takes one FILE only");
   int status = kExitOk;
   for (const auto& f : files) {
+    // A file that fails is named and left as it was; the next one is
+    // still converted.
     try {
       ConvertFileCode(f, haveOutput ? output : f, to);
+    } catch (const FileError& e) {
+      std::cerr << "markupwright-cli convert: " << e.what() << "\n";  // names the file
+      status = kExitError;
     } catch (const std::exception& e) {
-      std::cerr << "markupwright-cli convert: " << e.what() << "\n";
+      std::cerr << "markupwright-cli convert: " << f << ": " << e.what() << "\n";
       status = kExitError;
     }
   }

@@ -16,7 +16,6 @@ extern const std::string_view kReplaceHelp;
 int RunGrep(std::vector<std::string>& args);
 int RunReplace(std::vector<std::string>& args);
 std::string ProgramDataFolder();
-std::string OneLine(std::string_view sjis);
 
 const std::string_view kGrepHelp =
     "usage: markupwright-cli grep [--case] [-r] TEXT PATH...\n"

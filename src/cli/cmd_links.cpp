@@ -17,26 +17,6 @@ namespace mw::cli {
 extern const std::string_view kLinksHelp;
 int RunLinks(std::vector<std::string>& args);
 std::string ProgramDataFolder();
-std::string OneLine(std::string_view sjis);
-
-// A value or a line of a page as one field of one output line: tab, CR and
-// LF are written \t, \r and \n, everything else is shown in the terminal's
-// encoding. None of the three can be a trail byte, so the pieces between
-// them are converted as the characters they are in the whole text.
-std::string OneLine(std::string_view sjis) {
-  std::string s;
-  s.reserve(sjis.size() + sjis.size() / 2);
-  std::size_t from = 0;
-  for (std::size_t i = 0; i < sjis.size(); ++i) {
-    const char c = sjis[i];
-    if (c != '\t' && c != '\r' && c != '\n') continue;
-    s += DocumentToTerminal(sjis.substr(from, i - from));
-    s += c == '\t' ? "\\t" : c == '\r' ? "\\r" : "\\n";
-    from = i + 1;
-  }
-  s += DocumentToTerminal(sjis.substr(from));
-  return s;
-}
 
 const std::string_view kLinksHelp =
     "usage: markupwright-cli links [--tsv] PROJECT.wpr|FOLDER|FILE...\n"
@@ -106,11 +86,13 @@ int RunLinks(std::vector<std::string>& args) {
   if (operands.empty()) throw UsageError("links needs a PROJECT.wpr, FOLDER or FILE");
   const auto extensions = LoadColouredExtensions(ProgramDataFolder());
 
+  // A page named twice is read once. Letter case counts: Index.html and
+  // index.html are two pages, each with links of its own.
   std::vector<std::string> pages;
   std::set<std::string> seen;
   for (const std::string& op : operands)
     for (std::string& p : PagesOf(op, extensions))
-      if (seen.insert(AsciiLower(p)).second) pages.push_back(std::move(p));
+      if (seen.insert(p).second) pages.push_back(std::move(p));
 
   LinkUpdateOptions options;
   if (!pages.empty()) options.activeDocumentPath = pages.front();

@@ -14,6 +14,23 @@ std::string TerminalToDocument(std::string_view utf8) {
 
 std::string DocumentToTerminal(std::string_view sjis) { return SjisToUnicodeView(sjis, ViewMode::Printable); }
 
+std::string OneLine(std::string_view sjis) {
+  // None of the three can be a trail byte, so the pieces between them are
+  // converted as the characters they are in the whole text.
+  std::string s;
+  s.reserve(sjis.size() + sjis.size() / 2);
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < sjis.size(); ++i) {
+    const char c = sjis[i];
+    if (c != '\t' && c != '\r' && c != '\n') continue;
+    s += DocumentToTerminal(sjis.substr(from, i - from));
+    s += c == '\t' ? "\\t" : c == '\r' ? "\\r" : "\\n";
+    from = i + 1;
+  }
+  s += DocumentToTerminal(sjis.substr(from));
+  return s;
+}
+
 std::string Unescape(std::string_view text) {
   std::string out;
   out.reserve(text.size());

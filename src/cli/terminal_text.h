@@ -15,6 +15,11 @@ std::string TerminalToDocument(std::string_view utf8);
 // as \xHH, so nothing is lost or hidden.
 std::string DocumentToTerminal(std::string_view sjis);
 
+// A text as one field of one output line (the tab-separated rows of
+// check, links, grep and replace): tab, CR and LF are written \t, \r and
+// \n, everything else is shown as DocumentToTerminal shows it.
+std::string OneLine(std::string_view sjis);
+
 // Resolves \r \n \t \" \\ (any other backslash stays as it is).
 std::string Unescape(std::string_view text);
 // The reverse on Shift-JIS text, for printing one text on one line;

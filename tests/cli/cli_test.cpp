@@ -83,6 +83,22 @@ TEST(Cli, ConvertInPlaceAndToAnotherFile) {
   EXPECT_EQ(ReadFileBytes(euc), original);
 }
 
+// A file that cannot be converted is named, left as it was, and the files
+// after it are still converted.
+TEST(Cli, ConvertNamesTheFileThatFailsAndGoesOn) {
+  TempDir dir;
+  // テスト and a user-defined character (F0 40), which EUC-JP cannot hold.
+  const std::string badText = "<P>\x83\x65\x83\x58\x83\x67\xF0\x40</P>\r\n";
+  const std::string bad = dir.Write("bad.html", badText);
+  const std::string good = dir.Write("good.html", "<P>\x83\x65\x83\x58\x83\x67</P>\r\n");
+  const auto r = RunCli({"convert", "--to", "e", bad, dir.Path("missing.html"), good});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("convert: " + bad + ": line 1: "), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("convert: " + dir.Path("missing.html") + ": "), std::string::npos) << r.err;
+  EXPECT_EQ(ReadFileBytes(bad), badText);
+  EXPECT_EQ(ReadFileBytes(good), "<P>\xA5\xC6\xA5\xB9\xA5\xC8</P>\r\n");
+}
+
 TEST(Cli, WidthConversionsWriteToStandardOutput) {
   TempDir dir;
   // ＡＢ１ and the ideographic space; ｶﾞ (half-width ka + voiced mark).

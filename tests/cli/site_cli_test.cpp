@@ -2,6 +2,7 @@
 // and replace, their output lines and exit statuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/app/document_file.h"
@@ -38,6 +39,19 @@ TEST(CliCheck, MessagesWithLineAndColumnOrByteRanges) {
                        bad + "\t13\t13\tチェック完了！タグの不整合を検出しました。\n");
   r = RunCli({"check", good});
   EXPECT_EQ(r.status, 0);
+}
+
+// A tab does not end a tag name, so it reaches the message; in a row of
+// tab-separated fields it is written \t, as grep and links write theirs.
+TEST(CliCheck, TsvEscapesTabsInsideMessages) {
+  TempDir dir;
+  // "<B\tツ>": ツ = 83 63, a trail byte that is a letter.
+  const std::string page = dir.Write("tab.html", "<B\t\x83\x63>");
+  auto r = RunCli({"check", "--tsv", page});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, page + "\t0\t6\tB\\tツが不正です\n" + page + "\t6\t6\tチェック完了！タグの不整合を検出しました。\n");
+  for (std::size_t from = 0, to; (to = r.out.find('\n', from)) != std::string::npos; from = to + 1)
+    EXPECT_EQ(std::count(r.out.begin() + static_cast<long>(from), r.out.begin() + static_cast<long>(to), '\t'), 3);
 }
 
 TEST(CliCheck, ListsFromAFolderAndErrors) {
@@ -102,6 +116,17 @@ TEST_F(CliSite, LinksOfAProjectAsTsvAndText) {
   r = RunCli({"links", dir.Path("none.wpr")});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("none.wpr"), std::string::npos);
+}
+
+// Web servers tell Index.html from index.html: two pages, both checked.
+TEST(CliLinks, PagesWhoseNamesDifferOnlyInCaseAreBothChecked) {
+  TempDir dir;
+  fs::create_directory(dir.dir() / "site");
+  const std::string upper = dir.Write("site/Index.html", "<A HREF=\"gone1.html\">\r\n");
+  const std::string lower = dir.Write("site/index.html", "<A HREF=\"gone2.html\">\r\n");
+  const auto r = RunCli({"links", "--tsv", dir.Path("site")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, upper + "\tHREF\tgone1.html\tbroken\n" + lower + "\tHREF\tgone2.html\tbroken\n");
 }
 
 TEST_F(CliSite, GrepRowsAndStatuses) {

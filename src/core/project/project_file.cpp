@@ -7,22 +7,75 @@
 #include "core/app/document_file.h"
 #include "core/text/encoding.h"
 #include "core/text/lines.h"
+#include "core/text/unicode_view.h"
+#include "core/text/utf8.h"
 
 namespace mw {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
+
+bool IsAscii(std::string_view s) {
+  for (const char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+bool IsValidUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const Utf8Char c = DecodeUtf8(s, i);
+    if (!c.valid) return false;
+    i += c.length;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ProjectTextFromFile(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Signature)) return std::string(bytes.substr(kUtf8Signature.size()));
+#ifdef _WIN32
+  return std::string(bytes);
+#else
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  return SjisToUnicodeView(bytes);
+#endif
+}
+
+std::string ProjectFileBytes(std::string_view text) {
+#ifdef _WIN32
+  return std::string(text);
+#else
+  if (IsAscii(text)) return std::string(text);
+  if (IsValidUtf8(text)) {
+    const SjisFromView sjis = UnicodeViewToSjis(text);
+    // Written only when reading it back gives every path exactly: the
+    // reader takes valid UTF-8 for UTF-8, and half-width katakana pairs
+    // can form it by chance (ﾃｽ is C3 BD, UTF-8's ý).
+    if (sjis.badAt == std::string::npos && !IsValidUtf8(sjis.bytes) && SjisToUnicodeView(sjis.bytes) == text)
+      return sjis.bytes;
+  }
+  std::string out(kUtf8Signature);
+  out += text;
+  return out;
+#endif
+}
 
 bool IsAbsoluteEntry(std::string_view line, char sep) {
   if (sep == '/') return line.starts_with('/');
   return !FolderOf(line, sep).empty();
 }
 
-std::vector<std::string> ParseProjectText(std::string_view bytes, std::string_view projectPath,
+std::vector<std::string> ParseProjectText(std::string_view text, std::string_view projectPath,
                                           char sep) {
   std::vector<std::string> entries;
-  for (const std::string_view line : SplitLines(bytes)) {
+  const std::string untitled = DocumentToFileSystemPath(MessageSjis(Msg::UntitledDocumentName));
+  for (const std::string_view line : SplitLines(text)) {
     if (line.empty()) continue;
-    if (IsAbsoluteEntry(line, sep) || line == MessageSjis(Msg::UntitledDocumentName)) entries.emplace_back(line);
+    if (IsAbsoluteEntry(line, sep) || line == untitled) entries.emplace_back(line);
     else entries.push_back(ResolveRelativePath(line, projectPath, sep));
   }
   return entries;
@@ -43,15 +96,15 @@ std::string ProjectFileText(const std::vector<std::string>& entries, std::string
 bool OpenProjectFile(Project& project, const std::string& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return false;
-  const std::string bytes = ReadFileBytes(path);
+  const std::string text = ProjectTextFromFile(ReadFileBytes(path));
   project.path = path;
-  project.entries = ParseProjectText(bytes, path);
+  project.entries = ParseProjectText(text, path);
   project.modified = false;
   return true;
 }
 
 void WriteProjectFile(const Project& project, const std::string& path, bool relative) {
-  WriteFileAtomic(path, ProjectFileText(project.entries, path, relative));
+  WriteFileAtomic(path, ProjectFileBytes(ProjectFileText(project.entries, path, relative)));
 }
 
 namespace {

@@ -16,7 +16,8 @@ namespace mw {
 
 // A project never saved has the bare name Msg::NewProjectName; a project
 // line holding the main window's name for a new document
-// (Msg::UntitledDocumentName) is kept as it stands.
+// (Msg::UntitledDocumentName) is kept as it stands. Entries and path are
+// the real paths, as the file system spells them.
 struct Project {
   std::string path{MessageSjis(Msg::NewProjectName)};
   std::vector<std::string> entries;
@@ -30,10 +31,24 @@ struct Project {
 // the second byte of a character).
 bool IsAbsoluteEntry(std::string_view line, char sep = kPathSeparator);
 
-// The entries of a project file's bytes (CR LF, LF or CR line ends),
-// relative lines resolved against projectPath. Blank lines are no entries.
-std::vector<std::string> ParseProjectText(std::string_view bytes, std::string_view projectPath,
+// The entries of a project file's text (CR LF, LF or CR line ends, paths
+// spelled as the file system spells them), relative lines resolved against
+// projectPath. Blank lines are no entries.
+std::vector<std::string> ParseProjectText(std::string_view text, std::string_view projectPath,
                                           char sep = kPathSeparator);
+
+// A project file's bytes as text in the file system's spelling of paths
+// (UTF-8 here): after a UTF-8 signature, or when the bytes are valid UTF-8
+// (a file written by a system that keeps its paths so), the text as it
+// stands; otherwise Shift-JIS, the format's own code, converted. Bytes that
+// are no Shift-JIS character come through as the lossless view's markers:
+// such an entry names no file and is shown as missing, never dropped.
+std::string ProjectTextFromFile(std::string_view bytes);
+// The reverse: Shift-JIS when every path reads back from it exactly;
+// otherwise (a character Shift-JIS cannot hold, a name that is no UTF-8,
+// or Shift-JIS bytes that would read as UTF-8) a UTF-8 signature and the
+// text unchanged, so no path is ever lost.
+std::string ProjectFileBytes(std::string_view text);
 
 // The file form: every entry followed by CR LF; with relative on, every
 // entry relative to projectPath. An entry that shares no folder with the
@@ -43,12 +58,12 @@ std::string ProjectFileText(const std::vector<std::string>& entries, std::string
                             bool relative, char sep = kPathSeparator);
 
 // Reads the project at path into project (path set, entries resolved,
-// modified cleared). False, with nothing changed, when the file does not
+// modified cleared), in whichever of its two codes it is. False, with nothing changed, when the file does not
 // exist. Throws FileError when it cannot be read.
 bool OpenProjectFile(Project& project, const std::string& path);
 
 // Replaces the file at path with the project's entries (atomically; throws
-// FileError). Leaves the modified flag to the caller.
+// FileError), in Shift-JIS unless a path needs UTF-8. Leaves the modified flag to the caller.
 void WriteProjectFile(const Project& project, const std::string& path, bool relative);
 
 // Appends path when the file exists and the list does not hold it already

@@ -21,6 +21,7 @@
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/app/screen_geometry.h"
 #include "gui/display/scintilla_surface.h"
 
 namespace mw::gui {
@@ -123,8 +124,10 @@ void LoadFonts(TMainForm& w, const std::string& dataFolder) {
 
 void ApplyLayout(TMainForm& w, const FormSettings& s, bool hasBandBreak) {
   // The normal bounds first, so a maximised window restores to them.
-  w.move(s.Int("iFormLeft"), s.Int("iFormTop"));
-  w.resize(s.Int("iFormWidth"), s.Int("iFormHeight"));
+  // Fitted to the screens: settings from another monitor stay reachable.
+  const QRect bounds = FitToScreens(s.Int("iFormLeft"), s.Int("iFormTop"), s.Int("iFormWidth"), s.Int("iFormHeight"));
+  w.move(bounds.topLeft());
+  w.resize(bounds.size());
   switch (s.Int("iWindowState")) {
     case 1: w.setWindowState(Qt::WindowMinimized); break;
     case 2: w.setWindowState(Qt::WindowMaximized); break;

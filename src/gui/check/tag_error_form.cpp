@@ -20,6 +20,7 @@
 #include "gui/check/check_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/app/screen_geometry.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
 
@@ -103,11 +104,10 @@ TTagErrorForm::TTagErrorForm(TMainForm& main, std::string listFolder)
   });
   layout->addWidget(m_list, 1);
 
-  resize(660, 220);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect r = screen->availableGeometry();
-    move(r.center() - QPoint(width() / 2, height() / 2));
-  }
+  // Centred on the screen, and no larger than it.
+  QRect bounds(0, 0, 660, 220);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) bounds.moveCenter(screen->availableGeometry().center());
+  setGeometry(FitToScreens(bounds));
 }
 
 QComboBox* TTagErrorForm::ListBox(TagListKind kind) const { return m_boxes[IndexOf(kind)]; }
@@ -153,7 +153,9 @@ void TTagErrorForm::JumpToCheckMessage() {
   const long pos = surface->ViewPosition(target->start);
   const int y = static_cast<int>(view.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos));
   const QPoint global = view.viewport()->mapToGlobal(QPoint(0, y));
-  move(x(), global.y() + 30);
+  // Kept on the screen: below a line near the bottom it would be out of
+  // sight.
+  move(FitToScreens(QRect(QPoint(x(), global.y() + 30), frameGeometry().size())).topLeft());
 }
 
 void TTagErrorForm::CheckNextFile() {

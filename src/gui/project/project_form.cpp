@@ -23,16 +23,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "core/app/data_folder.h"
 #include "core/app/document_file.h"
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
 #include "core/app/tools/kanji_converter.h"
+#include "core/project/convert_files.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/command_actions.h"
 #include "gui/app/document_set.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/app/screen_geometry.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_commands.h"
@@ -43,10 +46,16 @@ namespace {
 constexpr std::string_view kPrjSection = "PrjFORM";
 constexpr std::string_view kProjectHistoryName = "PrjFileHistry.txt";
 
+constexpr int kEntryRole = Qt::UserRole;
+
 QString PathText(const std::string& path) {
   // The never-saved name is the program's own (Shift-JIS) text.
   return path == MessageSjis(Msg::NewProjectName) ? FromDocumentText(path) : QString::fromStdString(path);
 }
+
+// The entry a row of the list shows, exactly as the project holds it (a
+// name that is no UTF-8 would not survive the row's text).
+std::string EntryOf(const QListWidgetItem& item) { return item.data(kEntryRole).toByteArray().toStdString(); }
 }  // namespace
 
 TPrjForm::TPrjForm(TMainForm& main) : QMainWindow(&main, Qt::Window), m_main(main) {
@@ -121,7 +130,6 @@ void TPrjForm::BuildPopups() {
 QStringList TPrjForm::History() const { return m_history->Entries(); }
 
 void TPrjForm::LoadFormSettings() {
-  resize(640, 620);
   const std::string& folder = m_main.DataFolder();
   IniFile ini;
   if (!folder.empty()) {
@@ -131,10 +139,12 @@ void TPrjForm::LoadFormSettings() {
       // Unreadable settings leave the design values.
     }
   }
-  if (ini.Get(kPrjSection, "iProjectFormWidth")) {
-    setGeometry(ini.GetInt(kPrjSection, "iProjectFormLeft", 1), ini.GetInt(kPrjSection, "iProjectFormTop", 0),
-                ini.GetInt(kPrjSection, "iProjectFormWidth", 640), ini.GetInt(kPrjSection, "iProjectFormHeight", 620));
-  }
+  // The design bounds, or the stored ones, fitted to the screens: a window
+  // taller than the screen, or left on a monitor that has gone, would open
+  // out of reach.
+  setGeometry(FitToScreens(ini.GetInt(kPrjSection, "iProjectFormLeft", 1), ini.GetInt(kPrjSection, "iProjectFormTop", 0),
+                           ini.GetInt(kPrjSection, "iProjectFormWidth", 640),
+                           ini.GetInt(kPrjSection, "iProjectFormHeight", 620)));
   const int filePanel = ini.GetInt(kPrjSection, "iProjectFilePanelHeight", 113);
   m_split->setSizes({filePanel, std::max(100, height() - filePanel)});
   const int treeHeight = ini.GetInt(kPrjSection, "ipcLinkTreeViewHeight", 148);
@@ -283,14 +293,22 @@ void TPrjForm::ShowList() {
   m_fileList->clear();
   for (const std::string& e : m_project.entries) {
     auto* item = new QListWidgetItem(QString::fromStdString(e), m_fileList);
+    item->setData(kEntryRole, QByteArray::fromStdString(e));
     item->setToolTip(item->text());  // long paths can be read in full
+    // An entry whose file has gone stays, and says so.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(e, ec)) {
+      item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+      item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+      item->setToolTip(UiText(Msg::ProjectEntryMissing).arg(item->text()));
+    }
   }
   if (row >= 0 && row < m_fileList->count()) m_fileList->setCurrentRow(row);
 }
 
 void TPrjForm::SyncEntriesFromList() {
   std::vector<std::string> entries;
-  for (int i = 0; i < m_fileList->count(); ++i) entries.push_back(m_fileList->item(i)->text().toStdString());
+  for (int i = 0; i < m_fileList->count(); ++i) entries.push_back(EntryOf(*m_fileList->item(i)));
   if (entries == m_project.entries) return;
   m_project.entries = std::move(entries);
   SetModified(true);
@@ -467,7 +485,7 @@ void TPrjForm::FileOpenClick() {
   QListWidgetItem* item = m_fileList->currentItem();
   if (item == nullptr) return;
   if (m_main.SaveQuery() == Reply::Cancel) return;
-  m_main.OpenDocument(item->text(), false);
+  m_main.OpenDocument(QString::fromStdString(EntryOf(*item)), false);
 }
 
 void TPrjForm::ReplaceAllFileClick() {
@@ -490,16 +508,14 @@ void TPrjForm::ReplaceAllFileClick() {
 }
 
 void TPrjForm::ConvertAllFiles(const std::string& option) {
-  for (const std::string& e : m_project.entries) {
-    if (!QFileInfo(QString::fromStdString(e)).isFile()) continue;
-    try {
-      ConvertFileCode(e, e, option);
-    } catch (const std::exception& err) {
-      // The file is left as it was; the files after it are not touched.
-      ShowMessage(QString::fromStdString(err.what()), MessageKind::Error);
-      return;
-    }
-  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::vector<ConversionFailure> failures = ConvertProjectFiles(m_project.entries, option);
+  QApplication::restoreOverrideCursor();
+  // Every file that could be converted is; the others are named, each
+  // with its reason.
+  if (failures.empty()) return;
+  if (UserPrompts* p = m_main.Context().prompts)
+    p->ShowMessage(ConversionFailureReport(failures), MessageKind::Error, "Markupwright2");
 }
 
 void TPrjForm::closeEvent(QCloseEvent* e) {

@@ -31,6 +31,7 @@ class QSplitter;
 namespace mw::gui {
 
 class CommandActions;
+class FindReplaceDialog;
 class TFileHistory;
 
 class TPrjForm : public QMainWindow {
@@ -151,6 +152,12 @@ class TPrjForm : public QMainWindow {
   GrepQuery Query() const;
   void EnableSearchButtons();
   bool ReplaceInFile(const QString& file, const GrepQuery& query, const std::string& replacement);
+  // The selected result row, its file opened in the editor; null when no
+  // row is selected or its file has gone.
+  const GrepRow* OpenSelectedRow();
+  // The main window's find dialog (or replace dialog) loaded with the
+  // search page's texts and letter case; null without the dialogs.
+  FindReplaceDialog* LoadFindDialog(bool replace);
   // The files of range 2: the folder walk, stopped by "&X".
   void WalkRangeFolder(const std::function<void(const std::string&)>& visit);
 

@@ -17,9 +17,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/editing/selection.h"
 #include "core/editing/tag_scan.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/editing/find_dialogs.h"
 #include "gui/project/project_form.h"
 
 namespace mw::gui {
@@ -205,29 +207,58 @@ void TPrjForm::FindBtnClick() {
   m_busy = false;
 }
 
-void TPrjForm::JumpToMatch() {
+const GrepRow* TPrjForm::OpenSelectedRow() {
   QTreeWidgetItem* item = m_lvGrep->currentItem();
-  if (item == nullptr) return;
+  if (item == nullptr) return nullptr;
   const int i = item->data(0, kRowRole).toInt();
-  if (i < 0 || i >= static_cast<int>(m_rows.size())) return;
-  const GrepRow row = m_rows[static_cast<std::size_t>(i)];
-  if (!QFileInfo(QString::fromStdString(row.path)).isFile()) return;
-  if (!m_main.OpenDocument(QString::fromStdString(row.path), false)) return;
-  ScintillaSurface* surface = m_main.ActiveSurface();
-  if (surface == nullptr) return;
-  // The find dialog keeps the text, so the next F3 goes on from here.
+  if (i < 0 || i >= static_cast<int>(m_rows.size())) return nullptr;
+  const GrepRow& row = m_rows[static_cast<std::size_t>(i)];
+  const QString path = QString::fromStdString(row.path);
+  if (!QFileInfo(path).isFile() || !m_main.OpenDocument(path, false) || m_main.ActiveSurface() == nullptr)
+    return nullptr;
+  return &row;
+}
+
+FindReplaceDialog* TPrjForm::LoadFindDialog(bool replace) {
+  // The main window's pair of dialogs is its child; they keep their texts
+  // between actions, so F3 and the dialog's buttons go on from here.
+  auto* dialogs = m_main.findChild<FindReplaceDialogs*>();
+  if (dialogs == nullptr) return nullptr;
+  FindReplaceDialog* dialog = replace ? dialogs->ReplaceDialog() : dialogs->FindDialog();
   const GrepQuery query = Query();
-  m_main.Context().findText = query.findText;
-  m_main.Context().findFlags.matchCase = query.matchCase;
-  const Offset at = surface->FindText(query.findText, static_cast<Offset>(row.byte), -1,
+  dialog->SetFindText(query.findText);
+  dialog->MatchCaseBox()->setChecked(query.matchCase);
+  // The grep matched any occurrence, not whole words only.
+  dialog->WholeWordBox()->setChecked(false);
+  if (replace) dialog->ReplaceEdit()->setText(m_cbReplaceStr->currentText());
+  EditingContext& ctx = m_main.Context();
+  ctx.findText = query.findText;
+  ctx.findFlags = dialog->Flags();
+  if (replace) ctx.replaceText = ToDocumentText(m_cbReplaceStr->currentText());
+  return dialog;
+}
+
+void TPrjForm::JumpToMatch() {
+  const GrepRow* row = OpenSelectedRow();
+  if (row == nullptr) return;
+  ScintillaSurface* surface = m_main.ActiveSurface();
+  LoadFindDialog(false);
+  // The find dialog's step from the match's offset: the occurrence there
+  // (or the next one, should the file have changed since the search).
+  const GrepQuery query = Query();
+  const Offset at = surface->FindText(query.findText, static_cast<Offset>(row->byte), -1,
                                       FindFlags{query.matchCase, false});
   if (at < 0) {
-    surface->SetSelStart(static_cast<Offset>(row.byte));
+    surface->SetSelStart(static_cast<Offset>(row->byte));
     surface->SetSelLength(0);
   } else {
     surface->SetSelStart(at);
     surface->SetSelLength(static_cast<Offset>(query.findText.size()));
   }
+  // The editor's window comes to the front with the caret, so F3 goes on
+  // from here at once.
+  m_main.activateWindow();
+  m_main.raise();
   surface->SetFocus();
   CentreCaretLine(*surface);
 }
@@ -235,10 +266,17 @@ void TPrjForm::JumpToMatch() {
 void TPrjForm::ReplaceBtnClick() {
   PushHistory(m_cbFindStr, m_findHistory);
   PushHistory(m_cbReplaceStr, m_replaceHistory);
-  if (m_lvGrep->currentItem() == nullptr) return;
-  JumpToMatch();
-  m_main.Context().replaceText = ToDocumentText(m_cbReplaceStr->currentText());
+  const GrepRow* row = OpenSelectedRow();
+  if (row == nullptr) return;
+  // To the start of the match's line, quietly: a file shortened since the
+  // search leaves the caret where it is.
+  EditingContext at;
+  at.editor = m_main.ActiveSurface();
+  GotoLine(at, row->line);
   m_main.RunCommand("EditReplace");
+  // Loaded after it opens, which takes the (empty) selection as its find
+  // text; then its find step selects the first match from the caret.
+  if (FindReplaceDialog* dialog = LoadFindDialog(true)) dialog->FindNextButton()->click();
 }
 
 bool TPrjForm::ReplaceInFile(const QString& file, const GrepQuery& query, const std::string& replacement) {

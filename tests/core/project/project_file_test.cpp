@@ -14,6 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string DocumentPath(const std::string& native) { return FileSystemToDocumentPath(native); }
+
 TEST(ProjectFile, WindowsEntriesRelativeAndBack) {
   const std::string wpr = "C:\\site\\site.wpr";
   const std::vector<std::string> entries = {"C:\\site\\doc\\a.htm", "C:\\other\\b.htm",
@@ -34,8 +36,11 @@ TEST(ProjectFile, HandWrittenFileMixesAbsoluteAndRelativeLines) {
   test::TempDir dir;
   fs::create_directories(dir.dir() / "site/doc");
   const std::string wpr = dir.Path("site/site.wpr");
-  const std::string untitled(MessageSjis(Msg::UntitledDocumentName));
-  WriteFileAtomic(wpr, "/abs/x.htm\ndoc/a.htm\r\n../b.htm\r\r\n" + untitled + "\n");
+  // The untitled name in the file is Shift-JIS; as an entry it is spelled
+  // as the file system spells names, like every other entry.
+  const std::string untitledSjis(MessageSjis(Msg::UntitledDocumentName));
+  const std::string untitled(MessageUtf8(Msg::UntitledDocumentName));
+  WriteFileAtomic(wpr, "/abs/x.htm\ndoc/a.htm\r\n../b.htm\r\r\n" + untitledSjis + "\n");
   Project p;
   p.modified = true;
   ASSERT_TRUE(OpenProjectFile(p, wpr));
@@ -46,7 +51,7 @@ TEST(ProjectFile, HandWrittenFileMixesAbsoluteAndRelativeLines) {
   // Written relative and read back: the same absolute entries.
   const std::string copy = dir.Path("site/copy.wpr");
   WriteProjectFile(p, copy, true);
-  EXPECT_EQ(ReadFileBytes(copy), "../../../abs/x.htm\r\ndoc/a.htm\r\n../b.htm\r\n" + untitled + "\r\n");
+  EXPECT_EQ(ReadFileBytes(copy), "../../../abs/x.htm\r\ndoc/a.htm\r\n../b.htm\r\n" + untitledSjis + "\r\n");
   Project q;
   ASSERT_TRUE(OpenProjectFile(q, copy));
   EXPECT_EQ(q.entries, p.entries);
@@ -55,6 +60,71 @@ TEST(ProjectFile, HandWrittenFileMixesAbsoluteAndRelativeLines) {
   EXPECT_FALSE(OpenProjectFile(missing, dir.Path("none.wpr")));
   EXPECT_TRUE(missing.IsNew());
   EXPECT_TRUE(missing.entries.empty());
+}
+
+// 表 = 95 5C, ソ = 83 5C, ア = 83 41 in Shift-JIS; the files on disk are
+// named in UTF-8.
+TEST(ProjectFile, ShiftJisFileNamesTheJapaneseFilesOnDisk) {
+  test::TempDir dir;
+  fs::create_directories(dir.dir() / "site/ソ");
+  const std::string hyo = dir.Write("site/表.htm", "");
+  const std::string a = dir.Write("site/ソ/ア.htm", "");
+  const std::string wpr = dir.Path("site/site.wpr");
+  // Relative and absolute lines, as another system writes them.
+  WriteFileAtomic(wpr, "\x95\x5c.htm\r\n\x83\x5c/\x83\x41.htm\r\n" + DocumentPath(a) + "\r\nmissing.htm\r\n");
+  Project p;
+  ASSERT_TRUE(OpenProjectFile(p, wpr));
+  // An entry that names no file stays in the list.
+  EXPECT_EQ(p.entries, (std::vector<std::string>{hyo, a, a, dir.Path("site/missing.htm")}));
+
+  // Written back in the format's code, relative or not.
+  const std::string copy = dir.Path("site/copy.wpr");
+  WriteProjectFile(p, copy, true);
+  EXPECT_EQ(ReadFileBytes(copy), "\x95\x5c.htm\r\n\x83\x5c/\x83\x41.htm\r\n\x83\x5c/\x83\x41.htm\r\nmissing.htm\r\n");
+  WriteProjectFile(p, copy, false);
+  EXPECT_EQ(ReadFileBytes(copy), DocumentPath(hyo) + "\r\n" + DocumentPath(a) + "\r\n" + DocumentPath(a) + "\r\n" +
+                                     DocumentPath(dir.Path("site/missing.htm")) + "\r\n");
+  Project q;
+  ASSERT_TRUE(OpenProjectFile(q, copy));
+  EXPECT_EQ(q.entries, p.entries);
+
+  // A file written in UTF-8, with or without its signature, reads the same.
+  for (const std::string& prefix : {std::string(), std::string("\xEF\xBB\xBF")}) {
+    WriteFileAtomic(wpr, prefix + "表.htm\nソ/ア.htm\n");
+    Project u;
+    ASSERT_TRUE(OpenProjectFile(u, wpr));
+    EXPECT_EQ(u.entries, (std::vector<std::string>{hyo, a})) << prefix.size();
+  }
+}
+
+// Each path must come back from the file exactly as it went in.
+TEST(ProjectFile, WrittenInShiftJisUnlessAPathNeedsUtf8) {
+  struct Case {
+    const char* name;   // the file's name on disk
+    std::string bytes;  // how the project file spells it
+  };
+  const Case cases[] = {
+      {"index.htm", "index.htm"},
+      {"表.htm", "\x95\x5c.htm"},
+      {"ツア.htm", "\x83\x63\x83\x41.htm"},
+      // Hangul has no Shift-JIS code.
+      {"한.htm", "\xEF\xBB\xBF한.htm"},
+      // ﾃｽ in Shift-JIS is C3 BD, which would read back as UTF-8's ý.
+      {"ﾃｽ.htm", "\xEF\xBB\xBFﾃｽ.htm"},
+      // A name that is no UTF-8 at all keeps its bytes.
+      {"\xFF\x95.htm", "\xEF\xBB\xBF\xFF\x95.htm"},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    Project p;
+    p.entries = {dir.Path(c.name)};
+    const std::string wpr = dir.Path("p.wpr");
+    WriteProjectFile(p, wpr, true);
+    EXPECT_EQ(ReadFileBytes(wpr), c.bytes + "\r\n") << c.name;
+    Project q;
+    ASSERT_TRUE(OpenProjectFile(q, wpr));
+    EXPECT_EQ(q.entries, p.entries) << c.name;
+  }
 }
 
 TEST(ProjectFile, AddRemoveMoveSort) {

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
 #include <filesystem>
@@ -68,7 +70,7 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
   w.ShiftTagPage("rightEdge");
   w.TagPageControl()->setCurrentIndex(2);
   w.move(40, 50);
-  w.resize(900, 600);
+  w.resize(700, 600);
   w.Documents()->setTabPosition(QTabWidget::South);
   w.Context().fonts[1].points = 14;
   w.Settings().SetText("asOpenDir", "/home/author/site");
@@ -83,7 +85,7 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
   const IniFile ini = Ini();
   for (const auto& k : FormSettingKeys()) EXPECT_TRUE(ini.Get("FORM", k.key).has_value()) << k.key;
   const std::pair<const char*, const char*> expected[] = {
-      {"iFormLeft", "40"},       {"iFormTop", "50"},         {"iFormWidth", "900"},         {"iFormHeight", "600"},
+      {"iFormLeft", "40"},       {"iFormTop", "50"},         {"iFormWidth", "700"},         {"iFormHeight", "600"},
       {"iWindowState", "0"},     {"bAutoSelect", "1"},       {"bDirectTagInsert", "0"},     {"bLowerCaseTag", "1"},
       {"bAutoIndent", "1"},      {"bSelectEditedEnd", "0"},  {"bSelectEditedAll", "1"},     {"bSelectPreviousSelection", "0"},
       {"bDropThenInsert", "1"},  {"bOpenToShiftJIS", "1"},   {"bSaveToJIS", "0"},           {"bSaveToEUC", "1"},
@@ -99,7 +101,7 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
   w2.SetPrompts(&prompts);
   LoadWindowSettings(w2, Folder());
   EXPECT_EQ(w2.pos(), QPoint(40, 50));
-  EXPECT_EQ(w2.size(), QSize(900, 600));
+  EXPECT_EQ(w2.size(), QSize(700, 600));
   for (auto id : {"AutoSelect", "LowerCaseTag", "AutoIndent", "SelectEditedAll", "DropThenInsert", "OpenToShiftJIS",
                   "SaveToEUC", "ShowSpeedBar"})
     EXPECT_TRUE(Checked(w2, id)) << id;
@@ -128,8 +130,29 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
   EXPECT_FALSE(CollectWindowSettings(w2).Bool("bSaveToEUC"));
 }
 
+// Bounds stored on a larger or a second monitor, or absurd ones, open
+// within the screen (2147483647 x 2147483647 must not become a window of
+// gigabytes).
+TEST_F(WindowSettingsTest, StoredBoundsAreFittedToTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const struct {
+    const char* ini;
+    QRect expected;
+  } cases[] = {
+      {"iFormTop=2147483647\r\niFormLeft=2147483647\r\niFormHeight=2147483647\r\niFormWidth=2147483647\r\n", area},
+      {"iFormTop=-3000\r\niFormLeft=5000\r\niFormHeight=300\r\niFormWidth=400\r\n",
+       QRect(area.right() + 1 - 400, area.top(), 400, 300)},
+  };
+  for (const auto& c : cases) {
+    m_dir.Write("Markupwright.ini", std::string("[FORM]\r\n") + c.ini);
+    TMainForm w(Folder());
+    LoadWindowSettings(w, Folder());
+    EXPECT_EQ(QRect(w.pos(), w.size()), c.expected) << c.ini;
+  }
+}
+
 TEST_F(WindowSettingsTest, MaximisedWindowKeepsTheNormalBounds) {
-  m_dir.Write("Markupwright.ini", "[FORM]\r\niFormTop=10\r\niFormLeft=20\r\niFormHeight=500\r\niFormWidth=800\r\n"
+  m_dir.Write("Markupwright.ini", "[FORM]\r\niFormTop=10\r\niFormLeft=20\r\niFormHeight=500\r\niFormWidth=700\r\n"
                                   "iWindowState=2\r\n");
   TMainForm w(Folder());
   LoadWindowSettings(w, Folder());
@@ -139,7 +162,7 @@ TEST_F(WindowSettingsTest, MaximisedWindowKeepsTheNormalBounds) {
   const IniFile ini = Ini();
   EXPECT_EQ(ini.Get("FORM", "iWindowState"), "2");
   EXPECT_EQ(ini.Get("FORM", "iFormTop"), "10");
-  EXPECT_EQ(ini.Get("FORM", "iFormWidth"), "800");
+  EXPECT_EQ(ini.Get("FORM", "iFormWidth"), "700");
 
   w.setWindowState(Qt::WindowMinimized);
   ASSERT_TRUE(SaveWindowSettings(w, Folder()));

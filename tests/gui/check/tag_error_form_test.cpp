@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
 #include <QListWidget>
 #include <QToolButton>
 #include <filesystem>
@@ -82,6 +85,26 @@ TEST_F(TagErrorFormTest, ShowsAtMost256LinesAndTheLastOneSelectsNothing) {
   // A scan again (the window activated) keeps the chosen line.
   form.RunTagCheck(false);
   EXPECT_EQ(form.ResultList()->currentRow(), 254);
+}
+
+// The window opens within the screen, and a jump to a line at the bottom
+// of a tall editor keeps it there instead of below the screen's edge.
+TEST_F(TagErrorFormTest, StaysWithinTheScreenAtAJumpNearItsBottom) {
+  SiteWindow x;
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  x.w.setGeometry(area);
+  x.w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&x.w));
+  std::string page;
+  for (int i = 0; i < 400; ++i) page += "x\r\n";
+  page += "</B>";
+  ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("long.html", page))));
+  TTagErrorForm& form = x.checks->ShowTagCheck();
+  EXPECT_TRUE(area.contains(form.geometry()));
+  form.ResultList()->setCurrentRow(0);
+  form.JumpToCheckMessage();
+  ASSERT_EQ(x.Selected(), "</B>");
+  EXPECT_TRUE(area.contains(form.geometry())) << form.geometry().y() << " " << area.bottom();
 }
 
 TEST_F(TagErrorFormTest, NextFileChecksTheNextTabInTheSameMode) {

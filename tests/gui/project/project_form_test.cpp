@@ -4,6 +4,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <climits>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,8 +16,12 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "core/app/ini_file.h"
 #include "core/app/tools/kanji_converter.h"
+#include "core/project/relative_path.h"
 #include "gui/app/document_set.h"
+#include "gui/display/scintilla_editor.h"
+#include "gui/editing/find_dialogs.h"
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_fixture.h"
@@ -36,6 +44,20 @@ class ProjectFormTest : public ::testing::Test {
     m_wpr = m_dir.Write("site.wpr", "index.htm\r\nsub/a.htm\r\n");
   }
   std::string P(const std::string& name) const { return m_dir.Path(name); }
+  // A path as a Shift-JIS project file or page spells it.
+  std::string Sjis(const std::string& name) const { return FileSystemToDocumentPath(P(name)); }
+  // A click on a result row, as the user makes it.
+  // The search page shown and laid out, for clicks on its rows.
+  static void ShowGrepPage(TPrjForm& form) {
+    form.show();
+    form.Pages()->setCurrentIndex(1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+  static QPoint RowCentre(QTreeWidget* list, int row) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->scrollToItem(item);
+    return list->visualItemRect(item).center();
+  }
   mw::test::TempDir m_dir;
   std::string m_wpr;
 };
@@ -269,6 +291,139 @@ TEST_F(ProjectFormTest, KanjiCodesOfAllFilesAndOfThePagesTheUpdateReads) {
 
   form.ConvertAllFiles("s");
   EXPECT_EQ(ReadFileBytes(page), sjis);
+}
+
+// 表 = 95 5C and ソ = 83 5C in a Shift-JIS project file, as another system
+// writes it; the files are named in UTF-8 on disk.
+TEST_F(ProjectFormTest, ShiftJisProjectListsItsJapaneseFilesAndKeepsMissingOnes) {
+  m_dir.Write("表.htm", "<A NAME=\"m\">\r\n");
+  const std::string wpr = m_dir.Write("jp.wpr", "\x95\x5c.htm\r\n\x83\x5c.htm\r\nindex.htm\r\n");
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  ASSERT_TRUE(form.OpenProjectFile(Q(wpr), true));
+  ASSERT_EQ(form.FileList()->count(), 3);
+  EXPECT_EQ(form.FileList()->item(0)->text(), Q(P("表.htm")));
+  EXPECT_EQ(form.FileList()->item(0)->toolTip(), Q(P("表.htm")));
+  // The file that is not there is listed, and marked.
+  EXPECT_EQ(form.FileList()->item(1)->text(), Q(P("ソ.htm")));
+  EXPECT_EQ(form.FileList()->item(1)->toolTip(), Q(P("ソ.htm")) + QStringLiteral(" （ファイルがありません）"));
+  form.UpdateLocalLinkTreeViewClick();
+  ASSERT_EQ(form.Trees().marker.size(), 2u);
+  EXPECT_EQ(form.Trees().marker[0].text, P("表.htm"));
+
+  // Saved back in Shift-JIS, every entry kept.
+  form.FileSaveProjectClick();
+  EXPECT_EQ(ReadFileBytes(wpr), Sjis("表.htm") + "\r\n" + Sjis("ソ.htm") + "\r\n" + Sjis("index.htm") + "\r\n");
+  // Reordered by a drag, the entries go with their rows.
+  form.MoveEntry(0, 2);
+  EXPECT_EQ(form.CurrentProject().entries, (std::vector<std::string>{P("ソ.htm"), P("index.htm"), P("表.htm")}));
+}
+
+// A window never opens out of reach: the design bounds, bounds stored on a
+// monitor that has gone, and absurd ones all end inside the screen.
+TEST_F(ProjectFormTest, OpensWithinTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const char* stored[] = {
+      "",
+      "[PrjFORM]\r\niProjectFormTop=-4000\r\niProjectFormLeft=9000\r\niProjectFormHeight=500\r\n"
+      "iProjectFormWidth=600\r\n",
+      "[PrjFORM]\r\niProjectFormTop=2147483647\r\niProjectFormLeft=2147483647\r\n"
+      "iProjectFormHeight=2147483647\r\niProjectFormWidth=2147483647\r\n",
+  };
+  for (const char* ini : stored) {
+    mw::test::TempDir data;
+    data.Write("Markupwright.ini", ini);
+    SiteWindow x(data.dir().string());
+    TPrjForm& form = x.checks->Project();
+    EXPECT_TRUE(area.contains(form.geometry())) << ini;
+    EXPECT_GT(form.width(), 100) << ini;
+  }
+}
+
+// "置換(&R)" at a result row: the editor's replace dialog opens with both
+// texts of the search page and its first find already done.
+TEST_F(ProjectFormTest, ReplaceAtAMatchOpensTheReplaceDialogLoadedAndFound) {
+  SiteWindow x;
+  x.w.show();
+  TPrjForm& form = x.checks->Project();
+  ShowGrepPage(form);
+  ASSERT_TRUE(form.OpenProjectFile(Q(m_wpr), true));
+  form.FindBox()->setEditText(QStringLiteral("TOP"));
+  form.ReplaceBox()->setEditText(QStringLiteral("home"));
+  form.SetFindRange(1);
+  form.FindBtnClick();
+  ASSERT_EQ(form.GrepRows().size(), 2u);
+  QTest::mouseClick(form.GrepList()->viewport(), Qt::LeftButton, {}, RowCentre(form.GrepList(), 0));
+  auto* replace = form.findChild<QPushButton*>(QStringLiteral("ReplaceBtn"));
+  ASSERT_TRUE(replace->isEnabled());
+  replace->click();
+
+  EXPECT_EQ(x.w.CurrentFileName(), Q(P("index.htm")));
+  auto* dialogs = x.w.findChild<FindReplaceDialogs*>();
+  ASSERT_NE(dialogs, nullptr);
+  FindReplaceDialog* dialog = dialogs->ReplaceDialog();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->FindEdit()->text(), QStringLiteral("TOP"));
+  EXPECT_EQ(dialog->ReplaceEdit()->text(), QStringLiteral("home"));
+  EXPECT_FALSE(dialog->MatchCaseBox()->isChecked());
+  // The find step from the start of the row's line: its first match.
+  EXPECT_EQ(x.Doc().GetSelStart(), 17);
+  EXPECT_EQ(x.Selected(), "top");
+  // The dialog's own button then replaces it and finds the next one.
+  dialog->ReplaceButton()->click();
+  EXPECT_EQ(x.Doc().GetText(), "<HTML>\r\n<A NAME=\"home\">top</A>\r\n</HTML>\r\n");
+  EXPECT_EQ(x.Selected(), "top");
+}
+
+// After a jump to a result row, F3 finds the next occurrence of the grep's
+// text (ア = 83 41: its second byte is an "A" that must not match).
+TEST_F(ProjectFormTest, F3AfterAJumpFindsTheNextOccurrenceOfTheGrepText) {
+  SiteWindow x;
+  x.w.show();
+  ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("kana.htm", "<P>\x83\x41" "a\x83\x41" "A</P>\r\n"))));
+  TPrjForm& form = x.checks->Project();
+  ShowGrepPage(form);
+  form.FindBox()->setEditText(QStringLiteral("a"));
+  form.SetFindRange(0);
+  form.FindBtnClick();
+  ASSERT_EQ(form.GrepRows().size(), 1u);
+  EXPECT_EQ(form.GrepRows()[0].byte, 5u);
+  // A double click: its first press chooses the row.
+  const QPoint row = RowCentre(form.GrepList(), 0);
+  QTest::mouseClick(form.GrepList()->viewport(), Qt::LeftButton, {}, row);
+  QTest::mouseDClick(form.GrepList()->viewport(), Qt::LeftButton, {}, row);
+  EXPECT_EQ(x.Doc().GetSelStart(), 5);
+  EXPECT_EQ(x.Selected(), "a");
+
+  // The jump brings the editor's window to the front (the platform
+  // activates it in its own time), so the next key is the editor's.
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), &x.w);
+  EXPECT_TRUE(x.w.ActiveEditor()->hasFocus());
+  QTest::keyClick(x.w.ActiveEditor(), Qt::Key_F3);
+  EXPECT_EQ(x.Doc().GetSelStart(), 8);
+  EXPECT_EQ(x.Selected(), "A");
+}
+
+// Every file that can be converted is; each one that cannot is named with
+// its reason, and left as it was.
+TEST_F(ProjectFormTest, ConvertingAllFilesGoesOnPastAFailureAndNamesEach) {
+  if (!KanjiConverterAvailable()) GTEST_SKIP() << "no kanji converter";
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  // テスト and a user-defined character (F0 40), which EUC-JP cannot hold.
+  const std::string badText = "<P>\x83\x65\x83\x58\x83\x67\r\n\xF0\x40</P>\r\n";
+  const std::string bad = m_dir.Write("bad.htm", badText);
+  const std::string good = m_dir.Write("good.htm", "<P>\x83\x65\x83\x58\x83\x67</P>\r\n");
+  ASSERT_TRUE(form.AddProjectFile(Q(bad)));
+  ASSERT_TRUE(form.AddProjectFile(Q(good)));
+  form.ConvertAllFiles("e");
+  EXPECT_EQ(ReadFileBytes(bad), badText);
+  EXPECT_EQ(ReadFileBytes(good), "<P>\xA5\xC6\xA5\xB9\xA5\xC8</P>\r\n");
+  ASSERT_EQ(x.prompts.Texts().size(), 1u);
+  EXPECT_EQ(FromDocumentText(x.prompts.Texts().back()),
+            QStringLiteral("次のファイルはコード変換できませんでした（ファイルは元のままです）。\r\n") + Q(bad) +
+                QStringLiteral(": 2行目の文字 U+E000 はEUC-JPで書けません"));
 }
 
 TEST_F(ProjectFormTest, TheLastProjectAndItsHistoryOutliveTheWindow) {

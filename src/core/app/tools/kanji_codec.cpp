@@ -108,8 +108,10 @@ std::string Writer::Finish() {
 void Writer::Unwritable(char32_t u, std::size_t at) const {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(u));
-  throw ConversionError("line " + std::to_string(LineOf(m_in, at)) + ": " + code + " \"" +
-                        Utf8Of(u) + "\" cannot be written in " + TargetName(m_target));
+  const std::size_t line = LineOf(m_in, at);
+  throw ConversionError("line " + std::to_string(line) + ": " + code + " \"" + Utf8Of(u) +
+                            "\" cannot be written in " + TargetName(m_target),
+                        {ConversionProblem::Kind::Unwritable, line, code, TargetName(m_target)});
 }
 
 void Writer::Invalid(KanjiCode code, std::size_t at, std::size_t len) const {
@@ -120,8 +122,9 @@ void Writer::Invalid(KanjiCode code, std::size_t at, std::size_t len) const {
                   static_cast<unsigned char>(m_in[i]));
     bytes += hex;
   }
-  throw ConversionError("line " + std::to_string(LineOf(m_in, at)) + ": bytes " + bytes +
-                        " are not " + CodeName(code) + " text");
+  const std::size_t line = LineOf(m_in, at);
+  throw ConversionError("line " + std::to_string(line) + ": bytes " + bytes + " are not " + CodeName(code) + " text",
+                        {ConversionProblem::Kind::Invalid, line, bytes, CodeName(code)});
 }
 
 void ReadSjis(const Tables& t, std::string_view in, Writer& w, bool keep) {

@@ -38,19 +38,40 @@
 // 0208, ESC $ ( D for JIS X 0212; a UTF-8 signature is dropped.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace mw {
 
 enum class KanjiCode { Ascii, ShiftJis, EucJp, Jis, Utf8 };
 
+// What stopped a conversion, for a report in the program's own words.
+struct ConversionProblem {
+  enum class Kind {
+    Other,        // an unknown option, no converter
+    Unwritable,   // a character the target code cannot hold
+    Invalid,      // bytes the source code does not allow
+  };
+  Kind kind = Kind::Other;
+  std::size_t line = 0;   // 1-based line of the source
+  std::string subject;    // "U+301C" or the bytes in hex, "F0 40"
+  std::string code;       // the target code (Unwritable) or the source's (Invalid)
+};
+
 // A conversion that cannot be done as asked: an unknown option, text the
-// target code cannot hold, bytes the source code does not allow.
+// target code cannot hold, bytes the source code does not allow. what() is
+// the English account; problem() the same in parts.
 class ConversionError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ConversionError(const std::string& what, ConversionProblem problem = {})
+      : std::runtime_error(what), m_problem(std::move(problem)) {}
+  const ConversionProblem& problem() const { return m_problem; }
+
+ private:
+  ConversionProblem m_problem;
 };
 
 // The code of bytes that are mostly ASCII markup with some Japanese text,
