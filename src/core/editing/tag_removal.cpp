@@ -177,10 +177,16 @@ std::string TagsInCase(std::string_view text, bool upper) {
     }
     char c = text[i];
     const bool dashesBefore = i >= 2 && text[i - 1] == '-' && text[i - 2] == '-';
-    if (c == '<' && text.substr(i + 1, 3) == "!--") {
-      ++comments;
-    } else if (comments > 0) {
+    if (comments > 0) {
       if (c == '>' && dashesBefore) --comments;
+      else if (c == '<' && text.substr(i + 1, 3) == "!--") ++comments;
+    } else if (inTag && (quoted || valueQuote != 0) && c != '>') {
+      // Inside quotes a '<' is the value's own text; a '>' still ends the
+      // tag, so an unclosed quote cannot swallow the rest of the page.
+      if (quoted) quoted = c != '"';
+      else if (c == valueQuote) valueQuote = 0;
+    } else if (c == '<' && text.substr(i + 1, 3) == "!--") {
+      ++comments;
     } else if (c == '<') {
       inTag = true;
       quoted = bareValue = afterEquals = false;
@@ -189,11 +195,7 @@ std::string TagsInCase(std::string_view text, bool upper) {
       inTag = quoted = bareValue = afterEquals = false;
       valueQuote = 0;
     } else if (inTag) {
-      if (quoted) {
-        quoted = c != '"';
-      } else if (valueQuote != 0) {
-        if (c == valueQuote) valueQuote = 0;
-      } else if (bareValue) {
+      if (bareValue) {
         bareValue = !IsBlank(c);
       } else if (c == '"') {
         quoted = true;

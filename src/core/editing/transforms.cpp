@@ -173,27 +173,19 @@ std::string DeleteAllTag(std::string_view text) {
   if (a0 == 0 || b0 == 0) return s;
   // A selection that starts inside a tag: its tail goes.
   if (b0 < a0) s.erase(0, b0);
+  // A tag runs from a '<' to the next '>'. A '>' that closes no tag is
+  // body text ("x > y") and stays, as does an unclosed '<' with the rest.
   std::string r;
+  std::size_t from = 0;
   for (;;) {
-    const std::size_t a = Pos(s, '<');
-    const std::size_t b = Pos(s, '>');
-    if (b == 0) break;  // an unclosed '<' stays with the rest
-    if (a == 0) {
-      // A '>' after the last tag takes the text before it along.
-      s.erase(0, b);
-      break;
-    }
-    if (b < a) {
-      // A '>' that closes no tag, between tags: as above. Appending the
-      // text up to the next '<' here would write the text after the '>'
-      // twice.
-      s.erase(0, b);
-      continue;
-    }
-    r.append(s, 0, a - 1);
-    s.erase(0, b);
+    const std::size_t lt = s.find('<', from);
+    if (lt == std::string::npos) break;
+    const std::size_t gt = s.find('>', lt);
+    if (gt == std::string::npos) break;
+    r.append(s, from, lt - from);
+    from = gt + 1;
   }
-  r += s;
+  r.append(s, from, std::string::npos);
   return r;
 }
 

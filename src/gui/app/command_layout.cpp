@@ -133,7 +133,7 @@ constexpr auto kDirListPopup = std::to_array<E>({
 });
 constexpr auto kLinkListPopup = std::to_array<E>({
     "UpdateLinkList", "-", "JumpInText", "-", "JumpToTarget", "JumpToIE0", "JumpToNN0", "-", "Copy2", "Paste2",
-    "-", "ShowLinkList",
+    "-", "Close2",
 });
 constexpr auto kFavoritePopup = std::to_array<E>({"JumpAndInsertRun", "-", "JumpAndInsertEdit"});
 constexpr auto kToolPagePopup = std::to_array<E>({

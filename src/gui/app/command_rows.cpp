@@ -281,6 +281,8 @@ constexpr auto kMainRows = std::to_array<CommandRow>({
     Shared("JumpToNN0", "リンク先をNNで開く", "JumpToTargetClick", "2", false),
     N(Copy2, "コピー"),
     T(Paste2, "本文に張り付け"),
+    // The panel is shown while its popup is up, so this hides it.
+    Shared("Close2", "閉じる", "ShowLinkListClick", {}, false),
     // Favourites tree popup
     Row("JumpAndInsertRun", "実行", "JumpAndInsertFromTreeViewClick", {}, true),
     Shared("JumpAndInsertEdit", "編集", "JumpAndInsertClick", {}, true),

@@ -309,6 +309,8 @@ void TMainForm::ConvertEditorText(std::string_view option) {
   surface->EndUndoStep();
   surface->EndUpdate();
   SetModified(true);
+  // The tab-change handling: the link list shows the converted links.
+  pcMainChange();
   QGuiApplication::restoreOverrideCursor();
   SetStatusText(5, QString());
 }

@@ -86,6 +86,13 @@ TEST(SaveConversion, SavedBytesFollowTheSaveOption) {
   EXPECT_EQ(BytesToSave(text, o.saveConversion), "<P>\xc9\xbd\xa5\xa2</P>\r\n");
   EXPECT_EQ(BytesToSave(text, SaveConversion::Jis), "<P>\x1b$BI=%\"\x1b(B</P>\r\n");
   EXPECT_EQ(BytesToSave(text, SaveConversion::AsItIs), text);
+  // After the editor's own "EUCコードに" or "JISコードに" the text is EUC-JP
+  // or JIS, and the save converts from that code.
+  const std::string euc = "<P>\xc9\xbd\xa5\xa2</P>\r\n";
+  const std::string jis = "<P>\x1b$BI=%\"\x1b(B</P>\r\n";
+  EXPECT_EQ(BytesToSave(euc, SaveConversion::Jis), jis);
+  EXPECT_EQ(BytesToSave(euc, SaveConversion::Euc), euc);
+  EXPECT_EQ(BytesToSave(jis, SaveConversion::Euc), euc);
   // A user-defined character EUC-JP cannot hold: nothing to write.
   EXPECT_THROW(BytesToSave("\xf0\x40", SaveConversion::Euc), ConversionError);
 }

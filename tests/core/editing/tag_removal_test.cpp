@@ -148,6 +148,11 @@ TEST(TagsInCase, ChangesNamesAndKeepsValuesBodyAndComments) {
       {"<!-- a --><B>", "<!-- a --><b>", "<!-- a --><B>"},
       // '>' ends a quoted part with the tag.
       {"<A Title=\"x>Y", "<a title=\"x>Y", "<A TITLE=\"x>Y"},
+      // A '<' inside quotes is text: the scan stays in the tag.
+      {"<A onClick=\"if (a<Max) Go()\" HREF=Page.HTML>x</A>",
+       "<a onclick=\"if (a<Max) Go()\" href=Page.HTML>x</a>",
+       "<A ONCLICK=\"if (a<Max) Go()\" HREF=Page.HTML>x</A>"},
+      {"<B Title='a<b' Class=X>", "<b title='a<b' class=X>", "<B TITLE='a<b' CLASS=X>"},
       {"<A \"B\" c>", "<a \"B\" c>", "<A \"B\" C>"},
       {"<P\r\nClass=Big>x", "<p\r\nclass=Big>x", "<P\r\nCLASS=Big>x"},
       {"", "", ""},

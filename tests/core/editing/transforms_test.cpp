@@ -174,10 +174,10 @@ TEST(DeleteAllTag, KeepsTheTextBetweenTags) {
       // Without '>' or without '<' nothing is a tag.
       {"a<b", "a<b"},
       {"ab>cd", "ab>cd"},
-      // A '>' after the last tag takes the text before it.
-      {"x<b>y>z", "xz"},
-      // A '>' between tags does the same, and nothing is written twice.
-      {"x<b>y>z<i>w", "xzw"},
+      // A '>' outside a tag is body text.
+      {"<P>x > y</P>", "x > y"},
+      {"x<b>y>z", "xy>z"},
+      {"x<b>y>z<i>w", "xy>zw"},
       // An unclosed '<' after a tag stays with the rest, once.
       {"x<b>y<c", "xy<c"},
       {"<a href=\"" + kSo + "\">" + kTsu + "</a>" + kHyo, kTsu + kHyo},

@@ -4,10 +4,12 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QMenu>
 
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_fixture.h"
+#include "core/app/tools/kanji_converter.h"
 
 namespace mw::gui {
 namespace {
@@ -169,6 +171,32 @@ TEST_F(LinkListPanelTest, HidingStoresTheWidthThatShowingRestores) {
   x.Run("ShowLinkList");
   QApplication::processEvents();
   EXPECT_EQ(dock->width(), width);
+}
+
+// The popup ends with "閉じる", which hides the panel; an editor code
+// conversion rebuilds the list from the converted text.
+TEST_F(LinkListPanelTest, PopupClosesAndCodeConversionRebuilds) {
+  if (!KanjiConverterAvailable()) GTEST_SKIP() << "no kanji converter";
+  SiteWindow x;
+  // 表.html in Shift-JIS (95 5C); in EUC-JP it is C9 BD.
+  ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("page.html", "<A HREF=\"\x95\x5c.html\">a</A>\r\n"))));
+  x.Run("ShowLinkList");
+  TLinkListPanel& panel = x.checks->LinkList();
+  ASSERT_GT(panel.topLevelItemCount(), 0);
+  const QString before = panel.topLevelItem(0)->child(0)->text(0);
+  EXPECT_EQ(before, QStringLiteral("表.html"));
+  x.Run("mToEUC");
+  ASSERT_EQ(x.Doc().Text(), "<A HREF=\"\xc9\xbd.html\">a</A>\r\n");
+  ASSERT_GT(panel.topLevelItemCount(), 0);
+  EXPECT_NE(panel.topLevelItem(0)->child(0)->text(0), before);
+
+  QMenu* popup = x.w.Popup("pmLinkList");
+  ASSERT_NE(popup, nullptr);
+  QAction* last = popup->actions().last();
+  EXPECT_EQ(last->text(), QStringLiteral("閉じる"));
+  last->trigger();
+  EXPECT_FALSE(panel.IsShown());
+  EXPECT_FALSE(x.w.Action("ShowLinkList")->isChecked());
 }
 
 }  // namespace

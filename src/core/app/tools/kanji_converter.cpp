@@ -94,8 +94,10 @@ std::string ToHankaku(std::string_view sjis) {
 std::string BytesToSave(std::string text, SaveConversion conversion) {
   switch (conversion) {
     case SaveConversion::AsItIs: return text;
-    case SaveConversion::Jis: return ConvertKanjiCode(text, KanjiCode::ShiftJis, "j");
-    case SaveConversion::Euc: return ConvertKanjiCode(text, KanjiCode::ShiftJis, "e");
+    // From whatever code the editor text is in: after the editor's own
+    // "EUCコードに" it holds EUC-JP, not Shift-JIS.
+    case SaveConversion::Jis: return ConvertKanjiCode(text, "j");
+    case SaveConversion::Euc: return ConvertKanjiCode(text, "e");
   }
   return text;
 }

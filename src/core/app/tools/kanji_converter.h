@@ -115,8 +115,10 @@ void ConvertFileCode(const std::string& source, const std::string& target,
 // What saving a document does to its code (bSaveToJIS, bSaveToEUC).
 enum class SaveConversion { AsItIs, Jis, Euc };
 
-// The bytes a document's Shift-JIS text is written as: unchanged, or
-// converted to JIS or EUC-JP, before anything is written, so the file on
+// The bytes a document's text is written as: unchanged, or converted to
+// JIS or EUC-JP from the code the text is in (detected: the editor may
+// hold any of them after its own conversions), before anything is
+// written, so the file on
 // disk is either the old one or the whole converted text. Throws
 // ConversionError (then nothing may be written).
 std::string BytesToSave(std::string text, SaveConversion conversion);
