@@ -98,6 +98,11 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int def) con
   return static_cast<int>(n);
 }
 
+int IniFile::GetInt(std::string_view section, std::string_view key, int def, int min, int max) const {
+  const int v = GetInt(section, key, def);
+  return v < min || v > max ? def : v;
+}
+
 bool IniFile::GetBool(std::string_view section, std::string_view key, bool def) const {
   return GetInt(section, key, def ? 1 : 0) != 0;
 }
@@ -107,10 +112,11 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   // one) would start lines of its own, even sections, so the value ends
   // there.
   value = value.substr(0, value.find_first_of("\r\n"));
-  // Reading trims spaces and takes off enclosing quotes; such a value is
-  // written in quotes so it reads back as it was.
-  const bool quote = !value.empty() && (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
-                                        value.back() == '\t' ||
+  // Reading trims spaces and control bytes and takes off enclosing quotes;
+  // such a value is written in quotes so it reads back as it was (a file
+  // without quotes reads as before).
+  const auto trimmed = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  const bool quote = !value.empty() && (trimmed(value.front()) || trimmed(value.back()) ||
                                         (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
   std::string line = std::string(key) + "=" + (quote ? "\"" + std::string(value) + "\"" : std::string(value));
   std::size_t header = FindSection(section);
