@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/app/data_folder.h"
 #include "core/app/document_file.h"
 #include "core/app/file_history.h"
 #include "core/app/font_file.h"
@@ -117,6 +118,21 @@ TEST(DataFile, GarbageListsReadEmptyAndSurviveTheNextSave) {
   WritePathList(p, {});
   EXPECT_EQ(ReadFileBytes(p), "");
   EXPECT_FALSE(fs::exists(p + ".bak"));
+}
+
+TEST(DataFile, DamagedExtensionListGivesTheDefaultsAndIsKept) {
+  test::TempDir dir;
+  const std::string folder = dir.dir().string();
+  const std::string p = dir.Path("FileExtList.txt");
+  ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0);
+  EXPECT_EQ(LoadColouredExtensions(folder), DefaultColouredExtensions());  // no hang
+  fs::remove(p);
+  const std::string nul("html\r\n\0\0\0\r\n", 9);
+  dir.Write("FileExtList.txt", nul);
+  EXPECT_EQ(LoadColouredExtensions(folder), DefaultColouredExtensions());
+  SaveColouredExtensions(folder, {"htm"});
+  EXPECT_EQ(ReadFileBytes(p + ".bak"), nul);
+  EXPECT_EQ(LoadColouredExtensions(folder), Paths{"htm"});
 }
 
 TEST(DataFile, UnreadableFilesAreDamagedForAnotherUser) {
