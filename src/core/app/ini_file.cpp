@@ -1,11 +1,13 @@
 #include "core/app/ini_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/app/document_file.h"
 #include "core/text/encoding.h"
@@ -37,7 +39,14 @@ bool KeyOfLine(std::string_view line, std::string_view& key, std::string_view& v
 }  // namespace
 
 IniFile IniFile::Load(const std::string& path) {
-  if (::access(path.c_str(), F_OK) != 0 && errno == ENOENT) return IniFile();
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return IniFile();
+    throw FileError(path, std::strerror(errno));
+  }
+  // A FIFO or device of that name would block the read or never end; it is
+  // no settings file, and is never written over either.
+  if (!S_ISREG(st.st_mode)) throw FileError(path, "not a regular file");
   return Parse(ReadFileBytes(path));
 }
 

@@ -16,7 +16,8 @@ namespace mw {
 class IniFile {
  public:
   IniFile() = default;
-  // A missing file is an empty one; other read errors throw FileError.
+  // A missing file is an empty one; other read errors, and a name that is
+  // no regular file (a FIFO, a device, a folder), throw FileError.
   static IniFile Load(const std::string& path);
   static IniFile Parse(std::string_view bytes);
 

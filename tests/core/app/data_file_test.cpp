@@ -15,6 +15,7 @@
 #include "core/app/document_file.h"
 #include "core/app/file_history.h"
 #include "core/app/font_file.h"
+#include "core/app/ini_file.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -84,6 +85,10 @@ TEST(DataFile, SpecialFilesAreDamagedAndNeverRead) {
   }
   EXPECT_FALSE(ReadFontColorFile(fifo, state));
   EXPECT_EQ(state, DataFileState::Damaged);
+  // An ini file of that kind is an error, which keeps its writers off it.
+  EXPECT_THROW(IniFile::Load(fifo), FileError);
+  EXPECT_THROW(IniFile::Load(dir.Path("FavoriteDir.txt")), FileError);
+  EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 TEST(DataFile, GarbageListsReadEmptyAndSurviveTheNextSave) {
