@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/app/data_file.h"
 #include "core/app/document_file.h"
 #include "core/text/encoding.h"
 #include "core/text/lines.h"
@@ -14,6 +15,9 @@
 namespace mw {
 
 namespace {
+// Far more than any list of extensions.
+constexpr std::size_t kMaxListBytes = 1u << 20;
+
 void MakeFolders(const std::string& path) {
   for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
     const std::string part = path.substr(0, slash);
@@ -44,10 +48,10 @@ std::vector<std::string> DefaultColouredExtensions() {
 }
 
 std::vector<std::string> LoadColouredExtensions(const std::string& folder) {
-  const std::string path = DataFilePath(folder, kFileExtListName);
-  if (::access(path.c_str(), F_OK) != 0) return DefaultColouredExtensions();
+  DataFileState state;
+  const std::string bytes = ReadDataFileBytes(DataFilePath(folder, kFileExtListName), kMaxListBytes, state);
+  if (state != DataFileState::Good || bytes.find('\0') != std::string::npos) return DefaultColouredExtensions();
   std::vector<std::string> list;
-  const std::string bytes = ReadFileBytes(path);
   for (auto line : SplitLines(bytes)) {
     std::string ext = AsciiLower(Trim(line));
     if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
@@ -59,7 +63,13 @@ std::vector<std::string> LoadColouredExtensions(const std::string& folder) {
 void SaveColouredExtensions(const std::string& folder, const std::vector<std::string>& extensions) {
   std::string text;
   for (const auto& e : extensions) text += e + "\r\n";
-  WriteFileAtomic(DataFilePath(folder, kFileExtListName), text);
+  const std::string path = DataFilePath(folder, kFileExtListName);
+  DataFileState state;
+  const std::string old = ReadDataFileBytes(path, kMaxListBytes, state);
+  if (old.find('\0') != std::string::npos) state = DataFileState::Damaged;
+  // Written on the user's OK, so always written; a damaged file goes aside.
+  if (state == DataFileState::Damaged) KeepDamagedFile(path);
+  WriteFileAtomic(path, text);
 }
 
 }  // namespace mw

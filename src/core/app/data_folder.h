@@ -20,7 +20,9 @@ std::string DataFilePath(const std::string& folder, std::string_view name);
 inline constexpr std::string_view kFileExtListName = "FileExtList.txt";
 
 // The coloured extensions (lower case, no dot) from FileExtList.txt; the
-// six defaults when the file is missing.
+// six defaults when the file is missing or damaged (unreadable, no regular
+// file, holding NUL bytes or far too large). Saving keeps a damaged file as
+// FileExtList.txt.bak before it replaces it.
 std::vector<std::string> LoadColouredExtensions(const std::string& folder);
 void SaveColouredExtensions(const std::string& folder, const std::vector<std::string>& extensions);
 std::vector<std::string> DefaultColouredExtensions();

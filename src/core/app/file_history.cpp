@@ -1,7 +1,6 @@
 #include "core/app/file_history.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "core/app/document_file.h"
 #include "core/text/encoding.h"
@@ -10,6 +9,11 @@
 namespace mw {
 
 namespace {
+// Far more than any list holds (thousands of paths of the longest kind).
+constexpr std::size_t kMaxListBytes = 16u << 20;
+// The longest path the system accepts.
+constexpr std::size_t kMaxPathBytes = 4096;
+
 bool SamePath(std::string_view a, std::string_view b) { return EqualsNoCase(a, b, Utf8()); }
 }  // namespace
 
@@ -53,26 +57,40 @@ std::vector<std::string> FileHistoryList::MenuCaptions() const {
   return captions;
 }
 
-void FileHistoryList::Load(const std::string& path) {
-  m_entries = ReadPathList(path);
+DataFileState FileHistoryList::Load(const std::string& path) {
+  DataFileState state;
+  m_entries = ReadPathList(path, &state);
+  return state;
 }
 
 void FileHistoryList::Save(const std::string& path) const { WritePathList(path, m_entries); }
 
-std::vector<std::string> ReadPathList(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return {};
-  const std::string text = ReadFileBytes(path);
+std::vector<std::string> ReadPathList(const std::string& path, DataFileState* state) {
+  DataFileState found;
+  const std::string text = ReadDataFileBytes(path, kMaxListBytes, found);
   std::vector<std::string> paths;
-  for (std::string_view line : SplitLines(text))
-    if (!line.empty()) paths.emplace_back(line);
+  if (found == DataFileState::Good && text.find('\0') == std::string::npos) {
+    for (std::string_view line : SplitLines(text)) {
+      if (line.size() > kMaxPathBytes) {
+        found = DataFileState::Damaged;
+        paths.clear();
+        break;
+      }
+      if (!line.empty()) paths.emplace_back(line);
+    }
+  } else if (found == DataFileState::Good) {
+    found = DataFileState::Damaged;
+  }
+  if (state != nullptr) *state = found;
   return paths;
 }
 
 void WritePathList(const std::string& path, const std::vector<std::string>& paths) {
   std::string text;
   for (const auto& p : paths) text += p + "\r\n";
-  WriteFileAtomic(path, text);
+  DataFileState existing;
+  ReadPathList(path, &existing);
+  ReplaceDataFile(path, text, "", existing);
 }
 
 }  // namespace mw

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/data_file.h"
+
 namespace mw {
 
 inline constexpr std::string_view kHtmlFileHistoryName = "HtmlFileHistory.txt";
@@ -37,10 +39,11 @@ class FileHistoryList {
   // Menu captions "&1 path" ... in entry order.
   std::vector<std::string> MenuCaptions() const;
 
-  // Reads the list file; a missing file leaves the list empty. Empty lines
-  // are skipped. Throws FileError when the file exists but cannot be read.
-  void Load(const std::string& path);
-  // Writes the entries; throws FileError (the old file stays intact).
+  // Reads the list file as ReadPathList does: a missing or damaged file
+  // leaves the list empty, and says so.
+  DataFileState Load(const std::string& path);
+  // Writes the entries as WritePathList does; throws FileError (the old
+  // file stays intact).
   void Save(const std::string& path) const;
 
  private:
@@ -50,9 +53,14 @@ class FileHistoryList {
   std::vector<std::string> m_entries;
 };
 
-// A list of paths one per line with CR LF (OpenFileList.txt): reading skips
-// empty lines; a missing file reads as empty.
-std::vector<std::string> ReadPathList(const std::string& path);
+// A list of paths one per line with CR LF (the histories, OpenFileList.txt):
+// reading skips empty lines. A missing file reads as empty; so does a
+// damaged one: unreadable, not a regular file, larger than any list, or
+// holding what no list of paths holds (a NUL byte, a line longer than a
+// path can be). state, when given, says which.
+std::vector<std::string> ReadPathList(const std::string& path, DataFileState* state = nullptr);
+// Written atomically. A damaged list there is left as it is while there is
+// no path to write, and kept as NAME.bak before it is replaced.
 void WritePathList(const std::string& path, const std::vector<std::string>& paths);
 
 }  // namespace mw

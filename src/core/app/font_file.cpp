@@ -1,5 +1,6 @@
 #include "core/app/font_file.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/app/colour_text.h"
@@ -168,10 +169,15 @@ bool ReadRecord(Reader& r, std::string& cls, std::string& name, std::vector<Prop
 
 }  // namespace
 
-int FontHeightOfPoints(int points) { return -((points * 96 + 36) / 72); }
+int FontHeightOfPoints(int points) {
+  const int p = std::clamp(points, kMinFontPoints, kMaxFontPoints);
+  return -((p * 96 + 36) / 72);
+}
 int PointsOfFontHeight(int height) {
-  const int px = height < 0 ? -height : height;
-  return (px * 72 + 48) / 96;
+  // In 64 bits: any stored height, even INT_MIN, converts without overflow
+  // (and the result, at most 2^31 * 3 / 4, fits).
+  const std::int64_t px = height < 0 ? -static_cast<std::int64_t>(height) : height;
+  return static_cast<int>((px * 72 + 48) / 96);
 }
 
 std::string SerializeFontColorFile(const FontColorFile& file) {
@@ -211,8 +217,9 @@ std::optional<FontColorFile> ParseFontColorFile(std::string_view bytes) {
           f.color = *c;
         }
       } else if (p.name == "Font.Height") {
-        if (p.type != kInt32 || p.number == 0) return std::nullopt;
+        if (p.type != kInt32) return std::nullopt;
         f.points = PointsOfFontHeight(p.number);
+        if (f.points < kMinFontPoints || f.points > kMaxFontPoints) return std::nullopt;
       } else if (p.name == "Font.Name") {
         f.face = p.text;
       } else if (p.name == "Font.Style") {
@@ -230,6 +237,15 @@ std::optional<FontColorFile> ParseFontColorFile(std::string_view bytes) {
   if (!ReadRecord(r, cls, name, props) || name != "ColorDialog1" || !r.AtEnd()) return std::nullopt;
   for (const auto& p : props)
     if (p.name == "CustomColors") file.customColours = p.items;
+  return file;
+}
+
+std::optional<FontColorFile> ReadFontColorFile(const std::string& path, DataFileState& state) {
+  // Five records of a few names each: anything near a megabyte is not one.
+  const std::string bytes = ReadDataFileBytes(path, 1u << 20, state);
+  if (state != DataFileState::Good) return std::nullopt;
+  auto file = ParseFontColorFile(bytes);
+  if (!file) state = DataFileState::Damaged;
   return file;
 }
 

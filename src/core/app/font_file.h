@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/data_file.h"
 #include "core/app/display_fonts.h"
 
 namespace mw {
@@ -25,11 +26,21 @@ struct FontColorFile {
 };
 
 std::string SerializeFontColorFile(const FontColorFile& file);
-// nullopt for anything that is not five well-formed records: a damaged
-// file then leaves the design fonts in place.
+// nullopt for anything that is not five well-formed records with font
+// heights in range: a damaged file then leaves the design fonts in place.
 std::optional<FontColorFile> ParseFontColorFile(std::string_view bytes);
 
+// The file read and parsed; nullopt with state Missing or Damaged when it
+// gives nothing (see data_file.h for what a damaged file is kept as).
+std::optional<FontColorFile> ReadFontColorFile(const std::string& path, DataFileState& state);
+
+// The sizes a font may have, as the system's font dialog offers them.
+inline constexpr int kMinFontPoints = 1;
+inline constexpr int kMaxFontPoints = 1638;
+
 // Points and the stored pixel height at 96 dots per inch (10 pt = -13).
+// Points outside the range above are taken as its nearest end; a height
+// whose size in points is outside it is not one a font file holds.
 int FontHeightOfPoints(int points);
 int PointsOfFontHeight(int height);
 

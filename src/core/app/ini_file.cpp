@@ -1,11 +1,13 @@
 #include "core/app/ini_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/app/document_file.h"
 #include "core/text/encoding.h"
@@ -37,7 +39,14 @@ bool KeyOfLine(std::string_view line, std::string_view& key, std::string_view& v
 }  // namespace
 
 IniFile IniFile::Load(const std::string& path) {
-  if (::access(path.c_str(), F_OK) != 0 && errno == ENOENT) return IniFile();
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return IniFile();
+    throw FileError(path, std::strerror(errno));
+  }
+  // A FIFO or device of that name would block the read or never end; it is
+  // no settings file, and is never written over either.
+  if (!S_ISREG(st.st_mode)) throw FileError(path, "not a regular file");
   return Parse(ReadFileBytes(path));
 }
 
@@ -98,6 +107,11 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int def) con
   return static_cast<int>(n);
 }
 
+int IniFile::GetInt(std::string_view section, std::string_view key, int def, int min, int max) const {
+  const int v = GetInt(section, key, def);
+  return v < min || v > max ? def : v;
+}
+
 bool IniFile::GetBool(std::string_view section, std::string_view key, bool def) const {
   return GetInt(section, key, def ? 1 : 0) != 0;
 }
@@ -107,10 +121,11 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   // one) would start lines of its own, even sections, so the value ends
   // there.
   value = value.substr(0, value.find_first_of("\r\n"));
-  // Reading trims spaces and takes off enclosing quotes; such a value is
-  // written in quotes so it reads back as it was.
-  const bool quote = !value.empty() && (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
-                                        value.back() == '\t' ||
+  // Reading trims spaces and control bytes and takes off enclosing quotes;
+  // such a value is written in quotes so it reads back as it was (a file
+  // without quotes reads as before).
+  const auto trimmed = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  const bool quote = !value.empty() && (trimmed(value.front()) || trimmed(value.back()) ||
                                         (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
   std::string line = std::string(key) + "=" + (quote ? "\"" + std::string(value) + "\"" : std::string(value));
   std::size_t header = FindSection(section);

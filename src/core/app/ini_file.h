@@ -16,7 +16,8 @@ namespace mw {
 class IniFile {
  public:
   IniFile() = default;
-  // A missing file is an empty one; other read errors throw FileError.
+  // A missing file is an empty one; other read errors, and a name that is
+  // no regular file (a FIFO, a device, a folder), throw FileError.
   static IniFile Load(const std::string& path);
   static IniFile Parse(std::string_view bytes);
 
@@ -24,11 +25,14 @@ class IniFile {
   std::string GetString(std::string_view section, std::string_view key, std::string_view def) const;
   // The whole value must be a decimal integer (optional sign), else def.
   int GetInt(std::string_view section, std::string_view key, int def) const;
+  // The same, and a value outside [min, max] gives def too.
+  int GetInt(std::string_view section, std::string_view key, int def, int min, int max) const;
   // Any non-zero integer is true.
   bool GetBool(std::string_view section, std::string_view key, bool def) const;
 
-  // A value ends at its first line break; one with outer spaces or
-  // enclosing quotes is written in quotes, so it reads back unchanged.
+  // A value ends at its first line break; one that begins or ends with a
+  // byte reading trims (a space, a tab, any control byte) or has enclosing
+  // quotes is written in quotes, so it reads back unchanged.
   void Set(std::string_view section, std::string_view key, std::string_view value);
   void SetInt(std::string_view section, std::string_view key, int value);
   void SetBool(std::string_view section, std::string_view key, bool value);

@@ -1,5 +1,6 @@
 #include "core/app/settings.h"
 
+#include <climits>
 #include <stdexcept>
 
 #include "core/app/colour_text.h"
@@ -10,21 +11,27 @@ namespace {
 
 using T = SettingType;
 
+// Window positions, sizes and panel extents within the window system's
+// 16-bit coordinates (a position is negative left of or above the primary
+// screen).
+constexpr int kCoordMin = -32768;
+constexpr int kCoordMax = 32767;
+
 std::vector<SettingKey> MakeKeys() {
   std::vector<SettingKey> k = {
       // Window and panel layout.
-      {"iFormTop", T::Int, "3"},
-      {"iFormLeft", T::Int, "3"},
-      {"iFormHeight", T::Int, "491"},
-      {"iFormWidth", T::Int, "772"},
-      {"iWindowState", T::Int, "0"},
-      {"iDirectoryListBox1Height", T::Int, "161"},
-      {"itvFavorite", T::Int, "31"},
-      {"itvLinkList", T::Int, "0"},
-      {"iLeftPanelWidth", T::Int, "135"},
-      {"iDriveComboBox1Width", T::Int, "156"},
-      {"iOldLeftPanelWidth", T::Int, "135"},
-      {"iOldtvLinkList", T::Int, "135"},
+      {"iFormTop", T::Int, "3", kCoordMin, kCoordMax},
+      {"iFormLeft", T::Int, "3", kCoordMin, kCoordMax},
+      {"iFormHeight", T::Int, "491", 1, kCoordMax},
+      {"iFormWidth", T::Int, "772", 1, kCoordMax},
+      {"iWindowState", T::Int, "0", 0, 2},
+      {"iDirectoryListBox1Height", T::Int, "161", 0, kCoordMax},
+      {"itvFavorite", T::Int, "31", 0, kCoordMax},
+      {"itvLinkList", T::Int, "0", 0, kCoordMax},
+      {"iLeftPanelWidth", T::Int, "135", 0, kCoordMax},
+      {"iDriveComboBox1Width", T::Int, "156", 0, kCoordMax},
+      {"iOldLeftPanelWidth", T::Int, "135", 0, kCoordMax},
+      {"iOldtvLinkList", T::Int, "135", 0, kCoordMax},
       // Paths and external programs.
       {"asSubBrowserFullPath", T::Text, "ielplorer.exe"},
       {"asNNFullPath", T::Text, "netscape.exe"},
@@ -42,11 +49,11 @@ std::vector<SettingKey> MakeKeys() {
       // Editing and display.
       {"asDateTimeFormatStr", T::Text, "yyyy/mm/dd"},
       {"asTimeFormatStr", T::Text, "hh:nn:ss"},
-      {"iNofFileHistory", T::Int, "15"},
-      {"iNofColumn", T::Int, "74"},
-      {"iTabStop", T::Int, "4"},
-      {"iMaxFileSize", T::Int, "65536"},
-      {"iImeColor", T::Int, "0"},
+      {"iNofFileHistory", T::Int, "15", 0, 100},
+      {"iNofColumn", T::Int, "74", 1, 10000},
+      {"iTabStop", T::Int, "4", 1, 100},
+      {"iMaxFileSize", T::Int, "65536", 0, INT_MAX},
+      {"iImeColor", T::Int, "0", 0, 3},
       {"asSavedFileMask", T::Text, "*.htm*;*.shtm*;*.css*;*.js;*.vbs;*.txt"},
       {"asFileMask", T::Text, "*.htm*;*.shtm*;*.css*;*.js;*.vbs;*.txt"},
       {"bAutoTagFont", T::Bool, "1"},
@@ -64,8 +71,8 @@ std::vector<SettingKey> MakeKeys() {
       {"bFileSaveBeforeBrowse", T::Bool, "0"},
       {"bBrowseSelection", T::Bool, "0"},
       {"bProjectRelativePath", T::Bool, "0"},
-      {"iInitialState", T::Int, "0"},
-      {"iActionAtFileNew", T::Int, "0"},
+      {"iInitialState", T::Int, "0", 0, 2},
+      {"iActionAtFileNew", T::Int, "0", 0, 2},
       {"bOpenToShiftJIS", T::Bool, "0"},
       {"bSaveToJIS", T::Bool, "0"},
       {"bSaveToEUC", T::Bool, "0"},
@@ -79,14 +86,14 @@ std::vector<SettingKey> MakeKeys() {
       "iRegisteredSheet"};
   static constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4", "5", "6",
                                                  "7", "8", "9", "10", "11", "12"};
-  for (std::size_t i = 0; i < std::size(kPages); ++i) k.push_back({kPages[i], T::Int, kDigits[i]});
+  for (std::size_t i = 0; i < std::size(kPages); ++i) k.push_back({kPages[i], T::Int, kDigits[i], 0, 12});
   const std::vector<SettingKey> rest = {
       {"asRichEditColor", T::Colour, "16777215"},
       {"bBand1Break", T::Bool, "0"},
-      {"iBand0Width", T::Int, "647"},
-      {"iActivePage", T::Int, "0"},
+      {"iBand0Width", T::Int, "647", 0, kCoordMax},
+      {"iActivePage", T::Int, "0", 0, 12},
       {"asCurFileName", T::Text, ""},
-      {"iTabHeight", T::Int, "70"},
+      {"iTabHeight", T::Int, "70", 0, 1000},
       {"bMultiLine", T::Bool, "0"},
       {"bFlatBtn", T::Bool, "1"},
       {"bShowSpeedBar", T::Bool, "1"},
@@ -129,7 +136,9 @@ void FormSettings::Load(const IniFile& ini) {
     const std::string key(k.key);
     switch (k.type) {
       case T::Text: m_texts[key] = ini.GetString(kFormSection, key, m_texts[key]); break;
-      case T::Int: m_numbers[key] = ini.GetInt(kFormSection, key, static_cast<int>(m_numbers[key])); break;
+      case T::Int:
+        m_numbers[key] = ini.GetInt(kFormSection, key, static_cast<int>(m_numbers[key]), k.min, k.max);
+        break;
       case T::Bool: m_numbers[key] = ini.GetBool(kFormSection, key, m_numbers[key] != 0); break;
       case T::Colour:
         if (const auto v = ini.Get(kFormSection, key))
@@ -145,7 +154,12 @@ void FormSettings::Save(IniFile& ini, bool windowInNormalState) const {
     const auto key = k.key;
     switch (k.type) {
       case T::Text: ini.Set(kFormSection, key, m_texts.find(key)->second); break;
-      case T::Int: ini.SetInt(kFormSection, key, static_cast<int>(m_numbers.find(key)->second)); break;
+      case T::Int: {
+        // Nothing out of range is stored, whatever the window held.
+        const auto v = m_numbers.find(key)->second;
+        ini.Set(kFormSection, key, v < k.min || v > k.max ? k.defaultValue : std::to_string(v));
+        break;
+      }
       case T::Bool: ini.SetBool(kFormSection, key, m_numbers.find(key)->second != 0); break;
       case T::Colour:
         ini.Set(kFormSection, key, ColourText(static_cast<ColorValue>(m_numbers.find(key)->second)));

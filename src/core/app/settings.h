@@ -24,6 +24,10 @@ struct SettingKey {
   std::string_view key;
   SettingType type;
   std::string_view defaultValue;  // as the settings file would hold it
+  // An Int read from the file outside [min, max] gives the default, so no
+  // stored number can make a window, list or tab width absurd.
+  int min = 0;
+  int max = 0;
 };
 
 // Every "FORM" key in the order settings are read and written.
@@ -33,8 +37,8 @@ class FormSettings {
  public:
   FormSettings();  // the built-in defaults
 
-  // Each key read with its current value as the default, so missing keys
-  // and bad integers keep what was there.
+  // Each key read with its current value as the default, so missing keys,
+  // bad integers and integers out of their key's range keep what was there.
   void Load(const IniFile& ini);
   // Writes every key; the window bounds (iFormTop, iFormLeft, iFormHeight,
   // iFormWidth) only while the window is in its normal state, so a

@@ -7,12 +7,13 @@
 #include "core/app/file_history.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
+#include "platform/app/native_path.h"
 
 namespace mw::gui {
 
 bool IsExistingFile(const QString& path) {
-  const QFileInfo info(path);
-  return info.isAbsolute() && info.isFile();
+  // By the name's own bytes, which Qt's file functions would not find.
+  return QFileInfo(path).isAbsolute() && platform::IsNativeFile(path);
 }
 
 TTabAndRichEdit::TTabAndRichEdit(QTabWidget& pages, Clipboard& clipboard, std::string listPath,
@@ -24,7 +25,7 @@ TTabAndRichEdit::~TTabAndRichEdit() = default;
 void TTabAndRichEdit::WriteList() const {
   if (m_listPath.empty()) return;
   std::vector<std::string> paths;
-  for (const auto& d : m_docs) paths.push_back(d.name.toStdString());
+  for (const auto& d : m_docs) paths.push_back(platform::NativePathString(d.name));
   WritePathList(m_listPath, paths);
 }
 

@@ -6,38 +6,35 @@
 #include "core/app/document_file.h"
 #include "core/editing/user_prompts.h"
 #include "gui/app/qt_prompts.h"
+#include "platform/app/native_path.h"
 
 namespace mw::gui {
 
 TFileHistory::TFileHistory(int capacity, std::string path, QMenu* menu, Action action)
     : m_list(capacity), m_path(std::move(path)), m_menu(menu), m_action(std::move(action)) {
-  if (!m_path.empty()) {
-    try {
-      m_list.Load(m_path);
-    } catch (const FileError&) {
-      // An unreadable history starts empty; it is written anew at exit.
-    }
-  }
+  // A damaged history starts empty; the file stays as it is until an entry
+  // is to be written, and is then kept as NAME.bak (see WritePathList).
+  if (!m_path.empty()) m_list.Load(m_path);
   Rebuild();
 }
 
 void TFileHistory::SetCurrent(const QString& path) {
-  m_list.SetCurrent(path.toStdString());
+  m_list.SetCurrent(platform::NativePathString(path));
   Rebuild();
 }
 
 void TFileHistory::Add(const QString& path) {
-  m_list.Add(path.toStdString());
+  m_list.Add(platform::NativePathString(path));
   Rebuild();
 }
 
 void TFileHistory::Replace(const QString& oldPath, const QString& newPath) {
-  if (m_list.Replace(oldPath.toStdString(), newPath.toStdString())) Rebuild();
+  if (m_list.Replace(platform::NativePathString(oldPath), platform::NativePathString(newPath))) Rebuild();
 }
 
 QStringList TFileHistory::Entries() const {
   QStringList entries;
-  for (const auto& e : m_list.Entries()) entries << QString::fromStdString(e);
+  for (const auto& e : m_list.Entries()) entries << platform::PathFromNative(e);
   return entries;
 }
 
@@ -52,7 +49,7 @@ void TFileHistory::Rebuild() {
   const auto captions = m_list.MenuCaptions();
   for (std::size_t k = 0; k < captions.size(); ++k) {
     // The number is the accelerator; an & in a path must show as itself.
-    const QString entry = QString::fromStdString(m_list.Entries()[k]);
+    const QString entry = platform::PathFromNative(m_list.Entries()[k]);
     QString caption = QString::fromStdString(captions[k]);
     const qsizetype space = caption.indexOf(QLatin1Char(' '));
     caption = caption.left(space + 1) + QString(entry).replace(QLatin1Char('&'), QStringLiteral("&&"));

@@ -7,13 +7,16 @@
 #include "core/app/data_folder.h"
 #include "gui/app/main_window.h"
 #include "platform/app/guarded_application.h"
+#include "platform/app/native_path.h"
 #include "platform/app/single_instance.h"
 
 int main(int argc, char* argv[]) {
   mw::platform::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Markupwright"));
   try {
-    const QStringList paths = mw::platform::AbsolutePaths(QApplication::arguments().mid(1));
+    // The arguments' own bytes: a Shift-JIS file name is no UTF-8, and
+    // Qt's decoding of it would name no file.
+    const QStringList paths = mw::platform::AbsolutePaths(mw::platform::NativeArguments(argc, argv));
     const QString socketPath = mw::platform::InstanceSocketPath();
     // Without paths a second window runs beside the first.
     if (!paths.isEmpty() && mw::platform::HandOffPaths(socketPath, paths)) return 1;

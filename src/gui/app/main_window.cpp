@@ -37,6 +37,7 @@
 #include "gui/editing/qt_dialog_host.h"
 #include "gui/project/link_list_panel.h"
 #include "gui/project/site_checks.h"
+#include "platform/app/native_path.h"
 
 namespace mw::gui {
 namespace {
@@ -286,7 +287,7 @@ void TMainForm::RunEditing(const CommandRow& row) {
   // the outer one does and leaves it acting there.
   EditorSurface* here = surface != nullptr ? static_cast<EditorSurface*>(surface) : &none;
   EditorSurface* outer = std::exchange(m_ctx.editor, m_ctx.editor != nullptr ? m_ctx.editor : here);
-  m_ctx.fileName = m_currentFileName.toStdString();
+  m_ctx.fileName = platform::NativePathString(m_currentFileName);  // the name's own bytes
   command->run(m_ctx, row.arg);
   m_ctx.editor = outer;
   if (!m_statusPanels.empty()) m_statusPanels.back()->setText(FromDocumentText(m_ctx.statusText));

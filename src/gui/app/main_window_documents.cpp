@@ -26,6 +26,7 @@
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
+#include "platform/app/native_path.h"
 #include "core/text/lines.h"
 
 namespace mw::gui {
@@ -106,7 +107,7 @@ void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
 bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
   std::string bytes;
   try {
-    bytes = ReadFileBytes(path.toStdString());
+    bytes = ReadFileBytes(platform::NativePathString(path));
   } catch (const FileError& e) {
     ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
     return false;
@@ -119,7 +120,7 @@ bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {
 }
 
 bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
-  const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
+  const QString path = given.isEmpty() ? given : platform::AbsolutePath(given);
   if (!IsExistingFile(path)) {
     if (isVisible()) ShowMessage(UiText(Msg::FileNotFound).arg(given));
     return false;
@@ -233,7 +234,7 @@ bool TMainForm::WriteDocument(const QString& path) {
     return false;
   }
   try {
-    WriteFileAtomic(path.toStdString(), bytes);
+    WriteFileAtomic(platform::NativePathString(path), bytes);
   } catch (const FileError& e) {
     ShowMessage(QString::fromLocal8Bit(e.what()), MessageKind::Error);
     m_writeFailed = true;

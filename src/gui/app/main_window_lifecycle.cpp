@@ -35,6 +35,7 @@
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/project/site_checks.h"
+#include "platform/app/native_path.h"
 
 namespace mw::gui {
 namespace {
@@ -175,7 +176,7 @@ void TMainForm::StartUp(const QStringList& paths) {
       } catch (const FileError&) {
       }
       for (const auto& p : list) {
-        const QString path = QString::fromStdString(p);
+        const QString path = platform::PathFromNative(p);
         if (IsExistingFile(path)) OpenDocument(path, true);
       }
       const int i = m_docs->IndexOfFile(QString::fromStdString(m_settings.Text("asCurFileName")));
@@ -189,7 +190,7 @@ void TMainForm::StartUp(const QStringList& paths) {
     // iInitialState 2 (the last project) belongs to the project window.
   } else {
     for (const QString& given : paths) {
-      const QString path = QFileInfo(given).absoluteFilePath();
+      const QString path = platform::AbsolutePath(given);
       if (IsExistingFile(path)) OpenDocument(path, true);
     }
   }
@@ -204,7 +205,7 @@ void TMainForm::StartUp(const QStringList& paths) {
 }
 
 void TMainForm::ReceivePath(const QString& given) {
-  const QString path = QFileInfo(given).absoluteFilePath();
+  const QString path = platform::AbsolutePath(given);
   if (IsExistingFile(path)) OpenDocument(path, false);
   if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
   raise();

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/app/data_file.h"
 #include "core/app/document_file.h"
 #include "core/app/font_file.h"
 #include "core/app/data_folder.h"
@@ -107,25 +108,50 @@ std::vector<std::string> CustomColourEntries() {
   return entries;
 }
 
-// A missing, unreadable or damaged file gives the design fonts.
+// A missing, unreadable or damaged file gives the design fonts; a damaged
+// one stays on disk as it is (see SaveFonts).
 void LoadFonts(TMainForm& w, const std::string& dataFolder) {
   w.Context().fonts = DesignFonts();
-  std::string bytes;
-  try {
-    bytes = ReadFileBytes(DataFilePath(dataFolder, kFontFileName));
-  } catch (const FileError&) {
-    return;
-  }
-  if (const auto file = ParseFontColorFile(bytes)) {
+  DataFileState state;
+  if (const auto file = ReadFontColorFile(DataFilePath(dataFolder, kFontFileName), state)) {
     w.Context().fonts = file->fonts;
     ApplyCustomColours(file->customColours);
   }
 }
 
+// FontColor.dat anew, except over a damaged file while the fonts and custom
+// colours are still the defaults a damaged file gives: the user may mend
+// that file, and nothing would be gained. Once something is to be kept the
+// damaged file moves aside as FontColor.dat.bak.
+void SaveFonts(const TMainForm& w, const std::string& dataFolder) {
+  FontColorFile fonts;
+  fonts.fonts = w.Context().fonts;
+  fonts.customColours = CustomColourEntries();
+  FontColorFile defaults;
+  for (int i = 0; i < QColorDialog::customCount() && i < 26; ++i)
+    defaults.customColours.push_back(std::string("Color") + static_cast<char>('A' + i) + "=FFFFFF");
+  const std::string path = DataFilePath(dataFolder, kFontFileName);
+  DataFileState state;
+  ReadFontColorFile(path, state);
+  ReplaceDataFile(path, SerializeFontColorFile(fonts), SerializeFontColorFile(defaults), state);
+}
+
+// The four bounds keys as a window would open with them.
+QRect FittedBounds(const FormSettings& s) {
+  return FitToScreens(s.Int("iFormLeft"), s.Int("iFormTop"), s.Int("iFormWidth"), s.Int("iFormHeight"));
+}
+
+void SetBounds(FormSettings& s, const QRect& r) {
+  s.SetInt("iFormTop", r.y());
+  s.SetInt("iFormLeft", r.x());
+  s.SetInt("iFormHeight", r.height());
+  s.SetInt("iFormWidth", r.width());
+}
+
 void ApplyLayout(TMainForm& w, const FormSettings& s, bool hasBandBreak) {
   // The normal bounds first, so a maximised window restores to them.
   // Fitted to the screens: settings from another monitor stay reachable.
-  const QRect bounds = FitToScreens(s.Int("iFormLeft"), s.Int("iFormTop"), s.Int("iFormWidth"), s.Int("iFormHeight"));
+  const QRect bounds = FittedBounds(s);
   w.move(bounds.topLeft());
   w.resize(bounds.size());
   switch (s.Int("iWindowState")) {
@@ -229,12 +255,10 @@ FormSettings CollectWindowSettings(const TMainForm& w) {
                          : (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? 2
                                                                                     : 0;
   s.SetInt("iWindowState", stateValue);
-  if (stateValue == 0) {
-    s.SetInt("iFormTop", w.pos().y());
-    s.SetInt("iFormLeft", w.pos().x());
-    s.SetInt("iFormHeight", w.height());
-    s.SetInt("iFormWidth", w.width());
-  }
+  // Fitted to the screens on the way out as on the way in, so bounds that
+  // could not open as they are (30000 x 30000) are never stored again.
+  if (stateValue == 0) SetBounds(s, FitToScreens(w.pos().x(), w.pos().y(), w.width(), w.height()));
+  else SetBounds(s, FittedBounds(s));
 
   StoreOptions(w.Context().options, s);
   s.SetBool("bBand1Break", w.toolBarBreak(w.TagToolBar()));
@@ -257,12 +281,15 @@ bool SaveWindowSettings(const TMainForm& w, const std::string& dataFolder, std::
   try {
     const std::string path = DataFilePath(dataFolder, kSettingsFileName);
     IniFile ini = IniFile::Load(path);
-    s.Save(ini, s.Int("iWindowState") == 0);
+    const bool normal = s.Int("iWindowState") == 0;
+    s.Save(ini, normal);
+    // A maximised or minimised window keeps the file's normal bounds, but
+    // not ones it could not open with: those are written fitted.
+    if (!normal)
+      for (const char* key : {"iFormTop", "iFormLeft", "iFormHeight", "iFormWidth"})
+        if (ini.Get(kFormSection, key) != std::to_string(s.Int(key))) ini.SetInt(kFormSection, key, s.Int(key));
     ini.Save(path);
-    FontColorFile fonts;
-    fonts.fonts = w.Context().fonts;
-    fonts.customColours = CustomColourEntries();
-    WriteFileAtomic(DataFilePath(dataFolder, kFontFileName), SerializeFontColorFile(fonts));
+    SaveFonts(w, dataFolder);
   } catch (const FileError& e) {
     if (error != nullptr) *error = e.what();
     return false;

@@ -21,12 +21,17 @@ class TMainForm;
 // Reads the settings and fonts from dataFolder and applies them to the
 // window. A missing or unreadable settings file gives the defaults, a
 // missing or damaged FontColor.dat the design fonts; nothing is reported.
-// An empty dataFolder reads nothing and applies the values already held.
+// Stored numbers out of their range give their defaults, and the window's
+// bounds are fitted to the screens. An empty dataFolder reads nothing and
+// applies the values already held.
 void LoadWindowSettings(TMainForm& w, const std::string& dataFolder);
 
-// Writes every "FORM" key (the window bounds only in normal state) into
+// Writes every "FORM" key (the window bounds only in normal state, or when
+// the file's could not open as they are; always fitted to the screens) into
 // Markupwright.ini, keeping every other section, key and line of the file,
-// and writes FontColor.dat anew. When a file cannot be read or written it
+// and writes FontColor.dat anew; a damaged FontColor.dat is left as it is
+// while the fonts are the defaults, and kept as FontColor.dat.bak before it
+// is replaced. When a file cannot be read or written it
 // returns false with the system's reason in *error; an existing settings
 // file that cannot be read is never overwritten (its other sections would
 // be lost). An empty dataFolder writes nothing.

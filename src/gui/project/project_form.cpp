@@ -145,9 +145,9 @@ void TPrjForm::LoadFormSettings() {
   setGeometry(FitToScreens(ini.GetInt(kPrjSection, "iProjectFormLeft", 1), ini.GetInt(kPrjSection, "iProjectFormTop", 0),
                            ini.GetInt(kPrjSection, "iProjectFormWidth", 640),
                            ini.GetInt(kPrjSection, "iProjectFormHeight", 620)));
-  const int filePanel = ini.GetInt(kPrjSection, "iProjectFilePanelHeight", 113);
+  const int filePanel = ini.GetInt(kPrjSection, "iProjectFilePanelHeight", 113, 0, 32767);
   m_split->setSizes({filePanel, std::max(100, height() - filePanel)});
-  const int treeHeight = ini.GetInt(kPrjSection, "ipcLinkTreeViewHeight", 148);
+  const int treeHeight = ini.GetInt(kPrjSection, "ipcLinkTreeViewHeight", 148, 0, 32767);
   m_linkSplit->setSizes({treeHeight, 120});
   // The project open at the last close comes back when the program starts
   // where it left off.
@@ -165,10 +165,12 @@ void TPrjForm::SaveFormSettings() {
   try {
     IniFile ini = IniFile::Load(path);
     if (!isMinimized() && !isMaximized()) {
-      ini.SetInt(kPrjSection, "iProjectFormTop", geometry().top());
-      ini.SetInt(kPrjSection, "iProjectFormLeft", geometry().left());
-      ini.SetInt(kPrjSection, "iProjectFormHeight", geometry().height());
-      ini.SetInt(kPrjSection, "iProjectFormWidth", geometry().width());
+      // Stored as the window would open with them, never beyond the screens.
+      const QRect bounds = FitToScreens(geometry());
+      ini.SetInt(kPrjSection, "iProjectFormTop", bounds.top());
+      ini.SetInt(kPrjSection, "iProjectFormLeft", bounds.left());
+      ini.SetInt(kPrjSection, "iProjectFormHeight", bounds.height());
+      ini.SetInt(kPrjSection, "iProjectFormWidth", bounds.width());
       ini.SetInt(kPrjSection, "iProjectFilePanelHeight", m_split->sizes().value(0));
       ini.SetInt(kPrjSection, "ipcLinkTreeViewHeight", m_linkSplit->sizes().value(0));
     }

@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include "platform/app/native_path.h"
+
 namespace mw::platform {
 
 namespace {
@@ -80,7 +82,7 @@ QString InstanceSocketPath() {
 QStringList AbsolutePaths(const QStringList& arguments) {
   QStringList paths;
   for (const QString& arg : arguments) {
-    if (!arg.isEmpty()) paths << QFileInfo(arg).absoluteFilePath();
+    if (!arg.isEmpty()) paths << AbsolutePath(arg);
   }
   return paths;
 }
@@ -88,14 +90,14 @@ QStringList AbsolutePaths(const QStringList& arguments) {
 bool HandOffPaths(const QString& socketPath, const QStringList& paths, int timeoutMs) {
   if (socketPath.isEmpty() || paths.isEmpty()) return false;
   for (const QString& path : paths) {
-    if (static_cast<quint64>(QFile::encodeName(path).size()) > kMaxHandOffPathBytes) return false;
+    if (static_cast<quint64>(NativePath(path).size()) > kMaxHandOffPathBytes) return false;
   }
   QLocalSocket socket;
   socket.connectToServer(socketPath);
   if (!socket.waitForConnected(timeoutMs)) return false;
   quint32 index = 0;
   for (const QString& path : paths) {
-    const QByteArray bytes = QFile::encodeName(path);
+    const QByteArray bytes = NativePath(path);
     QByteArray message(kHeaderBytes, '\0');
     qToBigEndian<quint32>(++index, message.data());
     qToBigEndian<quint32>(static_cast<quint32>(bytes.size()), message.data() + 4);
@@ -179,7 +181,7 @@ void InstanceReceiver::Read(QLocalSocket* socket) {
     if (socket->bytesAvailable() < kHeaderBytes + length) break;
     socket->skip(kHeaderBytes);
     const QByteArray bytes = socket->read(length);
-    m_pending.push_back(Pending{socket, QFile::decodeName(bytes)});
+    m_pending.push_back(Pending{socket, PathFromNative(bytes)});
   }
   Drain();
 }

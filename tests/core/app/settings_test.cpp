@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 
@@ -49,6 +51,17 @@ TEST(IniFile, ValuesReadBackAsWritten) {
   EXPECT_EQ(back.Get("FORM", "iFormTop"), std::nullopt);
   EXPECT_EQ(back.Get("FORM", "asToolFullPath0"), " tool with spaces ");
   EXPECT_EQ(back.Get("FORM", "asNNFullPath"), "\"quoted\"");
+
+  // Any byte reading trims, at either end, is kept by the quotes.
+  const std::string outer[] = {"\x01lead", "trail\x1f", std::string("\0nul", 4), "\x7f\x80", "\x1b[0m\x1b",
+                               "\"", "\"\"", "\"a\x01\""};
+  IniFile odd;
+  for (const auto& v : outer) {
+    odd.Set("FORM", "asDateTimeFormatStr", v);
+    EXPECT_EQ(IniFile::Parse(odd.Serialize()).Get("FORM", "asDateTimeFormatStr"), v) << odd.Serialize();
+  }
+  // A file written without quotes reads as it always did.
+  EXPECT_EQ(IniFile::Parse("[FORM]\r\na= x\x01 \r\n").Get("FORM", "a"), "x");
 }
 
 TEST(ColourText, NamesHexAndDecimal) {
@@ -96,6 +109,42 @@ TEST(FormSettings, LoadKeepsDefaultsForMissingOrBadValues) {
   EXPECT_THROW(s.Int("iNoSuchKey"), std::out_of_range);
 }
 
+// Numbers far outside what a window, list or tab width can be (the tab
+// width once made tab-to-space conversion allocate gigabytes) give the
+// default, and are never written back.
+TEST(FormSettings, IntegersOutOfRangeGiveTheDefault) {
+  const struct {
+    const char* key;
+    const char* stored;
+    int read;
+  } cases[] = {
+      {"iTabStop", "2147483647", 4},       {"iTabStop", "0", 4},          {"iTabStop", "100", 100},
+      {"iFormWidth", "2147483647", 772},   {"iFormHeight", "0", 491},     {"iFormTop", "-40000", 3},
+      {"iFormLeft", "-1200", -1200},       {"iNofFileHistory", "-1", 15}, {"iNofFileHistory", "100", 100},
+      {"iNofColumn", "2000000000", 74},    {"iWindowState", "3", 0},      {"iInitialState", "-2", 0},
+      {"iPageSetSheet", "13", 0},          {"iActivePage", "12", 12},     {"iLeftPanelWidth", "-5", 135},
+      {"iMaxFileSize", "-1", 65536},       {"iMaxFileSize", "2147483647", 2147483647},
+      {"iImeColor", "4", 0},
+  };
+  for (const auto& c : cases) {
+    FormSettings s;
+    s.Load(IniFile::Parse(std::string("[FORM]\r\n") + c.key + "=" + c.stored + "\r\n"));
+    EXPECT_EQ(s.Int(c.key), c.read) << c.key << "=" << c.stored;
+  }
+  for (const auto& k : FormSettingKeys()) {
+    if (k.type != SettingType::Int) continue;
+    EXPECT_LE(k.min, k.max) << k.key;
+    EXPECT_TRUE(k.min <= std::stoi(std::string(k.defaultValue)) && std::stoi(std::string(k.defaultValue)) <= k.max)
+        << k.key;
+  }
+
+  FormSettings s;
+  s.SetInt("iTabStop", 1 << 30);
+  IniFile ini;
+  s.Save(ini, true);
+  EXPECT_EQ(ini.Get("FORM", "iTabStop"), "4");
+}
+
 TEST(FormSettings, MaximisedWindowKeepsTheNormalBounds) {
   IniFile ini = IniFile::Parse("[FORM]\r\niFormTop=40\r\niFormWidth=900\r\n");
   FormSettings s;
@@ -129,6 +178,27 @@ TEST(FontColorFile, RoundTripAndDesignFonts) {
   EXPECT_EQ(back->customColours, f.customColours);
   EXPECT_EQ(FontHeightOfPoints(10), -13);
   EXPECT_EQ(PointsOfFontHeight(-13), 10);
+}
+
+// The first record's height replaced (the int32 after "Font.Height" and
+// its type byte).
+std::string WithFirstHeight(std::string bytes, std::int32_t height) {
+  const auto at = bytes.find("Font.Height") + std::string("Font.Height").size() + 1;
+  for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(static_cast<std::uint32_t>(height) >> (8 * i));
+  return bytes;
+}
+
+TEST(FontColorFile, HeightsOutOfRangeMakeTheFileDamaged) {
+  const std::string good = SerializeFontColorFile(FontColorFile{});
+  ASSERT_EQ(ParseFontColorFile(WithFirstHeight(good, -13))->fonts[0].points, 10);
+  ASSERT_EQ(ParseFontColorFile(WithFirstHeight(good, 16))->fonts[0].points, 12);  // a cell height
+  EXPECT_EQ(ParseFontColorFile(WithFirstHeight(good, -2184))->fonts[0].points, kMaxFontPoints);
+  for (std::int32_t h : {0, -2185, 2185, INT32_MIN, INT32_MAX, -1000000000})
+    EXPECT_EQ(ParseFontColorFile(WithFirstHeight(good, h)), std::nullopt) << h;
+  // Writing never overflows either: sizes beyond the range are its end.
+  EXPECT_EQ(FontHeightOfPoints(INT32_MAX), -2184);
+  EXPECT_EQ(FontHeightOfPoints(0), -1);
+  EXPECT_GT(PointsOfFontHeight(INT32_MIN), kMaxFontPoints);
 }
 
 TEST(FontColorFile, DamagedFilesAreRejectedNotTrusted) {

@@ -18,6 +18,7 @@
 #include "core/editing/scripted_prompts.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
+#include "gui/app/screen_geometry.h"
 #include "gui/display/test_app.h"
 #include "support/temp_dir.h"
 
@@ -26,7 +27,11 @@ namespace {
 
 class WindowSettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override { test::TestApp(); }
+  void SetUp() override {
+    test::TestApp();
+    // As a program starts: the colour dialog's own custom colours.
+    for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
+  }
   std::string Folder() const { return m_dir.dir().string(); }
   IniFile Ini() const { return IniFile::Load(m_dir.Path("Markupwright.ini")); }
   bool Checked(const TMainForm& w, std::string_view id) const { return w.Action(id)->isChecked(); }
@@ -132,14 +137,16 @@ TEST_F(WindowSettingsTest, FirstStartShowsTheDesignAndEveryChangeComesBack) {
 
 // Bounds stored on a larger or a second monitor, or absurd ones, open
 // within the screen (2147483647 x 2147483647 must not become a window of
-// gigabytes).
+// gigabytes: numbers no screen has give the design bounds).
 TEST_F(WindowSettingsTest, StoredBoundsAreFittedToTheScreen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const struct {
     const char* ini;
     QRect expected;
   } cases[] = {
-      {"iFormTop=2147483647\r\niFormLeft=2147483647\r\niFormHeight=2147483647\r\niFormWidth=2147483647\r\n", area},
+      {"iFormTop=2147483647\r\niFormLeft=2147483647\r\niFormHeight=2147483647\r\niFormWidth=2147483647\r\n",
+       FitToScreens(3, 3, 772, 491)},
+      {"iFormTop=0\r\niFormLeft=0\r\niFormHeight=30000\r\niFormWidth=30000\r\n", area},
       {"iFormTop=-3000\r\niFormLeft=5000\r\niFormHeight=300\r\niFormWidth=400\r\n",
        QRect(area.right() + 1 - 400, area.top(), 400, 300)},
   };
@@ -224,22 +231,80 @@ TEST_F(WindowSettingsTest, DamagedFontFileGivesTheDesignFonts) {
       EXPECT_EQ(w.Context().fonts[i].color, design[i].color);
     }
   }
-  // Saving replaces the damaged file with a readable one.
-  TMainForm w(Folder());
-  LoadWindowSettings(w, Folder());
-  ASSERT_TRUE(SaveWindowSettings(w, Folder()));
-  EXPECT_TRUE(ParseFontColorFile(ReadFileBytes(m_dir.Path("FontColor.dat"))).has_value());
+  // The damaged file is the user's: saving with nothing but the design
+  // fonts leaves it as it is, as many times as the window closes.
+  const std::string path = m_dir.Path("FontColor.dat");
+  for (int run = 0; run < 2; ++run) {
+    TMainForm w(Folder());
+    LoadWindowSettings(w, Folder());
+    ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+    EXPECT_EQ(ReadFileBytes(path), damaged[2]);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+  }
+  // Once a font is chosen it must be written: the damaged file is kept
+  // beside it, and the new one reads back.
+  {
+    TMainForm w(Folder());
+    LoadWindowSettings(w, Folder());
+    w.Context().fonts[0].points = 14;
+    ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+    EXPECT_EQ(ReadFileBytes(path + ".bak"), damaged[2]);
+    const auto back = ParseFontColorFile(ReadFileBytes(path));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->fonts[0].points, 14);
+  }
+  // A good file is written anew as before, with no backup of it.
+  std::filesystem::remove(path + ".bak");
+  {
+    TMainForm w(Folder());
+    LoadWindowSettings(w, Folder());
+    EXPECT_EQ(w.Context().fonts[0].points, 14);
+    w.Context().fonts[0].points = 10;
+    ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+    EXPECT_EQ(ParseFontColorFile(ReadFileBytes(path))->fonts[0].points, 10);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+  }
 
   // A font file that is no file at all (a folder of that name) cannot be
-  // read or written: design fonts, and the save says it failed.
-  std::filesystem::remove(m_dir.Path("FontColor.dat"));
-  std::filesystem::create_directory(m_dir.Path("FontColor.dat"));
+  // read: design fonts; it is left alone while they are the design fonts,
+  // and a save that would replace it says it failed.
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
   TMainForm w3(Folder());
   LoadWindowSettings(w3, Folder());
   EXPECT_EQ(w3.Context().fonts[0].points, DesignFonts()[0].points);
+  EXPECT_TRUE(SaveWindowSettings(w3, Folder()));
+  w3.Context().fonts[0].points = 12;
   std::string error;
   EXPECT_FALSE(SaveWindowSettings(w3, Folder(), &error));
   EXPECT_NE(error.find("FontColor.dat"), std::string::npos) << error;
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+// Bounds that could not open as they are never reach the file again: a
+// normal window is stored as fitted, and a maximised one, which keeps the
+// file's normal bounds, has absurd ones replaced by the fitted ones.
+TEST_F(WindowSettingsTest, BoundsAreStoredFittedToTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const char* state : {"0", "2"}) {
+    m_dir.Write("Markupwright.ini", std::string("[FORM]\r\niFormTop=0\r\niFormLeft=0\r\niFormHeight=30000\r\n"
+                                                "iFormWidth=2147483647\r\niWindowState=") + state + "\r\n");
+    TMainForm w(Folder());
+    LoadWindowSettings(w, Folder());
+    ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+    const IniFile ini = Ini();
+    EXPECT_EQ(ini.GetInt("FORM", "iFormHeight", 0), area.height()) << state;
+    EXPECT_EQ(ini.GetInt("FORM", "iFormWidth", 0), std::min(772, area.width())) << state;
+    EXPECT_EQ(ini.Get("FORM", "iWindowState"), state);
+  }
+  // A normal window grown past the screen meanwhile.
+  TMainForm w(Folder());
+  LoadWindowSettings(w, Folder());
+  w.setWindowState(Qt::WindowNoState);
+  w.resize(30000, 30000);
+  ASSERT_TRUE(SaveWindowSettings(w, Folder()));
+  EXPECT_LE(Ini().GetInt("FORM", "iFormWidth", 0), area.width());
+  EXPECT_LE(Ini().GetInt("FORM", "iFormHeight", 0), area.height());
 }
 
 }  // namespace

@@ -1,0 +1,103 @@
+#include "platform/app/native_path.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <cstdlib>
+
+namespace mw::platform {
+
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;
+
+// The length of the well-formed UTF-8 sequence at s[i], or 0.
+qsizetype Utf8Length(QByteArrayView s, qsizetype i) {
+  const auto b = [&](qsizetype k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char c = b(i);
+  if (c < 0x80) return 1;
+  // The sequence's length and its second byte's range (RFC 3629: no
+  // overlong forms, no encoded surrogates, nothing above U+10FFFF).
+  qsizetype n = 0;
+  unsigned char lo = 0x80, hi = 0xBF;
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    n = 3;
+    if (c == 0xE0) lo = 0xA0;
+    if (c == 0xED) hi = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4;
+    if (c == 0xF0) lo = 0x90;
+    if (c == 0xF4) hi = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + n > s.size()) return 0;
+  if (b(i + 1) < lo || b(i + 1) > hi) return 0;
+  for (qsizetype k = 2; k < n; ++k)
+    if (b(i + k) < 0x80 || b(i + k) > 0xBF) return 0;
+  return n;
+}
+
+}  // namespace
+
+QString PathFromNative(QByteArrayView bytes) {
+  QString out;
+  out.reserve(bytes.size());
+  for (qsizetype i = 0; i < bytes.size();) {
+    const qsizetype n = Utf8Length(bytes, i);
+    if (n == 0) {
+      out += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
+      ++i;
+      continue;
+    }
+    out += QString::fromUtf8(bytes.sliced(i, n));
+    i += n;
+  }
+  return out;
+}
+
+QByteArray NativePath(const QString& path) {
+  QByteArray out;
+  out.reserve(path.size());
+  qsizetype run = 0;  // start of the text not yet encoded
+  const auto flush = [&](qsizetype end) {
+    if (end > run) out += QStringView(path).sliced(run, end - run).toUtf8();
+  };
+  for (qsizetype i = 0; i < path.size(); ++i) {
+    const char16_t u = path[i].unicode();
+    // Only a lone low surrogate in the escape range is a byte: a real pair
+    // (a high surrogate before it) stays a character.
+    const bool paired = i > 0 && path[i - 1].isHighSurrogate();
+    if (u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF && !paired) {
+      flush(i);
+      out += static_cast<char>(u - kEscapeBase);
+      run = i + 1;
+    }
+  }
+  flush(path.size());
+  return out;
+}
+
+QString AbsolutePath(const QString& path) {
+  if (path.startsWith(QLatin1Char('/'))) return QDir::cleanPath(path);
+  char* cwd = ::getcwd(nullptr, 0);
+  const QString folder = cwd != nullptr ? PathFromNative(QByteArrayView(cwd)) : QString();
+  std::free(cwd);
+  return QDir::cleanPath(folder + QLatin1Char('/') + path);
+}
+
+QStringList NativeArguments(int argc, const char* const* argv) {
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << PathFromNative(QByteArrayView(argv[i]));
+  return args;
+}
+
+bool IsNativeFile(const QString& path) {
+  struct stat st {};
+  return ::stat(NativePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace mw::platform
