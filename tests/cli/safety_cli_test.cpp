@@ -176,6 +176,25 @@ TEST(CliSafety, ReplaceCountsOnlyWhatWasWritten) {
   EXPECT_NE(r.err.find("0 places in 0 files replaced; 1 file not written\n"), std::string::npos) << r.err;
 }
 
+// --out and --output are written as documents are saved: through a link
+// to its target, and into a hard-linked file without splitting it.
+TEST(CliSafety, OutputFilesAreWrittenLikeDocuments) {
+  TempDir dir;
+  const std::string page = dir.Write("page.html", "<b>x</b>\r\n");
+  const std::string real = dir.Write("real.html", "old"), other = dir.Path("other.html");
+  fs::create_symlink("real.html", dir.Path("link.html"));
+  ASSERT_EQ(::link(real.c_str(), other.c_str()), 0);
+  auto r = RunCli({"edit", page, "--out", dir.Path("link.html")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_symlink(dir.Path("link.html")));
+  EXPECT_EQ(ReadFileBytes(other), "<b>x</b>\r\n");
+  r = RunCli({"convert", "--to", "s", "--output", dir.Path("link.html"), page});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_symlink(dir.Path("link.html")));
+  EXPECT_EQ(fs::hard_link_count(real), 2u);
+  EXPECT_EQ(dir.EntryCount(), 4u);  // no temporary copy left
+}
+
 // "--" ends the options, so a text may begin with "-".
 TEST(CliSafety, DoubleDashEndsTheOptions) {
   TempDir dir;
