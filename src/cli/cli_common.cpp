@@ -1,6 +1,11 @@
 #include "cli/cli_common.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "core/project/file_set.h"
 
 namespace mw::cli {
 
@@ -11,13 +16,10 @@ bool ArgReader::atOption() const {
 }
 
 bool ArgReader::take(std::string_view name) {
-  if (!atOption()) return false;
-  if (m_args[m_pos] == "--") {
-    m_optionsEnded = true;
-    ++m_pos;
-    return false;
-  }
-  if (m_args[m_pos] != name) return false;
+  if (!atOption() || m_args[m_pos] != name) return false;
+  // "--" ends the options only when asked for: a subcommand's loop tries
+  // its own options first, and an earlier try must not swallow it.
+  if (name == "--") m_optionsEnded = true;
   ++m_pos;
   return true;
 }
@@ -51,8 +53,41 @@ std::vector<std::string> ArgReader::operands() {
   return rest;
 }
 
+namespace {
+int g_stdoutError = 0;  // the first reason standard output failed
+}  // namespace
+
 void WriteStdout(std::string_view bytes) {
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  if (bytes.empty()) return;
+  errno = 0;
+  // Flushed at once: a message on standard error flushes what is pending
+  // here too (the streams are tied) and would take the reason with it.
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
+    if (g_stdoutError == 0) g_stdoutError = errno != 0 ? errno : EIO;
+    throw OutputError(std::strerror(g_stdoutError));
+  }
+}
+
+std::optional<std::string> FinishStdout() {
+  // The C++ stream writes into the same buffer; its flush is the first to
+  // meet a full disk, and its errno is the one worth telling.
+  errno = 0;
+  std::cout.flush();
+  int err = errno;
+  if (std::fflush(stdout) != 0 && err == 0) err = errno;
+  if (!std::ferror(stdout) && std::cout.good()) return std::nullopt;
+  if (g_stdoutError != 0) err = g_stdoutError;
+  return std::string(std::strerror(err != 0 ? err : EIO));
+}
+
+void ReportProblems(const FileSet& set, std::size_t from, std::string_view command,
+                    bool skipUnreadable, int& status) {
+  const auto& problems = set.Problems();
+  for (std::size_t i = from; i < problems.size(); ++i) {
+    std::cerr << "markupwright-cli " << command << ": " << problems[i].path << ": " << problems[i].reason
+              << (skipUnreadable ? "; skipped\n" : "\n");
+    if (!skipUnreadable) status = kExitError;
+  }
 }
 
 }  // namespace mw::cli

@@ -4,10 +4,15 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace mw {
+class FileSet;
+}
 
 namespace mw::cli {
 
@@ -53,7 +58,32 @@ class ArgReader {
   bool m_optionsEnded = false;
 };
 
-// Writes bytes to standard output exactly (binary, no translation).
+// Standard output could not take what was written (a full disk,
+// /dev/full); what() is the system's reason. main reports it, exit 2.
+class OutputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Writes bytes to standard output exactly (binary, no translation) and
+// flushes them; callers pass whole pieces (a file's rows). Throws
+// OutputError when the write fails.
 void WriteStdout(std::string_view bytes);
+
+// Flushes standard output (C and C++ streams); the reason when anything
+// written to it was lost.
+std::optional<std::string> FinishStdout();
+
+// Names each problem of set from index `from` on standard error. Each makes
+// status 2, unless skipUnreadable, where it is only named (and "skipped").
+void ReportProblems(const FileSet& set, std::size_t from, std::string_view command,
+                    bool skipUnreadable, int& status);
+
+// The help lines of the option that lets such problems pass.
+#define MW_SKIP_UNREADABLE_HELP                                                  \
+  "  --skip-unreadable\n"                                                        \
+  "           name folders that cannot be listed and files that cannot be\n"     \
+  "           read or are no regular file (a pipe, a device) on standard error\n" \
+  "           and skip them, without making the exit status 2\n"
 
 }  // namespace mw::cli

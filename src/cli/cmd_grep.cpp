@@ -6,6 +6,7 @@
 #include "core/app/document_file.h"
 #include "cli/cli_common.h"
 #include "cli/terminal_text.h"
+#include "core/project/file_set.h"
 #include "core/project/grep.h"
 #include "core/project/project_file.h"
 
@@ -18,7 +19,7 @@ int RunReplace(std::vector<std::string>& args);
 std::string ProgramDataFolder();
 
 const std::string_view kGrepHelp =
-    "usage: markupwright-cli grep [--case] [-r] TEXT PATH...\n"
+    "usage: markupwright-cli grep [--case] [-r] [--skip-unreadable] [--] TEXT PATH...\n"
     "\n"
     "Lists every line holding TEXT in the files named and in the files with an\n"
     "HTML extension in the folders named (their subfolders too with -r), as the\n"
@@ -27,13 +28,17 @@ const std::string_view kGrepHelp =
     "\n"
     "  --case   letter case must match (otherwise A-Z match a-z)\n"
     "  -r       walk subfolders\n"
+    MW_SKIP_UNREADABLE_HELP
+    "  --       ends the options, for a TEXT that begins with - (such as -->)\n"
     "\n"
     "Each line reads FILE<TAB>LINE<TAB>BYTE<TAB>CONTENT: the line number from 1,\n"
     "the byte offset of the first match of the line in the file from 0, and the\n"
-    "line. Exit status: 0 found, 1 not found, 2 errors.\n";
+    "line. A file reached by several names (links) is searched once, under the\n"
+    "first. Exit status: 0 found, 1 not found, 2 errors.\n";
 
 const std::string_view kReplaceHelp =
-    "usage: markupwright-cli replace [--case] [-r] [--write] TEXT REPLACEMENT PATH...\n"
+    "usage: markupwright-cli replace [--case] [-r] [--write] [--skip-unreadable] [--]\n"
+    "           TEXT REPLACEMENT PATH...\n"
     "\n"
     "Replaces every TEXT by REPLACEMENT in the files named and in the files with\n"
     "an HTML extension in the folders named (subfolders too with -r). Without\n"
@@ -43,9 +48,15 @@ const std::string_view kReplaceHelp =
     "  --case   letter case must match (otherwise A-Z match a-z)\n"
     "  -r       walk subfolders\n"
     "  --write  write the changed files\n"
+    MW_SKIP_UNREADABLE_HELP
+    "  --       ends the options, for a TEXT that begins with - (such as -->)\n"
     "\n"
-    "Each place reads FILE<TAB>LINE<TAB>BYTE<TAB>CONTENT, the line as it was.\n"
-    "Exit status: 0 something replaced (or replaceable), 1 nothing found, 2 errors.\n";
+    "Each place reads FILE<TAB>LINE<TAB>BYTE<TAB>CONTENT, the line as it was; of\n"
+    "a line longer than 256 bytes only the match with up to 80 bytes either side,\n"
+    "with \"\u2026\" where the line goes on. A file reached by several names (links)\n"
+    "is changed once, under the first. The summary on standard error counts\n"
+    "what was written. Exit status: 0 something replaced (or replaceable), 1\n"
+    "nothing found, 2 errors (a file that could not be written among them).\n";
 
 namespace {
 
@@ -56,6 +67,7 @@ struct SearchArgs {
   std::string replacement;
   bool recursive = false;
   bool write = false;
+  bool skipUnreadable = false;
   std::vector<std::string> paths;
 };
 
@@ -66,6 +78,7 @@ SearchArgs ReadArgs(std::vector<std::string>& args, bool replace) {
     if (in.take("--case")) a.query.matchCase = true;
     else if (in.take("-r")) a.recursive = true;
     else if (replace && in.take("--write")) a.write = true;
+    else if (in.take("--skip-unreadable")) a.skipUnreadable = true;
     else if (in.take("--")) break;
     else throw UsageError("unknown option " + in.current());
   }
@@ -80,28 +93,30 @@ SearchArgs ReadArgs(std::vector<std::string>& args, bool replace) {
   return a;
 }
 
-// The files the paths stand for, in order; a missing path is reported and
-// makes the status 2.
+// The files the paths stand for, in order, each once; a missing path is
+// reported and makes the status 2, and so does anything else the walk
+// could not use unless it is to be skipped.
 std::vector<std::string> FilesOf(const SearchArgs& a, const char* command, int& status) {
   const auto extensions = LoadColouredExtensions(ProgramDataFolder());
-  std::vector<std::string> files;
+  FileSet set;
   for (const std::string& p : a.paths) {
     std::error_code ec;
     if (fs::is_directory(p, ec)) {
-      WalkFolder(p, extensions, a.recursive, [&](const std::string& f) { files.push_back(f); });
-    } else if (fs::exists(p, ec)) {
-      files.push_back(p);
-    } else {
+      set.AddFolder(p, extensions, a.recursive);
+    } else if (set.Add(p) == FileSet::Added::Missing) {
       std::cerr << "markupwright-cli " << command << ": " << p << ": No such file or directory\n";
       status = kExitError;
     }
   }
-  return files;
+  ReportProblems(set, 0, command, a.skipUnreadable, status);
+  return set.Files();
 }
 
 std::string Row(const std::string& path, long long line, Offset byte, std::string_view content) {
   return path + "\t" + std::to_string(line) + "\t" + std::to_string(byte) + "\t" + OneLine(content) + "\n";
 }
+
+constexpr std::string_view kCut = "\u2026";  // the line goes on
 
 }  // namespace
 
@@ -112,8 +127,8 @@ int RunGrep(std::vector<std::string>& args) {
   for (const std::string& file : FilesOf(a, "grep", status)) {
     std::vector<GrepRow> rows;
     if (!GrepFile(file, a.query, rows)) {
-      std::cerr << "markupwright-cli grep: " << file << ": cannot be read\n";
-      status = kExitError;
+      std::cerr << "markupwright-cli grep: " << file << ": cannot be read" << (a.skipUnreadable ? "; skipped\n" : "\n");
+      if (!a.skipUnreadable) status = kExitError;
       continue;
     }
     std::string out;
@@ -128,48 +143,51 @@ int RunGrep(std::vector<std::string>& args) {
 int RunReplace(std::vector<std::string>& args) {
   const SearchArgs a = ReadArgs(args, true);
   int status = kExitOk;
-  std::size_t places = 0, changedFiles = 0;
+  std::size_t places = 0, changedFiles = 0, failedFiles = 0;
   for (const std::string& file : FilesOf(a, "replace", status)) {
     std::string text;
     try {
-      text = ReadFileBytes(file);
+      text = ReadRegularFile(file);
     } catch (const FileError& e) {
-      std::cerr << "markupwright-cli replace: " << e.what() << "\n";
-      status = kExitError;
+      std::cerr << "markupwright-cli replace: " << e.what() << (a.skipUnreadable ? "; skipped\n" : "\n");
+      if (!a.skipUnreadable) status = kExitError;
       continue;
     }
     const Replacement r = ReplaceAllInText(text, a.query, a.replacement);
     if (r.positions.empty()) continue;
+    // Rows go out as they are made, each of bounded length: a long line
+    // with thousands of matches costs no more than the file.
     std::string out;
-    std::size_t lineStart = 0;
-    long long line = 1;
-    for (const Offset pos : r.positions) {
-      const auto at = static_cast<std::size_t>(pos);
-      for (std::size_t nl = text.find('\n', lineStart); nl != std::string::npos && nl < at;
-           nl = text.find('\n', lineStart)) {
-        ++line;
-        lineStart = nl + 1;
+    ForEachPlaceRow(text, r.positions, a.query.findText.size(), [&](const PlaceRow& p) {
+      out += file + "\t" + std::to_string(p.line) + "\t" + std::to_string(p.byte) + "\t";
+      if (p.cutBefore) out += kCut;
+      out += OneLine(p.excerpt);
+      if (p.cutAfter) out += kCut;
+      out += "\n";
+      if (out.size() >= (1u << 16)) {
+        WriteStdout(out);
+        out.clear();
       }
-      std::size_t end = text.find('\n', at);
-      if (end == std::string::npos) end = text.size();
-      if (end > lineStart && text[end - 1] == '\r') --end;
-      out += Row(file, line, pos, std::string_view(text).substr(lineStart, end - lineStart));
-    }
+    });
     WriteStdout(out);
-    places += r.positions.size();
-    ++changedFiles;
     if (a.write) {
       try {
         WriteFileAtomic(file, r.text);
       } catch (const FileError& e) {
         std::cerr << "markupwright-cli replace: " << e.what() << "\n";
         status = kExitError;
+        ++failedFiles;
+        continue;
       }
     }
+    places += r.positions.size();
+    ++changedFiles;
   }
   std::cerr << places << (places == 1 ? " place" : " places") << " in " << changedFiles
             << (changedFiles == 1 ? " file" : " files")
-            << (a.write ? " replaced\n" : " to replace; nothing written without --write\n");
+            << (a.write ? " replaced" : " to replace; nothing written without --write");
+  if (failedFiles) std::cerr << "; " << failedFiles << (failedFiles == 1 ? " file" : " files") << " not written";
+  std::cerr << "\n";
   if (status != kExitOk) return status;
   return places ? kExitOk : kExitFound;
 }

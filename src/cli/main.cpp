@@ -17,6 +17,20 @@ void PrintToolHelp(std::FILE* to) {
   std::fprintf(to, "\n'markupwright-cli SUBCOMMAND --help' describes one subcommand.\n");
 }
 
+void ReportOutputError(std::string_view command, const std::string& reason) {
+  std::cerr << "markupwright-cli" << (command.empty() ? "" : " ") << command << ": standard output: " << reason
+            << "\n";
+}
+
+// Nothing counts as done until standard output holds all of it.
+int Finish(int status, std::string_view command) {
+  if (const auto lost = mw::cli::FinishStdout()) {
+    ReportOutputError(command, *lost);
+    return mw::cli::kExitError;
+  }
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,7 +42,7 @@ int main(int argc, char** argv) {
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintToolHelp(stdout);
-    return kExitOk;
+    return Finish(kExitOk, "");
   }
   for (const auto& sub : Subcommands()) {
     if (sub.name != args[0]) continue;
@@ -37,13 +51,14 @@ int main(int argc, char** argv) {
       if (a == "--") break;
       if (a == "--help" || a == "-h") {
         std::cout << sub.help;
-        return kExitOk;
+        return Finish(kExitOk, sub.name);
       }
     }
     try {
-      const int status = sub.run(rest);
-      std::fflush(stdout);
-      return status;
+      return Finish(sub.run(rest), sub.name);
+    } catch (const OutputError& e) {
+      ReportOutputError(sub.name, e.what());
+      return kExitError;
     } catch (const UsageError& e) {
       std::cerr << "markupwright-cli " << sub.name << ": " << e.what() << "\n"
                 << "Try 'markupwright-cli " << sub.name << " --help'.\n";

@@ -30,6 +30,12 @@ std::string TempDir::Write(const std::string& name, const std::string& bytes) co
   return p;
 }
 
+bool TempDir::WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return static_cast<bool>(out.flush());
+}
+
 std::size_t TempDir::EntryCount() const {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
 }

@@ -18,6 +18,8 @@ class TempDir {
   std::string Path(const std::string& name) const { return (m_dir / name).string(); }
   // Writes bytes to name inside the folder and returns its path.
   std::string Write(const std::string& name, const std::string& bytes) const;
+  // Writes bytes to any path; false when it cannot.
+  static bool WriteFile(const std::string& path, const std::string& bytes);
   // How many entries the folder holds (to see that no temporary remains).
   std::size_t EntryCount() const;
 

@@ -1,9 +1,8 @@
 #include "core/project/convert_files.h"
 
-#include <filesystem>
-
 #include "core/app/document_file.h"
 #include "core/app/tools/kanji_converter.h"
+#include "core/project/file_set.h"
 #include "core/project/relative_path.h"
 #include "core/text/messages.h"
 
@@ -12,9 +11,7 @@ namespace mw {
 std::vector<ConversionFailure> ConvertProjectFiles(const std::vector<std::string>& entries,
                                                    std::string_view option) {
   std::vector<ConversionFailure> failures;
-  for (const std::string& path : entries) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) continue;
+  for (const std::string& path : ExistingFilesOnce(entries)) {
     try {
       ConvertFileCode(path, path, option);
     } catch (const std::exception& e) {

@@ -19,7 +19,7 @@ struct ConversionFailure {
 // code of option ("s", "j", "e"). A file that fails is left as it was and
 // the files after it are still converted: one failure each, in list order.
 // Entries whose files have gone are skipped, as every pass over the
-// project skips them.
+// project skips them; a file listed under two names is converted once.
 std::vector<ConversionFailure> ConvertProjectFiles(const std::vector<std::string>& entries,
                                                    std::string_view option);
 

@@ -1,8 +1,7 @@
 #include "core/project/cross_check.h"
 
-#include <filesystem>
-
 #include "core/app/document_file.h"
+#include "core/project/file_set.h"
 #include "core/project/relative_path.h"
 #include "core/text/encoding.h"
 #include "core/text/messages.h"
@@ -56,13 +55,10 @@ ProjectLinkTrees UpdateLocalLinks(const std::vector<std::string>& entries,
                                   const LinkUpdateOptions& options) {
   ProjectLinkTrees trees;
   const auto read = [&](const std::string& path) {
-    return options.readFile ? options.readFile(path) : ReadFileBytes(path);
+    return options.readFile ? options.readFile(path) : ReadRegularFile(path);
   };
-  std::vector<const std::string*> present;
-  for (const std::string& e : entries) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(e, ec)) present.push_back(&e);
-  }
+  // A page reached by two names is read once, under the first.
+  const std::vector<std::string> present = ExistingFilesOnce(entries);
   const std::size_t n = present.size();
   const auto report = [&](LinkUpdatePhase phase, std::size_t i) {
     if (options.progress) options.progress(phase, static_cast<int>((i * 100 + 100) / n));
@@ -70,7 +66,7 @@ ProjectLinkTrees UpdateLocalLinks(const std::vector<std::string>& entries,
   const auto stopped = [&] { return options.stop && options.stop(); };
 
   for (std::size_t i = 0; i < n && !stopped(); ++i) {
-    const std::string& entry = *present[i];
+    const std::string& entry = present[i];
     const std::string text = read(entry);
     CollectValues(trees.marker, text, entry, kNameRule);
     CollectValues(trees.relMarker, text,
@@ -81,7 +77,7 @@ ProjectLinkTrees UpdateLocalLinks(const std::vector<std::string>& entries,
   const MarkerIndex index(trees.marker);
   FolderListing listing;
   for (std::size_t i = 0; i < n && !stopped(); ++i) {
-    const std::string& entry = *present[i];
+    const std::string& entry = present[i];
     const std::string text = read(entry);
     const auto judge = [&](const std::string& value) {
       return JudgeLink(index, entry, value, &listing, options.separator);

@@ -56,8 +56,9 @@ struct LinkUpdateOptions {
 
 // The full update: a marker pass over all entries, then a link pass, so a
 // link into another project file is judged against all of its markers.
-// Entries whose files are missing are skipped. A file that exists but
-// cannot be read throws FileError.
+// Entries whose files are missing or are no regular file are skipped, and
+// a file listed under several names is read once, under the first. A file
+// that exists but cannot be read throws FileError.
 ProjectLinkTrees UpdateLocalLinks(const std::vector<std::string>& entries,
                                   const LinkUpdateOptions& options = {});
 

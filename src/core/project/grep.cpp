@@ -54,12 +54,13 @@ namespace {
 
 // Reads the whole file into buffer, which keeps its memory from one file
 // to the next: a walk over thousands of pages then costs no allocation
-// and no fresh pages per file.
+// and no fresh pages per file. Only a regular file is read: opening a pipe
+// does not wait for a writer, and a device is never read.
 bool ReadInto(const std::string& path, std::string& buffer) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }
@@ -109,6 +110,47 @@ Replacement ReplaceAllInText(std::string_view text, const GrepQuery& query,
   }
   r.text.append(text.substr(from));
   return r;
+}
+
+void ForEachPlaceRow(std::string_view text, const std::vector<Offset>& positions,
+                     std::size_t matchLength, const std::function<void(const PlaceRow&)>& row) {
+  std::size_t lineStart = 0;
+  std::size_t lineEnd = std::min(text.find('\n'), text.size());  // the LF, or the end
+  long long line = 1;
+  // A known character start at or after lineStart that only moves forward,
+  // so finding excerpt starts never walks a long line more than once.
+  std::size_t walk = 0;
+  const auto charEnd = [&](std::size_t p) { return p + static_cast<std::size_t>(CharLength(text, static_cast<Offset>(p))); };
+  for (const Offset pos : positions) {
+    const auto at = static_cast<std::size_t>(pos);
+    while (at > lineEnd) {
+      ++line;
+      lineStart = lineEnd + 1;
+      lineEnd = std::min(text.find('\n', lineStart), text.size());
+    }
+    std::size_t contentEnd = lineEnd;
+    if (contentEnd > lineStart && text[contentEnd - 1] == '\r') --contentEnd;
+    PlaceRow r;
+    r.line = line;
+    r.byte = pos;
+    if (contentEnd - lineStart <= kExcerptLineLimit) {
+      r.excerpt = text.substr(lineStart, contentEnd - lineStart);
+      row(r);
+      continue;
+    }
+    const std::size_t from = at - std::min(at - lineStart, kExcerptContext);
+    if (walk < lineStart) walk = lineStart;
+    while (walk < from) walk = charEnd(walk);
+    const std::size_t start = std::min(walk, at);
+    const std::size_t matchEnd = std::min(at + matchLength, contentEnd);
+    const std::size_t limit = matchEnd + std::min(contentEnd - matchEnd, kExcerptContext);
+    std::size_t end = matchEnd;
+    while (end < limit && charEnd(end) <= limit) end = charEnd(end);
+    r.excerpt = text.substr(start, end - start);
+    r.cutBefore = start > lineStart;
+    r.cutAfter = end < contentEnd;
+    row(r);
+  }
 }
 
 void PushSearchHistory(std::vector<std::string>& history, std::string_view text) {

@@ -34,7 +34,7 @@ void GrepText(std::string_view text, const std::string& path, const GrepQuery& q
               std::vector<GrepRow>& rows);
 
 // GrepText over the file at path; false (and nothing added) when the file
-// cannot be read, which a search skips silently.
+// cannot be read or is no regular file, which a search skips silently.
 bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows);
 
 struct Replacement {
@@ -45,6 +45,28 @@ struct Replacement {
 // Replaces every match of the find text, left to right without overlap.
 Replacement ReplaceAllInText(std::string_view text, const GrepQuery& query,
                              std::string_view replacement);
+
+// One place of a replacement as a listing shows it: the line it is on and
+// that line, or, for a long line, an excerpt around the place.
+struct PlaceRow {
+  long long line = 0;        // from 1
+  Offset byte = 0;           // the match's offset in the text
+  std::string_view excerpt;  // a part of the line (without its line end)
+  bool cutBefore = false;    // the line goes on before the excerpt
+  bool cutAfter = false;     // and after it
+};
+
+// Lines up to this many bytes are shown whole; in a longer one the excerpt
+// is the match with up to kExcerptContext bytes either side, cut at
+// character boundaries.
+inline constexpr std::size_t kExcerptLineLimit = 256;
+inline constexpr std::size_t kExcerptContext = 80;
+
+// Calls row for every position (ascending, as ReplaceAllInText gives them)
+// of a match matchLength bytes long. Time is linear in the text and the
+// positions, whatever the line lengths; the excerpts point into text.
+void ForEachPlaceRow(std::string_view text, const std::vector<Offset>& positions,
+                     std::size_t matchLength, const std::function<void(const PlaceRow&)>& row);
 
 // The search histories of the find and replace boxes: most recent first,
 // at most kSearchHistoryLimit entries, kept one a line in the data folder.

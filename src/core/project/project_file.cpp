@@ -135,14 +135,23 @@ bool HasColouredExtension(std::string_view path, const std::vector<std::string>&
 
 namespace {
 
+struct WalkCalls {
+  const std::vector<std::string>& extensions;
+  bool recursive;
+  const std::function<void(const std::string&)>& visit;
+  const std::function<bool()>& stop;
+  const std::function<void(const std::string&, int)>& unlisted;
+};
+
 // Returns false when stopped.
-bool Walk(const fs::path& folder, const std::vector<std::string>& extensions, bool recursive,
-          const std::function<void(const std::string&)>& visit, const std::function<bool()>& stop) {
+bool Walk(const fs::path& folder, const WalkCalls& c) {
   std::vector<fs::directory_entry> items;
   std::error_code ec;
   for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
        it.increment(ec))
     items.push_back(*it);
+  // A folder that cannot be read is named, not passed over as empty.
+  if (ec && c.unlisted) c.unlisted(folder.string(), ec.value());
   std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
     return a.path().filename().string() < b.path().filename().string();
   });
@@ -150,12 +159,11 @@ bool Walk(const fs::path& folder, const std::vector<std::string>& extensions, bo
     std::error_code typeEc;
     if (item.is_directory(typeEc)) {
       // Folder links are not followed: a link back up would never end.
-      if (recursive && !item.is_symlink(typeEc) && !Walk(item.path(), extensions, recursive, visit, stop))
-        return false;
-    } else if (HasColouredExtension(item.path().string(), extensions)) {
-      visit(item.path().string());
+      if (c.recursive && !item.is_symlink(typeEc) && !Walk(item.path(), c)) return false;
+    } else if (HasColouredExtension(item.path().string(), c.extensions)) {
+      c.visit(item.path().string());
     }
-    if (stop && stop()) return false;
+    if (c.stop && c.stop()) return false;
   }
   return true;
 }
@@ -164,10 +172,11 @@ bool Walk(const fs::path& folder, const std::vector<std::string>& extensions, bo
 
 void WalkFolder(const std::string& folder, const std::vector<std::string>& extensions,
                 bool recursive, const std::function<void(const std::string&)>& visit,
-                const std::function<bool()>& stop) {
+                const std::function<bool()>& stop,
+                const std::function<void(const std::string&, int)>& unlisted) {
   std::string f = folder;
   while (f.size() > 1 && f.back() == kPathSeparator) f.pop_back();
-  Walk(fs::path(f), extensions, recursive, visit, stop);
+  Walk(fs::path(f), WalkCalls{extensions, recursive, visit, stop, unlisted});
 }
 
 std::size_t AddProjectFolder(Project& project, const std::string& folder,

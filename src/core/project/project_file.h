@@ -102,9 +102,12 @@ SaveAnswer AskSaveProject(const Project& project, const std::function<SaveAnswer
 // Files below folder whose extension is in extensions, depth first in name
 // order; subfolders only when recursive. stop() is asked after every entry
 // and ends the walk when it returns true. visit() gets each file's path.
+// unlisted() gets each folder that cannot be listed, with errno's reason;
+// the walk goes on past it.
 void WalkFolder(const std::string& folder, const std::vector<std::string>& extensions,
                 bool recursive, const std::function<void(const std::string&)>& visit,
-                const std::function<bool()>& stop = {});
+                const std::function<bool()>& stop = {},
+                const std::function<void(const std::string& folder, int err)>& unlisted = {});
 
 // Whether path's extension (lower case, without the dot) is in extensions.
 bool HasColouredExtension(std::string_view path, const std::vector<std::string>& extensions);

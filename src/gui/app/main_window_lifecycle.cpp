@@ -176,6 +176,7 @@ void TMainForm::StartUp(const QStringList& paths) {
       } catch (const FileError&) {
       }
       for (const auto& p : list) {
+        RemoveStaleTemporaries(p);  // copies a killed save left beside it
         const QString path = platform::PathFromNative(p);
         if (IsExistingFile(path)) OpenDocument(path, true);
       }

@@ -31,6 +31,7 @@
 #include "core/app/settings.h"
 #include "core/app/tools/kanji_converter.h"
 #include "core/project/convert_files.h"
+#include "core/project/file_set.h"
 #include "gui/app/file_history_menu.h"
 #include "gui/app/command_actions.h"
 #include "gui/app/document_set.h"
@@ -502,10 +503,8 @@ void TPrjForm::ReplaceAllFileClick() {
   TLinkListPanel* links = m_main.findChild<TLinkListPanel*>();
   const bool linksShown = links != nullptr && links->IsShown();
   if (linksShown) links->ShowLinkList();
-  for (const std::string& e : m_project.entries) {
-    const QString path = QString::fromStdString(e);
-    if (QFileInfo(path).isFile()) m_main.OpenDocument(path, false);
-  }
+  // One tab per file, however many entries name it.
+  for (const std::string& e : ExistingFilesOnce(m_project.entries)) m_main.OpenDocument(QString::fromStdString(e), false);
   if (linksShown) links->ShowLinkList();
 }
 

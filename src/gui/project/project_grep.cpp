@@ -19,6 +19,7 @@
 
 #include "core/editing/selection.h"
 #include "core/editing/tag_scan.h"
+#include "core/project/file_set.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/display/scintilla_surface.h"
 #include "gui/editing/find_dialogs.h"
@@ -154,11 +155,14 @@ void TPrjForm::WalkRangeFolder(const std::function<void(const std::string&)>& vi
   QString folder = m_edCurDirName->text();
   if (folder.isEmpty()) return;
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  // A page reached by two names (a link beside its target) is worked on
+  // once, under the first; pipes and devices are never opened.
+  FileSet files;
   WalkFolder(
       folder.toStdString(), m_main.ColouredExtensions(), m_ckSubDirectory->isChecked(),
-      [this, &visit](const std::string& path) {
+      [this, &visit, &files](const std::string& path) {
         SetStatus(1, QString::fromStdString(path));
-        visit(path);
+        if (files.Add(path) == FileSet::Added::New) visit(path);
       },
       [this] {
         QCoreApplication::processEvents();
@@ -183,7 +187,7 @@ void TPrjForm::FindBtnClick() {
   if (range == 0) {
     GrepFile(m_edCurFileName->text().toStdString(), query, m_rows);
   } else if (range == 1) {
-    for (const std::string& e : m_project.entries) {
+    for (const std::string& e : ExistingFilesOnce(m_project.entries)) {
       if (m_stopRequested) break;
       SetStatus(1, QString::fromStdString(e));
       GrepFile(e, query, m_rows);
@@ -318,8 +322,8 @@ void TPrjForm::ReplaceAllBtnClick() {
   if (range == 0) {
     ReplaceInFile(m_edCurFileName->text(), query, replacement);
   } else if (range == 1) {
-    const std::vector<std::string> entries = m_project.entries;
-    for (const std::string& e : entries) {
+    // Each file once, however many entries name it.
+    for (const std::string& e : ExistingFilesOnce(m_project.entries)) {
       if (m_stopRequested) break;
       SetStatus(1, QString::fromStdString(e));
       ReplaceInFile(QString::fromStdString(e), query, replacement);

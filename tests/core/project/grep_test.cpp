@@ -51,6 +51,50 @@ TEST(Grep, LongLinesAreSearchedWhole) {
   EXPECT_EQ(Grep(text, "z")[0].line, 2);
 }
 
+// What a replacement listing shows for each place: short lines whole, long
+// ones as an excerpt that never cuts a double-byte character.
+struct Shown {
+  long long line;
+  Offset byte;
+  std::string text;  // the excerpt, "<" / ">" marking where the line goes on
+  friend bool operator==(const Shown&, const Shown&) = default;
+};
+void PrintTo(const Shown& s, std::ostream* os) { *os << s.line << ":" << s.byte << ":" << s.text; }
+
+std::vector<Shown> Places(const std::string& text, const std::string& find) {
+  const Replacement r = ReplaceAllInText(text, {find, true}, "");
+  std::vector<Shown> shown;
+  ForEachPlaceRow(text, r.positions, find.size(), [&](const PlaceRow& p) {
+    shown.push_back({p.line, p.byte, (p.cutBefore ? "<" : "") + std::string(p.excerpt) + (p.cutAfter ? ">" : "")});
+  });
+  return shown;
+}
+
+TEST(ReplacePlaces, ShortLinesWholeLongOnesAsExcerpts) {
+  EXPECT_EQ(Places("a foo b foo\r\n\r\nfoo", "foo"),
+            (std::vector<Shown>{{1, 2, "a foo b foo"}, {1, 8, "a foo b foo"}, {3, 15, "foo"}}));
+
+  // A line over the limit: 80 bytes either side of the match at most.
+  const std::string left(100, 'l'), right(200, 'r');
+  const std::string line = left + "foo" + right;
+  EXPECT_EQ(Places("x\n" + line + "\r\ny", "foo"),
+            (std::vector<Shown>{{2, 102, "<" + std::string(80, 'l') + "foo" + std::string(80, 'r') + ">"}}));
+  // Near the ends of the line nothing is cut there; the CR is no part of it.
+  EXPECT_EQ(Places("foo" + std::string(300, 'r') + "foo\r\n", "foo"),
+            (std::vector<Shown>{{1, 0, "foo" + std::string(80, 'r') + ">"},
+                                {1, 303, "<" + std::string(80, 'r') + "foo"}}));
+}
+
+TEST(ReplacePlaces, ExcerptsNeverCutACharacter) {
+  // ア (83 41) pairs from an odd offset: 80 bytes before the match is a
+  // trail byte, and so is the 80th byte after it; both cuts move inwards.
+  std::string a;
+  for (int i = 0; i < 100; ++i) a += "\x83\x41";
+  const std::string text = "x" + a + "y" + "foo" + "z" + a;
+  EXPECT_EQ(Places(text, "foo"),
+            (std::vector<Shown>{{1, 202, "<" + a.substr(0, 78) + "yfooz" + a.substr(0, 78) + ">"}}));
+}
+
 TEST(Grep, FilesAndReplace) {
   test::TempDir dir;
   const std::string page = dir.Write("p.html", "<B>Bold</B>\r\n<b>bold</b>\r\n");

@@ -105,11 +105,13 @@ TEST_F(DocumentsTest, ExitWritesTheListsAndTheNextStartRestoresThem) {
   EXPECT_EQ(history.substr(0, a.size() + 2), a + "\r\n") << "the active file tops the history at exit";
 
   fs::remove(gone);
+  const std::string stale = File(".b.html.k1LLed");  // left by a save that was killed
   Window y(data.dir().string());
   y.w.Settings().SetInt("iInitialState", 1);
   y.w.Settings().SetText("asCurFileName", a);
   y.w.StartUp({});
   EXPECT_EQ(y.w.DocumentSet().FileNames(), (QStringList{Q(a), Q(b)})) << "the deleted file is skipped";
+  EXPECT_FALSE(fs::exists(stale));
   EXPECT_EQ(y.w.CurrentFileName(), Q(a));
   EXPECT_EQ(y.w.Documents()->currentIndex(), 0);
   EXPECT_TRUE(y.prompts.Log().empty());

@@ -182,6 +182,38 @@ TEST_F(ProjectFormTest, ReplaceAllLeavesTheTouchedFilesOpenAndModified) {
   EXPECT_EQ(ReadFileBytes(P("sub/a.htm")).find("home"), std::string::npos);  // nothing saved
 }
 
+// A page reached by two names (a link beside it, an entry listed twice)
+// is opened and replaced in once, under the first name.
+TEST_F(ProjectFormTest, ReplaceAllWorksOnEachFileOnce) {
+  std::filesystem::create_directory(m_dir.dir() / "walk");
+  const std::string a = m_dir.Write("walk/a.htm", "foo\r\n");
+  std::filesystem::create_symlink("a.htm", P("walk/index.htm"));
+  SiteWindow x;
+  TPrjForm& form = x.checks->Project();
+  form.FindBox()->setEditText(QStringLiteral("foo"));
+  form.ReplaceBox()->setEditText(QStringLiteral("foo-bar"));
+  form.SetFindRange(2);
+  form.DirBox()->setText(Q(P("walk")));
+  x.prompts.QueueReply(Reply::Yes);
+  form.ReplaceAllBtnClick();
+  ASSERT_EQ(x.w.DocumentSet().FileNames(), QStringList{Q(a)});
+  EXPECT_EQ(x.Doc().GetText(), "foo-bar\r\n");
+
+  const std::string wpr = m_dir.Write("twice.wpr", "walk/index.htm\r\nwalk/a.htm\r\n");
+  SiteWindow y;
+  TPrjForm& project = y.checks->Project();
+  ASSERT_TRUE(project.OpenProjectFile(Q(wpr), true));
+  project.FindBox()->setEditText(QStringLiteral("foo"));
+  project.ReplaceBox()->setEditText(QStringLiteral("foo-bar"));
+  project.SetFindRange(1);
+  y.prompts.QueueReply(Reply::Yes);
+  project.ReplaceAllBtnClick();
+  ASSERT_EQ(y.w.DocumentSet().FileNames(), QStringList{Q(P("walk/index.htm"))});
+  EXPECT_EQ(y.Doc().GetText(), "foo-bar\r\n");
+  project.FindBtnClick();
+  EXPECT_EQ(project.GrepRows().size(), 1u);
+}
+
 // The typed texts go into the question as typed, "%1" and "%2" included.
 TEST_F(ProjectFormTest, ReplaceAllQuestionShowsPercentSignsAsTyped) {
   SiteWindow x;
