@@ -291,7 +291,8 @@ TEST(TagDialogViews, ReEditPresetsTheWidgetsFromTheTag) {
     view.OkButton()->click();
   });
   fx.Run("EditTagClick");
-  EXPECT_EQ(fx.editor.Text(), "<SPAN TITLE=\"t\" CLASS=\"a\">x</SPAN>");
+  // A new attribute goes after the ones the tag has.
+  EXPECT_EQ(fx.editor.Text(), "<SPAN CLASS=\"a\" TITLE=\"t\">x</SPAN>");
 }
 
 TEST(TagDialogViews, EnterConfirmsAndShiftEnterOpensThePalette) {
