@@ -26,6 +26,14 @@ std::optional<int> ReadInt(std::string_view v) {
   return static_cast<int>(v[0] == '-' ? -n : n);
 }
 
+// Whether the next attribute follows this one without a blank
+// (A="1"B="2"): its blank before must then stay when it goes.
+bool JoinsNext(std::string_view tag, const TagAttribute& a) {
+  if (a.end >= tag.size()) return false;
+  const char c = tag[a.end];
+  return !(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>');
+}
+
 // Rows that write an attribute of the tag own it in a re-edit.
 bool Owns(const Binding& b) { return !b.attribute.empty() || b.kind == Kind::Anchor; }
 
@@ -158,13 +166,19 @@ std::string ReEditedTag(std::span<const Binding> rows, const DialogFields& f, co
     const std::string name = AttributeOf(f, b);
     const TagAttribute* a = FindAttribute(t.attributes, name);
     if (a == nullptr) added += text;
-    else if (text.empty()) edits.push_back({a->lead, a->end, {}});
+    else if (text.empty()) edits.push_back({JoinsNext(tag, *a) ? a->begin : a->lead, a->end, {}});
     // The new value under the name as the author spelt it.
     else edits.push_back({a->begin, a->end, a->name + text.substr(std::min(text.size(), 1 + name.size()))});
   }
-  // From the end backwards, so that the positions still hold.
-  tag.insert(t.tail, added);
-  std::sort(edits.begin(), edits.end(), [](const Edit& x, const Edit& y) { return x.from > y.from; });
+  // From the end backwards, so that the positions still hold. A quote left
+  // open would take in what follows it: new attributes go before it.
+  std::size_t at = t.tail;
+  if (!t.attributes.empty() && t.attributes.back().unclosed) at = t.attributes.back().lead;
+  edits.push_back({at, at, added});
+  // At one place a replacement goes before the insertion, which then lands
+  // in front of it.
+  std::sort(edits.begin(), edits.end(),
+            [](const Edit& x, const Edit& y) { return x.from != y.from ? x.from > y.from : x.to > y.to; });
   for (const Edit& e : edits) tag.replace(e.from, e.to - e.from, e.text);
   return tag;
 }

@@ -46,6 +46,7 @@ TagText ReadTag(std::string_view tag) {
           // Left open: the value runs to the '>' the tag ends with.
           close = n > open && tag[n - 1] == '>' ? n - 1 : n;
           a.value = std::string(tag.substr(open, close - open));
+          a.unclosed = true;
           j = close;
         } else {
           a.value = std::string(tag.substr(open, close - open));

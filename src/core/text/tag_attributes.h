@@ -36,6 +36,9 @@ struct TagAttribute {
   std::size_t lead = 0;
   std::size_t begin = 0;
   std::size_t end = 0;
+  // A quote left open: the value runs to the tag's '>', and nothing can
+  // be written after it without landing inside it.
+  bool unclosed = false;
 
   bool HasValue() const { return quote != AttributeQuote::None; }
 };

@@ -206,6 +206,13 @@ TEST(ReEditTable, WhatTheIssueFoundIsMended) {
       {"<INPUT TYPE=\"text\">", {{"edSize", "3"}}, "<INPUT TYPE=\"text\" SIZE=\"3\">"},
       // No SRC left for a frame: the tag stays.
       {"<FRAME SRC=\"a\">", {{"cbURL", ""}}, "<FRAME SRC=\"a\">"},
+      // Attributes written without blanks between them, a quote left open.
+      {"<SPAN TITLE=\"a\"CLASS=\"b\">", {{"edTitle", ""}}, "<SPAN CLASS=\"b\">"},
+      {"<SPAN ID=i TITLE=\"a\"CLASS=\"b\">", {{"edTitle", ""}}, "<SPAN ID=i CLASS=\"b\">"},
+      {"<SPAN TITLE=\"open>", {{"cbID", "i"}}, "<SPAN ID=\"i\" TITLE=\"open>"},
+      {"<SPAN TITLE='open>", {{"edTitle", "shut"}, {"cbID", "i"}}, "<SPAN ID=\"i\" TITLE=\"shut\">"},
+      {"<SPAN CLASS=c/>", {{"cbID", "i"}}, "<SPAN CLASS=c/ ID=\"i\">"},
+      {"<SPAN CLASS=\"c\" />", {{"cbID", "i"}}, "<SPAN CLASS=\"c\" ID=\"i\" />"},
       // The author's edit of the preview is what goes in.
       {"<SPAN CLASS=x onclick=\"f()\">", {{"reTag", "<SPAN CLASS=y onclick=\"f()\">"}}, "<SPAN CLASS=y onclick=\"f()\">"},
   };
