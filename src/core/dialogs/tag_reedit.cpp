@@ -26,12 +26,22 @@ std::optional<int> ReadInt(std::string_view v) {
   return static_cast<int>(v[0] == '-' ? -n : n);
 }
 
-// Whether the next attribute follows this one without a blank
-// (A="1"B="2"): its blank before must then stay when it goes.
-bool JoinsNext(std::string_view tag, const TagAttribute& a) {
-  if (a.end >= tag.size()) return false;
-  const char c = tag[a.end];
-  return !(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>');
+// The edit that takes attribute i out of the tag. Its blanks before go
+// with it, unless the next attribute follows it without one (A="1"B="2");
+// between a bare name and a name that begins with '=' (a stray "=x") a
+// '/' stays, or the two would read as a name and its value.
+struct Edit {
+  std::size_t from, to;
+  std::string text;
+};
+Edit Removal(std::string_view tag, const std::vector<TagAttribute>& attributes, std::size_t i) {
+  const TagAttribute& a = attributes[i];
+  const bool last = i + 1 == attributes.size();
+  if (!last && i > 0 && !attributes[i - 1].HasValue() && attributes[i + 1].name.starts_with('='))
+    return {a.begin, a.end, "/"};
+  const char c = a.end < tag.size() ? tag[a.end] : '>';
+  const bool joined = !(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>');
+  return {joined ? a.begin : a.lead, a.end, {}};
 }
 
 // Rows that write an attribute of the tag own it in a re-edit.
@@ -151,10 +161,6 @@ std::string ReEditedTag(std::span<const Binding> rows, const DialogFields& f, co
   std::string tag = f.Get(kFieldReEditTag);
   const TagText t = ReadTag(tag);
   if (t.name.empty() || RequiredMissing(f, rows)) return tag;
-  struct Edit {
-    std::size_t from, to;
-    std::string text;
-  };
   std::vector<Edit> edits;
   std::string added;
   for (const Binding& b : rows) {
@@ -166,14 +172,19 @@ std::string ReEditedTag(std::span<const Binding> rows, const DialogFields& f, co
     const std::string name = AttributeOf(f, b);
     const TagAttribute* a = FindAttribute(t.attributes, name);
     if (a == nullptr) added += text;
-    else if (text.empty()) edits.push_back({JoinsNext(tag, *a) ? a->begin : a->lead, a->end, {}});
+    else if (text.empty()) edits.push_back(Removal(tag, t.attributes, static_cast<std::size_t>(a - t.attributes.data())));
     // The new value under the name as the author spelt it.
     else edits.push_back({a->begin, a->end, a->name + text.substr(std::min(text.size(), 1 + name.size()))});
   }
   // From the end backwards, so that the positions still hold. A quote left
   // open would take in what follows it: new attributes go before it.
   std::size_t at = t.tail;
-  if (!t.attributes.empty() && t.attributes.back().unclosed) at = t.attributes.back().lead;
+  if (!t.attributes.empty() && t.attributes.back().unclosed) {
+    const TagAttribute& open = t.attributes.back();
+    at = open.lead;
+    // Written up against it (A="1"B="open): a blank keeps them apart.
+    if (!added.empty() && open.lead == open.begin) added += ' ';
+  }
   edits.push_back({at, at, added});
   // At one place a replacement goes before the insertion, which then lands
   // in front of it.

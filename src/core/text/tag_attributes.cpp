@@ -57,6 +57,7 @@ TagText ReadTag(std::string_view tag) {
         const std::size_t open = j;
         while (j < n && !IsBlank(tag[j]) && tag[j] != '>') ++j;
         a.value = std::string(tag.substr(open, j - open));
+        a.unclosed = a.value.empty();
       }
       i = a.end = j;
     }

@@ -36,8 +36,8 @@ struct TagAttribute {
   std::size_t lead = 0;
   std::size_t begin = 0;
   std::size_t end = 0;
-  // A quote left open: the value runs to the tag's '>', and nothing can
-  // be written after it without landing inside it.
+  // A quote left open (the value runs to the tag's '>'), or "=" with no
+  // value before the '>': anything written after it would become its value.
   bool unclosed = false;
 
   bool HasValue() const { return quote != AttributeQuote::None; }

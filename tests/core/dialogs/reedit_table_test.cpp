@@ -212,6 +212,9 @@ TEST(ReEditTable, WhatTheIssueFoundIsMended) {
       {"<SPAN TITLE=\"open>", {{"cbID", "i"}}, "<SPAN ID=\"i\" TITLE=\"open>"},
       {"<SPAN TITLE='open>", {{"edTitle", "shut"}, {"cbID", "i"}}, "<SPAN ID=\"i\" TITLE=\"shut\">"},
       {"<SPAN CLASS=c/>", {{"cbID", "i"}}, "<SPAN CLASS=c/ ID=\"i\">"},
+      {"<SPAN DATA= >", {{"cbID", "i"}}, "<SPAN ID=\"i\" DATA= >"},
+      {"<SPAN B=\"1\"TITLE=\"open>", {{"cbID", "i"}}, "<SPAN B=\"1\" ID=\"i\" TITLE=\"open>"},
+      {"<SPAN B ID=x =y>", {{"cbID", ""}}, "<SPAN B / =y>"},
       {"<SPAN CLASS=\"c\" />", {{"cbID", "i"}}, "<SPAN CLASS=\"c\" ID=\"i\" />"},
       // The author's edit of the preview is what goes in.
       {"<SPAN CLASS=x onclick=\"f()\">", {{"reTag", "<SPAN CLASS=y onclick=\"f()\">"}}, "<SPAN CLASS=y onclick=\"f()\">"},

@@ -78,6 +78,16 @@ TEST(ReadTag, PositionsCoverTheTextAsWritten) {
   EXPECT_EQ(tag.substr(t.tail), "\r\n>");
 }
 
+TEST(ReadTag, ValuesThatWouldTakeInWhatFollows) {
+  for (const char* tag : {"<A TITLE=\"open>", "<A B=1 TITLE='open", "<A HREF= >", "<A HREF="}) {
+    const TagText t = ReadTag(tag);
+    ASSERT_FALSE(t.attributes.empty()) << tag;
+    EXPECT_TRUE(t.attributes.back().unclosed) << tag;
+  }
+  for (const char* tag : {"<A TITLE=\"shut\">", "<A B=1>", "<A B>", "<A B=''>"})
+    EXPECT_FALSE(ReadTag(tag).attributes.back().unclosed) << tag;
+}
+
 TEST(FindAttribute, WholeNameAnyCase) {
   const auto a = ReadTagAttributes("<A HREFLANG=en title=t HREF=x.html HREF=second>");
   ASSERT_NE(FindAttribute(a, "href"), nullptr);
