@@ -27,7 +27,8 @@ std::optional<int> ReadInt(std::string_view v) {
 }
 
 // The edit that takes attribute i out of the tag. Its blanks before go
-// with it, unless the next attribute follows it without one (A="1"B="2");
+// with it, unless what follows it would then touch the attribute before
+// (A="1"B="2", A=x B="1"/);
 // between a bare name and a name that begins with '=' (a stray "=x") a
 // '/' stays, or the two would read as a name and its value.
 struct Edit {
@@ -40,8 +41,11 @@ Edit Removal(std::string_view tag, const std::vector<TagAttribute>& attributes, 
   if (!last && i > 0 && !attributes[i - 1].HasValue() && attributes[i + 1].name.starts_with('='))
     return {a.begin, a.end, "/"};
   const char c = a.end < tag.size() ? tag[a.end] : '>';
-  const bool joined = !(c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>');
-  return {joined ? a.begin : a.lead, a.end, {}};
+  const bool blankAfter = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '>';
+  // A '/' right after it would join an unquoted value before it (B=x/).
+  const bool keepBlank =
+      !blankAfter && (c != '/' || (i > 0 && attributes[i - 1].quote == AttributeQuote::Unquoted));
+  return {keepBlank ? a.begin : a.lead, a.end, {}};
 }
 
 // Rows that write an attribute of the tag own it in a re-edit.

@@ -215,6 +215,8 @@ TEST(ReEditTable, WhatTheIssueFoundIsMended) {
       {"<SPAN DATA= >", {{"cbID", "i"}}, "<SPAN ID=\"i\" DATA= >"},
       {"<SPAN B=\"1\"TITLE=\"open>", {{"cbID", "i"}}, "<SPAN B=\"1\" ID=\"i\" TITLE=\"open>"},
       {"<SPAN B ID=x =y>", {{"cbID", ""}}, "<SPAN B / =y>"},
+      {"<SPAN B=x ID=\"i\"/C>", {{"cbID", ""}}, "<SPAN B=x /C>"},
+      {"<SPAN B=\"x\" ID=\"i\"/C>", {{"cbID", ""}}, "<SPAN B=\"x\"/C>"},
       {"<SPAN CLASS=\"c\" />", {{"cbID", "i"}}, "<SPAN CLASS=\"c\" ID=\"i\" />"},
       // The author's edit of the preview is what goes in.
       {"<SPAN CLASS=x onclick=\"f()\">", {{"reTag", "<SPAN CLASS=y onclick=\"f()\">"}}, "<SPAN CLASS=y onclick=\"f()\">"},
