@@ -186,7 +186,10 @@ std::string ReEditedTag(std::span<const Binding> rows, const DialogFields& f, co
   if (!t.attributes.empty() && t.attributes.back().unclosed) {
     const TagAttribute& open = t.attributes.back();
     at = open.lead;
-    // Written up against it (A="1"B="open): a blank keeps them apart.
+    // A name that begins with '=' would read as the value of a keyword
+    // before it: a '/' ends the keyword. Written up against it
+    // (A="1"B="open), a blank keeps them apart.
+    if (!added.empty() && open.name.starts_with('=')) added += '/';
     if (!added.empty() && open.lead == open.begin) added += ' ';
   }
   edits.push_back({at, at, added});

@@ -215,6 +215,7 @@ TEST(ReEditTable, WhatTheIssueFoundIsMended) {
       {"<SPAN DATA= >", {{"cbID", "i"}}, "<SPAN ID=\"i\" DATA= >"},
       {"<SPAN B=\"1\"TITLE=\"open>", {{"cbID", "i"}}, "<SPAN B=\"1\" ID=\"i\" TITLE=\"open>"},
       {"<SPAN B ID=x =y>", {{"cbID", ""}}, "<SPAN B / =y>"},
+      {"<TD =H=>", {{"ckNOWRAP", "1"}}, "<TD NOWRAP/ =H=>"},
       {"<SPAN B=x ID=\"i\"/C>", {{"cbID", ""}}, "<SPAN B=x /C>"},
       {"<SPAN B=\"x\" ID=\"i\"/C>", {{"cbID", ""}}, "<SPAN B=\"x\"/C>"},
       {"<SPAN CLASS=\"c\" />", {{"cbID", "i"}}, "<SPAN CLASS=\"c\" ID=\"i\" />"},
