@@ -100,6 +100,32 @@ int DialogPictures(TMainForm& w, const QString& folder) {
   return written;
 }
 
+// F2 on a tag of the page: the dialog as it opens, its preview the tag as
+// OK writes it.
+int ReEditPictures(TMainForm& w, const QString& folder) {
+  struct ReEditCase {
+    const char* name;  // the picture: dialog-reedit-NAME.png
+    const char* page;  // the caret goes just inside the page's first tag
+  };
+  const ReEditCase cases[] = {
+      {"span", "<SPAN CLASS=x onclick=\"f()\">text</SPAN>"},
+  };
+  int written = 0;
+  for (const ReEditCase& c : cases) {
+    ScintillaSurface& doc = *w.ActiveSurface();
+    doc.Load(c.page, true);
+    doc.SetSelection(1, 1);
+    WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
+      QApplication::processEvents();
+      written += view.grab().save(folder + QStringLiteral("/dialog-reedit-") + QString::fromLatin1(c.name) +
+                                  QStringLiteral(".png"));
+      view.CancelButton()->click();
+    });
+    RunHandler(w, "EditTagClick");
+  }
+  return written;
+}
+
 int SitePictures(TMainForm& w, const QString& folder, const QString& site) {
   int written = 0;
   const auto save = [&](QWidget& window, const char* name) {
@@ -171,6 +197,7 @@ int main(int argc, char** argv) {
   w.show();
   w.StartUp({});
   int written = DialogPictures(w, folder);
+  written += ReEditPictures(w, folder);
   written += SitePictures(w, folder, site);
   std::printf("%d pictures in %s\n", written, qPrintable(folder));
   return written > 0 ? 0 : 1;

@@ -11,10 +11,9 @@ namespace {
 // --- THAlignDlg ------------------------------------------------------------------
 
 constexpr Binding kHAlignRows[] = {
-    // P and DIV: the empty first item is no alignment a re-edit reads.
-    Radio("rgAlign", "ALIGN", "水平方向(&H)", "\nleft\ncenter\nright").Bare().SkipFirstItem(),
+    Radio("rgAlign", "ALIGN", "水平方向(&H)", "\nleft\ncenter\nright"),
     // Shown instead of rgAlign for CAPTION only.
-    Radio("rgVAlign", "ALIGN", "位置(&P)", "top\nbottom").Bare(),
+    Radio("rgVAlign", "ALIGN", "位置(&P)", "top\nbottom"),
     MW_COMMON_ROWS,
 };
 
@@ -29,7 +28,7 @@ void ShowHAlign(DialogFields& f, bool) {
 TagBuild BuildHAlign(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "P");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kHAlignRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kHAlignRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 
@@ -48,8 +47,8 @@ constexpr ReEditSpec kHAlignReEdits[] = {
 constexpr Binding kNameRows[] = {
     Anchor("cbName", "ジャンプ先のマーカー（アンカー）名(&M)").LabelFrom("lbInput"),
     MW_COMMON_ROWS,
-    Handler("cbOnFocus", "onFocus").Quoted(),
-    Handler("cbOnBlur", "onBlur").Quoted(),
+    Handler("cbOnFocus", "onFocus"),
+    Handler("cbOnBlur", "onBlur"),
 };
 
 // Without a name there is no tag to write: the selection stays as it is.
@@ -63,7 +62,7 @@ TagBuild BuildName(const DialogFields& f, const EditingOptions& o) {
   if (RequiredMissing(f, kNameRows)) return KeepSelection(f);
   const std::string element = ElementOf(f, "A");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kNameRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kNameRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 
@@ -71,33 +70,33 @@ TagBuild BuildName(const DialogFields& f, const EditingOptions& o) {
 constexpr std::string_view kNameHandlers[] = {"cbOnFocus", "cbOnBlur"};
 constexpr ReEditSpec kNameReEdits[] = {
     {.routine = "MAP", .element = "MAP", .unread = kNameHandlers, .disableUnread = true, .attribute = "NAME",
-     .label = {Msg::MapNameLabel}, .tagAsSelection = true},
+     .label = {Msg::MapNameLabel}},
     {.routine = "local link", .element = "A", .title = {Msg::LocalLinkReEditTitle}, .attribute = "HREF",
-     .prefix = "#", .handlerPassThrough = true, .tagAsSelection = true},
+     .prefix = "#"},
     {.routine = "marker", .element = "A", .titleName = "A NAME=...", .attribute = "NAME",
-     .label = {Msg::MarkerNameLabel}, .tagAsSelection = true},
+     .label = {Msg::MarkerNameLabel}},
 };
 
 // --- TURLInputDlg ----------------------------------------------------------------
 
 constexpr Binding kURLInputRows[] = {
-    Combo("cbURL", "HREF", "&URL名", {}, ListSource::Urls).Required().Quoted().Ref(Msg::HtmlFileFilter),
-    Combo("cbTarget", "TARGET", "ターゲットフレーム名(&T)", "_blank\n_parent\n_self\n_top").Bare(),
+    Combo("cbURL", "HREF", "&URL名", {}, ListSource::Urls).Required().Ref(Msg::HtmlFileFilter),
+    Combo("cbTarget", "TARGET", "ターゲットフレーム名(&T)", "_blank\n_parent\n_self\n_top"),
     MW_COMMON_ROWS,
-    Handler("cbOnFocus", "onFocus").Quoted(),
-    Handler("cbOnBlur", "onBlur").Quoted(),
+    Handler("cbOnFocus", "onFocus"),
+    Handler("cbOnBlur", "onBlur"),
 };
 
 TagBuild BuildURLInput(const DialogFields& f, const EditingOptions& o) {
   if (RequiredMissing(f, kURLInputRows)) return KeepSelection(f);
   const std::string element = ElementOf(f, "A");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kURLInputRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kURLInputRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 
 constexpr ReEditSpec kURLInputReEdits[] = {
-    {.routine = "link", .element = "A", .titleName = "A HREF=...", .handlerPassThrough = true, .tagAsSelection = true},
+    {.routine = "link", .element = "A", .titleName = "A HREF=..."},
 };
 
 // --- TULDlg and TOLDlg -----------------------------------------------------------
@@ -105,14 +104,14 @@ constexpr ReEditSpec kURLInputReEdits[] = {
 constexpr std::string_view kIndentItems = "なし\nタブ\n半角二つ";
 
 constexpr Binding kULRows[] = {
-    Radio("rgType", "TYPE", "行頭記号(&T)", "disc\ncircle\nsquare").Bare(),
+    Radio("rgType", "TYPE", "行頭記号(&T)", "disc\ncircle\nsquare"),
     MW_COMMON_ROWS,
     Radio("rgIndent", {}, "インデント(&I)", kIndentItems, 2),
 };
 
 constexpr Binding kOLRows[] = {
-    Number("edStart", "START", "スタート番号(&N)", 0).Bare(),
-    Radio("rgType", "TYPE", "ラベル形式(&T)", "1\nA\na\nI\ni").Bare(),
+    Number("edStart", "START", "スタート番号(&N)", 0),
+    Radio("rgType", "TYPE", "ラベル形式(&T)", "1\nA\na\nI\ni"),
     MW_COMMON_ROWS,
     Radio("rgIndent", {}, "インデント(&I)", kIndentItems, 2),
 };
@@ -138,14 +137,14 @@ TagBuild ListBuild(const DialogFields& f, const EditingOptions& o, std::string_v
 TagBuild BuildUL(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "UL");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kULRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kULRows).Raw(">");
   return ListBuild(f, o, element, w);
 }
 
 TagBuild BuildOL(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "OL");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kOLRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kOLRows).Raw(">");
   return ListBuild(f, o, element, w);
 }
 

@@ -9,6 +9,7 @@
 #include "core/editing/selection.h"
 #include "core/editing/tag_scan.h"
 #include "core/editing/tag_text.h"
+#include "core/text/tag_attributes.h"
 
 namespace mw {
 
@@ -16,41 +17,11 @@ namespace {
 
 // --- Dispatch ----------------------------------------------------------------------
 
-bool Has(std::string_view u, std::string_view p) { return Find(u, p) != kNoPos; }
-
-struct DispatchRow {
-  std::string_view routine;
-  bool (*test)(std::string_view upper);
-};
-
-// Substring tests on the whole tag, first match wins: the order matters
-// ("<THEAD" would be TH, "<FRAMESET" matches nothing before the generic row).
-constexpr DispatchRow kDispatch[] = {
-    {"IMG", [](std::string_view u) { return Has(u, "<IMG"); }},
-    {"AREA", [](std::string_view u) { return Has(u, "<AREA"); }},
-    {"FONT", [](std::string_view u) { return Has(u, "<FONT"); }},
-    {"BASEFONT", [](std::string_view u) { return Has(u, "<BASEFONT"); }},
-    {"TABLE", [](std::string_view u) { return Has(u, "<TABLE"); }},
-    {"TR", [](std::string_view u) { return Has(u, "<TR"); }},
-    {"TH", [](std::string_view u) { return Has(u, "<TH"); }},
-    {"TD", [](std::string_view u) { return Has(u, "<TD"); }},
-    {"OL", [](std::string_view u) { return Has(u, "<OL"); }},
-    {"UL", [](std::string_view u) { return Has(u, "<UL"); }},
-    {"CAPTION", [](std::string_view u) { return Has(u, "<CAPTION"); }},
-    {"HR", [](std::string_view u) { return Has(u, "<HR"); }},
-    {"LINK", [](std::string_view u) { return Has(u, "<LINK"); }},
-    {"META", [](std::string_view u) { return Has(u, "<META"); }},
-    {"P", [](std::string_view u) { return Has(u, "<P>") || Has(u, "<P "); }},
-    {"DIV", [](std::string_view u) { return Has(u, "<DIV"); }},
-    {"BODY", [](std::string_view u) { return Has(u, "<BODY"); }},
-    {"FORM", [](std::string_view u) { return Has(u, "<FORM"); }},
-    {"INPUT", [](std::string_view u) { return Has(u, "<INPUT"); }},
-    {"TEXTAREA", [](std::string_view u) { return Has(u, "<TEXTAREA"); }},
-    {"MAP", [](std::string_view u) { return Has(u, "<MAP"); }},
-    {"FRAME", [](std::string_view u) { return Has(u, "<FRAME "); }},
-    {"local link", [](std::string_view u) { return Has(u, " HREF=\"#"); }},
-    {"link", [](std::string_view u) { return Has(u, " HREF"); }},
-    {"marker", [](std::string_view u) { return Has(u, " NAME") && !Has(u, "FRAME"); }},
+// The routines of an element, by the element's whole name; the routine is
+// named after it.
+constexpr std::string_view kElementRoutines[] = {
+    "IMG", "AREA", "FONT", "BASEFONT", "TABLE", "TR",    "TH",       "TD",  "OL",    "UL",    "CAPTION",
+    "HR",  "LINK", "META", "P",        "DIV",   "BODY",  "FORM",     "INPUT", "TEXTAREA", "MAP", "FRAME",
 };
 
 constexpr std::string_view kRoutineNames[] = {
@@ -85,9 +56,16 @@ std::map<std::string, ReEditHandler, std::less<>>& ExternalHandlers() {
 }  // namespace
 
 std::string_view ReEditRoutineOf(std::string_view tag) {
-  const std::string u = AsciiUpper(tag);
-  for (const DispatchRow& row : kDispatch)
-    if (row.test(u)) return row.routine;
+  const TagText t = ReadTag(tag);
+  if (t.name.empty()) return "generic";
+  for (const std::string_view e : kElementRoutines)
+    if (EqualsNoCase(t.name, e)) return e;
+  if (const TagAttribute* href = FindAttribute(t.attributes, "HREF")) {
+    const bool local = href->quote == AttributeQuote::Double && href->value.starts_with('#');
+    return local ? "local link" : "link";
+  }
+  // A frame's or frameset's NAME names the frame, not a marker.
+  if (FindAttribute(t.attributes, "NAME") && FindNoCase(t.name, "FRAME") == kNoPos) return "marker";
   return "generic";
 }
 
@@ -95,11 +73,9 @@ std::span<const std::string_view> ReEditRoutines() { return kRoutineNames; }
 std::span<const std::string_view> GenericElements() { return kGeneric; }
 
 std::string_view GenericElementOf(std::string_view tag) {
-  const std::string u = AsciiUpper(tag);
-  for (const std::string_view n : kGeneric) {
-    const std::string open = "<" + std::string(n);
-    if (Has(u, open + ">") || Has(u, open + " ")) return n;
-  }
+  const std::string name = ReadTag(tag).name;
+  for (const std::string_view n : kGeneric)
+    if (EqualsNoCase(name, n)) return n;
   return {};
 }
 
@@ -113,19 +89,20 @@ std::optional<ReEditSetup> PrepareReEdit(std::string_view routineName, std::stri
   return s;
 }
 
-SimpleTagDialog PrepareGenericReEdit(std::string_view tag, std::string_view name,
-                                     const EditingOptions& options, std::string& passThrough) {
+DialogFields PrepareGenericReEdit(std::string_view tag, std::string_view name, const EditingOptions& options) {
   SimpleTagDialog d;
   d.caption = FormatMessage(MessageSjis(Msg::ReEditTitle), {name});
   d.name = ApplyTagCase(name, options);
   d.wrap = false;
-  const DialogFields f = PresetRows(CommonRows(), tag, passThrough);
-  d.lang = f.Get("cbLang");
-  d.title = f.Get("edTitle");
-  d.style = f.Get("cbStyle");
-  d.id = f.Get("cbID");
-  d.cls = f.Get("cbCLASS");
-  return d;
+  DialogFields f = SimpleTagFields(d, options);
+  PresetRows(f, CommonRows(), tag);
+  f.Set(kFieldPreview, SimpleTagText(f, options));
+  return f;
+}
+
+std::string SimpleTagText(const DialogFields& f, const EditingOptions& options) {
+  if (IsReEdit(f) && f.Has(kFieldReEditTag)) return ReEditedTag(CommonRows(), f, options);
+  return BuildSimpleTag(SimpleTagFromFields(f), options).preview;
 }
 
 void SetReEditHandler(std::string_view routine, ReEditHandler handler) {
@@ -138,26 +115,14 @@ void GenericReEdit(EditingContext& ctx, std::string_view tag) {
   const std::string_view name = GenericElementOf(tag);
   if (name.empty() || !ctx.dialogs) return;
   EditorSurface& e = ctx.Editor();
-  std::string passThrough;
-  const SimpleTagDialog d = PrepareGenericReEdit(tag, name, ctx.options, passThrough);
-  // The extra attributes go before the '>' of the start tag.
-  auto withPassThrough = [&passThrough](std::string t) {
-    if (!passThrough.empty() && !t.empty() && t.back() == '>') t.insert(t.size() - 1, passThrough);
-    return t;
-  };
-  DialogFields f = SimpleTagFields(d, ctx.options);
-  const std::string preset = withPassThrough(f.Get(kFieldPreview));
-  f.Set(kFieldPreview, preset);
-  f.Set(kFieldPassThrough, passThrough);
+  DialogFields f = PrepareGenericReEdit(tag, name, ctx.options);
+  const std::string preset = f.Get(kFieldPreview);
   const bool ok = ctx.dialogs->Run(kSimpleTagDialogClass, f);
   e.SetFocus();
   if (!ok) return;
-  SimpleTagDialog back = SimpleTagFromFields(f);
-  back.name = d.name;
-  back.wrap = false;
-  back.selText.clear();
+  // A preview edited by hand is taken as it stands.
   const std::string returned = f.Get(kFieldPreview, preset);
-  const std::string text = returned != preset ? returned : withPassThrough(BuildSimpleTag(back, ctx.options).preview);
+  const std::string text = returned != preset ? returned : SimpleTagText(f, ctx.options);
   UndoStep step(e);
   ReplaceSelection(ctx, text);
 }

@@ -1,12 +1,8 @@
 // Re-editing the start tag at the caret (F2): the tag is found and
-// selected, the dialog that builds such tags is chosen by what the tag
-// contains, its fields are preset from the tag's attributes, and at OK its
-// start tag replaces the selected one.
-//
-// Attributes the chosen dialog has no field for (event handlers, BACKGROUND
-// of a row, ...) and values its lookups cannot read are carried through
-// unchanged, so confirming a re-edit never loses part of the tag. What each
-// routine presets is its dialog's (tag_reedit.h); this is the dispatch.
+// selected, the dialog that builds such tags is chosen by the tag's element
+// name (then by its HREF or NAME), its fields are preset from the tag's
+// attributes, and at OK the tag, changed only where the author changed a
+// field, replaces the selected one (tag_reedit.h).
 #pragma once
 
 #include <functional>
@@ -21,21 +17,21 @@
 
 namespace mw {
 
-// The routine the dispatch chooses for a start tag ("HR", "TH", "marker",
-// "local link", "link", "generic"...), tested in a fixed order on the tag in
-// upper case; "generic" when no row matches.
+// The routine the dispatch chooses for a start tag: the one of its element
+// ("HR", "TD", ...; the whole name, any letter case), else "local link"
+// (an HREF in double quotes beginning with '#'), "link" (an HREF),
+// "marker" (a NAME, not on a frame or frameset), else "generic".
 std::string_view ReEditRoutineOf(std::string_view tag);
 // Every routine name in the order of testing, "generic" last.
 std::span<const std::string_view> ReEditRoutines();
 
 // The 55 elements the generic routine re-edits with the simple-tag dialog.
 std::span<const std::string_view> GenericElements();
-// The first of them the tag is a start tag of ("<B>" or "<B "); empty when
-// none.
+// The one the tag is a start tag of, any letter case; empty when none.
 std::string_view GenericElementOf(std::string_view tag);
 
 // A re-edit ready to show: the dialog model and its preset fields (mode,
-// caption, presets, pass-through, show step done).
+// caption, presets, show step done).
 struct ReEditSetup {
   const TagDialogModel* model = nullptr;
   DialogFields fields;
@@ -45,10 +41,12 @@ struct ReEditSetup {
 std::optional<ReEditSetup> PrepareReEdit(std::string_view routine, std::string_view tag,
                                          const EditingOptions& options);
 
-// The simple-tag dialog of the generic routine for tag with element name;
-// its pass-through text is spliced into the rebuilt start tag.
-SimpleTagDialog PrepareGenericReEdit(std::string_view tag, std::string_view name,
-                                     const EditingOptions& options, std::string& passThrough);
+// The simple-tag dialog's fields for the generic routine on tag, whose
+// element is name: the common attributes preset, the preview built.
+DialogFields PrepareGenericReEdit(std::string_view tag, std::string_view name, const EditingOptions& options);
+// The simple-tag dialog's text from its fields: in a re-edit the tag
+// changed in place, else the new tag.
+std::string SimpleTagText(const DialogFields& f, const EditingOptions& options);
 
 // Routines whose dialogs live in other subsystems (IMG, AREA, TABLE, LINK,
 // BODY) plug in here; tag is the selected start tag.

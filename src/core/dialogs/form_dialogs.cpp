@@ -12,18 +12,18 @@ namespace {
 // --- TFormDlg --------------------------------------------------------------------
 
 constexpr Binding kFormRows[] = {
-    Combo("cbEncType", "ENCTYPE", "&ENCTYPE", "multipart/form-data").Quoted(),
+    Combo("cbEncType", "ENCTYPE", "&ENCTYPE", "multipart/form-data"),
     // POST is what a new form starts with; a re-edited one keeps its method.
-    Combo("cbMethod", "METHOD", "&METHOD", "POST\nGET").NewTag("POST").Bare(),
-    Text("edAction", "ACTION", "&ACTION").Starts("mailto:").Quoted().Ref(Msg::HtmlFileFilter),
-    Text("edName", "NAME", "&NAME").Quoted(),
-    Handler("cbOnSubmit", "onSubmit").Quoted(),
-    Handler("cbOnReset", "onReset").Quoted(),
+    Combo("cbMethod", "METHOD", "&METHOD", "POST\nGET").NewTag("POST"),
+    Text("edAction", "ACTION", "&ACTION").Starts("mailto:").Ref(Msg::HtmlFileFilter),
+    Text("edName", "NAME", "&NAME"),
+    Handler("cbOnSubmit", "onSubmit"),
+    Handler("cbOnReset", "onReset"),
 };
 
 TagBuild BuildForm(const DialogFields& f, const EditingOptions& o) {
   TagWriter w(o);
-  w.Open(ElementOf(f, "FORM")).Attributes(f, kFormRows).PassThrough(f).Raw(">\r\n");
+  w.Open(ElementOf(f, "FORM")).Attributes(f, kFormRows).Raw(">\r\n");
   return WrapBuild(f, w.Text(), ApplyTagCase("</FORM>\r\n", o));
 }
 
@@ -32,29 +32,28 @@ constexpr ReEditSpec kFormReEdits[] = {{"FORM", "FORM"}};
 // --- TInputDlg -------------------------------------------------------------------
 
 #define MW_INPUT_HANDLER_ROWS                                                              \
-  Handler("cbOnFocus", "onFocus").Quoted(), Handler("cbOnBlur", "onBlur").Quoted(),          \
-      Handler("cbOnSelect", "onSelect").Quoted(), Handler("cbOnChange", "onChange").Quoted()
+  Handler("cbOnFocus", "onFocus"), Handler("cbOnBlur", "onBlur"),          \
+      Handler("cbOnSelect", "onSelect"), Handler("cbOnChange", "onChange")
 
 constexpr Binding kInputRows[] = {
     // TYPE is written even when empty: an input always says what it is.
     Combo("cbType", "TYPE", "&TYPE (機能)", "text\npassword\ncheckbox\nradio\nimage\nhidden\nsubmit\nreset\nbutton\nfile")
         .Starts("text")
         .Always()
-        .Bare(),
-    Text("edImageFile", "SRC", "&URL (イメージファイルの設定)　").Quoted().Ref(Msg::ImageFileFilter),
-    Text("edName", "NAME", "&NAME (フィールド名) ").Quoted(),
-    Text("edValue", "VALUE", "&VALUE (初期値/ボタン名)").Quoted(),
-    Number("edSize", "SIZE", "&SIZE (文字数)", 0).Bare(),
-    Number("edMaxLength", "MAXLENGTH", "&MAXLENGTH (最大文字数)　", 0).Bare(),
-    // Recognised only as " CHECKED" or " checked".
-    Keyword("ckChecked", "CHECKED", "&CHECKED").ReadAs(Read::KeywordExactCase),
+        ,
+    Text("edImageFile", "SRC", "&URL (イメージファイルの設定)　").Ref(Msg::ImageFileFilter),
+    Text("edName", "NAME", "&NAME (フィールド名) "),
+    Text("edValue", "VALUE", "&VALUE (初期値/ボタン名)"),
+    Number("edSize", "SIZE", "&SIZE (文字数)", 0),
+    Number("edMaxLength", "MAXLENGTH", "&MAXLENGTH (最大文字数)　", 0),
+    Keyword("ckChecked", "CHECKED", "&CHECKED"),
     MW_COMMON_ROWS,
     MW_INPUT_HANDLER_ROWS,
 };
 
 TagBuild BuildInput(const DialogFields& f, const EditingOptions& o) {
   TagWriter w(o);
-  w.Open(ElementOf(f, "INPUT")).Attributes(f, kInputRows).PassThrough(f).Raw(">\r\n");
+  w.Open(ElementOf(f, "INPUT")).Attributes(f, kInputRows).Raw(">\r\n");
   return SingleBuild(w.Text());
 }
 
@@ -63,11 +62,11 @@ constexpr ReEditSpec kInputReEdits[] = {{"INPUT", "INPUT"}};
 // --- TTextAreaDlg ----------------------------------------------------------------
 
 constexpr Binding kTextAreaRows[] = {
-    Text("edName", "NAME", "&NAME (ボックス名) ").Quoted(),
-    Number("edRows", "ROWS", "&ROWS (行数)", 0).Bare(),
-    Number("edCols", "COLS", "&COLS (ボックスの幅)", 0).Bare(),
+    Text("edName", "NAME", "&NAME (ボックス名) "),
+    Number("edRows", "ROWS", "&ROWS (行数)", 0),
+    Number("edCols", "COLS", "&COLS (ボックスの幅)", 0),
     // WRAP is one of the list's items or nothing: other text is not written.
-    Combo("cbWrap", "WRAP", "&WRAP (改行方法)", "off\nsoft\nhard").Listed().Bare(),
+    Combo("cbWrap", "WRAP", "&WRAP (改行方法)", "off\nsoft\nhard").Listed(),
     MW_COMMON_ROWS,
     MW_INPUT_HANDLER_ROWS,
 };
@@ -75,7 +74,7 @@ constexpr Binding kTextAreaRows[] = {
 TagBuild BuildTextArea(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "TEXTAREA");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kTextAreaRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kTextAreaRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 

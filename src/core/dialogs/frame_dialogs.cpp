@@ -17,23 +17,23 @@ constexpr std::string_view kGrid = "sgFrame";
 // --- TFrameDlg -------------------------------------------------------------------
 
 constexpr Binding kFrameRows[] = {
-    Combo("cbURL", "SRC", "&URL", {}, ListSource::Urls).Required().Bare().Ref(Msg::HtmlFileFilter),
-    Text("edName", "NAME", "フレーム名(&F)").Bare(),
-    Number("edMarginWidth", "MARGINWIDTH", "左右余白(&W)", 0).Bare(),
-    Number("edMarginHeight", "MARGINHEIGHT", "上下余白(&H)", 0).Bare(),
-    Radio("rgScrolling", "SCROLLING", "スクロール(&S)", "auto\nyes\nno").Bare(),
-    Radio("rgFrameBorder", "FRAMEBORDER", "境界線(&B)", kFrameBorderItems).Bare(),
-    Colour("cbColor", "BORDERCOLOR", "境界色(&C)").Quoted(),
-    Keyword("ckNoResize", "NORESIZE", "サイズ変更不可(&X)").ReadAs(Read::KeywordAnywhere),
+    Combo("cbURL", "SRC", "&URL", {}, ListSource::Urls).Required().Ref(Msg::HtmlFileFilter),
+    Text("edName", "NAME", "フレーム名(&F)"),
+    Number("edMarginWidth", "MARGINWIDTH", "左右余白(&W)", 0).Lowest(0),
+    Number("edMarginHeight", "MARGINHEIGHT", "上下余白(&H)", 0).Lowest(0),
+    Radio("rgScrolling", "SCROLLING", "スクロール(&S)", "auto\nyes\nno"),
+    Radio("rgFrameBorder", "FRAMEBORDER", "境界線(&B)", kFrameBorderItems),
+    Colour("cbColor", "BORDERCOLOR", "境界色(&C)"),
+    Keyword("ckNoResize", "NORESIZE", "サイズ変更不可(&X)"),
     // The style field is offered and preset from the tag, so it is written
     // too rather than silently dropped.
-    Combo("cbStyle", "STYLE", "スタイル(&Y)", {}, ListSource::Styles).Quoted(),
+    Combo("cbStyle", "STYLE", "スタイル(&Y)", {}, ListSource::Styles),
 };
 
 TagBuild BuildFrame(const DialogFields& f, const EditingOptions& o) {
   if (RequiredMissing(f, kFrameRows)) return {};
   TagWriter w(o);
-  w.Open(f.Get(kFieldName, "FRAME")).Attributes(f, kFrameRows).PassThrough(f).Raw(">");
+  w.Open(f.Get(kFieldName, "FRAME")).Attributes(f, kFrameRows).Raw(">");
   return SingleBuild(w.Text());
 }
 
@@ -44,8 +44,8 @@ constexpr ReEditSpec kFrameReEdits[] = {{"FRAME", "FRAME"}};
 constexpr Binding kFrameSetRows[] = {
     Combo("cbStyle", "STYLE", "スタイル(&Y)", {}, ListSource::Styles),
     Radio("rgFrameBorder", "FRAMEBORDER", "境界線(&L)", kFrameBorderItems),
-    Number("edBorder", "BORDER", "境界幅(&BORDER)", 0),
-    Number("edFrameSpacing", "FRAMESPACING", "境界幅(FRAME&SPACING)", 0),
+    Number("edBorder", "BORDER", "境界幅(&BORDER)", 0).Lowest(0),
+    Number("edFrameSpacing", "FRAMESPACING", "境界幅(FRAME&SPACING)", 0).Lowest(0),
     Colour("cbColor", "BORDERCOLOR", "境界色(&C)"),
     FrameGrid(kGrid, "edRowCount", "edColCount"),
     Count("edRowCount", "行数(&R)"),

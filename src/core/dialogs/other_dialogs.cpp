@@ -10,17 +10,16 @@ namespace {
 // --- THLineDlg -------------------------------------------------------------------
 
 constexpr Binding kHLineRows[] = {
-    Percent("edWidth", "ckWidth", "WIDTH", "幅 (&W）", -1).Bare(),
-    Number("edSize", "SIZE", "太さ (&S）", -1).Bare(),
-    Radio("rgAlign", "ALIGN", "位置(&A)", "left\ncenter\nright", 1).Bare(),
-    Colour("cbColor", "COLOR", "色(&C)").Bare(),
-    // Found anywhere in the tag, even inside a value.
-    Keyword("ckNoShade", "NOSHADE", "立体感をつけない(&X)").ReadAs(Read::KeywordAnywhere),
+    Percent("edWidth", "ckWidth", "WIDTH", "幅 (&W）", -1),
+    Number("edSize", "SIZE", "太さ (&S）", -1),
+    Radio("rgAlign", "ALIGN", "位置(&A)", "left\ncenter\nright", 1),
+    Colour("cbColor", "COLOR", "色(&C)"),
+    Keyword("ckNoShade", "NOSHADE", "立体感をつけない(&X)"),
 };
 
 TagBuild BuildHLine(const DialogFields& f, const EditingOptions& o) {
   TagWriter w(o);
-  w.Open(ElementOf(f, "HR")).Attributes(f, kHLineRows).PassThrough(f).Raw(">");
+  w.Open(ElementOf(f, "HR")).Attributes(f, kHLineRows).Raw(">");
   return SingleBuild(w.Text());
 }
 
@@ -31,16 +30,16 @@ constexpr ReEditSpec kHLineReEdits[] = {{"HR", "HR"}};
 constexpr std::string_view kFontSizes = "1\n2\n3\n4\n5\n6\n7\n+1\n-1\n+2\n-2\n+3\n-3\n+4\n-4\n+5\n-5\n+6\n-6";
 
 constexpr Binding kFontSetRows[] = {
-    Combo("cbSize", "SIZE", "サイズ(&S)", kFontSizes).Bare(),
-    Colour("cbColor", "COLOR", "色(&C)").Bare(),
-    Combo("cbFont", "FACE", "フォント名(&F)", {}, ListSource::Fonts).Quoted(),
+    Combo("cbSize", "SIZE", "サイズ(&S)", kFontSizes),
+    Colour("cbColor", "COLOR", "色(&C)"),
+    Combo("cbFont", "FACE", "フォント名(&F)", {}, ListSource::Fonts),
     MW_COMMON_ROWS,
 };
 
 TagBuild BuildFontSet(const DialogFields& f, const EditingOptions& o) {
   TagWriter w(o);
   const std::string element = ElementOf(f, "FONT");
-  w.Open(element).Attributes(f, kFontSetRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kFontSetRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 
@@ -49,14 +48,13 @@ constexpr ReEditSpec kFontSetReEdits[] = {{"FONT", "FONT"}};
 // --- TBaseFontDlg ----------------------------------------------------------------
 
 constexpr Binding kBaseFontRows[] = {
-    // SIZE is always written: a base font without a size says nothing. A
-    // size that is no item is not kept: it would contradict the one written.
-    Radio("rgSize", "SIZE", "標準サイズ(&S)", "1\n2\n3\n4\n5\n6\n7", 2).Always().Bare().DropUnread(),
+    // SIZE is always written: a base font without a size says nothing.
+    Radio("rgSize", "SIZE", "標準サイズ(&S)", "1\n2\n3\n4\n5\n6\n7", 2).Always(),
 };
 
 TagBuild BuildBaseFont(const DialogFields& f, const EditingOptions& o) {
   TagWriter w(o);
-  w.Open(ElementOf(f, "BASEFONT")).Attributes(f, kBaseFontRows).PassThrough(f).Raw(">");
+  w.Open(ElementOf(f, "BASEFONT")).Attributes(f, kBaseFontRows).Raw(">");
   return SingleBuild(w.Text());
 }
 
@@ -67,17 +65,17 @@ constexpr ReEditSpec kBaseFontReEdits[] = {{"BASEFONT", "BASEFONT"}};
 // A new META starts as a Content-Type line; a re-edited one keeps what it
 // had, so a keywords line does not gain an HTTP-EQUIV.
 constexpr Binding kMetaRows[] = {
-    Combo("cbHttpEquiv", "HTTP-EQUIV", "&HTTP-EQUIVE", "Content-Type\nrefresh").NewTag("Content-Type").Quoted(),
-    Combo("cbName", "NAME", "&NAME", "keywords\ndescription").Quoted(),
+    Combo("cbHttpEquiv", "HTTP-EQUIV", "&HTTP-EQUIVE", "Content-Type\nrefresh").NewTag("Content-Type"),
+    Combo("cbName", "NAME", "&NAME", "keywords\ndescription"),
     Combo("cbContent", "CONTENT", "&CONTENT",
           "text/html; charset=SHIFT_JIS\ntext/html; charset=ISO-2022-JP\ntext/html; charset=EUC-JP\n"
           "text/html; charset=X-SJIS\n0\n1\n2\n3\n4\n5")
-        .Quoted(),
+        ,
 };
 
 TagBuild BuildMeta(const DialogFields& f, const EditingOptions& o) {
   TagWriter w(o);
-  w.Open(ElementOf(f, "META")).Attributes(f, kMetaRows).PassThrough(f).Raw(">");
+  w.Open(ElementOf(f, "META")).Attributes(f, kMetaRows).Raw(">");
   return SingleBuild(w.Text());
 }
 

@@ -13,19 +13,17 @@ constexpr std::string_view kVAlignItems = "\ntop\nmiddle\nbottom";
 // --- TTRDlg ----------------------------------------------------------------------
 
 constexpr Binding kTRRows[] = {
-    Colour("cbBgColor", "BGCOLOR", "背景色(&C)").Bare(),
-    // Not read back: a row's background passes through a re-edit as it
-    // was written.
+    Colour("cbBgColor", "BGCOLOR", "背景色(&C)"),
     Text("edBackGround", "BACKGROUND", "背景イメージ(&U)").Ref(Msg::ImageFileFilter),
-    Radio("rgAlign", "ALIGN", "水平方向(&H)", kHAlignItems).Bare(),
-    Radio("rgVAlign", "VALIGN", "垂直方向(&V)", kVAlignItems).Bare(),
+    Radio("rgAlign", "ALIGN", "水平方向(&H)", kHAlignItems),
+    Radio("rgVAlign", "VALIGN", "垂直方向(&V)", kVAlignItems),
     MW_COMMON_ROWS,
 };
 
 TagBuild BuildTR(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "TR");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kTRRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kTRRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 
@@ -34,22 +32,22 @@ constexpr ReEditSpec kTRReEdits[] = {{"TR", "TR"}};
 // --- TTHTDDlg --------------------------------------------------------------------
 
 constexpr Binding kTHTDRows[] = {
-    Number("edRowSpan", "ROWSPAN", "縦方向の連結(&Z)", -1).Bare(),
-    Number("edColSpan", "COLSPAN", "横方向の連結(&Y)", -1).Bare(),
-    Radio("rgAlign", "ALIGN", "水平方向(&S)", kHAlignItems).Bare(),
-    Radio("rgVAlign", "VALIGN", "垂直方向(&V)", kVAlignItems).Bare(),
-    Percent("edWidth", "ckWidth", "WIDTH", "幅(&W)", -1).Bare(),
-    Percent("edHeight", "ckHeight", "HEIGHT", "高さ(&H)", -1).Bare(),
-    Colour("cbBgColor", "BGCOLOR", "背景色(&C)").Bare(),
-    Text("edBackGround", "BACKGROUND", "背景画像(&U)").Quoted().Ref(Msg::ImageFileFilter),
-    Keyword("ckNOWRAP", "NOWRAP", "NOWRAP(&X)").ReadAs(Read::KeywordAfterBlank),
+    Number("edRowSpan", "ROWSPAN", "縦方向の連結(&Z)", -1),
+    Number("edColSpan", "COLSPAN", "横方向の連結(&Y)", -1),
+    Radio("rgAlign", "ALIGN", "水平方向(&S)", kHAlignItems),
+    Radio("rgVAlign", "VALIGN", "垂直方向(&V)", kVAlignItems),
+    Percent("edWidth", "ckWidth", "WIDTH", "幅(&W)", -1),
+    Percent("edHeight", "ckHeight", "HEIGHT", "高さ(&H)", -1),
+    Colour("cbBgColor", "BGCOLOR", "背景色(&C)"),
+    Text("edBackGround", "BACKGROUND", "背景画像(&U)").Ref(Msg::ImageFileFilter),
+    Keyword("ckNOWRAP", "NOWRAP", "NOWRAP(&X)"),
     MW_COMMON_ROWS,
 };
 
 TagBuild BuildTHTD(const DialogFields& f, const EditingOptions& o) {
   const std::string element = ElementOf(f, "TD");
   TagWriter w(o);
-  w.Open(element).Attributes(f, kTHTDRows).PassThrough(f).Raw(">");
+  w.Open(element).Attributes(f, kTHTDRows).Raw(">");
   return WrapBuild(f, w.Text(), ApplyTagCase("</" + element + ">", o));
 }
 

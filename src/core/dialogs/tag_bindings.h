@@ -1,9 +1,10 @@
 // One row per attribute of a tag dialog: which control holds it, which
-// attribute it writes, of what kind it is, and how a re-edit reads it back.
+// attribute it writes and of what kind it is.
 // The rows drive every step that concerns plain attributes: the fields a
 // new dialog starts with, the show step (unset numbers blanked, a new tag's
 // defaults), the attributes the build writes, the item lists, the re-edit
-// presets and what passes through unchanged, and the widget the view makes
+// presets (a row owns its attribute in the tag: tag_reedit.h), and the
+// widget the view makes
 // (label, number field, check box, radio group, colour or reference
 // buttons, grid). Structure beyond plain attributes (SELECT's options, a
 // frameset's grid, an applet's PARAMs, list items, a script's comment)
@@ -11,9 +12,9 @@
 //
 // Adding an attribute to a dialog is adding its row to the dialog's table,
 // in the place its attribute is written, e.g. a TABINDEX number field on
-// INPUT that re-edit reads as a number:
+// INPUT whose arrows start at 0:
 //
-//   Number("edTabIndex", "TABINDEX", "&TABINDEX", 0).Bare(),
+//   Number("edTabIndex", "TABINDEX", "&TABINDEX", 0).Lowest(0),
 //
 // Labels are UTF-8 (the view shows them as they stand) with the mnemonic
 // after '&'; item lists are '\n'-separated, an empty first line being an
@@ -63,18 +64,6 @@ enum class Write : unsigned char {
   Listed,    // a combo's value only when it is one of the fixed items
 };
 
-// How a re-edit reads the attribute from the tag. The lookup decides how a
-// value is taken when the tag does not write it in a way of its own (a
-// value in double quotes is read quoted, one without bare).
-enum class Read : unsigned char {
-  No,                 // not read: the attribute passes through
-  Bare,               // up to the next blank
-  Quoted,             // between the double quotes
-  KeywordAnywhere,    // keyword: the word anywhere in the tag, any case
-  KeywordAfterBlank,  // keyword: " word" anywhere in the tag, any case
-  KeywordExactCase,   // keyword: " WORD" or " word" anywhere in the tag
-};
-
 struct Binding {
   std::string_view control;    // the field's name, the widget's objectName
   std::string_view attribute;  // as written in the upper-case convention
@@ -88,7 +77,9 @@ struct Binding {
   // first; counts: 1.
   int initial = 0;
   int notWritten = 0;  // radio groups: the index not written
-  int minimum = -1;    // number fields: the lowest value the arrows reach
+  // Number fields: the lowest value the arrows give; below it the field is
+  // blank, which means "not set" (counts are never blank).
+  int lowest = 1;
   std::string_view initialText = {};  // text fields: the create value
   std::string_view newTagText = {};   // set by the show step of a new tag
   std::string_view check = {};        // percent: the "%" check box's name
@@ -96,11 +87,6 @@ struct Binding {
   std::string_view labelField = {};   // a field that replaces the label
   std::string_view rowCount = {};     // grids: the row count's control
   std::string_view colCount = {};     // the frameset grid's column count
-  // Re-edit.
-  Read read = Read::No;
-  bool skipFirstItem = false;  // radio: the first item is never chosen
-  bool keepUnread = true;      // a value the field cannot show is kept
-
   // A copy with one column changed; defined before the modifiers so that
   // every compiler can use it in the tables' constant expressions.
   template <typename T>
@@ -111,9 +97,6 @@ struct Binding {
   }
 
   // Modifiers, for the tables.
-  constexpr Binding Bare() const { return With(&Binding::read, Read::Bare); }
-  constexpr Binding Quoted() const { return With(&Binding::read, Read::Quoted); }
-  constexpr Binding ReadAs(Read r) const { return With(&Binding::read, r); }
   constexpr Binding Ref(Msg fileFilter) const { return With(&Binding::filter, DialogText{fileFilter}); }
   constexpr Binding Always() const { return With(&Binding::write, Write::Always); }
   constexpr Binding Required() const { return With(&Binding::write, Write::Required); }
@@ -121,8 +104,7 @@ struct Binding {
   constexpr Binding Starts(std::string_view text) const { return With(&Binding::initialText, text); }
   constexpr Binding NewTag(std::string_view text) const { return With(&Binding::newTagText, text); }
   constexpr Binding NotWritten(int index) const { return With(&Binding::notWritten, index); }
-  constexpr Binding SkipFirstItem() const { return With(&Binding::skipFirstItem, true); }
-  constexpr Binding DropUnread() const { return With(&Binding::keepUnread, false); }
+  constexpr Binding Lowest(int value) const { return With(&Binding::lowest, value); }
   constexpr Binding LabelFrom(std::string_view field) const { return With(&Binding::labelField, field); }
   constexpr Binding In(Group g) const { return With(&Binding::group, g); }
   constexpr Binding From(ListSource s) const { return With(&Binding::source, s); }
@@ -163,7 +145,6 @@ constexpr Binding Percent(std::string_view control, std::string_view check, std:
 constexpr Binding Count(std::string_view control, std::string_view label) {
   Binding b{control, {}, Kind::Count, label};
   b.initial = 1;
-  b.minimum = 1;
   return b;
 }
 // The index chosen at first is also the one not written, unless told.
@@ -191,17 +172,17 @@ constexpr Binding FrameGrid(std::string_view control, std::string_view rowCount,
   return b;
 }
 constexpr Binding Anchor(std::string_view control, std::string_view label) {
-  return Binding{control, {}, Kind::Anchor, label}.Required().Quoted();
+  return Binding{control, {}, Kind::Anchor, label}.Required();
 }
 
 // The common attribute group: TITLE, LANG, ID, CLASS, STYLE, in the order
 // they are written.
 #define MW_COMMON_ROWS                                                                         \
-  Text("edTitle", "TITLE", "TITLE").Quoted().In(Group::Common),                                \
-      Combo("cbLang", "LANG", "LANG", kLangItems).Bare().In(Group::Common),                    \
-      Combo("cbID", "ID", "ID", {}, ListSource::Ids).Bare().In(Group::Common),                 \
-      Combo("cbCLASS", "CLASS", "CLASS", {}, ListSource::Classes).Bare().In(Group::Common),    \
-      Combo("cbStyle", "STYLE", "STYLE", {}, ListSource::Styles).Quoted().In(Group::Common)
+  Text("edTitle", "TITLE", "TITLE").In(Group::Common),                                   \
+      Combo("cbLang", "LANG", "LANG", kLangItems).In(Group::Common),                     \
+      Combo("cbID", "ID", "ID", {}, ListSource::Ids).In(Group::Common),                  \
+      Combo("cbCLASS", "CLASS", "CLASS", {}, ListSource::Classes).In(Group::Common),     \
+      Combo("cbStyle", "STYLE", "STYLE", {}, ListSource::Styles).In(Group::Common)
 
 // The group alone: the simple-tag dialog and the generic re-edit.
 std::span<const Binding> CommonRows();

@@ -40,8 +40,6 @@ TagWriter& TagWriter::Keyword(std::string_view keyword, bool on) {
   return *this;
 }
 
-TagWriter& TagWriter::PassThrough(const DialogFields& f) { return Raw(f.Get(kFieldPassThrough)); }
-
 std::string NumberText(const DialogFields& f, std::string_view control) {
   std::string v = f.Get(control);
   return v == "-1" ? std::string() : v;

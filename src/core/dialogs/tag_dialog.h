@@ -30,7 +30,6 @@ namespace mw {
 inline constexpr std::string_view kFieldMode = "Mode";            // "1" in re-edit mode
 inline constexpr std::string_view kFieldAttribute = "Attribute";  // TNameDlg: HREF or NAME
 inline constexpr std::string_view kFieldPrefix = "Prefix";        // TNameDlg: "#" or empty
-inline constexpr std::string_view kFieldPassThrough = "PassThrough";
 inline constexpr std::string_view kFieldIndent = "Indent";        // caret-line indent (lists)
 inline constexpr std::string_view kFieldPreview = "reTag";
 
@@ -76,7 +75,9 @@ struct TagDialogModel {
   // The show step, after any re-edit presets: unset numbers blanked, and in
   // new mode the defaults a new tag starts with.
   void show(DialogFields& f, bool reEdit) const;
-  TagBuild build(const DialogFields& f, const EditingOptions& options) const { return tag(f, options); }
+  // The tag the fields give; in a re-edit the tag it began from, changed
+  // where the author changed a field (tag_reedit.h).
+  TagBuild build(const DialogFields& f, const EditingOptions& options) const;
 };
 
 // Every model of this folder, by dialog class ("THLineDlg"); nullptr when
@@ -110,7 +111,6 @@ class TagWriter {
   // (the rows of the given part only).
   enum class Part { All, BeforeHandlers, Handlers };
   TagWriter& Attributes(const DialogFields& f, std::span<const Binding> rows, Part part = Part::All);
-  TagWriter& PassThrough(const DialogFields& f);
 
   const std::string& Text() const { return m_text; }
 

@@ -13,7 +13,8 @@ namespace {
 constexpr int kMaximum = 32767;
 }
 
-NumberField::NumberField(int minimum, QWidget* parent) : QAbstractSpinBox(parent), m_minimum(minimum) {
+NumberField::NumberField(int lowest, bool blankable, QWidget* parent)
+    : QAbstractSpinBox(parent), m_lowest(lowest), m_blankable(blankable) {
   setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
   setKeyboardTracking(true);
@@ -23,26 +24,38 @@ NumberField::NumberField(int minimum, QWidget* parent) : QAbstractSpinBox(parent
 QString NumberField::Text() const { return lineEdit()->text(); }
 
 void NumberField::SetText(const QString& text) {
-  lineEdit()->setText(m_minimum < 0 && text == QStringLiteral("-1") ? QString() : text);
+  lineEdit()->setText(m_blankable && text == QStringLiteral("-1") ? QString() : text);
 }
 
-int NumberField::Value() const {
+std::optional<int> NumberField::Value() const {
   bool ok = false;
   const int v = Text().trimmed().toInt(&ok);
-  // An empty field is the unset value; the arrows start from there.
-  return ok ? v : (m_minimum < 0 ? -1 : m_minimum);
+  if (ok) return v;
+  return std::nullopt;
 }
 
 void NumberField::stepBy(int steps) {
-  const int v = std::clamp(Value() + steps, m_minimum, kMaximum);
-  SetText(QString::number(v));
+  const std::optional<int> v = Value();
+  if (!v) {
+    // Not set (or no number): Up starts at the lowest real value.
+    if (steps > 0) SetText(QString::number(std::min(m_lowest + steps - 1, kMaximum)));
+    return;
+  }
+  const long long n = static_cast<long long>(*v) + steps;
+  if (n < m_lowest) {
+    if (steps > 0) SetText(QString::number(m_lowest));
+    else if (m_blankable) SetText(QString());
+    else SetText(QString::number(m_lowest));
+    return;
+  }
+  SetText(QString::number(std::min<long long>(n, kMaximum)));
 }
 
 QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {
-  const int v = Value();
+  const std::optional<int> v = Value();
   StepEnabled e = StepNone;
-  if (v > m_minimum) e |= StepDownEnabled;
-  if (v < kMaximum) e |= StepUpEnabled;
+  if (!v || *v < kMaximum) e |= StepUpEnabled;
+  if (v && (m_blankable || *v > m_lowest)) e |= StepDownEnabled;
   return e;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractSpinBox>
 #include <QString>
+#include <optional>
 #include <string_view>
 
 class QLineEdit;
@@ -12,12 +13,13 @@ class QLineEdit;
 namespace mw::gui {
 
 // A number field that still takes any text (non-numbers are written as
-// typed). The arrows step from the number shown; with minimum -1 the
-// value -1 means "not set" and shows as an empty field.
+// typed). An empty field is "not set" (the text "-1" shows so too): the Up
+// arrow gives the lowest real value, stepping down below it empties the
+// field again. A count (blankable false) never goes below its lowest.
 class NumberField : public QAbstractSpinBox {
   Q_OBJECT
  public:
-  NumberField(int minimum, QWidget* parent = nullptr);
+  NumberField(int lowest, bool blankable, QWidget* parent = nullptr);
   QString Text() const;
   void SetText(const QString& text);
   QLineEdit* Edit() const { return lineEdit(); }
@@ -32,8 +34,9 @@ class NumberField : public QAbstractSpinBox {
   void fixup(QString& input) const override;
 
  private:
-  int Value() const;
-  int m_minimum;
+  std::optional<int> Value() const;
+  int m_lowest;
+  bool m_blankable;
 };
 
 // The text a field widget holds: line edit, combo box, number field; empty

@@ -285,7 +285,7 @@ TagDialogView::Bound TagDialogView::MakeControl(const Binding& c, QWidget* paren
     case Kind::Count:
       b.kind = Widget::Number;
       b.count = c.kind == Kind::Count;
-      b.widget = new NumberField(c.minimum, parent);
+      b.widget = new NumberField(c.lowest, c.kind != Kind::Count, parent);
       break;
     case Kind::Text:
       b.kind = Widget::Text;
@@ -354,6 +354,7 @@ void TagDialogView::WatchField(Bound& b) {
     case Widget::Combo: {
       auto* combo = static_cast<QComboBox*>(b.widget);
       connect(combo, &QComboBox::currentTextChanged, this, &TagDialogView::MarkStale);
+      combo->installEventFilter(this);
       combo->lineEdit()->installEventFilter(this);
       break;
     }

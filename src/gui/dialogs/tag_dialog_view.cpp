@@ -294,16 +294,28 @@ const TagDialogView::Bound* TagDialogView::Owner(QObject* o) const {
 }
 
 // Enter confirms the dialog from any field; with Shift or Ctrl it runs the
-// field's button: the palette of a colour field (Shift; Ctrl would be the
-// colour-name picker), the reference button of a file field.
+// field's button: the palette (Shift) or colour-name picker (Ctrl) of a
+// colour field, the reference button of a file field. An editable combo
+// box takes the keys itself and hands them to its line edit without
+// filters, so the filter sits on the combo box as well.
 bool TagDialogView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return FieldsDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
-  // The preview's editor would take Esc for itself; it cancels the dialog
-  // here as it does everywhere else.
-  if (watched == m_previewWidget && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-    reject();
-    return true;
+  if (watched == m_previewWidget) {
+    // The preview's editor would take Esc for itself; it cancels the
+    // dialog here as it does everywhere else.
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+      reject();
+      return true;
+    }
+    // Tab types a tab into the tag; Ctrl+Tab (Ctrl+Shift+Tab) leaves it for
+    // the buttons, as in other text fields that take Tab.
+    const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier)) {
+      focusNextPrevChild(!back);
+      return true;
+    }
+    return FieldsDialog::eventFilter(watched, event);
   }
   if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return FieldsDialog::eventFilter(watched, event);
   const Bound* b = Owner(watched);
@@ -317,6 +329,7 @@ bool TagDialogView::eventFilter(QObject* watched, QEvent* event) {
   }
   if (b->paletteButton) {
     if (mods & Qt::ShiftModifier) PaletteClick(*b);
+    else if (b->formButton && b->formButton->isEnabled()) b->formButton->click();
     return true;
   }
   if (b->refButton) {

@@ -1,4 +1,5 @@
 // Which view shows which dialog class.
+#include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/editing/simple_tag_dialog.h"
 #include "gui/dialogs/tag_dialog_view.h"
@@ -28,7 +29,8 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
   host.Register(std::string(kSimpleTagDialogClass), [hooks](QWidget* parent) {
     auto view = std::make_unique<TagDialogView>(
         parent, SimpleTagControls(),
-        [](const DialogFields& f, const EditingOptions& o) { return BuildSimpleTag(SimpleTagFromFields(f), o).preview; },
+        // A re-edit previews the tag exactly as OK writes it, handlers and all.
+        [](const DialogFields& f, const EditingOptions& o) { return SimpleTagText(f, o); },
         hooks);
     view->setObjectName(QStringLiteral("TSimpleReDlg"));
     view->OkButton()->setText(QStringLiteral("&OK"));

@@ -122,8 +122,6 @@ TEST(BlockDialogs, AlignMarkerLink) {
        "<A HREF=\"a.html\" TARGET=\"_top\" onBlur=\"b()\">sel</A>", "<A HREF=\"a.html\" TARGET=\"_top\" onBlur=\"b()\">",
        "</A>"},
       {"link with an empty URL: the selection unchanged", &kURLInputDlg, {{"cbTarget", "_top"}}, false, "sel"},
-      {"pass-through comes last", &kURLInputDlg, {{"cbURL", "a"}, {"PassThrough", " onClick=\"go()\""}},
-       false, "<A HREF=\"a\" onClick=\"go()\">sel</A>"},
   });
 }
 

@@ -131,8 +131,9 @@ TEST_F(DialogCommandTest, BaseFontReEditsAnExistingOne) {
   Run("BASEFONTClick");
   EXPECT_EQ(host.shownClass, "TBaseFontDlg");
   EXPECT_EQ(host.shown.Index("rgSize"), 1);
-  EXPECT_EQ(fx.editor.GetText(), "x<BASEFONT SIZE=\"5\">y");
-  EXPECT_EQ(fx.ctx.repeatTag, (RepeatTagPair{"", "<BASEFONT SIZE=\"5\">"}));
+  // The tag as the author wrote it, with the new size.
+  EXPECT_EQ(fx.editor.GetText(), "x<basefont size=\"5\">y");
+  EXPECT_EQ(fx.ctx.repeatTag, (RepeatTagPair{"", "<basefont size=\"5\">"}));
   fx.Load("[ab]c");
   host.answer = {};
   Run("BASEFONTClick");

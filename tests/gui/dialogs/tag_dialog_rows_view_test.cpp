@@ -73,10 +73,10 @@ TEST(TagDialogRows, EachRowsKindMakesItsWidget) {
           auto* number = qobject_cast<NumberField*>(w);
           ASSERT_NE(number, nullptr);
           EXPECT_TRUE(HasLabel(view, w, Utf8(b.label)));
-          // The lowest value: -1 (shown empty) for sizes, 1 for counts.
-          number->SetText(QString::number(b.minimum));
+          // Below the lowest value a size is "not set" (empty); a count stays.
+          number->SetText(QString::number(b.lowest));
           number->stepBy(-1);
-          EXPECT_EQ(number->Text(), b.minimum < 0 ? QString() : QString::number(b.minimum));
+          EXPECT_EQ(number->Text(), b.kind == Kind::Count ? QString::number(b.lowest) : QString());
           if (b.kind == Kind::Percent) {
             auto* percent = qobject_cast<QCheckBox*>(view.Control(b.check));
             ASSERT_NE(percent, nullptr);

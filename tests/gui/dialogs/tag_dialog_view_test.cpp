@@ -27,69 +27,12 @@
 #include "gui/app/qt_prompts.h"
 #include "gui/dialogs/field_widgets.h"
 #include "gui/dialogs/word_list_view.h"
-#include "gui/display/surface_fixture.h"
 #include "core/project/relative_path.h"
 #include "support/temp_dir.h"
+#include "dialog_fixture.h"
 
 namespace mw::gui {
 namespace {
-
-// Acts on the modal dialog once it is up; a dialog of another kind is
-// cancelled so a test never hangs on it.
-template <typename View>
-void WhenShown(std::function<void(View&)> act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    auto* view = qobject_cast<View*>(modal);
-    EXPECT_NE(view, nullptr);
-    if (view != nullptr) act(*view);
-    else if (auto* other = qobject_cast<QDialog*>(modal)) other->reject();
-  });
-}
-
-void SetControl(TagDialogView& view, const std::string& name, const std::string& value) {
-  ASSERT_TRUE(view.SetControlValue(name, QString::fromStdString(value))) << name << " = " << value;
-}
-
-QString ControlText(TagDialogView& view, const std::string& name) { return FieldWidgetText(view.Control(name)); }
-
-struct DialogFixture : test::SurfaceFixture {
-  QWidget window;
-  QtDialogHost host{&window};
-  TagDialogViewHooks hooks;
-
-  DialogFixture() {
-    ctx.dialogs = &host;
-    hooks.options = [this] { return ctx.options; };
-    hooks.services = &ctx.services;
-    RegisterTagDialogViews(host, hooks);
-  }
-
-  void Reregister() { RegisterTagDialogViews(host, hooks); }
-
-  // Document bytes with the selection marked: "a[bc]d", or "a|b" for a caret.
-  void LoadMarked(std::string marked) {
-    Offset start = 0, length = 0;
-    if (const auto caret = marked.find('|'); caret != std::string::npos) {
-      marked.erase(caret, 1);
-      start = static_cast<Offset>(caret);
-    } else if (const auto open = marked.find('['); open != std::string::npos) {
-      const auto close = marked.find(']');
-      marked.erase(close, 1);
-      marked.erase(open, 1);
-      start = static_cast<Offset>(open);
-      length = static_cast<Offset>(close - open - 1);
-    }
-    editor.Load(marked, true);
-    editor.SetSelStart(start);
-    editor.SetSelLength(length);
-  }
-  void Run(std::string_view command) {
-    const EditCommand* c = EngineCommands().Find(command);
-    ASSERT_NE(c, nullptr) << command;
-    c->run(ctx, {});
-  }
-};
 
 struct CommandCase {
   const char* command;
@@ -291,7 +234,8 @@ TEST(TagDialogViews, ReEditPresetsTheWidgetsFromTheTag) {
     view.OkButton()->click();
   });
   fx.Run("EditTagClick");
-  EXPECT_EQ(fx.editor.Text(), "<SPAN TITLE=\"t\" CLASS=\"a\">x</SPAN>");
+  // A new attribute goes after the ones the tag has.
+  EXPECT_EQ(fx.editor.Text(), "<SPAN CLASS=\"a\" TITLE=\"t\">x</SPAN>");
 }
 
 TEST(TagDialogViews, EnterConfirmsAndShiftEnterOpensThePalette) {
