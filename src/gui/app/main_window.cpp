@@ -85,7 +85,10 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   resize(772, 491);
 
   m_ctx.clipboard = m_clipboard.get();
-  m_ctx.prompts = m_prompts.get();
+  m_promptsInUse = std::make_unique<PromptsInUse>(m_prompts.get(), [this] {
+    if (!m_handedPaths.isEmpty()) m_handOffTimer->start(0);
+  });
+  m_ctx.prompts = m_promptsInUse.get();
   m_ctx.selectionSearch = DefaultSelectionSearch();
 
   m_pcMain = new QTabWidget(this);
@@ -119,6 +122,12 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
     if (m_quiet == 0) pcMainChange();
   });
   setAcceptDrops(true);
+
+  // Paths handed over while a box or dialog is open wait for it; a
+  // system dialog gives no word when it closes, so the wait is also polled.
+  m_handOffTimer = new QTimer(this);
+  m_handOffTimer->setSingleShot(true);
+  connect(m_handOffTimer, &QTimer::timeout, this, &TMainForm::OpenHandedPaths);
 
   m_idleTimer = new QTimer(this);
   m_idleTimer->setSingleShot(true);
@@ -161,7 +170,7 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::SetPrompts(UserPrompts* prompts) {
-  m_ctx.prompts = prompts != nullptr ? prompts : m_prompts.get();
+  m_promptsInUse->SetTarget(prompts != nullptr ? prompts : m_prompts.get());
 }
 
 QString TMainForm::Title() const {

@@ -40,6 +40,7 @@ class FindReplaceDialogs;
 class QtClipboard;
 class QtDialogHost;
 class QtPrompts;
+class PromptsInUse;
 class TFileHistory;
 class TTabAndRichEdit;
 
@@ -218,7 +219,13 @@ class TMainForm : public QMainWindow {
   void SyncKanjiPanels();
   QString ChooseFile(const FileChoice& choice);
   void ShowMessage(const QString& text, MessageKind kind = MessageKind::Information);
-  Reply Ask(const QString& text, QuestionButtons buttons = QuestionButtons::YesNoCancel);
+  Reply Ask(const QString& text, QuestionIcon icon = QuestionIcon::Question,
+            QuestionButtons buttons = QuestionButtons::YesNoCancel);
+  // Whether a question, message or dialog is open: the document under it
+  // must not change.
+  bool PromptOpen() const;
+  // Opens the paths handed over while a prompt was open, once none is.
+  void OpenHandedPaths();
   void ScheduleIdle();
   // The dialogs and services other layers bring (find and replace, the tag
   // dialog views, the dialogs' lists and hooks).
@@ -246,6 +253,9 @@ class TMainForm : public QMainWindow {
   EditingContext m_ctx;
   std::unique_ptr<QtClipboard> m_clipboard;
   std::unique_ptr<QtPrompts> m_prompts;
+  std::unique_ptr<PromptsInUse> m_promptsInUse;  // m_ctx.prompts: counts what is open
+  QStringList m_handedPaths;                     // arrived while a prompt was open
+  QTimer* m_handOffTimer = nullptr;
   CommandActions* m_commands = nullptr;  // a child of the window
   std::map<std::string, QMenu*, std::less<>> m_popups;
   std::unique_ptr<TTabAndRichEdit> m_docs;

@@ -66,15 +66,17 @@ QString QtFileFilter(const QString& filter) {
 
 QString TMainForm::UntitledName() { return UiText(Msg::UntitledDocumentName); }
 
+// The window's texts hold file names as they are: shown in Unicode, whole.
 void TMainForm::ShowMessage(const QString& text, MessageKind kind) {
-  m_ctx.prompts->ShowMessage(ToDocumentText(text), kind, {});
+  m_promptsInUse->ShowMessageUtf8(text.toStdString(), kind);
 }
 
-Reply TMainForm::Ask(const QString& text, QuestionButtons buttons) {
-  return m_ctx.prompts->Ask(ToDocumentText(text), buttons, {});
+Reply TMainForm::Ask(const QString& text, QuestionIcon icon, QuestionButtons buttons) {
+  return m_promptsInUse->AskUtf8(text.toStdString(), buttons, icon);
 }
 
 QString TMainForm::ChooseFile(const FileChoice& choice) {
+  PromptsInUse::Open open(*m_promptsInUse);
   if (m_chooser) return m_chooser(choice);
   QFileDialog dialog(this, choice.title, choice.folder, choice.filter);
   dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -210,7 +212,7 @@ Reply TMainForm::SaveQuery() {
   m_writeFailed = false;
   ScintillaSurface* surface = ActiveSurface();
   if (surface == nullptr || !surface->IsModified()) return Reply::Yes;
-  const Reply r = Ask(UiText(Msg::SaveQuestion).arg(m_currentFileName));
+  const Reply r = Ask(UiText(Msg::SaveQuestion).arg(m_currentFileName), QuestionIcon::Warning);
   if (r == Reply::Yes) {
     FileSaveClick();
     if (!m_saveSucceeded) return Reply::Cancel;

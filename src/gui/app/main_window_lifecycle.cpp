@@ -203,12 +203,36 @@ void TMainForm::StartUp(const QStringList& paths) {
   }
 }
 
+bool TMainForm::PromptOpen() const {
+  return m_promptsInUse->IsOpen() || QApplication::activeModalWidget() != nullptr;
+}
+
 void TMainForm::ReceivePath(const QString& given) {
   const QString path = QFileInfo(given).absoluteFilePath();
-  if (IsExistingFile(path)) OpenDocument(path, false);
   if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
   raise();
   activateWindow();
+  // Under an open question the active document is the one it asks about
+  // (the save question saves it): the path waits until it is answered.
+  if (PromptOpen() || !m_handedPaths.isEmpty()) {
+    m_handedPaths << path;
+    if (!m_promptsInUse->IsOpen()) m_handOffTimer->start(100);
+    return;
+  }
+  if (IsExistingFile(path)) OpenDocument(path, false);
+}
+
+void TMainForm::OpenHandedPaths() {
+  while (!m_handedPaths.isEmpty() && !m_closed) {
+    if (PromptOpen()) {
+      // A box of ours says when it closes; a system dialog is looked at again.
+      if (!m_promptsInUse->IsOpen()) m_handOffTimer->start(100);
+      return;
+    }
+    const QString path = m_handedPaths.takeFirst();
+    if (IsExistingFile(path)) OpenDocument(path, false);
+  }
+  m_handedPaths.clear();
 }
 
 void TMainForm::OpenFolderFiles(const QString& folder) {
@@ -234,8 +258,7 @@ void TMainForm::DropPaths(const QStringList& paths) {
       }
       m_ctx.editor = nullptr;
     }
-  } else if (Ask(UiText(Msg::DropOpenQuestion)) ==
-             Reply::Yes) {
+  } else if (Ask(UiText(Msg::DropOpenQuestion), QuestionIcon::Warning) == Reply::Yes) {
     for (const QString& path : paths) {
       if (QFileInfo(path).isDir()) {
         OpenFolderFiles(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
