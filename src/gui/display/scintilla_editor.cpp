@@ -258,6 +258,15 @@ void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
     SendScintilla(SCI_LINESCROLL, 0UL, static_cast<long>(down ? m_pageLines : -m_pageLines));
     return;
   }
+  // A key with Ctrl or Alt is a command's (the window's, or one of the
+  // editing keys above): one that reaches the editor unbound, such as the
+  // key of a disabled command, types nothing.
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (mods != Qt::NoModifier &&
+      standardCommands()->boundTo(event->key() | static_cast<int>(event->modifiers() & ~Qt::KeypadModifier)) == nullptr) {
+    event->ignore();
+    return;
+  }
   if (event->matches(QKeySequence::Paste) && !Accepts(QApplication::clipboard()->text())) return;
   const QString t = event->text();
   // Control characters are editing keys (Enter, Tab, Backspace), not text.
