@@ -298,7 +298,7 @@ void TMainForm::RunEditing(const CommandRow& row) {
   m_ctx.fileName = m_currentFileName.toStdString();
   command->run(m_ctx, row.arg);
   m_ctx.editor = outer;
-  if (!m_statusPanels.empty()) m_statusPanels.back()->setText(FromDocumentText(m_ctx.statusText));
+  SetStatusText(5, FromDocumentText(m_ctx.statusText));
 }
 
 void TMainForm::SetBandsVisible(bool speedBar, bool tagBar) {

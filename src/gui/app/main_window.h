@@ -182,6 +182,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The caret's display line changes with the width (wrapping).
+  void resizeEvent(QResizeEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool event(QEvent* event) override;
@@ -195,6 +197,7 @@ class TMainForm : public QMainWindow {
   void FileSaveClick();
   void FileSaveAsClick();
   void FileSaveAllClick();
+  void RefreshAfterSave();
   void FileCloseClick();
   void FileCloseAllClick();
   void FileCloseOthersClick();
@@ -226,6 +229,8 @@ class TMainForm : public QMainWindow {
   bool PromptOpen() const;
   // Opens the paths handed over while a prompt was open, once none is.
   void OpenHandedPaths();
+  // iInitialState 2: the last project, its files open.
+  void OpenLastProject();
   void ScheduleIdle();
   // The dialogs and services other layers bring (find and replace, the tag
   // dialog views, the dialogs' lists and hooks).
@@ -280,6 +285,8 @@ class TMainForm : public QMainWindow {
   QToolBar* m_tbMain = nullptr;
   QToolBar* m_tagBar = nullptr;
   std::vector<QLabel*> m_statusPanels;
+  QString m_statusMessage;     // panel 5's message, under a hint
+  bool m_showingHint = false;  // panel 5 shows the hint under the mouse
 };
 
 }  // namespace mw::gui

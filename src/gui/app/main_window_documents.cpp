@@ -93,6 +93,7 @@ void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
   connect(&editor, &QWidget::customContextMenuRequested, this,
           [this, view = &editor](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });
   editor.viewport()->installEventFilter(this);
+  editor.installEventFilter(this);
   // The current tag and the indent string follow the caret of the active
   // editor, and typing goes through the core's key handling.
   const auto selectionChanged = [this, view = &editor] {
@@ -254,7 +255,7 @@ void TMainForm::FileSaveClick() {
   } else {
     m_saveSucceeded = false;
   }
-  if (m_settings.Bool("bUpdateAtSave")) RunCommand("UpdateRichEdit1");
+  RefreshAfterSave();
 }
 
 void TMainForm::FileSaveAsClick() {
@@ -292,7 +293,13 @@ void TMainForm::FileSaveAsClick() {
     SetStatusText(5, path);
     emit DocumentSavedAs(path);
   }
-  if (m_settings.Bool("bUpdateAtSave")) RunCommand("UpdateRichEdit1");
+  RefreshAfterSave();
+}
+
+// bUpdateAtSave: the saved document is shown anew; one still untitled (its
+// save-as cancelled) was not saved and has nothing to show.
+void TMainForm::RefreshAfterSave() {
+  if (m_settings.Bool("bUpdateAtSave") && m_currentFileName != UntitledName()) RunCommand("UpdateRichEdit1");
 }
 
 void TMainForm::FileSaveAllClick() {

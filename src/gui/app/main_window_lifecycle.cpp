@@ -34,10 +34,14 @@
 #include "gui/app/window_settings.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
 
 namespace mw::gui {
 namespace {
+
+// The project window's history of projects, most recent first.
+constexpr std::string_view kProjectHistoryFileName = "PrjFileHistry.txt";
 
 
 // The local files and folders of a drag from the file manager.
@@ -59,14 +63,18 @@ QString TMainForm::StatusText(int panel) const {
 
 void TMainForm::SetStatusText(int panel, const QString& text) {
   if (panel < 0 || panel >= static_cast<int>(m_statusPanels.size())) return;
+  if (panel == 5) m_statusMessage = text;
+  if (panel == 5 && m_showingHint) return;  // shown when the hint goes
   if (m_statusPanels[panel]->text() != text) m_statusPanels[panel]->setText(text);
 }
 
 bool TMainForm::event(QEvent* e) {
-  // The hint of the control under the mouse goes to the last panel.
+  // The hint of the control under the mouse shows in the last panel while
+  // the mouse is there; then the panel's message comes back.
   if (e->type() == QEvent::StatusTip) {
     const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
-    if (!tip.isEmpty()) SetStatusText(5, tip);
+    m_showingHint = !tip.isEmpty();
+    if (!m_statusPanels.empty()) m_statusPanels[5]->setText(m_showingHint ? tip : m_statusMessage);
     return true;
   }
   // Coming back to the window, typing goes on in the document.
@@ -186,7 +194,7 @@ void TMainForm::StartUp(const QStringList& paths) {
       }
       if (m_docs->Count() > 0) pcMainChange();
     }
-    // iInitialState 2 (the last project) belongs to the project window.
+    if (m_settings.Int("iInitialState") == 2 && !m_dataFolder.empty()) OpenLastProject();
   } else {
     for (const QString& given : paths) {
       const QString path = QFileInfo(given).absoluteFilePath();
@@ -205,6 +213,24 @@ void TMainForm::StartUp(const QStringList& paths) {
 
 bool TMainForm::PromptOpen() const {
   return m_promptsInUse->IsOpen() || QApplication::activeModalWidget() != nullptr;
+}
+
+// The project window opens the project it had at the last exit; the first
+// project of the project history, read before that window adds to it,
+// then opens quietly and its files replace the open documents.
+void TMainForm::OpenLastProject() {
+  SiteChecks* site = SiteChecks::Of(*this);
+  if (site == nullptr) return;
+  std::vector<std::string> history;
+  try {
+    history = ReadPathList(DataFilePath(m_dataFolder, kProjectHistoryFileName));
+  } catch (const FileError&) {
+  }
+  TPrjForm& project = site->Project();
+  if (!history.empty() && project.OpenProjectFile(QString::fromStdString(history.front()), true))
+    project.ReplaceAllFileClick();
+  project.show();
+  project.raise();
 }
 
 void TMainForm::ReceivePath(const QString& given) {
@@ -282,8 +308,16 @@ void TMainForm::dropEvent(QDropEvent* event) {
   DropPaths(paths);
 }
 
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ScheduleIdle();
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type t = event->type();
+  // A key that changes no text nor caret (Insert) still changes a panel;
+  // so does a new width of the editor, which wraps its lines anew.
+  if (t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::Resize) ScheduleIdle();
   if (t == QEvent::DragEnter || t == QEvent::DragMove || t == QEvent::Drop) {
     auto* drop = static_cast<QDropEvent*>(event);
     if (!LocalPaths(drop->mimeData()).isEmpty()) {
