@@ -22,6 +22,9 @@ class ScriptedPrompts : public UserPrompts {
     std::string caption;  // caption or input title
     MessageKind messageKind = MessageKind::Information;
     std::optional<StringRequest> request;
+    // The window's own texts: as shown (UTF-8), and the question's icon.
+    std::string utf8;
+    QuestionIcon icon = QuestionIcon::Question;
   };
 
   void QueueReply(Reply r) { m_replies.push_back(r); }
@@ -37,11 +40,12 @@ class ScriptedPrompts : public UserPrompts {
   void ClearLog() { m_log.clear(); }
 
   void ShowMessage(std::string_view text, MessageKind kind, std::string_view caption) override {
-    m_log.push_back({Kind::Message, std::string(text), std::string(caption), kind, std::nullopt});
+    m_log.push_back({Kind::Message, std::string(text), std::string(caption), kind, std::nullopt, {}, {}});
   }
 
   Reply Ask(std::string_view text, QuestionButtons buttons, std::string_view caption) override {
-    m_log.push_back({Kind::Question, std::string(text), std::string(caption), MessageKind::Information, std::nullopt});
+    m_log.push_back(
+        {Kind::Question, std::string(text), std::string(caption), MessageKind::Information, std::nullopt, {}, {}});
     if (m_replies.empty()) {
       ++m_unscripted;
       return buttons == QuestionButtons::YesNo ? Reply::No : Reply::Cancel;
@@ -52,8 +56,20 @@ class ScriptedPrompts : public UserPrompts {
     return buttons == QuestionButtons::YesNo && r == Reply::Cancel ? Reply::No : r;
   }
 
+  void ShowMessageUtf8(std::string_view text, MessageKind kind) override {
+    ShowMessage(SjisShowingTheRest(text), kind, {});
+    m_log.back().utf8 = std::string(text);
+  }
+
+  Reply AskUtf8(std::string_view text, QuestionButtons buttons, QuestionIcon icon) override {
+    const Reply r = Ask(SjisShowingTheRest(text), buttons, {});
+    m_log.back().utf8 = std::string(text);
+    m_log.back().icon = icon;
+    return r;
+  }
+
   std::optional<std::string> AskString(const StringRequest& request) override {
-    m_log.push_back({Kind::Input, request.label, request.title, MessageKind::Information, request});
+    m_log.push_back({Kind::Input, request.label, request.title, MessageKind::Information, request, {}, {}});
     if (m_strings.empty()) {
       ++m_unscripted;
       return std::nullopt;

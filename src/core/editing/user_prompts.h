@@ -16,6 +16,8 @@ enum class MessageKind { Information, Warning, Error };
 
 enum class QuestionButtons { YesNo, YesNoCancel };
 enum class Reply { Yes, No, Cancel };
+// The icon of a question box.
+enum class QuestionIcon { Question, Warning };
 
 // The one-line input dialog's modes: which remembered word list it shows.
 enum class InputMode {
@@ -32,6 +34,10 @@ struct StringRequest {
   std::vector<std::string> choices;  // drop-down entries (Plain mode)
 };
 
+// Shift-JIS for a box that can show no more: a character Shift-JIS cannot
+// hold becomes "?", and the rest of the text still follows.
+std::string SjisShowingTheRest(std::string_view utf8);
+
 class UserPrompts {
  public:
   virtual ~UserPrompts() = default;
@@ -43,6 +49,14 @@ class UserPrompts {
                     std::string_view caption = {}) = 0;
   // The entered text, or nullopt when the user cancelled.
   virtual std::optional<std::string> AskString(const StringRequest& request) = 0;
+
+  // The window's own messages and questions, in UTF-8 with the application
+  // title as caption: they carry file names, which may hold characters
+  // Shift-JIS cannot. By default they go on in Shift-JIS, a character it
+  // cannot hold shown as "?".
+  virtual void ShowMessageUtf8(std::string_view text, MessageKind kind = MessageKind::Information);
+  virtual Reply AskUtf8(std::string_view text, QuestionButtons buttons = QuestionButtons::YesNoCancel,
+                        QuestionIcon icon = QuestionIcon::Question);
 };
 
 }  // namespace mw

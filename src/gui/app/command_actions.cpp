@@ -161,7 +161,9 @@ void CommandActions::UpdateEnabled(Needs met) {
     if (a->isEnabled() != on) a->setEnabled(on);
   }
   for (const auto& [row, menu] : m_submenus) {
-    const bool on = NeedsMet(row->needs, met);
+    // A submenu filled at run time stays disabled while empty: Qt shows an
+    // empty one once and never again.
+    const bool on = NeedsMet(row->needs, met) && !menu->isEmpty();
     if (menu->menuAction()->isEnabled() != on) menu->menuAction()->setEnabled(on);
   }
 }

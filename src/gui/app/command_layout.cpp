@@ -118,7 +118,7 @@ constexpr auto kEditorPopup = std::to_array<E>({
     "[mEventsPopup", EVENTS, "]", "[mCommonAttrsPopup", COMMON_ATTRS, "]",
 });
 constexpr auto kTabPopup = std::to_array<E>({
-    "FileClose", "FileCloseAll", "FileCloseOthers", "-", "ReturnToPrevFile", "-", "UpdateRichEdit1",
+    "FileClose", "FileCloseAll", "FileCloseOthers", "-", "ReturnToPrevFile", "-", "UpdateRichEdit2",
     "ReOpen1", "OpenCurFileBySubWindow", "-", "[mPageShift", "PageShiftToRight", "PageShiftToLeft",
     "PageShiftToRightEdge", "PageShiftToLeftEdge", "]", "-", "FileNew", "FileDuplicate", "FileOpen",
     "FileSave", "FileSaveAll", "FileSaveAs",

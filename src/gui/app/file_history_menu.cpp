@@ -47,6 +47,9 @@ void TFileHistory::Rebuild() {
     old->deleteLater();
   }
   const auto captions = m_list.MenuCaptions();
+  // An empty submenu, once hovered, would never open again: it is
+  // disabled until it holds entries.
+  m_menu->menuAction()->setEnabled(!captions.empty());
   for (std::size_t k = 0; k < captions.size(); ++k) {
     // The number is the accelerator; an & in a path must show as itself.
     const QString entry = platform::PathFromNative(m_list.Entries()[k]);

@@ -86,7 +86,10 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
   resize(772, 491);
 
   m_ctx.clipboard = m_clipboard.get();
-  m_ctx.prompts = m_prompts.get();
+  m_promptsInUse = std::make_unique<PromptsInUse>(m_prompts.get(), [this] {
+    if (!m_handedPaths.isEmpty()) m_handOffTimer->start(0);
+  });
+  m_ctx.prompts = m_promptsInUse.get();
   m_ctx.selectionSearch = DefaultSelectionSearch();
 
   m_pcMain = new QTabWidget(this);
@@ -120,6 +123,12 @@ TMainForm::TMainForm(std::string dataFolder, QWidget* parent)
     if (m_quiet == 0) pcMainChange();
   });
   setAcceptDrops(true);
+
+  // Paths handed over while a box or dialog is open wait for it; a
+  // system dialog gives no word when it closes, so the wait is also polled.
+  m_handOffTimer = new QTimer(this);
+  m_handOffTimer->setSingleShot(true);
+  connect(m_handOffTimer, &QTimer::timeout, this, &TMainForm::OpenHandedPaths);
 
   m_idleTimer = new QTimer(this);
   m_idleTimer->setSingleShot(true);
@@ -162,7 +171,7 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::SetPrompts(UserPrompts* prompts) {
-  m_ctx.prompts = prompts != nullptr ? prompts : m_prompts.get();
+  m_promptsInUse->SetTarget(prompts != nullptr ? prompts : m_prompts.get());
 }
 
 QString TMainForm::Title() const {
@@ -290,7 +299,7 @@ void TMainForm::RunEditing(const CommandRow& row) {
   m_ctx.fileName = platform::NativePathString(m_currentFileName);  // the name's own bytes
   command->run(m_ctx, row.arg);
   m_ctx.editor = outer;
-  if (!m_statusPanels.empty()) m_statusPanels.back()->setText(FromDocumentText(m_ctx.statusText));
+  SetStatusText(5, FromDocumentText(m_ctx.statusText));
 }
 
 void TMainForm::SetBandsVisible(bool speedBar, bool tagBar) {

@@ -40,6 +40,7 @@ class FindReplaceDialogs;
 class QtClipboard;
 class QtDialogHost;
 class QtPrompts;
+class PromptsInUse;
 class TFileHistory;
 class TTabAndRichEdit;
 
@@ -181,6 +182,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The caret's display line changes with the width (wrapping).
+  void resizeEvent(QResizeEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool event(QEvent* event) override;
@@ -194,6 +197,7 @@ class TMainForm : public QMainWindow {
   void FileSaveClick();
   void FileSaveAsClick();
   void FileSaveAllClick();
+  void RefreshAfterSave();
   void FileCloseClick();
   void FileCloseAllClick();
   void FileCloseOthersClick();
@@ -218,7 +222,15 @@ class TMainForm : public QMainWindow {
   void SyncKanjiPanels();
   QString ChooseFile(const FileChoice& choice);
   void ShowMessage(const QString& text, MessageKind kind = MessageKind::Information);
-  Reply Ask(const QString& text, QuestionButtons buttons = QuestionButtons::YesNoCancel);
+  Reply Ask(const QString& text, QuestionIcon icon = QuestionIcon::Question,
+            QuestionButtons buttons = QuestionButtons::YesNoCancel);
+  // Whether a question, message or dialog is open: the document under it
+  // must not change.
+  bool PromptOpen() const;
+  // Opens the paths handed over while a prompt was open, once none is.
+  void OpenHandedPaths();
+  // iInitialState 2: the last project, its files open.
+  void OpenLastProject();
   void ScheduleIdle();
   // The dialogs and services other layers bring (find and replace, the tag
   // dialog views, the dialogs' lists and hooks).
@@ -246,6 +258,9 @@ class TMainForm : public QMainWindow {
   EditingContext m_ctx;
   std::unique_ptr<QtClipboard> m_clipboard;
   std::unique_ptr<QtPrompts> m_prompts;
+  std::unique_ptr<PromptsInUse> m_promptsInUse;  // m_ctx.prompts: counts what is open
+  QStringList m_handedPaths;                     // arrived while a prompt was open
+  QTimer* m_handOffTimer = nullptr;
   CommandActions* m_commands = nullptr;  // a child of the window
   std::map<std::string, QMenu*, std::less<>> m_popups;
   std::unique_ptr<TTabAndRichEdit> m_docs;
@@ -270,6 +285,8 @@ class TMainForm : public QMainWindow {
   QToolBar* m_tbMain = nullptr;
   QToolBar* m_tagBar = nullptr;
   std::vector<QLabel*> m_statusPanels;
+  QString m_statusMessage;     // panel 5's message, under a hint
+  bool m_showingHint = false;  // panel 5 shows the hint under the mouse
 };
 
 }  // namespace mw::gui

@@ -67,15 +67,17 @@ QString QtFileFilter(const QString& filter) {
 
 QString TMainForm::UntitledName() { return UiText(Msg::UntitledDocumentName); }
 
+// The window's texts hold file names as they are: shown in Unicode, whole.
 void TMainForm::ShowMessage(const QString& text, MessageKind kind) {
-  m_ctx.prompts->ShowMessage(ToDocumentText(text), kind, {});
+  m_promptsInUse->ShowMessageUtf8(text.toStdString(), kind);
 }
 
-Reply TMainForm::Ask(const QString& text, QuestionButtons buttons) {
-  return m_ctx.prompts->Ask(ToDocumentText(text), buttons, {});
+Reply TMainForm::Ask(const QString& text, QuestionIcon icon, QuestionButtons buttons) {
+  return m_promptsInUse->AskUtf8(text.toStdString(), buttons, icon);
 }
 
 QString TMainForm::ChooseFile(const FileChoice& choice) {
+  PromptsInUse::Open open(*m_promptsInUse);
   if (m_chooser) return m_chooser(choice);
   QFileDialog dialog(this, choice.title, choice.folder, choice.filter);
   dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -92,6 +94,7 @@ void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
   connect(&editor, &QWidget::customContextMenuRequested, this,
           [this, view = &editor](const QPoint& at) { Popup("pmRichEdit")->popup(view->mapToGlobal(at)); });
   editor.viewport()->installEventFilter(this);
+  editor.installEventFilter(this);
   // The current tag and the indent string follow the caret of the active
   // editor, and typing goes through the core's key handling.
   const auto selectionChanged = [this, view = &editor] {
@@ -211,7 +214,7 @@ Reply TMainForm::SaveQuery() {
   m_writeFailed = false;
   ScintillaSurface* surface = ActiveSurface();
   if (surface == nullptr || !surface->IsModified()) return Reply::Yes;
-  const Reply r = Ask(UiText(Msg::SaveQuestion).arg(m_currentFileName));
+  const Reply r = Ask(UiText(Msg::SaveQuestion).arg(m_currentFileName), QuestionIcon::Warning);
   if (r == Reply::Yes) {
     FileSaveClick();
     if (!m_saveSucceeded) return Reply::Cancel;
@@ -253,7 +256,7 @@ void TMainForm::FileSaveClick() {
   } else {
     m_saveSucceeded = false;
   }
-  if (m_settings.Bool("bUpdateAtSave")) RunCommand("UpdateRichEdit1");
+  RefreshAfterSave();
 }
 
 void TMainForm::FileSaveAsClick() {
@@ -291,7 +294,13 @@ void TMainForm::FileSaveAsClick() {
     SetStatusText(5, path);
     emit DocumentSavedAs(path);
   }
-  if (m_settings.Bool("bUpdateAtSave")) RunCommand("UpdateRichEdit1");
+  RefreshAfterSave();
+}
+
+// bUpdateAtSave: the saved document is shown anew; one still untitled (its
+// save-as cancelled) was not saved and has nothing to show.
+void TMainForm::RefreshAfterSave() {
+  if (m_settings.Bool("bUpdateAtSave") && m_currentFileName != UntitledName()) RunCommand("UpdateRichEdit1");
 }
 
 void TMainForm::FileSaveAllClick() {

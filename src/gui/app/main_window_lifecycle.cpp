@@ -34,11 +34,15 @@
 #include "gui/app/window_settings.h"
 #include "gui/display/scintilla_editor.h"
 #include "gui/display/scintilla_surface.h"
+#include "gui/project/project_form.h"
 #include "gui/project/site_checks.h"
 #include "platform/app/native_path.h"
 
 namespace mw::gui {
 namespace {
+
+// The project window's history of projects, most recent first.
+constexpr std::string_view kProjectHistoryFileName = "PrjFileHistry.txt";
 
 
 // The local files and folders of a drag from the file manager.
@@ -60,14 +64,18 @@ QString TMainForm::StatusText(int panel) const {
 
 void TMainForm::SetStatusText(int panel, const QString& text) {
   if (panel < 0 || panel >= static_cast<int>(m_statusPanels.size())) return;
+  if (panel == 5) m_statusMessage = text;
+  if (panel == 5 && m_showingHint) return;  // shown when the hint goes
   if (m_statusPanels[panel]->text() != text) m_statusPanels[panel]->setText(text);
 }
 
 bool TMainForm::event(QEvent* e) {
-  // The hint of the control under the mouse goes to the last panel.
+  // The hint of the control under the mouse shows in the last panel while
+  // the mouse is there; then the panel's message comes back.
   if (e->type() == QEvent::StatusTip) {
     const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
-    if (!tip.isEmpty()) SetStatusText(5, tip);
+    m_showingHint = !tip.isEmpty();
+    if (!m_statusPanels.empty()) m_statusPanels[5]->setText(m_showingHint ? tip : m_statusMessage);
     return true;
   }
   // Coming back to the window, typing goes on in the document.
@@ -188,7 +196,7 @@ void TMainForm::StartUp(const QStringList& paths) {
       }
       if (m_docs->Count() > 0) pcMainChange();
     }
-    // iInitialState 2 (the last project) belongs to the project window.
+    if (m_settings.Int("iInitialState") == 2 && !m_dataFolder.empty()) OpenLastProject();
   } else {
     for (const QString& given : paths) {
       const QString path = platform::AbsolutePath(given);
@@ -205,12 +213,54 @@ void TMainForm::StartUp(const QStringList& paths) {
   }
 }
 
+bool TMainForm::PromptOpen() const {
+  return m_promptsInUse->IsOpen() || QApplication::activeModalWidget() != nullptr;
+}
+
+// The project window opens the project it had at the last exit; the first
+// project of the project history, read before that window adds to it,
+// then opens quietly and its files replace the open documents.
+void TMainForm::OpenLastProject() {
+  SiteChecks* site = SiteChecks::Of(*this);
+  if (site == nullptr) return;
+  std::vector<std::string> history;
+  try {
+    history = ReadPathList(DataFilePath(m_dataFolder, kProjectHistoryFileName));
+  } catch (const FileError&) {
+  }
+  TPrjForm& project = site->Project();
+  if (!history.empty() && project.OpenProjectFile(QString::fromStdString(history.front()), true))
+    project.ReplaceAllFileClick();
+  project.show();
+  project.raise();
+}
+
 void TMainForm::ReceivePath(const QString& given) {
   const QString path = platform::AbsolutePath(given);
-  if (IsExistingFile(path)) OpenDocument(path, false);
   if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
   raise();
   activateWindow();
+  // Under an open question the active document is the one it asks about
+  // (the save question saves it): the path waits until it is answered.
+  if (PromptOpen() || !m_handedPaths.isEmpty()) {
+    m_handedPaths << path;
+    if (!m_promptsInUse->IsOpen()) m_handOffTimer->start(100);
+    return;
+  }
+  if (IsExistingFile(path)) OpenDocument(path, false);
+}
+
+void TMainForm::OpenHandedPaths() {
+  while (!m_handedPaths.isEmpty() && !m_closed) {
+    if (PromptOpen()) {
+      // A box of ours says when it closes; a system dialog is looked at again.
+      if (!m_promptsInUse->IsOpen()) m_handOffTimer->start(100);
+      return;
+    }
+    const QString path = m_handedPaths.takeFirst();
+    if (IsExistingFile(path)) OpenDocument(path, false);
+  }
+  m_handedPaths.clear();
 }
 
 void TMainForm::OpenFolderFiles(const QString& folder) {
@@ -236,8 +286,7 @@ void TMainForm::DropPaths(const QStringList& paths) {
       }
       m_ctx.editor = nullptr;
     }
-  } else if (Ask(UiText(Msg::DropOpenQuestion)) ==
-             Reply::Yes) {
+  } else if (Ask(UiText(Msg::DropOpenQuestion), QuestionIcon::Warning) == Reply::Yes) {
     for (const QString& path : paths) {
       if (QFileInfo(path).isDir()) {
         OpenFolderFiles(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
@@ -261,8 +310,16 @@ void TMainForm::dropEvent(QDropEvent* event) {
   DropPaths(paths);
 }
 
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ScheduleIdle();
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type t = event->type();
+  // A key that changes no text nor caret (Insert) still changes a panel;
+  // so does a new width of the editor, which wraps its lines anew.
+  if (t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::Resize) ScheduleIdle();
   if (t == QEvent::DragEnter || t == QEvent::DragMove || t == QEvent::Drop) {
     auto* drop = static_cast<QDropEvent*>(event);
     if (!LocalPaths(drop->mimeData()).isEmpty()) {

@@ -37,6 +37,8 @@ class QtPrompts : public UserPrompts {
   void ShowMessage(std::string_view text, MessageKind kind, std::string_view caption) override;
   Reply Ask(std::string_view text, QuestionButtons buttons, std::string_view caption) override;
   std::optional<std::string> AskString(const StringRequest& request) override;
+  void ShowMessageUtf8(std::string_view text, MessageKind kind) override;
+  Reply AskUtf8(std::string_view text, QuestionButtons buttons, QuestionIcon icon) override;
   // One-line questions go to the word-list dialog shown by `host`, with its
   // lists kept in dataFolder; null keeps the plain input box.
   void UseWordListDialog(DialogHost* host, std::string dataFolder) {
@@ -50,6 +52,41 @@ class QtPrompts : public UserPrompts {
   std::function<QString()> m_caption;
   DialogHost* m_wordListHost = nullptr;
   std::string m_dataFolder;
+};
+
+// Passes every prompt on to the prompts in use and knows whether one is
+// open: a path handed over meanwhile must wait, not change the document
+// the question is about. `closed` runs when the last open prompt closes.
+class PromptsInUse : public UserPrompts {
+ public:
+  PromptsInUse(UserPrompts* target, std::function<void()> closed) : m_target(target), m_closed(std::move(closed)) {}
+  void SetTarget(UserPrompts* target) { m_target = target; }
+  bool IsOpen() const { return m_open > 0; }
+  // Counts an open prompt for as long as it lives (a file dialog, a tag
+  // dialog shown by the window).
+  class Open {
+   public:
+    explicit Open(PromptsInUse& p) : m_p(p) { ++m_p.m_open; }
+    ~Open() {
+      if (--m_p.m_open == 0 && m_p.m_closed) m_p.m_closed();
+    }
+    Open(const Open&) = delete;
+    Open& operator=(const Open&) = delete;
+
+   private:
+    PromptsInUse& m_p;
+  };
+
+  void ShowMessage(std::string_view text, MessageKind kind, std::string_view caption) override;
+  Reply Ask(std::string_view text, QuestionButtons buttons, std::string_view caption) override;
+  std::optional<std::string> AskString(const StringRequest& request) override;
+  void ShowMessageUtf8(std::string_view text, MessageKind kind) override;
+  Reply AskUtf8(std::string_view text, QuestionButtons buttons, QuestionIcon icon) override;
+
+ private:
+  UserPrompts* m_target;
+  std::function<void()> m_closed;
+  int m_open = 0;
 };
 
 }  // namespace mw::gui

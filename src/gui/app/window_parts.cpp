@@ -3,6 +3,7 @@
 // replace dialogs, and the lists and hooks the tag dialogs read.
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QTabWidget>
 
 #include "core/app/document_file.h"
@@ -61,9 +62,24 @@ void TMainForm::WireParts() {
 
   // The display refresh recolours the bytes the editor holds; it never
   // reloads them from disk, where a save may have converted them.
+  // A document never saved has no file to refresh from.
   Handle("UpdateRichEdit1Click", [this](const CommandRow&) {
-    if (ScintillaSurface* surface = ActiveSurface())
-      RefreshDisplay(*surface, WindowEditorLook(*this), m_ctx.options.autoTagFont, IsColoured(m_currentFileName));
+    ScintillaSurface* surface = ActiveSurface();
+    if (surface == nullptr) return;
+    if (m_currentFileName.isEmpty() || m_currentFileName == UntitledName()) {
+      ShowMessage(UiText(Msg::NoValidFile), MessageKind::Warning);
+      return;
+    }
+    const bool recolour = m_ctx.options.autoTagFont;
+    if (recolour) {
+      SetStatusText(5, UiText(Msg::DisplayRefreshing).arg(m_currentFileName));
+      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    RefreshDisplay(*surface, WindowEditorLook(*this), recolour, IsColoured(m_currentFileName));
+    if (recolour) {
+      QGuiApplication::restoreOverrideCursor();
+      SetStatusText(5, UiText(Msg::DisplayRefreshed).arg(m_currentFileName));
+    }
     RebuildShownLinkList(*this);
   });
 

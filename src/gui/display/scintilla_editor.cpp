@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QResizeEvent>
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 
 #include "gui/display/line_gutter.h"
 
@@ -25,8 +27,77 @@ QColor ToQColor(ColorValue c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
+namespace {
+
+// The keys the widget itself keeps: moving the caret, extending the
+// selection, deleting, Enter, Tab, overwrite mode, and the edit control's
+// standard clipboard keys. Every other key belongs to the window's command
+// table (and the user's key assignments), so the widget's own bindings
+// (case changes, line cut and duplicate, transpose, zoom, redo ...) are
+// all dropped: bound here, they would take the key before the window's
+// command could.
+struct KeyBinding {
+  QsciCommand::Command command;
+  int key;
+  int alternate = 0;
+};
+
+constexpr int kShift = Qt::SHIFT, kCtrl = Qt::CTRL;
+
+const KeyBinding kEditingKeys[] = {
+    {QsciCommand::LineDown, Qt::Key_Down},
+    {QsciCommand::LineDownExtend, Qt::Key_Down | kShift},
+    {QsciCommand::LineUp, Qt::Key_Up},
+    {QsciCommand::LineUpExtend, Qt::Key_Up | kShift},
+    {QsciCommand::LineScrollDown, Qt::Key_Down | kCtrl},
+    {QsciCommand::LineScrollUp, Qt::Key_Up | kCtrl},
+    {QsciCommand::CharLeft, Qt::Key_Left},
+    {QsciCommand::CharLeftExtend, Qt::Key_Left | kShift},
+    {QsciCommand::CharRight, Qt::Key_Right},
+    {QsciCommand::CharRightExtend, Qt::Key_Right | kShift},
+    {QsciCommand::WordLeft, Qt::Key_Left | kCtrl},
+    {QsciCommand::WordLeftExtend, Qt::Key_Left | kCtrl | kShift},
+    {QsciCommand::WordRight, Qt::Key_Right | kCtrl},
+    {QsciCommand::WordRightExtend, Qt::Key_Right | kCtrl | kShift},
+    // Home and End act on the display line, as in the edit control.
+    {QsciCommand::HomeDisplay, Qt::Key_Home},
+    {QsciCommand::HomeDisplayExtend, Qt::Key_Home | kShift},
+    {QsciCommand::LineEndDisplay, Qt::Key_End},
+    {QsciCommand::LineEndDisplayExtend, Qt::Key_End | kShift},
+    {QsciCommand::DocumentStart, Qt::Key_Home | kCtrl},
+    {QsciCommand::DocumentStartExtend, Qt::Key_Home | kCtrl | kShift},
+    {QsciCommand::DocumentEnd, Qt::Key_End | kCtrl},
+    {QsciCommand::DocumentEndExtend, Qt::Key_End | kCtrl | kShift},
+    {QsciCommand::PageUp, Qt::Key_PageUp},
+    {QsciCommand::PageUpExtend, Qt::Key_PageUp | kShift},
+    {QsciCommand::PageDown, Qt::Key_PageDown},
+    {QsciCommand::PageDownExtend, Qt::Key_PageDown | kShift},
+    {QsciCommand::Delete, Qt::Key_Delete},
+    {QsciCommand::DeleteBack, Qt::Key_Backspace, Qt::Key_Backspace | kShift},
+    {QsciCommand::DeleteWordLeft, Qt::Key_Backspace | kCtrl},
+    {QsciCommand::DeleteWordRight, Qt::Key_Delete | kCtrl},
+    {QsciCommand::Newline, Qt::Key_Return, Qt::Key_Enter},
+    {QsciCommand::Tab, Qt::Key_Tab},
+    {QsciCommand::EditToggleOvertype, Qt::Key_Insert},
+    {QsciCommand::Cancel, Qt::Key_Escape},
+    {QsciCommand::SelectionCut, Qt::Key_Delete | kShift},
+    {QsciCommand::SelectionCopy, Qt::Key_Insert | kCtrl},
+    {QsciCommand::Paste, Qt::Key_Insert | kShift},
+};
+
+}  // namespace
+
 ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   SendScintilla(SCI_SETCODEPAGE, SC_CP_UTF8);
+  QsciCommandSet* commands = standardCommands();
+  commands->clearKeys();
+  commands->clearAlternateKeys();
+  SendScintilla(SCI_CLEARALLCMDKEYS);
+  for (const KeyBinding& b : kEditingKeys) {
+    QsciCommand* c = commands->find(b.command);
+    c->setKey(b.key);
+    if (b.alternate != 0) c->setAlternateKey(b.alternate);
+  }
   // Only the reports before a change: see ScintillaSurface::OnModified.
   SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_CONTAINER);
   // Only CR, LF and CR LF end lines, exactly as in the Shift-JIS text.
@@ -185,6 +256,15 @@ void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
     const bool down = event->key() == Qt::Key_PageDown;
     for (int i = 0; i < m_pageLines; ++i) SendScintilla(down ? SCI_LINEDOWN : SCI_LINEUP);
     SendScintilla(SCI_LINESCROLL, 0UL, static_cast<long>(down ? m_pageLines : -m_pageLines));
+    return;
+  }
+  // A key with Ctrl or Alt is a command's (the window's, or one of the
+  // editing keys above): one that reaches the editor unbound, such as the
+  // key of a disabled command, types nothing.
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (mods != Qt::NoModifier &&
+      standardCommands()->boundTo(event->key() | static_cast<int>(event->modifiers() & ~Qt::KeypadModifier)) == nullptr) {
+    event->ignore();
     return;
   }
   if (event->matches(QKeySequence::Paste) && !Accepts(QApplication::clipboard()->text())) return;

@@ -77,7 +77,7 @@ TEST(CommandActions, RowsRunOnlyWithAHandlerAndTheirNeedsMet) {
 
 TEST(CommandActions, SubmenusArePlacedAndEnabledByTheirId) {
   Fixture f;
-  const std::string_view layout[] = {"EngineOnly", "[mTransform", "Cut", "]", "-", "[mTransform", "]"};
+  const std::string_view layout[] = {"EngineOnly", "[mTransform", "Cut", "]", "-", "[mTransform", "Cut", "]"};
   QMenu menu;
   f.actions.BuildMenu(menu, layout);
   const auto placed = f.actions.SubmenusOf("mTransform");

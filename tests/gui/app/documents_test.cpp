@@ -255,6 +255,20 @@ TEST_F(DocumentsTest, HistoryFollowsTheActiveFileAndItsMenuOpensEntries) {
   EXPECT_EQ(many.actions().back()->text(), "&15 /f6");
 }
 
+// Qt opens an empty submenu once and then never again: the recent files
+// stay closed while there are none, and open once there are.
+TEST_F(DocumentsTest, RecentFilesMenuIsClosedWhileEmptyAndOpensOnceItHoldsEntries) {
+  Window x;
+  QAction* recent = x.w.RuntimeMenu("FileHistory")->menuAction();
+  x.w.IdleUpdate();
+  EXPECT_FALSE(recent->isEnabled());
+  x.w.OpenDocument(Q(File("a.html")));
+  x.w.OpenDocument(Q(File("b.html")));
+  EXPECT_TRUE(recent->isEnabled());
+  x.w.IdleUpdate();
+  EXPECT_TRUE(recent->isEnabled());
+}
+
 TEST_F(DocumentsTest, TabOrderCommands) {
   Window x;
   const std::string a = File("a.html"), b = File("b.html"), c = File("c.html");
