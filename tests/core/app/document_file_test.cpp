@@ -1,12 +1,11 @@
 #include "core/app/document_file.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -103,15 +102,11 @@ TEST_F(DocumentFile, FailedSaveKeepsOriginal) {
 TEST_F(DocumentFile, FailedWriteKeepsOriginal) {
   const std::string p = Path("big.html");
   WriteFileAtomic(p, "original");
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  EXPECT_THROW(WriteFileAtomic(p, std::string(100000, 'x')), FileError);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    test::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.ok());
+    EXPECT_THROW(WriteFileAtomic(p, std::string(100000, 'x')), FileError);
+  }
   EXPECT_EQ(ReadFileBytes(p), "original");
   EXPECT_EQ(EntryCount(), 1u);
 }

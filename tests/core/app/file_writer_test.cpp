@@ -3,16 +3,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "core/app/document_file.h"
 #include "support/other_user.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace mw {
@@ -50,15 +49,11 @@ TEST_F(FileWriter, HardLinkedFileIsWrittenInPlace) {
 TEST_F(FileWriter, FailedInPlaceWriteKeepsOriginal) {
   const std::string a = m_tmp.Write("a.html", "original"), b = Path("b.html");
   ASSERT_EQ(::link(a.c_str(), b.c_str()), 0);
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  EXPECT_THROW(WriteFileAtomic(a, std::string(100000, 'x')), FileError);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    test::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.ok());
+    EXPECT_THROW(WriteFileAtomic(a, std::string(100000, 'x')), FileError);
+  }
   EXPECT_EQ(ReadFileBytes(b), "original");
   EXPECT_EQ(m_tmp.EntryCount(), 2u);
 }

@@ -7,30 +7,23 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
+#include "core/project/relative_path.h"
 #include "gui/dialogs/field_widgets.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/display/surface_fixture.h"
+#include "gui/display/when_shown.h"
 
 namespace mw::gui {
 namespace {
 
-// Acts on the modal dialog once it is up; a dialog of another kind is
-// cancelled so a test never hangs on it.
-template <typename View>
-void WhenShown(std::function<void(View&)> act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    auto* view = qobject_cast<View*>(modal);
-    EXPECT_NE(view, nullptr);
-    if (view != nullptr) act(*view);
-    else if (auto* other = qobject_cast<QDialog*>(modal)) other->reject();
-  });
-}
+using test::WhenShown;
 
 inline void SetControl(TagDialogView& view, const std::string& name, const std::string& value) {
   ASSERT_TRUE(view.SetControlValue(name, QString::fromStdString(value))) << name << " = " << value;
@@ -51,6 +44,18 @@ struct DialogFixture : test::SurfaceFixture {
   }
 
   void Reregister() { RegisterTagDialogViews(host, hooks); }
+
+  // A saved page at folder/doc/index.html with the real relative-path
+  // service, for the reference buttons; returns the page's path.
+  QString SavedPageIn(const std::filesystem::path& folder) {
+    const auto doc = folder / "doc" / "index.html";
+    std::filesystem::create_directories(doc.parent_path());
+    std::ofstream(doc) << "x";
+    ctx.services.makeRelativePath = [](const std::string& file, const std::string& document) {
+      return MakeRelativePath(file, document);
+    };
+    return QString::fromStdString(doc.string());
+  }
 
   // Document bytes with the selection marked: "a[bc]d", or "a|b" for a caret.
   void LoadMarked(std::string marked) {

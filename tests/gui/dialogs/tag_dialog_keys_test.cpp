@@ -58,14 +58,8 @@ TEST(TagDialogKeys, ShiftAndCtrlEnterOnTheComboBoxes) {
 
 TEST(TagDialogKeys, ShiftAndCtrlEnterOnAUrlComboRunTheReferenceButton) {
   test::TempDir dir;
-  const auto doc = dir.dir() / "doc" / "index.html";
-  std::filesystem::create_directories(doc.parent_path());
-  std::ofstream(doc) << "x";
   DialogFixture fx;
-  fx.ctx.services.makeRelativePath = [](const std::string& file, const std::string& document) {
-    return MakeRelativePath(file, document);
-  };
-  const QString docPath = QString::fromStdString(doc.string());
+  const QString docPath = fx.SavedPageIn(dir.dir());
   int chosen = 0;
   fx.hooks.documentPath = [docPath] { return docPath; };
   fx.hooks.chooseFile = [&](QWidget*, const QString&, const QString&) {

@@ -264,14 +264,8 @@ TEST(TagDialogViews, EnterConfirmsAndShiftEnterOpensThePalette) {
 
 TEST(TagDialogViews, ReferenceButtonGivesARelativeUrl) {
   test::TempDir dir;
-  const auto doc = dir.dir() / "doc" / "index.html";
-  std::filesystem::create_directories(doc.parent_path());
-  std::ofstream(doc) << "x";
   DialogFixture fx;
-  fx.ctx.services.makeRelativePath = [](const std::string& file, const std::string& document) {
-    return MakeRelativePath(file, document);
-  };
-  const QString docPath = QString::fromStdString(doc.string());
+  const QString docPath = fx.SavedPageIn(dir.dir());
   const QString chosen = QString::fromStdString((dir.dir() / "img" / "a.gif").string());
   QString startSeen;
   QString filterSeen;

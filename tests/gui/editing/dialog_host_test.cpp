@@ -12,6 +12,7 @@
 #include "core/engine_commands.h"
 #include "core/editing/repeat_tag.h"
 #include "gui/display/surface_fixture.h"
+#include "gui/display/when_shown.h"
 #include "gui/editing/repeat_tag_dialog.h"
 #include "core/text/messages.h"
 
@@ -20,19 +21,7 @@ namespace {
 
 using test::SurfaceFixture;
 
-// Acts on the modal dialog once it is up, as the author would.
-template <typename View>
-void WhenShown(std::function<void(View&)> act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    auto* view = qobject_cast<View*>(modal);
-    EXPECT_NE(view, nullptr);
-    if (view != nullptr)
-      act(*view);
-    else if (auto* other = qobject_cast<QDialog*>(modal))
-      other->reject();  // never leave the test waiting on a dialog
-  });
-}
+using test::WhenShown;
 
 // A view with one text field, to see the host's part alone.
 class OneFieldView : public FieldsDialog {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QMenu>
+#include <QTest>
 
 #include "gui/project/link_list_panel.h"
 #include "gui/project/project_form.h"
@@ -192,9 +193,13 @@ TEST_F(LinkListPanelTest, PopupClosesAndCodeConversionRebuilds) {
 
   QMenu* popup = x.w.Popup("pmLinkList");
   ASSERT_NE(popup, nullptr);
-  QAction* last = popup->actions().last();
-  EXPECT_EQ(last->text(), QStringLiteral("閉じる"));
-  last->trigger();
+  EXPECT_EQ(popup->actions().last()->text(), QStringLiteral("閉じる"));
+  // As the author does: open the popup on the tree, Up to the last item, Enter.
+  popup->popup(panel.mapToGlobal(QPoint(10, 10)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+  QTest::keyClick(popup, Qt::Key_Up);
+  QTest::keyClick(popup, Qt::Key_Return);
+  QApplication::processEvents();
   EXPECT_FALSE(panel.IsShown());
   EXPECT_FALSE(x.w.Action("ShowLinkList")->isChecked());
 }
