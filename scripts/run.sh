@@ -11,9 +11,9 @@ cmake --build "$build" -j"$(nproc)" --target markupwright markupwright-cli
 files=("$@")
 [ ${#files[@]} -eq 0 ] && files=(samples/sample.html samples/page2.html samples/sub/notes.html)
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec "$build/src/gui/markupwright" "${files[@]}"
+  exec "$build/src/gui/app/markupwright" "${files[@]}"
 fi
-echo "No display: start '$build/src/gui/markupwright ${files[*]}' on a desktop."
+echo "No display: start '$build/src/gui/app/markupwright ${files[*]}' on a desktop."
 echo "Meanwhile, the command-line tool on ${files[*]}:"
 "$build/src/cli/markupwright-cli" check "${files[@]}" || true
 "$build/src/cli/markupwright-cli" links "${files[@]}" || true
