@@ -12,6 +12,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
+#include "core/dialogs/gradation.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
@@ -24,7 +25,8 @@ namespace mw::cli {
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... COMMAND[:ARG]...\n"
+    "          [--field NAME=VALUE]... [--press BUTTON]... [--mouse LIST=ROW]...\n"
+    "          COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -48,6 +50,9 @@ const std::string_view kEditHelp =
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
     "                   is confirmed as built\n"
+    "  --press BUTTON   presses a button of the dialogs commands open (SaveBtn,\n"
+    "                   DeleteBtn, SwitchBtn, ...), in order with --field\n"
+    "  --mouse L=ROW    clicks row ROW (from 0) of a dialog's list (lbColor=3)\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -65,8 +70,15 @@ namespace {
 // as the author would answer them one after another.
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
-  CommandLineAnswers(std::deque<std::string> answers, DialogFields fields)
-      : m_answers(std::move(answers)), m_fields(std::move(fields)) {}
+  // What the author does in a dialog, in order: a field set, a button
+  // pressed, a list row clicked.
+  struct DialogStep {
+    enum Kind { Field, Press, Mouse } kind;
+    std::string name, value;
+  };
+
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogStep> steps)
+      : m_answers(std::move(answers)), m_steps(std::move(steps)) {}
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -92,8 +104,24 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
       m_answers.pop_front();
       return false;
     }
-    for (const auto& [name, value] : m_fields.values) fields.Set(name, value);
-    if (dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
+    for (const DialogStep& s : m_steps) {
+      DialogActions* model = fields.actions;
+      switch (s.kind) {
+        case DialogStep::Field:
+          fields.Set(s.name, s.value);
+          if (model) model->Changed(s.name, fields);
+          break;
+        case DialogStep::Press:
+          if (model) model->Press(s.name, fields);
+          break;
+        case DialogStep::Mouse:
+          if (model) model->Mouse(s.name, s.value, fields);
+          break;
+      }
+    }
+    // The colour pickers put in what they return, as tag dialogs do.
+    if (dialogClass.ends_with("Dlg") || dialogClass == kColourFormClass || dialogClass == kColourDialogClass)
+      ++m_tagDialogs;
     return true;
   }
 
@@ -111,7 +139,7 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   std::deque<std::string> m_answers;
-  DialogFields m_fields;
+  std::vector<DialogStep> m_steps;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -185,7 +213,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  DialogFields fields;
+  std::vector<CommandLineAnswers::DialogStep> dialogSteps;
   bool list = false;
   std::vector<std::string> operands;
   while (!in.done()) {
@@ -206,7 +234,14 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      fields.Set(value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1))));
+      dialogSteps.push_back({CommandLineAnswers::DialogStep::Field, value.substr(0, eq),
+                             TerminalToDocument(Unescape(value.substr(eq + 1)))});
+    } else if (in.take("--press", value)) {
+      dialogSteps.push_back({CommandLineAnswers::DialogStep::Press, value, {}});
+    } else if (in.take("--mouse", value)) {
+      const auto eq = value.find('=');
+      if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW: " + value);
+      dialogSteps.push_back({CommandLineAnswers::DialogStep::Mouse, value.substr(0, eq), value.substr(eq + 1)});
     } else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);
@@ -235,7 +270,7 @@ int RunEdit(std::vector<std::string>& args) {
   if (clipboardText) clipboard.SetText(*clipboardText);
   RecordingEditor editor(clipboard);
   editor.Load(text);
-  CommandLineAnswers answersHost(std::move(answers), std::move(fields));
+  CommandLineAnswers answersHost(std::move(answers), std::move(dialogSteps));
 
   EditingContext ctx;
   ctx.editor = &editor;
