@@ -124,6 +124,7 @@ void GradationCommand(EditingContext& ctx) {
   EditorSurface& e = ctx.Editor();
   const DialogServices& s = ctx.services;
   DialogFields f;
+  f.Set(kFieldCaption, MessageSjis(Msg::GradationDlgCaption));
   f.Set("edString", e.GetSelText());
   f.Set("cbStyle", "");
   SetItems(f, "cbStyle", SourceItems(s, ListSource::Styles, {}));

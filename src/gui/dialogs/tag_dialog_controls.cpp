@@ -131,7 +131,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
 
   SetTabOrder();
 
-  auto* main = new QVBoxLayout(this);
+  auto* main = m_main = new QVBoxLayout(this);
   main->addLayout(top);
   main->addWidget(previewLabel);
   main->addWidget(m_previewWidget, 1);
@@ -297,11 +297,9 @@ TagDialogView::Bound TagDialogView::MakeControl(const Binding& c, QWidget* paren
 }
 
 void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
-  // The colour-name picker has no window yet: its button is shown but off.
   auto* form = new QPushButton(QStringLiteral("(&N)"), parent);
   form->setObjectName(QStringLiteral("ColorFormBtn"));
   form->setToolTip(UiText(Msg::ColourNamesHint));
-  form->setEnabled(false);
   auto* palette = new QPushButton(QStringLiteral("(&P)"), parent);
   palette->setObjectName(QStringLiteral("ColorPaletteBtn"));
   palette->setToolTip(UiText(Msg::ColourPaletteHint));
@@ -315,6 +313,9 @@ void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
   const std::string name = b.name;
   connect(palette, &QPushButton::clicked, this, [this, name] {
     if (const Bound* found = Find(name)) PaletteClick(*found);
+  });
+  connect(form, &QPushButton::clicked, this, [this, name] {
+    if (const Bound* found = Find(name)) ColourNameClick(*found);
   });
 }
 

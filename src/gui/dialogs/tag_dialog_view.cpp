@@ -206,6 +206,12 @@ void TagDialogView::StoreFields(DialogFields& fields) const {
   if (m_handEdited) fields.Set(kFieldPreview, PreviewText());
 }
 
+DialogFields TagDialogView::CurrentFields() const {
+  DialogFields f = m_fields;
+  StoreControls(f);
+  return f;
+}
+
 void TagDialogView::MarkStale() {
   if (m_loading) return;
   m_rebuild.start();
@@ -257,6 +263,15 @@ void TagDialogView::PaletteClick(const Bound& b) {
   const std::string text = PaletteColour(static_cast<unsigned char>(chosen.red()),
                                          static_cast<unsigned char>(chosen.green()),
                                          static_cast<unsigned char>(chosen.blue()), Options());
+  combo->setEditText(FromDocumentText(text));
+  MarkStale();
+}
+
+void TagDialogView::ColourNameClick(const Bound& b) {
+  if (!m_hooks.pickColourName) return;
+  auto* combo = static_cast<QComboBox*>(b.widget);
+  const std::string text = m_hooks.pickColourName(ToDocumentText(combo->currentText()));
+  if (text.empty()) return;  // cancelled: the field keeps its text
   combo->setEditText(FromDocumentText(text));
   MarkStale();
 }

@@ -56,6 +56,9 @@ struct TagDialogViewHooks {
   // Asks for a file to refer to; empty when cancelled. Without it the
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
+  // The colour-name window on a field's text; empty when cancelled.
+  // RegisterTagDialogViews sets it to the window on the same host.
+  std::function<std::string(const std::string& initial)> pickColourName;
 };
 
 // The services of hooks, or an empty set.
@@ -97,6 +100,14 @@ class TagDialogView : public FieldsDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // For views that add controls of their own around the rows.
+  DialogFields& ShownFields() { return m_fields; }
+  // The fields as the controls stand now.
+  DialogFields CurrentFields() const;
+  QGridLayout* OwnGrid() const { return m_ownGrid; }
+  QVBoxLayout* MainLayout() const { return m_main; }
+  const TagDialogViewHooks& Hooks() const { return m_hooks; }
+  void MarkStale();
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
@@ -139,9 +150,9 @@ class TagDialogView : public FieldsDialog {
   void CountChanged(const std::string& countName);
 
   EditingOptions Options() const;
-  void MarkStale();
   void Rebuild();
   void PaletteClick(const Bound& b);
+  void ColourNameClick(const Bound& b);
   void ReferenceClick(const Bound& b);
 
   PreviewBuilder m_build;
@@ -150,6 +161,7 @@ class TagDialogView : public FieldsDialog {
   std::vector<Bound> m_bound;
   QVBoxLayout* m_ownColumn = nullptr;
   QGridLayout* m_ownGrid = nullptr;
+  QVBoxLayout* m_main = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
   MemoryClipboard m_clipboard;
