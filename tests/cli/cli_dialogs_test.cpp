@@ -72,7 +72,7 @@ TEST(CliDialogs, ColoursGradationAndSkeleton) {
       {"gradation with other colours and a style",
        {"edit", page, "--out", out, "--sel", "4,1", "--field", "cbStyle=a:b", "--field", "StartColorPanel=#000000",
         "GradationClick"},
-       "inserted <SPAN STYLE=\\\"a:b\\\">x</SPAN>\nselection 29 0\nrepeat \t\n",
+       "inserted <SPAN STYLE=\\\"a:b\\\">x</SPAN>\nselection 30 0\nrepeat \t\n",
        "\x82\xa0\x82\xa2<SPAN STYLE=\"a:b\">x</SPAN>"},
       {"a row clicked, then codes shown", {"edit", page, "--out", out, "--sel", "4", "--mouse", "lbColor=31", "--press",
         "SwitchBtn", "--set", "bLowerCaseTag=1", "ColorFormClick"},
@@ -85,12 +85,12 @@ TEST(CliDialogs, ColoursGradationAndSkeleton) {
       {"skeleton around the selection", {"edit", page, "--out", out, "--sel", "4,1", "--field", "edTitle=T",
         "--field", "cbVersion=", "--field", "cbCharSet=", "--field", "rgSize=4", "InitTagSetClick"},
        "inserted <HTML>\\r\\n<HEAD>\\r\\n<TITLE>T</TITLE>\\r\\n</HEAD>\\r\\n<BODY>\\r\\nx<BASEFONT SIZE=\\\"5\\\">"
-       "\\r\\n\\r\\n</BODY>\\r\\n</HTML>\\r\\n\nselection 104 0\nrepeat \t\n",
+       "\\r\\n\\r\\n</BODY>\\r\\n</HTML>\\r\\n\nselection 97 0\nrepeat \t\n",
        "\x82\xa0\x82\xa2<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>\r\nx<BASEFONT SIZE=\"5\">\r\n\r\n"
        "</BODY>\r\n</HTML>\r\n"},
       {"BODY re-edit changes only that start tag",
        {"edit", body, "--out", out, "--sel", "2", "--field", "cbText=navy", "--field", "cbBgColor=", "EditTagClick"},
-       "inserted <BODY onClick=\\\"f()\\\" TEXT=\\\"navy\\\">\nselection 33 0\nrepeat \t\n",
+       "inserted <BODY onClick=\\\"f()\\\" TEXT=\\\"navy\\\">\nselection 32 0\nrepeat \t\n",
        "<BODY onClick=\"f()\" TEXT=\"navy\">t</BODY>"},
   };
   for (const Case& c : cases) {
