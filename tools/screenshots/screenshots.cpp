@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -83,7 +84,7 @@ int DialogPictures(TMainForm& w, const QString& folder) {
       {"METAClick", "", {{"cbContent", "text/html; charset=SHIFT_JIS"}}},
       {"FRAMEClick", "", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}},
       {"InitTagSetClick", "",
-       {{"edTitle", "\x83\x67\x83\x62\x83\x76"}, {"cbLang", "ja"}, {"cbBgColor", "#FFFFFF"}, {"cbText", "black"},
+       {{"edTitle", "\xE3\x83\x88\xE3\x83\x83\xE3\x83\x97"}, {"cbLang", "ja"}, {"cbBgColor", "#FFFFFF"}, {"cbText", "black"},
         {"cbLink", "blue"}, {"rgSize", "3"}, {"cbOnLoad", "init()"}}},
       {"GradationClick", "\x83\x4f\x83\x89\x83\x66\x81\x5b\x83\x56\x83\x87\x83\x93 Text",
        {{"cbStyle", "font-weight:bold"}}},
@@ -141,7 +142,11 @@ int ColourFormPictures(TMainForm& w, const QString& folder) {
     doc.Load("crimson", true);
     doc.SelectAll();
     WhenShown<TInputColorForm>([&written, folder, mode](TInputColorForm& form) {
-      if (mode[0] == 'c') form.SwitchButton()->click();
+      // Codes, laid out in two columns.
+      if (mode[0] == 'c') {
+        form.SwitchButton()->click();
+        form.Columns()->setValue(2);
+      }
       form.resize(260, 520);
       QApplication::processEvents();
       written += form.grab().save(folder + QStringLiteral("/dialog-ColorForm-") + QString::fromLatin1(mode) +

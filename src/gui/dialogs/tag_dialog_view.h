@@ -27,6 +27,7 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -64,6 +65,15 @@ struct TagDialogViewHooks {
 // The services of hooks, or an empty set.
 const DialogServices& ServicesOf(const TagDialogViewHooks& hooks);
 
+// A page of a dialog whose rows are shown on tabs: the tab's caption, the
+// control of its first row, and the page's object name ("BodySheet"); the
+// field "#page" holding that name opens the dialog on it.
+struct ViewPage {
+  Msg caption;
+  std::string_view firstControl;
+  std::string_view name;
+};
+
 // Builds the preview text from the fields as they stand.
 using PreviewBuilder = std::function<std::string(const DialogFields& f, const EditingOptions& o)>;
 
@@ -71,7 +81,7 @@ class TagDialogView : public FieldsDialog {
   Q_OBJECT
  public:
   TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
-                TagDialogViewHooks hooks);
+                TagDialogViewHooks hooks, std::span<const ViewPage> pages = {});
   ~TagDialogView() override;
 
   void LoadFields(const DialogFields& fields) override;
@@ -162,6 +172,8 @@ class TagDialogView : public FieldsDialog {
   QVBoxLayout* m_ownColumn = nullptr;
   QGridLayout* m_ownGrid = nullptr;
   QVBoxLayout* m_main = nullptr;
+  std::span<const ViewPage> m_pages;
+  QTabWidget* m_tabs = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
   MemoryClipboard m_clipboard;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include "core/app/document_file.h"
@@ -147,6 +148,9 @@ TEST(SkeletonView, BodyModeShowsTheTagAndLeavesTheBasicPageOff) {
   WhenShown<TagDialogView>([](TagDialogView& view) {
     EXPECT_EQ(view.windowTitle(), QStringLiteral("BODYの再編集"));
     EXPECT_FALSE(view.Control("edTitle")->isEnabled());
+    auto* pages = view.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("BodySheet"));
     EXPECT_EQ(FieldWidgetText(view.Control("cbBgColor")), QStringLiteral("#FFFFFF"));
     QTest::keyClicks(view.Control("cbText"), QStringLiteral("navy"));
     view.RebuildNow();
