@@ -100,4 +100,10 @@ bool IsNativeFile(const QString& path) {
   return ::stat(NativePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsSameNativeFile(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  return ::stat(NativePath(a).constData(), &sa) == 0 && ::stat(NativePath(b).constData(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 }  // namespace mw::platform

@@ -37,4 +37,9 @@ QStringList NativeArguments(int argc, const char* const* argv);
 // Whether path names an existing regular file (after links).
 bool IsNativeFile(const QString& path);
 
+// Whether both paths reach the same file (after links), by device and
+// inode: a symlink, a hard link, "./f" and "d//f" all name one file.
+// False when either cannot be reached.
+bool IsSameNativeFile(const QString& a, const QString& b);
+
 }  // namespace mw::platform
