@@ -28,8 +28,9 @@ namespace {
 // Rows for the lines of text holding the find text; text starts a line,
 // `base` is its offset in the file and `line` its line number, which
 // leaves as the number of the line after text.
-void GrepLines(std::string_view text, std::size_t base, long long& line, const std::string& path,
-               const GrepQuery& query, std::vector<GrepRow>& rows) {
+template <class Row>
+void GrepLines(std::string_view text, std::size_t base, long long& line, const GrepQuery& query,
+               const Row& row) {
   // One search over the whole text: line starts are character starts, and
   // a match cannot cross a line end, so this finds what a line-by-line
   // search finds, without splitting long lines into pieces. Lines are
@@ -46,8 +47,7 @@ void GrepLines(std::string_view text, std::size_t base, long long& line, const s
     if (end == std::string_view::npos) end = text.size();
     std::size_t contentEnd = end;
     if (contentEnd > lineStart && text[contentEnd - 1] == '\r') --contentEnd;
-    rows.push_back({path, line, static_cast<Offset>(base + at),
-                    std::string(text.substr(lineStart, contentEnd - lineStart))});
+    row(GrepMatch{line, static_cast<Offset>(base + at), text.substr(lineStart, contentEnd - lineStart)});
     if (end == text.size()) return;
     lineStart = end + 1;
     ++line;
@@ -65,7 +65,9 @@ void GrepText(std::string_view text, const std::string& path, const GrepQuery& q
               std::vector<GrepRow>& rows) {
   if (!Searchable(query)) return;
   long long line = 1;
-  GrepLines(text, 0, line, path, query, rows);
+  GrepLines(text, 0, line, query, [&](const GrepMatch& m) {
+    rows.push_back({path, m.line, m.byte, std::string(m.content)});
+  });
 }
 
 namespace {
@@ -138,21 +140,29 @@ class BlockReader {
 
 }  // namespace
 
-bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows) {
+bool GrepFile(const std::string& path, const GrepQuery& query,
+              const std::function<void(const GrepMatch&)>& match) {
   thread_local std::string buffer;
   BlockReader reader(buffer);
   if (!reader.Open(path)) return false;
   const bool searchable = Searchable(query);
-  std::vector<GrepRow> found;
   std::size_t base = 0;
   long long line = 1;
   std::string_view lines;
   while (true) {
-    if (!reader.Next(lines)) return false;  // nothing added from a file that failed
-    if (lines.empty()) break;
-    if (searchable) GrepLines(lines, base, line, path, query, found);
+    if (!reader.Next(lines)) return false;
+    if (lines.empty()) return true;
+    if (searchable) GrepLines(lines, base, line, query, match);
     base += lines.size();
   }
+}
+
+bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows) {
+  std::vector<GrepRow> found;
+  const bool ok = GrepFile(path, query, [&](const GrepMatch& m) {
+    found.push_back({path, m.line, m.byte, std::string(m.content)});
+  });
+  if (!ok) return false;  // nothing added from a file that failed
   rows.insert(rows.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
   return true;
 }

@@ -60,18 +60,17 @@ std::size_t CountLineFeeds(std::string_view text) {
   std::size_t n = 0;
 #if defined(__SSE2__)
   const __m128i lf = _mm_set1_epi8('\n');
-  while (end - p >= 16 * 255) {
-    // Byte counters summed every 255 blocks, before any can overflow.
+  while (end - p >= 16) {
+    // Byte counters, summed at the latest every 255 blocks, before any can
+    // overflow.
+    const std::ptrdiff_t blocks = std::min<std::ptrdiff_t>((end - p) / 16, 255);
     __m128i counts = _mm_setzero_si128();
-    for (int k = 0; k < 255; ++k, p += 16)
+    for (std::ptrdiff_t k = 0; k < blocks; ++k, p += 16)
       counts = _mm_sub_epi8(counts, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf));
     const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
     n += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
          static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums)));
   }
-  for (; end - p >= 16; p += 16)
-    n += static_cast<std::size_t>(__builtin_popcount(static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf)))));
 #endif
   return n + static_cast<std::size_t>(std::count(p, end, '\n'));
 }
