@@ -44,7 +44,7 @@ int TTabAndRichEdit::AddDocument(const QString& name) {
   auto* surface = new ScintillaSurface(*editor, m_clipboard);
   surface->setParent(editor);  // the surface goes with its page
   m_docs.insert(m_docs.begin() + at, Document{name, editor, surface});
-  m_pages.insertTab(at, editor, QFileInfo(name).fileName());
+  m_pages.insertTab(at, editor, QFileInfo(platform::ShownPath(name)).fileName());
   m_pages.setCurrentIndex(at);
   surface->SetModifiedFlag(false);
   if (m_init) m_init(*editor, *surface);
@@ -105,7 +105,7 @@ void TTabAndRichEdit::SetFileName(int i, const QString& name) {
 void TTabAndRichEdit::UpdateCaption(int i) {
   if (i < 0 || i >= Count()) return;
   const auto& d = m_docs[static_cast<std::size_t>(i)];
-  QString caption = QFileInfo(d.name).fileName();
+  QString caption = QFileInfo(platform::ShownPath(d.name)).fileName();
   if (d.surface->IsModified()) caption += QStringLiteral(" *");
   if (m_pages.tabText(i) != caption) m_pages.setTabText(i, caption);
 }
