@@ -323,7 +323,7 @@ void TableDialog::Message(const std::string& text) {
 
 bool TableDialog::Press(std::string_view button) {
   const CellRect s = m_selection;
-  if (button == "SetSpanBtn") {
+  if (button == "SetSpanBtn" || button == "MergeBtn") {
     // A disabled button: nothing happens.
     m_grid.Merge(s);
   } else if (button == "ResetSpanBtn") {
