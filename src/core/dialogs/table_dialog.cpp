@@ -140,6 +140,9 @@ std::string CrLf(std::string_view text) {
 const TagDialogModel kTableDlg{"TTableDlg", {Msg::TableDlgCaption}, InsertWay::Block, kTableRows, BuildTableStart,
                                nullptr, nullptr, kTableReEdits};
 
+std::span<const Binding> TableSettingsRows() { return std::span<const Binding>(kTableRows).first(18); }
+std::span<const Binding> TableCellRows() { return std::span<const Binding>(kTableRows).subspan(18); }
+
 // --- Build ------------------------------------------------------------------------
 
 TagBuild BuildTable(const DialogFields& f, const TableGrid& grid, const EditingOptions& o, std::string_view indent) {

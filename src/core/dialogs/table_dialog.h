@@ -28,6 +28,10 @@ inline constexpr std::string_view kTableSelectionField = "sgTable.Selection";
 // The page "設定" and the cell panel as rows; only the page's rows write
 // TABLE attributes.
 extern const TagDialogModel kTableDlg;
+// The rows of the page "設定" alone (attributes, common group, caption,
+// indent), and those of the page "セル" (counts, ckTH, the cell panel).
+std::span<const Binding> TableSettingsRows();
+std::span<const Binding> TableCellRows();
 
 // What the dialog reaches outside itself.
 struct TableEnvironment {
