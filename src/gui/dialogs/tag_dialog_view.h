@@ -117,7 +117,9 @@ class TagDialogView : public FieldsDialog {
   QGridLayout* OwnGrid() const { return m_ownGrid; }
   QVBoxLayout* MainLayout() const { return m_main; }
   const TagDialogViewHooks& Hooks() const { return m_hooks; }
+  // A field changed: the preview is rebuilt once the events are handled.
   void MarkStale();
+  EditingOptions Options() const;
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
@@ -159,7 +161,6 @@ class TagDialogView : public FieldsDialog {
   void LoadFrameGrid(Bound& b, const DialogFields& f);
   void CountChanged(const std::string& countName);
 
-  EditingOptions Options() const;
   void Rebuild();
   void PaletteClick(const Bound& b);
   void ColourNameClick(const Bound& b);
