@@ -33,8 +33,12 @@ run_target() {
   mkdir -p "$corpus"
   [ -d "fuzz/corpus/$name" ] && seeds+=("fuzz/corpus/$name")
   seeds+=(fuzz/corpus/pages)
-  # What the empty input alone reaches.
-  "$target" -runs=0 -artifact_prefix="$build/artifacts/$name-base-" "$empty" >"$logs/$name.base" 2>&1 || true
+  # What the empty input alone reaches (and the empty input must pass).
+  if ! "$target" -runs=0 -artifact_prefix="$build/artifacts/$name-" "$empty" >"$logs/$name.base" 2>&1; then
+    cp "$logs/$name.base" "$logs/$name.log"
+    echo failed >"$logs/$name.status"
+    return
+  fi
   if "$target" -max_total_time="$seconds" -max_len=20000 -timeout=25 -rss_limit_mb=1536 \
       -print_final_stats=1 -artifact_prefix="$build/artifacts/$name-" "$corpus" "${seeds[@]}" \
       >"$logs/$name.log" 2>&1; then

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/app/document_file.h"
+#include "core/app/settings.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
@@ -38,7 +39,8 @@ const std::string_view kEditHelp =
     "                   bSelectEditedEnd, bSelectEditedAll,\n"
     "                   bSelectPreviousSelection, bAutoSelect, bDirectTagInsert,\n"
     "                   bAutoIndent, bAutoTagFont, iNofColumn, iTabStop,\n"
-    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0)\n"
+    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0;\n"
+    "                   iNofColumn 1 to 10000, iTabStop 1 to 100)\n"
     "  --answer TEXT    replies in order: to a question yes, no or cancel; to a\n"
     "                   one-line input the text typed, or cancel; cancel also\n"
     "                   cancels the next dialog\n"
@@ -138,7 +140,16 @@ void ApplySetting(const std::string& kv, EditingOptions& o) {
   if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE: " + kv);
   const std::string key = kv.substr(0, eq);
   const std::string value = Unescape(kv.substr(eq + 1));
-  auto integer = [&] { return static_cast<int>(ParseOffset(value, key.c_str())); };
+  // Numbers in the range the settings file allows them, so no value
+  // typed here can ask a command for gigabytes of spaces.
+  auto integer = [&] {
+    const Offset n = ParseOffset(value, key.c_str());
+    for (const SettingKey& k : FormSettingKeys())
+      if (k.key == key && (n < k.min || n > k.max))
+        throw UsageError("setting " + key + " needs a number from " + std::to_string(k.min) + " to " +
+                         std::to_string(k.max));
+    return static_cast<int>(n);
+  };
   if (key == "bLowerCaseTag") o.lowerCaseTag = ParseBool(key, value);
   else if (key == "bAutoSelect") o.autoSelect = ParseBool(key, value);
   else if (key == "bDirectTagInsert") o.directTagInsert = ParseBool(key, value);
