@@ -171,11 +171,9 @@ TEST(CliEdit, BadArgumentsFailBeforeAnythingRuns) {
       {{"edit", page, "--out", out, "EditCutClick", "NoSuchClick"}, "unknown command 'NoSuchClick'"},
       {{"edit", page, "--set", "bNoSuchKey=1"}, "unknown setting"},
       {{"edit", page, "--set", "bAutoSelect=yes"}, "1 or 0"},
-      // Numbers the settings file could never hold: a tab stop of 2^31
-      // spaces ran out of memory, one of 2^32 + 1 was taken as 1.
-      {{"edit", page, "--sel", "0,5", "--set", "iTabStop=2147483647", "TabToSpaceClick"}, "iTabStop needs a number from 1 to 100"},
-      {{"edit", page, "--set", "iTabStop=4294967297", "TabToSpaceClick"}, "iTabStop needs a number from 1 to 100"},
-      {{"edit", page, "--set", "iNofColumn=0", "InsertLFClick"}, "iNofColumn needs a number from 1 to 10000"},
+      {{"edit", page, "--set", "iTabStop=2147483647", "TabToSpaceClick"}, "iTabStop must be from 1 to 100"},
+      {{"edit", page, "--set", "iTabStop=0", "TabToSpaceClick"}, "iTabStop must be from 1 to 100"},
+      {{"edit", page, "--set", "iNofColumn=4294967297"}, "iNofColumn must be from 1 to 10000"},
       {{"edit", page, "--sel", "x"}, "bad selection start"},
       {{"edit", page, "--sel", "999"}, "beyond the end"},
       {{"edit", page, "--field", "=1"}, "NAME=VALUE"},
