@@ -108,6 +108,12 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
     if (IsFileChoice(dialogClass)) return ChooseFile(fields);
+    if (dialogClass == "ColorDialog") {
+      const auto a = Next();
+      if (!a || *a == "cancel") return false;
+      fields.Set("Color", *a);
+      return true;
+    }
     for (const DialogAction& a : m_actions) {
       if (a.kind == DialogAction::Field) fields.Set(a.name, a.value);
       else if (a.kind == DialogAction::Press) PressPlain(dialogClass, fields, a.name);

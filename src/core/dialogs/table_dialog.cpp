@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -346,6 +347,11 @@ bool TableDialog::Press(std::string_view button) {
     ShowInBrowser(button);
   } else if (button == "RefBtn") {
     ChooseBackground();
+  } else if (button == "ColorPaletteBtn1" || button == "ColorPaletteBtn" || button == "ColorPaletteBtn2") {
+    const std::string_view field = button == "ColorPaletteBtn1" ? "cbBgColor"
+                                   : button == "ColorPaletteBtn" ? "cbBorderColor"
+                                                                 : "cbCellColor";
+    PickColour(field);
   } else if (button == "CopyCell") {
     m_copy = m_grid.Copy(s);
   } else if (button == "PasteAll" || button == "PasteData" || button == "PasteFormat") {
@@ -388,6 +394,20 @@ std::optional<std::string> TableDialog::ChooseFile(std::string_view dialogClass,
   std::string path = f.Get("FileName");
   if (path.empty()) return std::nullopt;
   return path;
+}
+
+// The palette answers "#RRGGBB"; the program wrote it, so it takes the
+// tag case.
+void TableDialog::PickColour(std::string_view field) {
+  if (!m_env.files) return;
+  DialogFields f;
+  f.Set("Color", m_fields.Get(field));
+  if (!m_env.files->Run("ColorDialog", f)) return;
+  const std::string c = f.Get("Color");
+  unsigned rgb = 0;
+  if (c.size() != 7 || c[0] != '#' || std::sscanf(c.c_str() + 1, "%6x", &rgb) != 1) return;
+  SetField(field, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                static_cast<unsigned char>(rgb), m_env.options));
 }
 
 void TableDialog::ImportCsv() {

@@ -36,7 +36,9 @@ std::span<const Binding> TableCellRows();
 // What the dialog reaches outside itself.
 struct TableEnvironment {
   UserPrompts* prompts = nullptr;  // confirmations and failures
-  DialogHost* files = nullptr;     // "OpenDialog" and "SaveDialog" (fields Title, Filter, InitialDir, FileName)
+  // "OpenDialog" and "SaveDialog" (fields Title, Filter, InitialDir,
+  // FileName), and "ColorDialog" (field Color, "#RRGGBB").
+  DialogHost* files = nullptr;
   const DialogServices* services = nullptr;
   EditingOptions options;
   std::string indent;        // the caret line's indent (B)
@@ -85,6 +87,7 @@ class TableDialog : public DialogSession {
   void ExportCsv();
   void ShowInBrowser(std::string_view button);
   void ChooseBackground();
+  void PickColour(std::string_view field);
   std::optional<std::string> ChooseFile(std::string_view dialogClass, Msg filter);
   void Message(const std::string& text);
 
