@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/app/document_file.h"
+#include "core/app/settings.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
@@ -243,7 +244,16 @@ void ApplySetting(const std::string& kv, EditingOptions& o) {
   if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE: " + kv);
   const std::string key = kv.substr(0, eq);
   const std::string value = Unescape(kv.substr(eq + 1));
-  auto integer = [&] { return static_cast<int>(ParseOffset(value, key.c_str())); };
+  // Numbers within the range the settings file allows them, so a script
+  // cannot ask for what the window would never run with.
+  auto integer = [&] {
+    const auto& keys = FormSettingKeys();
+    const auto k = std::find_if(keys.begin(), keys.end(), [&](const SettingKey& s) { return s.key == key; });
+    const Offset n = ParseOffset(value, key.c_str());
+    if (k != keys.end() && (n < k->min || n > k->max))
+      throw UsageError("setting " + key + " must be from " + std::to_string(k->min) + " to " + std::to_string(k->max));
+    return static_cast<int>(n);
+  };
   if (key == "bLowerCaseTag") o.lowerCaseTag = ParseBool(key, value);
   else if (key == "bAutoSelect") o.autoSelect = ParseBool(key, value);
   else if (key == "bDirectTagInsert") o.directTagInsert = ParseBool(key, value);
