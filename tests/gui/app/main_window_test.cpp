@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ItemsWithoutAHandlerYetAreDisabled) {
   }
   const auto* table = w.TagPageControl()->findChild<QToolButton*>("TABLEBtn");
   ASSERT_NE(table, nullptr);
-  EXPECT_TRUE(table->isEnabled());
+  EXPECT_TRUE(table->isEnabled()) << "the table designer is there";
   EXPECT_EQ(table->toolTip(), "<TABLE></TABLE>テーブル");
   const auto* area = w.TagPageControl()->findChild<QToolButton*>("AREABtn");
   ASSERT_NE(area, nullptr);
