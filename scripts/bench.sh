@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Release build of the benchmarks; runs each, then the side-by-side
-# comparisons with peer tools (bench/*_compare.sh).
+# comparisons with peer tools (bench/*_compare.sh) and the window's
+# whole-program timing (bench/gui/window_settle.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh --bench
@@ -13,6 +14,9 @@ for b in "$build"/bench/*_bench "$build"/bench/gui/gui_*_bench "$build"/bench/pr
   echo "== $(basename "$b")"
   QT_QPA_PLATFORM=offscreen "$b" --benchmark_min_time=0.5
 done
+# The real window under Xvfb opening big pages, until it settles.
+echo "== bench/gui/window_settle.sh"
+MW_BUILD_DIR="$build" bash bench/gui/window_settle.sh
 for c in bench/*_compare.sh bench/*/*_compare.sh; do
   [ -e "$c" ] || continue
   echo "== $c"
