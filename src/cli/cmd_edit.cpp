@@ -12,6 +12,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
+#include "core/dialogs/dialog_actions.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
@@ -21,10 +22,13 @@
 
 namespace mw::cli {
 
+std::string ProgramDataFolder();
+
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... COMMAND[:ARG]...\n"
+    "          [--field NAME=VALUE]... [--press NAME]... [--data DIR]\n"
+    "          COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -48,6 +52,13 @@ const std::string_view kEditHelp =
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
     "                   is confirmed as built\n"
+    "  --press NAME     a button of the dialog (AddBtn, RegisterStyleBtn, ...),\n"
+    "                   in order with the fields; a button that opens another\n"
+    "                   dialog gives it the fields and presses that follow, up\n"
+    "                   to --press OkBtn or --press CancelBtn\n"
+    "  --data DIR       the folder of the data files the dialogs read and\n"
+    "                   write (StyleList.txt, TagClassList.txt, ColorList.txt,\n"
+    "                   PreviousSetting.txt); default the program's own\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -63,10 +74,19 @@ namespace {
 
 // Questions, inputs and dialogs take their replies from one ordered list,
 // as the author would answer them one after another.
+// A field set or a button pressed in a dialog, in command-line order.
+struct DialogStep {
+  bool press = false;
+  std::string name;
+  std::string value;
+};
+
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
-  CommandLineAnswers(std::deque<std::string> answers, DialogFields fields)
-      : m_answers(std::move(answers)), m_fields(std::move(fields)) {}
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogStep> steps)
+      : m_answers(std::move(answers)), m_steps(std::move(steps)) {}
+  // The context the dialogs' buttons act in.
+  void SetContext(EditingContext* ctx) { m_ctx = ctx; }
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -92,9 +112,33 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
       m_answers.pop_front();
       return false;
     }
-    for (const auto& [name, value] : m_fields.values) fields.Set(name, value);
-    if (dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
-    return true;
+    // Every dialog a command opens gets the steps from the first; one that
+    // a button opens takes the steps after that press, to its OK or Cancel.
+    const bool nested = m_depth > 0;
+    std::size_t i = nested ? m_cursor : 0;
+    bool ok = true;
+    ++m_depth;
+    for (; i < m_steps.size(); ++i) {
+      const DialogStep& step = m_steps[i];
+      if (!step.press) {
+        fields.Set(step.name, step.value);
+        if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, step.name, fields);
+        continue;
+      }
+      if (step.name == "OkBtn" || step.name == "CancelBtn") {
+        // OK's own question (the style editor's) is asked by its command.
+        ok = step.name == "OkBtn";
+        ++i;
+        break;
+      }
+      m_cursor = i + 1;
+      if (m_ctx) PressDialogButton(*m_ctx, dialogClass, step.name, fields);
+      i = m_cursor - 1;  // past the steps a dialog the button opened took
+    }
+    --m_depth;
+    m_cursor = i;
+    if (ok && dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
+    return ok;
   }
 
   // How many tag dialogs were confirmed so far.
@@ -111,7 +155,10 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   std::deque<std::string> m_answers;
-  DialogFields m_fields;
+  std::vector<DialogStep> m_steps;
+  EditingContext* m_ctx = nullptr;
+  int m_depth = 0;
+  std::size_t m_cursor = 0;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -185,7 +232,8 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  DialogFields fields;
+  std::vector<DialogStep> dialogSteps;
+  std::optional<std::string> dataFolder;
   bool list = false;
   std::vector<std::string> operands;
   while (!in.done()) {
@@ -206,7 +254,11 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      fields.Set(value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1))));
+      dialogSteps.push_back({false, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
+    } else if (in.take("--press", value)) {
+      dialogSteps.push_back({true, value, {}});
+    } else if (in.take("--data", value)) {
+      dataFolder = value;
     } else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);
@@ -235,7 +287,7 @@ int RunEdit(std::vector<std::string>& args) {
   if (clipboardText) clipboard.SetText(*clipboardText);
   RecordingEditor editor(clipboard);
   editor.Load(text);
-  CommandLineAnswers answersHost(std::move(answers), std::move(fields));
+  CommandLineAnswers answersHost(std::move(answers), std::move(dialogSteps));
 
   EditingContext ctx;
   ctx.editor = &editor;
@@ -245,6 +297,8 @@ int RunEdit(std::vector<std::string>& args) {
   ctx.fileName = file;
   ctx.options = options;
   ctx.selectionSearch = DefaultSelectionSearch();
+  ctx.services.dataFolder = dataFolder ? *dataFolder : ProgramDataFolder();
+  answersHost.SetContext(&ctx);
 
   if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
   editor.SetSelStart(selStart);
