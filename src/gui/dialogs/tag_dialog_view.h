@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 class QButtonGroup;
 class QDialogButtonBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -56,6 +58,14 @@ struct TagDialogViewHooks {
   // Asks for a file to refer to; empty when cancelled. Without it the
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
+  // What the dialog does when a field changes or one of its buttons is
+  // pressed (core/dialogs/dialog_actions.h, in the window's editing
+  // context); the view shows the fields as the routine left them.
+  std::function<void(std::string_view dialogClass, std::string_view control, DialogFields& f)> fieldChanged;
+  std::function<bool(std::string_view dialogClass, std::string_view button, DialogFields& f)> press;
+  // The colour-name picker with the field's text; nullopt when cancelled.
+  // Empty: the (N) buttons are off.
+  std::function<std::optional<QString>(QWidget* parent, const QString& text)> colourName;
 };
 
 // The services of hooks, or an empty set.
@@ -70,6 +80,10 @@ class TagDialogView : public FieldsDialog {
   TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
                 TagDialogViewHooks hooks);
   ~TagDialogView() override;
+
+  // The class the actions are asked for, and the model's own buttons.
+  void SetDialogClass(std::string dialogClass) { m_dialogClass = std::move(dialogClass); }
+  void AddButtons(std::span<const DialogButton> buttons);
 
   void LoadFields(const DialogFields& fields) override;
   // The controls' values; the preview only when the author edited it by
@@ -118,6 +132,7 @@ class TagDialogView : public FieldsDialog {
     std::string filter;                  // the reference button's filter (UTF-8)
     QPushButton* formButton = nullptr;     // colour fields: the colour-name picker
     QPushButton* paletteButton = nullptr;  // colour fields
+    QPushButton* styleButton = nullptr;    // style fields: the style editor
   };
 
   // Building the form (tag_dialog_controls.cpp).
@@ -143,8 +158,17 @@ class TagDialogView : public FieldsDialog {
   void Rebuild();
   void PaletteClick(const Bound& b);
   void ReferenceClick(const Bound& b);
+  void ColourNameClick(const Bound& b);
+  // Runs a dialog action on the fields as they stand and shows what it
+  // changed (every control but `except`, the one being typed in).
+  void Act(const std::function<void(DialogFields&)>& action, std::string_view except = {});
+  void Press(std::string_view button);
+  void AddStyleButton(Bound& b, QWidget* parent, QLayout* into);
+  void AddGridStyleMenu(Bound& b);
 
   PreviewBuilder m_build;
+  std::string m_dialogClass;
+  QHBoxLayout* m_buttonRow = nullptr;
   TagDialogViewHooks m_hooks;
   DialogFields m_fields;
   std::vector<Bound> m_bound;

@@ -2,6 +2,7 @@
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/editing/simple_tag_dialog.h"
+#include "gui/dialogs/style_editor_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 
@@ -23,6 +24,8 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
           parent, model->rows,
           [model](const DialogFields& f, const EditingOptions& o) { return model->build(f, o).preview; }, hooks);
       view->setObjectName(QString::fromLatin1(model->dialogClass.data(), static_cast<qsizetype>(model->dialogClass.size())));
+      view->SetDialogClass(std::string(model->dialogClass));
+      view->AddButtons(model->buttons);
       return view;
     });
   }
@@ -33,10 +36,12 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
         [](const DialogFields& f, const EditingOptions& o) { return SimpleTagText(f, o); },
         hooks);
     view->setObjectName(QStringLiteral("TSimpleReDlg"));
+    view->SetDialogClass(std::string(kSimpleTagDialogClass));
     view->OkButton()->setText(QStringLiteral("&OK"));
     view->CancelButton()->setText(QStringLiteral("Cancel"));
     return view;
   });
+  RegisterStyleEditorView(host, hooks);
   host.Register(std::string(kWordListDialogClass), [hooks](QWidget* parent) {
     return std::make_unique<TInsertStrDlg>(parent, hooks);
   });
