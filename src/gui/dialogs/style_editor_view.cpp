@@ -159,6 +159,7 @@ QWidget* TRegisterStyleDlg::BuildPage(int page) {
     switch (p.kind) {
       case StyleKind::Number: {
         auto* number = new NumberField(p.lowest, true, w);
+        number->setMinimumWidth(80);
         number->setMaximumWidth(110);
         connect(number, &NumberField::TextEdited, this, [this, name, number] { Changed(name, number->Text()); });
         field = number;
