@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "core/dialogs/dialog_actions.h"
+#include "core/dialogs/gradation.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
@@ -27,8 +28,8 @@ std::string ProgramDataFolder();
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... [--press NAME]... [--data DIR]\n"
-    "          COMMAND[:ARG]...\n"
+    "          [--field NAME=VALUE]... [--press BUTTON]... [--mouse LIST=ROW]...\n"
+    "          [--data DIR] COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -52,10 +53,12 @@ const std::string_view kEditHelp =
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
     "                   is confirmed as built\n"
-    "  --press NAME     a button of the dialog (AddBtn, RegisterStyleBtn, ...),\n"
-    "                   in order with the fields; a button that opens another\n"
-    "                   dialog gives it the fields and presses that follow, up\n"
-    "                   to --press OkBtn or --press CancelBtn\n"
+    "  --press BUTTON   presses a button of the dialogs commands open (SaveBtn,\n"
+    "                   DeleteBtn, SwitchBtn, ...), in order with --field\n"
+    "  --mouse L=ROW    clicks row ROW (from 0) of a dialog's list (lbColor=3)\n"
+    "                   A button that opens another dialog (RegisterStyleBtn)\n"
+    "                   gives it the steps that follow, up to --press OkBtn or\n"
+    "                   --press CancelBtn, which close it\n"
     "  --data DIR       the folder of the data files the dialogs read and\n"
     "                   write (StyleList.txt, TagClassList.txt, ColorList.txt,\n"
     "                   PreviousSetting.txt); default the program's own\n"
@@ -74,19 +77,17 @@ namespace {
 
 // Questions, inputs and dialogs take their replies from one ordered list,
 // as the author would answer them one after another.
-// A field set or a button pressed in a dialog, in command-line order.
-struct DialogStep {
-  bool press = false;
-  std::string name;
-  std::string value;
-};
-
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
+  // What the author does in a dialog, in order: a field set, a button
+  // pressed, a list row clicked.
+  struct DialogStep {
+    enum Kind { Field, Press, Mouse } kind;
+    std::string name, value;
+  };
+
   CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogStep> steps)
       : m_answers(std::move(answers)), m_steps(std::move(steps)) {}
-  // The context the dialogs' buttons act in.
-  void SetContext(EditingContext* ctx) { m_ctx = ctx; }
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -119,27 +120,49 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     bool ok = true;
     ++m_depth;
     for (; i < m_steps.size(); ++i) {
-      const DialogStep& step = m_steps[i];
-      if (!step.press) {
-        fields.Set(step.name, step.value);
-        if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, step.name, fields);
-        continue;
-      }
-      if (step.name == "OkBtn" || step.name == "CancelBtn") {
+      const DialogStep& s = m_steps[i];
+      DialogActions* model = fields.actions;
+      if (s.kind == DialogStep::Press && (s.name == "OkBtn" || s.name == "CancelBtn")) {
         // OK's own question (the style editor's) is asked by its command.
-        ok = step.name == "OkBtn";
+        ok = s.name == "OkBtn";
         ++i;
         break;
       }
       m_cursor = i + 1;
-      if (m_ctx) PressDialogButton(*m_ctx, dialogClass, step.name, fields);
+      switch (s.kind) {
+        case DialogStep::Field:
+          fields.Set(s.name, s.value);
+          if (model) model->Changed(s.name, fields);
+          else if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, s.name, fields);
+          break;
+        case DialogStep::Press:
+          // Buttons every dialog shares (a style field's 編集) are the
+          // context's when the dialog's own model has no such button.
+          if (!(model && model->Press(s.name, fields)) && m_ctx) PressDialogButton(*m_ctx, dialogClass, s.name, fields);
+          break;
+        case DialogStep::Mouse:
+          if (model) {
+            model->Mouse(s.name, s.value, fields);
+          } else if (m_ctx) {
+            // A click on a list row chooses it.
+            fields.Set(s.name, s.value);
+            DialogFieldChanged(*m_ctx, dialogClass, s.name, fields);
+          }
+          break;
+      }
       i = m_cursor - 1;  // past the steps a dialog the button opened took
     }
     --m_depth;
     m_cursor = i;
-    if (ok && dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
+    // The colour pickers put in what they return, as tag dialogs do.
+    if (ok && (dialogClass.ends_with("Dlg") || dialogClass == kColourFormClass || dialogClass == kColourDialogClass))
+      ++m_tagDialogs;
     return ok;
   }
+
+  // The context the dialogs' buttons act in, for dialogs whose fields bring
+  // no actions of their own.
+  void SetContext(EditingContext* ctx) { m_ctx = ctx; }
 
   // How many tag dialogs were confirmed so far.
   int TagDialogsConfirmed() const { return m_tagDialogs; }
@@ -232,7 +255,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  std::vector<DialogStep> dialogSteps;
+  std::vector<CommandLineAnswers::DialogStep> dialogSteps;
   std::optional<std::string> dataFolder;
   bool list = false;
   std::vector<std::string> operands;
@@ -254,9 +277,14 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      dialogSteps.push_back({false, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
+      dialogSteps.push_back({CommandLineAnswers::DialogStep::Field, value.substr(0, eq),
+                             TerminalToDocument(Unescape(value.substr(eq + 1)))});
     } else if (in.take("--press", value)) {
-      dialogSteps.push_back({true, value, {}});
+      dialogSteps.push_back({CommandLineAnswers::DialogStep::Press, value, {}});
+    } else if (in.take("--mouse", value)) {
+      const auto eq = value.find('=');
+      if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW: " + value);
+      dialogSteps.push_back({CommandLineAnswers::DialogStep::Mouse, value.substr(0, eq), value.substr(eq + 1)});
     } else if (in.take("--data", value)) {
       dataFolder = value;
     } else if (in.take("--list")) list = true;

@@ -161,10 +161,13 @@ void DialogFieldChanged(EditingContext& ctx, std::string_view dialogClass, std::
 }
 
 void RegisterStyleCommands(CommandRegistry& r) {
-  r.Add({"RegisterStyleClick", [](EditingContext& ctx, std::string_view) {
+  // The editor changes the registry, never the document.
+  r.Add({"RegisterStyleClick",
+         [](EditingContext& ctx, std::string_view) {
            RunStyleEditor(ctx);
            ctx.Editor().SetFocus();
-         }});
+         },
+         false});
   r.Add({"LINKRELClick", [](EditingContext& ctx, std::string_view) { LinkStyleSheetCommand(ctx); }});
   r.Add({"STYLEClick", [](EditingContext& ctx, std::string_view) { StyleBlockCommand(ctx); }});
   r.Add({"TagStyleClick", [](EditingContext& ctx, std::string_view) { TagStyleCommand(ctx); }});

@@ -33,6 +33,9 @@ struct DialogServices {
   // Called after OK in a dialog that changes links (link, marker, map,
   // frame), so a shown link list can be rebuilt.
   std::function<void()> linksChanged;
+  // The main window's save command on the active document; true when the
+  // document now exists on disk.
+  std::function<bool()> saveDocument;
 };
 
 // Where a control's item list comes from besides its fixed items.

@@ -203,7 +203,7 @@ QWidget* TRegisterStyleDlg::BuildPage(int page) {
         if (p.kind == StyleKind::Colour) {
           auto* form = SmallButton(QStringLiteral("(&N)"), UiText(Msg::ColourNamesHint), w);
           form->setObjectName(QStringLiteral("ColorFormBtn_") + Name(p.field));
-          form->setEnabled(static_cast<bool>(m_hooks.colourName));
+          form->setEnabled(static_cast<bool>(m_hooks.pickColourName));
           auto* palette = SmallButton(QStringLiteral("(&P)"), UiText(Msg::ColourPaletteHint), w);
           palette->setObjectName(QStringLiteral("ColorPaletteBtn_") + Name(p.field));
           connect(form, &QPushButton::clicked, this, [this, name] { ColourName(name); });
@@ -306,9 +306,10 @@ void TRegisterStyleDlg::Palette(const std::string& field) {
 
 void TRegisterStyleDlg::ColourName(const std::string& field) {
   auto* combo = qobject_cast<QComboBox*>(Control(field));
-  if (combo == nullptr || !m_hooks.colourName) return;
-  const std::optional<QString> chosen = m_hooks.colourName(this, combo->currentText());
-  if (chosen) combo->setEditText(chosen->toLower());
+  if (combo == nullptr || !m_hooks.pickColourName) return;
+  // Colour names are kept in lower case; a cancelled picker gives nothing.
+  const std::string chosen = m_hooks.pickColourName(ToDocumentText(combo->currentText()));
+  if (!chosen.empty()) combo->setEditText(FromDocumentText(AsciiLower(chosen)));
 }
 
 void TRegisterStyleDlg::ChooseBackground() {

@@ -136,7 +136,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
 
   SetTabOrder();
 
-  auto* main = new QVBoxLayout(this);
+  auto* main = m_main = new QVBoxLayout(this);
   main->addLayout(top);
   main->addLayout(m_buttonRow);
   main->addWidget(previewLabel);
@@ -305,11 +305,9 @@ TagDialogView::Bound TagDialogView::MakeControl(const Binding& c, QWidget* paren
 }
 
 void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
-  // Without a colour-name picker the button is shown but off.
   auto* form = new QPushButton(QStringLiteral("(&N)"), parent);
   form->setObjectName(QStringLiteral("ColorFormBtn"));
   form->setToolTip(UiText(Msg::ColourNamesHint));
-  form->setEnabled(static_cast<bool>(m_hooks.colourName));
   auto* palette = new QPushButton(QStringLiteral("(&P)"), parent);
   palette->setObjectName(QStringLiteral("ColorPaletteBtn"));
   palette->setToolTip(UiText(Msg::ColourPaletteHint));

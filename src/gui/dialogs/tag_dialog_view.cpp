@@ -207,6 +207,12 @@ void TagDialogView::StoreFields(DialogFields& fields) const {
   if (m_handEdited) fields.Set(kFieldPreview, PreviewText());
 }
 
+DialogFields TagDialogView::CurrentFields() const {
+  DialogFields f = m_fields;
+  StoreControls(f);
+  return f;
+}
+
 void TagDialogView::MarkStale() {
   if (m_loading) return;
   m_rebuild.start();
@@ -262,6 +268,15 @@ void TagDialogView::PaletteClick(const Bound& b) {
   MarkStale();
 }
 
+void TagDialogView::ColourNameClick(const Bound& b) {
+  if (!m_hooks.pickColourName) return;
+  auto* combo = static_cast<QComboBox*>(b.widget);
+  const std::string text = m_hooks.pickColourName(ToDocumentText(combo->currentText()));
+  if (text.empty()) return;  // cancelled: the field keeps its text
+  combo->setEditText(FromDocumentText(text));
+  MarkStale();
+}
+
 void TagDialogView::ReferenceClick(const Bound& b) {
   const QString doc = m_hooks.documentPath ? m_hooks.documentPath() : QString();
   if (doc.isEmpty()) return;
@@ -284,15 +299,6 @@ void TagDialogView::ReferenceClick(const Bound& b) {
                             ToDocumentText(QDir::toNativeSeparators(doc)), ServicesOf(m_hooks)))
     return;
   SetFieldWidgetText(b.widget, FromDocumentText(f.Get(b.name)));
-  MarkStale();
-}
-
-void TagDialogView::ColourNameClick(const Bound& b) {
-  if (!m_hooks.colourName) return;
-  auto* combo = static_cast<QComboBox*>(b.widget);
-  const std::optional<QString> chosen = m_hooks.colourName(this, combo->currentText());
-  if (!chosen) return;  // cancelled: the field keeps its text
-  combo->setEditText(*chosen);
   MarkStale();
 }
 

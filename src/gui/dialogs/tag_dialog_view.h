@@ -60,12 +60,13 @@ struct TagDialogViewHooks {
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
   // What the dialog does when a field changes or one of its buttons is
   // pressed (core/dialogs/dialog_actions.h, in the window's editing
-  // context); the view shows the fields as the routine left them.
+  // context), for dialogs whose fields bring no actions of their own; the
+  // view shows the fields as the routine left them.
   std::function<void(std::string_view dialogClass, std::string_view control, DialogFields& f)> fieldChanged;
   std::function<bool(std::string_view dialogClass, std::string_view button, DialogFields& f)> press;
-  // The colour-name picker with the field's text; nullopt when cancelled.
-  // Empty: the (N) buttons are off.
-  std::function<std::optional<QString>(QWidget* parent, const QString& text)> colourName;
+  // The colour-name window on a field's text; empty when cancelled.
+  // RegisterTagDialogViews sets it to the window on the same host.
+  std::function<std::string(const std::string& initial)> pickColourName;
 };
 
 // The services of hooks, or an empty set.
@@ -111,6 +112,14 @@ class TagDialogView : public FieldsDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // For views that add controls of their own around the rows.
+  DialogFields& ShownFields() { return m_fields; }
+  // The fields as the controls stand now.
+  DialogFields CurrentFields() const;
+  QGridLayout* OwnGrid() const { return m_ownGrid; }
+  QVBoxLayout* MainLayout() const { return m_main; }
+  const TagDialogViewHooks& Hooks() const { return m_hooks; }
+  void MarkStale();
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
@@ -154,11 +163,10 @@ class TagDialogView : public FieldsDialog {
   void CountChanged(const std::string& countName);
 
   EditingOptions Options() const;
-  void MarkStale();
   void Rebuild();
   void PaletteClick(const Bound& b);
-  void ReferenceClick(const Bound& b);
   void ColourNameClick(const Bound& b);
+  void ReferenceClick(const Bound& b);
   // Runs a dialog action on the fields as they stand and shows what it
   // changed (every control but `except`, the one being typed in).
   void Act(const std::function<void(DialogFields&)>& action, std::string_view except = {});
@@ -174,6 +182,7 @@ class TagDialogView : public FieldsDialog {
   std::vector<Bound> m_bound;
   QVBoxLayout* m_ownColumn = nullptr;
   QGridLayout* m_ownGrid = nullptr;
+  QVBoxLayout* m_main = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
   MemoryClipboard m_clipboard;
