@@ -1,6 +1,8 @@
 // markupwright-cli edit: runs editing commands on a document with the
 // in-memory editor, answering questions and dialogs from the command line.
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <cerrno>
 #include <cstdlib>
 #include <deque>
@@ -9,17 +11,22 @@
 #include <utility>
 
 #include "core/app/document_file.h"
+#include "core/app/settings.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "core/dialogs/dialog_actions.h"
 #include "core/dialogs/gradation.h"
+#include "core/dialogs/style_editor.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
 #include "core/editing/editing_context.h"
 #include "core/editing/memory_editor.h"
 #include "core/editing/typing.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/project/relative_path.h"
 
 namespace mw::cli {
 
@@ -43,22 +50,29 @@ const std::string_view kEditHelp =
     "                   bSelectEditedEnd, bSelectEditedAll,\n"
     "                   bSelectPreviousSelection, bAutoSelect, bDirectTagInsert,\n"
     "                   bAutoIndent, bAutoTagFont, iNofColumn, iTabStop,\n"
-    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0)\n"
+    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0;\n"
+    "                   iNofColumn 1 to 10000, iTabStop 1 to 100)\n"
     "  --answer TEXT    replies in order: to a question yes, no or cancel; to a\n"
-    "                   one-line input the text typed, or cancel; cancel also\n"
-    "                   cancels the next dialog\n"
+    "                   one-line input the text typed, or cancel; to a file\n"
+    "                   choice a path, or cancel; to a colour palette #RRGGBB;\n"
+    "                   cancel also cancels a dialog, once its presses took\n"
+    "                   their answers\n"
     "  --clipboard TEXT the clipboard's text\n"
     "  --field N=V      a field of the dialogs commands open, by control name\n"
     "                   (edTitle=x, ckBold=1, rgAlign=2, sgOption[1,0]=text:\n"
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
-    "                   is confirmed as built\n"
-    "  --press BUTTON   presses a button of the dialogs commands open (SaveBtn,\n"
-    "                   DeleteBtn, SwitchBtn, ...), in order with --field\n"
+    "                   is confirmed as built. The table dialog's cells are\n"
+    "                   sgTable[COL,ROW]=text (from 1), its selected block\n"
+    "                   sgTable.Selection=LEFT,TOP,RIGHT,BOTTOM, after which\n"
+    "                   the cell panel's fields apply to that block\n"
+    "  --press BUTTON   presses a dialog's button or pop-up menu item by name\n"
+    "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ...); fields\n"
+    "                   and presses apply in the order given\n"
     "  --mouse L=ROW    clicks row ROW (from 0) of a dialog's list (lbColor=3)\n"
-    "                   A button that opens another dialog (RegisterStyleBtn)\n"
-    "                   gives it the steps that follow, up to --press OkBtn or\n"
-    "                   --press CancelBtn, which close it\n"
+    "                   A button that opens a dialog of its own (a STYLE\n"
+    "                   field's RegisterStyleBtn) gives it the actions that\n"
+    "                   follow, up to --press OkBtn or --press CancelBtn\n"
     "  --data DIR       the folder of the data files the dialogs read and\n"
     "                   write (StyleList.txt, TagClassList.txt, ColorList.txt,\n"
     "                   PreviousSetting.txt); default the program's own\n"
@@ -75,19 +89,18 @@ const std::string_view kEditHelp =
 
 namespace {
 
+// What the author does in a dialog, in the order of the command line.
+struct DialogAction {
+  enum Kind { Field, Press, Mouse } kind = Field;
+  std::string name, value;
+};
+
 // Questions, inputs and dialogs take their replies from one ordered list,
 // as the author would answer them one after another.
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
-  // What the author does in a dialog, in order: a field set, a button
-  // pressed, a list row clicked.
-  struct DialogStep {
-    enum Kind { Field, Press, Mouse } kind;
-    std::string name, value;
-  };
-
-  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogStep> steps)
-      : m_answers(std::move(answers)), m_steps(std::move(steps)) {}
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogAction> actions)
+      : m_answers(std::move(answers)), m_actions(std::move(actions)) {}
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -109,60 +122,75 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
-    if (!m_answers.empty() && m_answers.front() == "cancel") {
-      m_answers.pop_front();
-      return false;
-    }
-    // Every dialog a command opens gets the steps from the first; one that
-    // a button opens takes the steps after that press, to its OK or Cancel.
+    if (IsFileChoice(dialogClass)) return ChooseFile(fields);
+    // A dialog whose controls act (profiles, the colour list) has its
+    // model answer them; others only hold fields.
+    DialogActions* model = fields.actions;
+    // Every dialog a command opens takes the actions from the first; one
+    // that a button opens (the style editor of a STYLE field's 編集) takes
+    // the actions after that press, up to its OkBtn or CancelBtn.
     const bool nested = m_depth > 0;
     std::size_t i = nested ? m_cursor : 0;
-    bool ok = true;
+    std::optional<bool> closedBy;
     ++m_depth;
-    for (; i < m_steps.size(); ++i) {
-      const DialogStep& s = m_steps[i];
-      DialogActions* model = fields.actions;
-      if (s.kind == DialogStep::Press && (s.name == "OkBtn" || s.name == "CancelBtn")) {
-        // OK's own question (the style editor's) is asked by its command.
-        ok = s.name == "OkBtn";
+    for (; i < m_actions.size(); ++i) {
+      const DialogAction& a = m_actions[i];
+      if (a.kind == DialogAction::Press && (a.name == "OkBtn" || a.name == "CancelBtn")) {
+        closedBy = a.name == "OkBtn";
         ++i;
         break;
       }
       m_cursor = i + 1;
-      switch (s.kind) {
-        case DialogStep::Field:
-          fields.Set(s.name, s.value);
-          if (model) model->Changed(s.name, fields);
-          else if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, s.name, fields);
-          break;
-        case DialogStep::Press:
-          // Buttons every dialog shares (a style field's 編集) are the
-          // context's when the dialog's own model has no such button.
-          if (!(model && model->Press(s.name, fields)) && m_ctx) PressDialogButton(*m_ctx, dialogClass, s.name, fields);
-          break;
-        case DialogStep::Mouse:
-          if (model) {
-            model->Mouse(s.name, s.value, fields);
-          } else if (m_ctx) {
-            // A click on a list row chooses it.
-            fields.Set(s.name, s.value);
-            DialogFieldChanged(*m_ctx, dialogClass, s.name, fields);
-          }
-          break;
+      if (a.kind == DialogAction::Field) {
+        fields.Set(a.name, a.value);
+        if (model) model->Changed(a.name, fields);
+        else if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
+      } else if (a.kind == DialogAction::Press) {
+        // The dialog's own buttons first, then those of the style routines
+        // (which every STYLE field shares), then the plain ones.
+        if (model && model->Press(a.name, fields)) {
+        } else if (m_ctx && PressDialogButton(*m_ctx, dialogClass, a.name, fields)) {
+        } else if (!model) {
+          PressPlain(dialogClass, fields, a.name);
+        } else {
+          throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+        }
+      } else if (model && model->Mouse(a.name, a.value, fields)) {
+      } else if (!model && m_ctx && dialogClass == kRegisterStyleDlgClass && a.name == kFieldStyleList) {
+        fields.Set(a.name, a.value);  // a click on a row of the registry
+        DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
+      } else {
+        throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
       }
-      i = m_cursor - 1;  // past the steps a dialog the button opened took
+      i = m_cursor - 1;  // past the actions a dialog the button opened took
     }
     --m_depth;
     m_cursor = i;
-    // The colour pickers put in what they return, as tag dialogs do.
-    if (ok && (dialogClass.ends_with("Dlg") || dialogClass == kColourFormClass || dialogClass == kColourDialogClass))
-      ++m_tagDialogs;
-    return ok;
+    if (closedBy == false) return false;
+    return Close(dialogClass);
   }
 
-  // The context the dialogs' buttons act in, for dialogs whose fields bring
+  // The context the style routines act in, for dialogs whose fields bring
   // no actions of their own.
   void SetContext(EditingContext* ctx) { m_ctx = ctx; }
+
+  bool RunSession(std::string_view dialogClass, DialogSession& session) override {
+    for (const DialogAction& a : m_actions) {
+      if (a.kind == DialogAction::Field && !session.SetField(a.name, a.value))
+        throw UsageError(std::string(dialogClass) + " has no control '" + a.name + "' for '" +
+                         DocumentToTerminal(a.value) + "'");
+      if (a.kind == DialogAction::Press && !session.Press(a.name))
+        throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+    }
+    return Close(dialogClass);
+  }
+
+  // The document reference buttons make relative paths from.
+  void SetDocument(const std::string& path, const DialogServices* services, const EditingOptions& options) {
+    m_document = path;
+    m_services = services;
+    m_options = options;
+  }
 
   // How many tag dialogs were confirmed so far.
   int TagDialogsConfirmed() const { return m_tagDialogs; }
@@ -170,6 +198,68 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   const std::vector<std::string>& Messages() const { return m_messages; }
 
  private:
+  static bool IsFileChoice(std::string_view c) { return c == "OpenDialog" || c == "SaveDialog"; }
+
+  // After what the author did in it (whose file choices and questions
+  // took their answers in turn), a "cancel" answer closes the dialog with
+  // Cancel; anything else confirms it.
+  bool Close(std::string_view c) {
+    if (!m_answers.empty() && m_answers.front() == "cancel") {
+      m_answers.pop_front();
+      return false;
+    }
+    // The colour pickers put in what they return, as tag dialogs do.
+    if ((c.size() > 3 && c.substr(c.size() - 3) == "Dlg") || c == kColourFormClass || c == kColourDialogClass)
+      ++m_tagDialogs;
+    return true;
+  }
+
+  // A file choice takes its path from the answers; without one, from a
+  // FileName field.
+  bool ChooseFile(DialogFields& fields) {
+    if (m_answers.empty()) {
+      for (const DialogAction& a : m_actions)
+        if (a.kind == DialogAction::Field && a.name == "FileName") fields.Set("FileName", a.value);
+      return !fields.Get("FileName").empty();
+    }
+    const auto a = Next();
+    if (*a == "cancel") return false;
+    fields.Set("FileName", *a);
+    return true;
+  }
+
+  // The buttons of a dialog that only holds fields: a reference button
+  // (a file from the answers, as a relative path) and the colour palettes
+  // (#RRGGBB from the answers), numbered as the window numbers them.
+  void PressPlain(std::string_view dialogClass, DialogFields& fields, const std::string& button) {
+    const TagDialogModel* model = FindTagDialogModel(dialogClass);
+    const std::span<const Binding> rows = model ? model->rows : CommonRows();
+    int colours = 0;
+    for (const Binding& b : rows) colours += b.kind == Kind::Colour;
+    int colour = 0;
+    for (const Binding& b : rows) {
+      if (button == "RefBtn" && !b.filter.empty()) {
+        DialogFields choice;
+        if (ReferenceButtonEnabled(m_document) && ChooseFile(choice) && m_services)
+          ApplyReferenceChoice(fields, b.control, choice.Get("FileName"), m_document, *m_services);
+        return;
+      }
+      if (b.kind != Kind::Colour) continue;
+      ++colour;
+      const std::string name = "ColorPaletteBtn" + (colours > 1 ? std::to_string(colour) : std::string());
+      if (button != name) continue;
+      const auto a = Next();
+      if (!a || *a == "cancel") return;
+      unsigned rgb = 0;
+      if (a->size() != 7 || (*a)[0] != '#' || std::sscanf(a->c_str() + 1, "%6x", &rgb) != 1)
+        throw UsageError("a palette answer is #RRGGBB: " + *a);
+      fields.Set(b.control, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                          static_cast<unsigned char>(rgb), m_options));
+      return;
+    }
+    throw UsageError(std::string(dialogClass) + " has no button '" + button + "'");
+  }
+
   std::optional<std::string> Next() {
     if (m_answers.empty()) return std::nullopt;
     std::string a = std::move(m_answers.front());
@@ -178,10 +268,13 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   std::deque<std::string> m_answers;
-  std::vector<DialogStep> m_steps;
+  std::vector<DialogAction> m_actions;
   EditingContext* m_ctx = nullptr;
   int m_depth = 0;
   std::size_t m_cursor = 0;
+  std::string m_document;
+  const DialogServices* m_services = nullptr;
+  EditingOptions m_options;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -208,7 +301,16 @@ void ApplySetting(const std::string& kv, EditingOptions& o) {
   if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE: " + kv);
   const std::string key = kv.substr(0, eq);
   const std::string value = Unescape(kv.substr(eq + 1));
-  auto integer = [&] { return static_cast<int>(ParseOffset(value, key.c_str())); };
+  // Numbers within the range the settings file allows them, so a script
+  // cannot ask for what the window would never run with.
+  auto integer = [&] {
+    const auto& keys = FormSettingKeys();
+    const auto k = std::find_if(keys.begin(), keys.end(), [&](const SettingKey& s) { return s.key == key; });
+    const Offset n = ParseOffset(value, key.c_str());
+    if (k != keys.end() && (n < k->min || n > k->max))
+      throw UsageError("setting " + key + " must be from " + std::to_string(k->min) + " to " + std::to_string(k->max));
+    return static_cast<int>(n);
+  };
   if (key == "bLowerCaseTag") o.lowerCaseTag = ParseBool(key, value);
   else if (key == "bAutoSelect") o.autoSelect = ParseBool(key, value);
   else if (key == "bDirectTagInsert") o.directTagInsert = ParseBool(key, value);
@@ -255,7 +357,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  std::vector<CommandLineAnswers::DialogStep> dialogSteps;
+  std::vector<DialogAction> actions;
   std::optional<std::string> dataFolder;
   bool list = false;
   std::vector<std::string> operands;
@@ -277,14 +379,14 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      dialogSteps.push_back({CommandLineAnswers::DialogStep::Field, value.substr(0, eq),
-                             TerminalToDocument(Unescape(value.substr(eq + 1)))});
+      actions.push_back({DialogAction::Field, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
     } else if (in.take("--press", value)) {
-      dialogSteps.push_back({CommandLineAnswers::DialogStep::Press, value, {}});
+      if (value.empty()) throw UsageError("--press needs a button name");
+      actions.push_back({DialogAction::Press, value, {}});
     } else if (in.take("--mouse", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW: " + value);
-      dialogSteps.push_back({CommandLineAnswers::DialogStep::Mouse, value.substr(0, eq), value.substr(eq + 1)});
+      actions.push_back({DialogAction::Mouse, value.substr(0, eq), value.substr(eq + 1)});
     } else if (in.take("--data", value)) {
       dataFolder = value;
     } else if (in.take("--list")) list = true;
@@ -315,7 +417,7 @@ int RunEdit(std::vector<std::string>& args) {
   if (clipboardText) clipboard.SetText(*clipboardText);
   RecordingEditor editor(clipboard);
   editor.Load(text);
-  CommandLineAnswers answersHost(std::move(answers), std::move(dialogSteps));
+  CommandLineAnswers answersHost(std::move(answers), std::move(actions));
 
   EditingContext ctx;
   ctx.editor = &editor;
@@ -325,6 +427,10 @@ int RunEdit(std::vector<std::string>& args) {
   ctx.fileName = file;
   ctx.options = options;
   ctx.selectionSearch = DefaultSelectionSearch();
+  ctx.services.makeRelativePath = [](const std::string& f, const std::string& doc) {
+    return MakeRelativePath(f, doc);
+  };
+  answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
   ctx.services.dataFolder = dataFolder ? *dataFolder : ProgramDataFolder();
   answersHost.SetContext(&ctx);
 

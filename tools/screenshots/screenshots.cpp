@@ -14,7 +14,9 @@
 #include <QTabWidget>
 #include <QDir>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -28,6 +30,8 @@
 #include "gui/app/main_window.h"
 #include "gui/check/tag_error_form.h"
 #include "gui/dialogs/style_editor_view.h"
+#include "gui/dialogs/colour_form_view.h"
+#include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 #include "gui/display/scintilla_surface.h"
@@ -84,6 +88,11 @@ int DialogPictures(TMainForm& w, const QString& folder) {
       {"TEXTAREAClick", "t", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}},
       {"METAClick", "", {{"cbContent", "text/html; charset=SHIFT_JIS"}}},
       {"FRAMEClick", "", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}},
+      {"InitTagSetClick", "",
+       {{"edTitle", "\xE3\x83\x88\xE3\x83\x83\xE3\x83\x97"}, {"cbLang", "ja"}, {"cbBgColor", "#FFFFFF"}, {"cbText", "black"},
+        {"cbLink", "blue"}, {"rgSize", "3"}, {"cbOnLoad", "init()"}}},
+      {"GradationClick", "\x83\x4f\x83\x89\x83\x66\x81\x5b\x83\x56\x83\x87\x83\x93 Text",
+       {{"cbStyle", "font-weight:bold"}}},
   };
   int written = 0;
   for (const DialogCase& c : cases) {
@@ -112,6 +121,7 @@ int ReEditPictures(TMainForm& w, const QString& folder) {
   };
   const ReEditCase cases[] = {
       {"span", "<SPAN CLASS=x onclick=\"f()\">text</SPAN>"},
+      {"body", "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"black\" onLoad=\"init()\">text</BODY>"},
   };
   int written = 0;
   for (const ReEditCase& c : cases) {
@@ -177,6 +187,68 @@ int StylePictures(TMainForm& w, const QString& folder) {
     });
     RunHandler(w, c.command);
   }
+  return written;
+}
+
+// The colour-name window on a selected name, in both display modes.
+int ColourFormPictures(TMainForm& w, const QString& folder) {
+  int written = 0;
+  for (const char* mode : {"names", "codes"}) {
+    ScintillaSurface& doc = *w.ActiveSurface();
+    doc.Load("crimson", true);
+    doc.SelectAll();
+    WhenShown<TInputColorForm>([&written, folder, mode](TInputColorForm& form) {
+      // Codes, laid out in two columns.
+      if (mode[0] == 'c') {
+        form.SwitchButton()->click();
+        form.Columns()->setValue(2);
+      }
+      form.resize(260, 520);
+      QApplication::processEvents();
+      written += form.grab().save(folder + QStringLiteral("/dialog-ColorForm-") + QString::fromLatin1(mode) +
+                                  QStringLiteral(".png"));
+      form.reject();
+    });
+    RunHandler(w, "ColorFormClick");
+  }
+  return written;
+}
+
+// The table designer on a selection of three lines, with a block of cells
+// merged and formats set: both pages.
+int TablePictures(TMainForm& w, const QString& folder) {
+  ScintillaSurface& doc = *w.ActiveSurface();
+  // 名前,都市 / 山田,東京 / 鈴木,大阪 with a third column added.
+  doc.Load("\x96\xBC\x91\x4F,\x93\x73\x8E\x73,\x94\xF5\x8D\x6C\r\n"
+           "\x8E\x52\x93\x63,\x93\x8C\x8B\x9E,\x83\x5C\x83\x74\x83\x67\r\n"
+           "\x97\xE9\x96\xD8,\x91\xE5\x8D\xE3,\r\n",
+           true);
+  doc.SelectAll();
+  int written = 0;
+  WhenShown<TableDialogView>([&written, folder](TableDialogView& view) {
+    view.SetControlValue("edBorder", QStringLiteral("1"));
+    view.SetControlValue("edWidth", QStringLiteral("80"));
+    view.SetControlValue("ckWidth", QStringLiteral("1"));
+    view.SetControlValue("edCaption", QStringLiteral("名簿"));
+    view.SetControlValue("cbBgColor", QStringLiteral("#FFFFEE"));
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-TABLEClick-settings.png"));
+    view.Pages()->setCurrentIndex(1);
+    static_cast<QAbstractButton*>(view.CellControl("ckTH"))->setChecked(true);
+    view.SelectCells({2, 2, 3, 3});
+    view.Press("SetSpanBtn");
+    view.SelectCells({1, 2, 1, 3});
+    static_cast<QComboBox*>(view.CellControl("cbAlign"))->setCurrentText(QStringLiteral("center"));
+    static_cast<QComboBox*>(view.CellControl("cbCellColor"))->setEditText(QStringLiteral("#CCFFCC"));
+    view.SelectCells({1, 1, 1, 1});
+    QApplication::processEvents();
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-TABLEClick-cells.png"));
+    view.CancelButton()->click();
+  });
+  RunHandler(w, "TABLEClick");
   return written;
 }
 
@@ -253,6 +325,8 @@ int main(int argc, char** argv) {
   int written = DialogPictures(w, folder);
   written += ReEditPictures(w, folder);
   written += StylePictures(w, folder);
+  written += ColourFormPictures(w, folder);
+  written += TablePictures(w, folder);
   written += SitePictures(w, folder, site);
   std::printf("%d pictures in %s\n", written, qPrintable(folder));
   return written > 0 ? 0 : 1;

@@ -252,7 +252,8 @@ void BodyReEdit(EditingContext& ctx, std::string_view tag) {
   AddProfileFields(ctx, f);
   const SkeletonProfiles profiles(ctx.services.dataFolder);
   f.Set("cbProfile", profiles.LastUsed());
-  f.Set("#page", "BODY");
+  // Opened on the BODY page.
+  f.Set("#page", "BodySheet");
   SkeletonActions actions(ctx);
   f.actions = &actions;
   const DialogOutcome r = RunTagDialog(ctx, kInitTagSetDlg, std::move(f));

@@ -36,6 +36,13 @@ struct DialogServices {
   // The main window's save command on the active document; true when the
   // document now exists on disk.
   std::function<bool()> saveDocument;
+  // Shows a page in a browser (the button that asked: IEBtn, NNBtn or
+  // BrowseBtn); without it no page is shown.
+  std::function<void(std::string_view button, const std::string& path)> showInBrowser;
+  // Takes a temporary file into the main window's list, deleted later.
+  std::function<void(const std::string& path)> registerTempFile;
+  // Where file choices start: the file list panel's folder.
+  std::function<std::string()> startFolder;
 };
 
 // Where a control's item list comes from besides its fixed items.

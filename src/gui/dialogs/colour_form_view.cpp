@@ -133,10 +133,6 @@ TInputColorForm::TInputColorForm(QWidget* parent) : FieldsDialog(parent) {
     if (m_fields.actions) m_fields.actions->Press("SwitchBtn", m_fields);
     Show();
   });
-  connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    Chosen(m_list->row(item));
-    accept();
-  });
   connect(m_columns, &QSpinBox::valueChanged, this, [this](int) { LayOut(); });
   resize(144, 630);
 }
@@ -156,6 +152,16 @@ bool TInputColorForm::eventFilter(QObject* watched, QEvent* event) {
     const QModelIndex at = m_list->indexAt(mouse->position().toPoint());
     if (at.isValid()) m_list->setCurrentRow(at.row());
     QMetaObject::invokeMethod(this, [this] { Chosen(m_list->currentRow()); }, Qt::QueuedConnection);
+  } else if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    // A double click on a row returns it at once.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QModelIndex at = m_list->indexAt(mouse->position().toPoint());
+    if (at.isValid()) {
+      m_list->setCurrentRow(at.row());
+      Chosen(at.row());
+      accept();
+      return true;
+    }
   } else if (watched == m_list && event->type() == QEvent::KeyRelease) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!key->isAutoRepeat() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)

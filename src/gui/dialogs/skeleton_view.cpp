@@ -13,10 +13,17 @@
 
 namespace mw::gui {
 
+namespace {
+
+constexpr ViewPage kPages[] = {{Msg::SkeletonBasicPage, "cbVersion", "BasicSheet"},
+                               {Msg::SkeletonBodyPage, "cbStyle", "BodySheet"}};
+
+}  // namespace
+
 TInitTagSetDlg::TInitTagSetDlg(QWidget* parent, TagDialogViewHooks hooks)
     : TagDialogView(parent, kInitTagSetDlg.rows,
                     [](const DialogFields& f, const EditingOptions& o) { return kInitTagSetDlg.build(f, o).preview; },
-                    std::move(hooks)) {
+                    std::move(hooks), kPages) {
   setObjectName(QStringLiteral("TInitTagSetDlg"));
   auto* line = new QHBoxLayout;
   auto* label = new QLabel(UiText(Msg::ProfileLabel), this);
@@ -50,7 +57,7 @@ TInitTagSetDlg::TInitTagSetDlg(QWidget* parent, TagDialogViewHooks hooks)
     // A known name loads its profile; typing a new name changes nothing else.
     if (f.values != before.values) LoadFields(f);
   });
-  resize(720, height() + 40);
+  resize(640, height() + 40);
 }
 
 QPushButton* TInitTagSetDlg::Button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <cstdlib>
 #include <set>
@@ -27,8 +28,8 @@
 namespace mw::gui {
 
 TagDialogView::TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
-                             TagDialogViewHooks hooks)
-    : FieldsDialog(parent), m_build(std::move(build)), m_hooks(std::move(hooks)) {
+                             TagDialogViewHooks hooks, std::span<const ViewPage> pages)
+    : FieldsDialog(parent), m_build(std::move(build)), m_hooks(std::move(hooks)), m_pages(pages) {
   // Field changes only mark the preview stale; the rebuild waits until the
   // events of the change are handled, so typing never waits for it.
   m_rebuild.setSingleShot(true);
@@ -104,6 +105,8 @@ void TagDialogView::LoadFields(const DialogFields& fields) {
     if (!b.labelField.empty() && b.label && fields.Has(b.labelField))
       b.label->setText(FromDocumentText(fields.Get(b.labelField)));
   for (Bound& b : m_bound) LoadControl(b, fields);
+  if (m_tabs && fields.Has("#page"))
+    if (QWidget* page = m_tabs->findChild<QWidget*>(FromDocumentText(fields.Get("#page")))) m_tabs->setCurrentWidget(page);
   m_loading = false;
   Rebuild();
 }

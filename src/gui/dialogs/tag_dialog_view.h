@@ -29,6 +29,7 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -72,6 +73,15 @@ struct TagDialogViewHooks {
 // The services of hooks, or an empty set.
 const DialogServices& ServicesOf(const TagDialogViewHooks& hooks);
 
+// A page of a dialog whose rows are shown on tabs: the tab's caption, the
+// control of its first row, and the page's object name ("BodySheet"); the
+// field "#page" holding that name opens the dialog on it.
+struct ViewPage {
+  Msg caption;
+  std::string_view firstControl;
+  std::string_view name;
+};
+
 // Builds the preview text from the fields as they stand.
 using PreviewBuilder = std::function<std::string(const DialogFields& f, const EditingOptions& o)>;
 
@@ -79,7 +89,7 @@ class TagDialogView : public FieldsDialog {
   Q_OBJECT
  public:
   TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
-                TagDialogViewHooks hooks);
+                TagDialogViewHooks hooks, std::span<const ViewPage> pages = {});
   ~TagDialogView() override;
 
   // The class the actions are asked for, and the model's own buttons.
@@ -119,7 +129,9 @@ class TagDialogView : public FieldsDialog {
   QGridLayout* OwnGrid() const { return m_ownGrid; }
   QVBoxLayout* MainLayout() const { return m_main; }
   const TagDialogViewHooks& Hooks() const { return m_hooks; }
+  // A field changed: the preview is rebuilt once the events are handled.
   void MarkStale();
+  EditingOptions Options() const;
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
@@ -162,7 +174,6 @@ class TagDialogView : public FieldsDialog {
   void LoadFrameGrid(Bound& b, const DialogFields& f);
   void CountChanged(const std::string& countName);
 
-  EditingOptions Options() const;
   void Rebuild();
   void PaletteClick(const Bound& b);
   void ColourNameClick(const Bound& b);
@@ -183,6 +194,8 @@ class TagDialogView : public FieldsDialog {
   QVBoxLayout* m_ownColumn = nullptr;
   QGridLayout* m_ownGrid = nullptr;
   QVBoxLayout* m_main = nullptr;
+  std::span<const ViewPage> m_pages;
+  QTabWidget* m_tabs = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
   MemoryClipboard m_clipboard;
