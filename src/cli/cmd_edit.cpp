@@ -30,8 +30,6 @@
 
 namespace mw::cli {
 
-std::string ProgramDataFolder();
-
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
@@ -75,7 +73,8 @@ const std::string_view kEditHelp =
     "                   follow, up to --press OkBtn or --press CancelBtn\n"
     "  --data DIR       the folder of the data files the dialogs read and\n"
     "                   write (StyleList.txt, TagClassList.txt, ColorList.txt,\n"
-    "                   PreviousSetting.txt); default the program's own\n"
+    "                   PreviousSetting.txt); without it none are read or\n"
+    "                   written\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -431,7 +430,8 @@ int RunEdit(std::vector<std::string>& args) {
     return MakeRelativePath(f, doc);
   };
   answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
-  ctx.services.dataFolder = dataFolder ? *dataFolder : ProgramDataFolder();
+  // Only a folder named: a script's runs never share remembered state.
+  if (dataFolder) ctx.services.dataFolder = *dataFolder;
   answersHost.SetContext(&ctx);
 
   if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
