@@ -122,6 +122,12 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
     if (IsFileChoice(dialogClass)) return ChooseFile(fields);
+    if (dialogClass == "ColorDialog") {
+      const auto a = Next();
+      if (!a || *a == "cancel") return false;
+      fields.Set("Color", *a);
+      return true;
+    }
     // A dialog whose controls act (profiles, the colour list) has its
     // model answer them; others only hold fields.
     DialogActions* model = fields.actions;
@@ -180,6 +186,8 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
                          DocumentToTerminal(a.value) + "'");
       if (a.kind == DialogAction::Press && !session.Press(a.name))
         throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+      if (a.kind == DialogAction::Mouse)
+        throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
     }
     return Close(dialogClass);
   }

@@ -76,6 +76,9 @@ TEST(CliDialogs, TheTableDialogRunsFieldsAndPressesInOrder) {
         "sgTable.Selection=1,1,1,2", "--press", "SetSpanBtn", "--press", "SaveCSVBtn"},
        "inserted <TABLE>\\r\\n<TR>\\r\\n<TD ROWSPAN=\\\"2\\\">a</TD><TD>New York</TD>\\r\\n</TR>\\r\\n"
        "<TR>\\r\\n<TD></TD>\\r\\n</TR>\\r\\n</TABLE>\\r\\n\n"},
+      {"a palette colours the selected cells",
+       {"--set", "bLowerCaseTag=1", "--answer", "#00FF80", "--field", "rgIndent=0", "--press", "ColorPaletteBtn2"},
+       "inserted <table>\\r\\n<tr>\\r\\n<td bgcolor=\\\"#00ff80\\\"></td>\\r\\n</tr>\\r\\n</table>\\r\\n\n"},
       {"a question answered no keeps the grid",
        {"--sel", "3,11", "--answer", "no", "--field", "rgIndent=0", "--press", "ClearBtn"},
        "inserted <TABLE>\\r\\n<TR>\\r\\n<TD>Name</TD><TD>City</TD>\\r\\n</TR>\\r\\n</TABLE>\\r\\n\n"},
