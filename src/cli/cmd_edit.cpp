@@ -15,7 +15,9 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
+#include "core/dialogs/dialog_actions.h"
 #include "core/dialogs/gradation.h"
+#include "core/dialogs/style_editor.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
@@ -32,7 +34,7 @@ const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
     "          [--field NAME=VALUE]... [--press BUTTON]... [--mouse LIST=ROW]...\n"
-    "          COMMAND[:ARG]...\n"
+    "          [--data DIR] COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -66,6 +68,13 @@ const std::string_view kEditHelp =
     "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ...); fields\n"
     "                   and presses apply in the order given\n"
     "  --mouse L=ROW    clicks row ROW (from 0) of a dialog's list (lbColor=3)\n"
+    "                   A button that opens a dialog of its own (a STYLE\n"
+    "                   field's RegisterStyleBtn) gives it the actions that\n"
+    "                   follow, up to --press OkBtn or --press CancelBtn\n"
+    "  --data DIR       the folder of the data files the dialogs read and\n"
+    "                   write (StyleList.txt, TagClassList.txt, ColorList.txt,\n"
+    "                   PreviousSetting.txt); without it none are read or\n"
+    "                   written\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -122,20 +131,53 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     // A dialog whose controls act (profiles, the colour list) has its
     // model answer them; others only hold fields.
     DialogActions* model = fields.actions;
-    for (const DialogAction& a : m_actions) {
+    // Every dialog a command opens takes the actions from the first; one
+    // that a button opens (the style editor of a STYLE field's 編集) takes
+    // the actions after that press, up to its OkBtn or CancelBtn.
+    const bool nested = m_depth > 0;
+    std::size_t i = nested ? m_cursor : 0;
+    std::optional<bool> closedBy;
+    ++m_depth;
+    for (; i < m_actions.size(); ++i) {
+      const DialogAction& a = m_actions[i];
+      if (a.kind == DialogAction::Press && (a.name == "OkBtn" || a.name == "CancelBtn")) {
+        closedBy = a.name == "OkBtn";
+        ++i;
+        break;
+      }
+      m_cursor = i + 1;
       if (a.kind == DialogAction::Field) {
         fields.Set(a.name, a.value);
         if (model) model->Changed(a.name, fields);
+        else if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
       } else if (a.kind == DialogAction::Press) {
-        if (!model) PressPlain(dialogClass, fields, a.name);
-        else if (!model->Press(a.name, fields))
+        // The dialog's own buttons first, then those of the style routines
+        // (which every STYLE field shares), then the plain ones.
+        if (model && model->Press(a.name, fields)) {
+        } else if (m_ctx && PressDialogButton(*m_ctx, dialogClass, a.name, fields)) {
+        } else if (!model) {
+          PressPlain(dialogClass, fields, a.name);
+        } else {
           throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
-      } else if (!model || !model->Mouse(a.name, a.value, fields)) {
+        }
+      } else if (model && model->Mouse(a.name, a.value, fields)) {
+      } else if (!model && m_ctx && dialogClass == kRegisterStyleDlgClass && a.name == kFieldStyleList) {
+        fields.Set(a.name, a.value);  // a click on a row of the registry
+        DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
+      } else {
         throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
       }
+      i = m_cursor - 1;  // past the actions a dialog the button opened took
     }
+    --m_depth;
+    m_cursor = i;
+    if (closedBy == false) return false;
     return Close(dialogClass);
   }
+
+  // The context the style routines act in, for dialogs whose fields bring
+  // no actions of their own.
+  void SetContext(EditingContext* ctx) { m_ctx = ctx; }
 
   bool RunSession(std::string_view dialogClass, DialogSession& session) override {
     for (const DialogAction& a : m_actions) {
@@ -234,6 +276,9 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
 
   std::deque<std::string> m_answers;
   std::vector<DialogAction> m_actions;
+  EditingContext* m_ctx = nullptr;
+  int m_depth = 0;
+  std::size_t m_cursor = 0;
   std::string m_document;
   const DialogServices* m_services = nullptr;
   EditingOptions m_options;
@@ -320,6 +365,7 @@ int RunEdit(std::vector<std::string>& args) {
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
   std::vector<DialogAction> actions;
+  std::optional<std::string> dataFolder;
   bool list = false;
   std::vector<std::string> operands;
   while (!in.done()) {
@@ -348,6 +394,8 @@ int RunEdit(std::vector<std::string>& args) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW: " + value);
       actions.push_back({DialogAction::Mouse, value.substr(0, eq), value.substr(eq + 1)});
+    } else if (in.take("--data", value)) {
+      dataFolder = value;
     } else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);
@@ -390,6 +438,9 @@ int RunEdit(std::vector<std::string>& args) {
     return MakeRelativePath(f, doc);
   };
   answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
+  // Only a folder named: a script's runs never share remembered state.
+  if (dataFolder) ctx.services.dataFolder = *dataFolder;
+  answersHost.SetContext(&ctx);
 
   if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
   editor.SetSelStart(selStart);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QDir>
 #include <QListWidget>
 #include <QTabWidget>
@@ -27,6 +29,7 @@
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/check/tag_error_form.h"
+#include "gui/dialogs/style_editor_view.h"
 #include "gui/dialogs/colour_form_view.h"
 #include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
@@ -132,6 +135,57 @@ int ReEditPictures(TMainForm& w, const QString& folder) {
       view.CancelButton()->click();
     });
     RunHandler(w, "EditTagClick");
+  }
+  return written;
+}
+
+// The style editor with a style being built (both pages), and the style
+// insertion dialogs filled in.
+int StylePictures(TMainForm& w, const QString& folder) {
+  int written = 0;
+  WhenShown<TRegisterStyleDlg>([&written, folder](TRegisterStyleDlg& view) {
+    auto set = [&view](const char* name, const char* utf8) {
+      QWidget* c = view.Control(name);
+      if (auto* combo = qobject_cast<QComboBox*>(c)) combo->setEditText(QString::fromUtf8(utf8));
+    };
+    auto press = [&view](const char* name) {
+      if (auto* b = view.findChild<QPushButton*>(QString::fromLatin1(name))) b->click();
+    };
+    set("cbColor", "navy");
+    press("AddBtn");
+    set("cbColor", "#ff0000");
+    set("cbFontFamily", "ＭＳ ゴシック");
+    set("cbFontWeight", "bold");
+    set("cbBgRepeat", "no-repeat");
+    set("cbBorderStyle", "solid");
+    press("AddBtn");
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/style-editor-basic.png"));
+    view.Pages()->setCurrentIndex(1);
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/style-editor-position.png"));
+    if (auto* cancel = view.findChild<QPushButton*>(QStringLiteral("CancelBtn"))) cancel->click();
+  });
+  RunHandler(w, "RegisterStyleClick");
+  const DialogCase cases[] = {
+      {"STYLEClick", "",
+       {{"edRowCount", "2"}, {"sgStyle[1,0]", "H1"}, {"sgStyle[1,1]", "color:red"}, {"sgStyle[2,0]", "P.note"},
+        {"sgStyle[2,1]", "font-size:10pt"}}},
+      {"LINKRELClick", "", {{"edURL", "main.css"}}},
+      {"TagStyleClick", "", {{"cbTagClass", "P.note"}, {"cbStyle", "font-size:10pt"}}},
+      {"InsertStyleClick", "", {{"cbStyle", "color:red"}}},
+  };
+  for (const DialogCase& c : cases) {
+    w.ActiveSurface()->Load("<HTML><HEAD></HEAD></HTML>", true);
+    WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
+      for (const auto& [name, value] : c.set) view.SetControlValue(name, Q(value));
+      view.RebuildNow();
+      QApplication::processEvents();
+      written += view.grab().save(folder + QStringLiteral("/dialog-") + QString::fromLatin1(c.command) +
+                                  QStringLiteral(".png"));
+      view.CancelButton()->click();
+    });
+    RunHandler(w, c.command);
   }
   return written;
 }
@@ -270,6 +324,7 @@ int main(int argc, char** argv) {
   w.StartUp({});
   int written = DialogPictures(w, folder);
   written += ReEditPictures(w, folder);
+  written += StylePictures(w, folder);
   written += ColourFormPictures(w, folder);
   written += TablePictures(w, folder);
   written += SitePictures(w, folder, site);

@@ -54,6 +54,13 @@ struct TagBuild {
 
 struct ReEditSpec;
 
+// A push button of a dialog beyond OK and Cancel, whose action is the
+// dialog's own (dialog_actions.h).
+struct DialogButton {
+  std::string_view control;  // the button's name (AddBtn)
+  Msg caption;               // its caption, mnemonic after '&'
+};
+
 struct TagDialogModel {
   std::string_view dialogClass;
   DialogText caption;  // the form's caption
@@ -69,6 +76,8 @@ struct TagDialogModel {
   void (*showMore)(DialogFields& f, bool reEdit) = nullptr;
   // The re-edit routines (F2) that open this dialog.
   std::span<const ReEditSpec> reEdits = {};
+  // Buttons the view puts under the fields, in this order.
+  std::span<const DialogButton> buttons = {};
 
   // Values the controls hold when the dialog is created.
   void create(DialogFields& f) const;

@@ -2,6 +2,7 @@
 
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/edit_tag.h"
+#include "core/dialogs/style_dialogs.h"
 #include "core/dialogs/table_dialog.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/dialogs/word_list_dialog.h"
@@ -19,7 +20,8 @@ constexpr std::string_view kIndentKey = "INDENT";
 // Links, markers and frames change what the link list shows.
 void AfterLinkDialog(const EditingContext& ctx, const TagDialogModel& m) {
   const auto& changed = ctx.services.linksChanged;
-  if (changed && (&m == &kURLInputDlg || &m == &kNameDlg || &m == &kFrameDlg)) changed();
+  if (changed && (&m == &kURLInputDlg || &m == &kNameDlg || &m == &kFrameDlg || &m == &kLinkStyleSheetDlg))
+    changed();
 }
 
 }  // namespace
@@ -207,6 +209,7 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
            InsertRegisteredWord(ctx, ctx.services.dataFolder);
          }});
   r.Add({"EditTagClick", [](EditingContext& ctx, std::string_view) { EditTag(ctx); }});
+  RegisterStyleCommands(r);
 }
 
 }  // namespace mw

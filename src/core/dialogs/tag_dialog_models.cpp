@@ -1,6 +1,7 @@
 // The table of tag dialog models and the helpers their grids share.
 #include <cstdlib>
 
+#include "core/dialogs/style_dialogs.h"
 #include "core/dialogs/tag_dialogs.h"
 
 namespace mw {
@@ -11,6 +12,7 @@ const TagDialogModel* const kModels[] = {
     &kHLineDlg, &kFontSetDlg, &kBaseFontDlg, &kMetaDlg,    &kAppletDlg,   &kScriptDlg, &kHAlignDlg,
     &kNameDlg,  &kURLInputDlg, &kULDlg,      &kOLDlg,      &kTRDlg,       &kTHTDDlg,   &kFormDlg,
     &kInputDlg, &kTextAreaDlg, &kSelectDlg,  &kFrameDlg,   &kFrameSetDlg,
+    &kLinkStyleSheetDlg, &kStyleDlg, &kStyleItemDlg, &kInsertStyleDlg,
 };
 
 }  // namespace

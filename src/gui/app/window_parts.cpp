@@ -12,6 +12,7 @@
 
 #include "core/app/document_file.h"
 #include "core/editing/typing.h"
+#include "core/dialogs/dialog_actions.h"
 #include "core/dialogs/dialog_lists.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
@@ -53,6 +54,12 @@ void TMainForm::WireParts() {
   views.services = &m_ctx.services;
   views.keyPress = [this](EditorSurface& preview, char key) {
     return KeyPress(m_ctx, preview, key, IsColoured(m_currentFileName));
+  };
+  views.fieldChanged = [this](std::string_view dialogClass, std::string_view control, DialogFields& f) {
+    DialogFieldChanged(m_ctx, dialogClass, control, f);
+  };
+  views.press = [this](std::string_view dialogClass, std::string_view button, DialogFields& f) {
+    return PressDialogButton(m_ctx, dialogClass, button, f);
   };
   RegisterTagDialogViews(*m_dialogHost, views);
   m_dialogHost->SetFileChooser([this](bool save, const QString& title, const QString& folder, const QString& filter) {

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -125,6 +126,10 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
     top->addLayout(side, 2);
   }
 
+  // The dialog's own buttons (AddButtons) go in a row under the fields.
+  m_buttonRow = new QHBoxLayout;
+  m_buttonRow->addStretch();
+
   auto* previewLabel = new QLabel(UiText(Msg::PreviewLabel), this);
   m_previewWidget = new ScintillaEditor(this);
   m_previewWidget->setObjectName(QStringLiteral("reTag"));
@@ -162,6 +167,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
 
   auto* main = m_main = new QVBoxLayout(this);
   main->addLayout(top);
+  main->addLayout(m_buttonRow);
   main->addWidget(previewLabel);
   main->addWidget(m_previewWidget, 1);
   main->addWidget(box);
@@ -181,7 +187,7 @@ void TagDialogView::SetTabOrder() {
       } else {
         chain << (b.table ? b.table : b.widget);
       }
-      for (QPushButton* button : {b.formButton, b.paletteButton, b.refButton})
+      for (QPushButton* button : {b.formButton, b.paletteButton, b.refButton, b.styleButton})
         if (button) chain << button;
     }
   }
@@ -209,6 +215,7 @@ void TagDialogView::AddRow(QGridLayout* grid, const Binding& c, QWidget* parent)
       line->setSpacing(2);
       line->addWidget(b.widget, 1);
       if (c.kind == Kind::Colour) AddColourButtons(b, parent, line);
+      if (c.kind == Kind::Combo && c.source == ListSource::Styles) AddStyleButton(b, parent, line);
       if (!c.filter.empty()) {
         b.filter = std::string(c.filter.Utf8());
         AddReferenceButton(b, parent, line);
@@ -217,6 +224,7 @@ void TagDialogView::AddRow(QGridLayout* grid, const Binding& c, QWidget* parent)
       break;
     }
   }
+  if (b.kind == Widget::Grid && c.source == ListSource::Styles) AddGridStyleMenu(b);
   WatchField(b);
   m_bound.push_back(std::move(b));
   // A size in percent: its "%" box beside the number.
@@ -348,6 +356,53 @@ void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
   });
 }
 
+// The style field's 編集(&E): the style editor, whose result the field takes.
+void TagDialogView::AddStyleButton(Bound& b, QWidget* parent, QLayout* into) {
+  auto* edit = new QPushButton(UiText(Msg::StyleEditButton), parent);
+  edit->setObjectName(QStringLiteral("RegisterStyleBtn"));
+  edit->setAutoDefault(false);
+  edit->setEnabled(static_cast<bool>(m_hooks.press));
+  into->addWidget(edit);
+  b.styleButton = edit;
+  connect(edit, &QPushButton::clicked, this, [this] { Press("RegisterStyleBtn"); });
+}
+
+// A grid of rules: its popup menu offers the registered styles for the
+// Style column of the current row.
+void TagDialogView::AddGridStyleMenu(Bound& b) {
+  QTableWidget* table = b.table;
+  table->setContextMenuPolicy(Qt::CustomContextMenu);
+  table->setToolTip(UiText(Msg::StyleGridHint));
+  const std::string name = b.name;
+  connect(table, &QTableWidget::customContextMenuRequested, this, [this, table, name](const QPoint& at) {
+    DialogFields f = m_fields;
+    StoreControls(f);
+    QMenu menu(table);
+    for (const std::string& style : GetItems(f, name))
+      if (!style.empty()) menu.addAction(FromDocumentText(style));
+    if (menu.isEmpty()) return;
+    const QAction* chosen = menu.exec(table->viewport()->mapToGlobal(at));
+    const int row = table->currentRow() >= 0 ? table->currentRow() : table->rowAt(at.y());
+    if (chosen == nullptr || row < 0) return;
+    QTableWidgetItem* item = table->item(row, table->columnCount() - 1);
+    if (item == nullptr) table->setItem(row, table->columnCount() - 1, item = new QTableWidgetItem);
+    item->setText(chosen->text());
+  });
+}
+
+void TagDialogView::AddButtons(std::span<const DialogButton> buttons) {
+  int at = 0;
+  for (const DialogButton& d : buttons) {
+    auto* button = new QPushButton(UiText(d.caption), this);
+    const std::string name(d.control);
+    button->setObjectName(QString::fromStdString(name));
+    button->setAutoDefault(false);
+    button->setEnabled(static_cast<bool>(m_hooks.press));
+    m_buttonRow->insertWidget(at++, button);
+    connect(button, &QPushButton::clicked, this, [this, name] { Press(name); });
+  }
+}
+
 void TagDialogView::AddReferenceButton(Bound& b, QWidget* parent, QLayout* into) {
   auto* ref = new QPushButton(QStringLiteral("(&R)"), parent);
   ref->setObjectName(QStringLiteral("RefBtn"));
@@ -384,6 +439,11 @@ void TagDialogView::WatchField(Bound& b) {
     case Widget::Combo: {
       auto* combo = static_cast<QComboBox*>(b.widget);
       connect(combo, &QComboBox::currentTextChanged, this, &TagDialogView::MarkStale);
+      const std::string name = b.name;
+      connect(combo, &QComboBox::currentTextChanged, this, [this, name] {
+        if (m_loading || !m_hooks.fieldChanged || m_dialogClass.empty()) return;
+        Act([this, &name](DialogFields& f) { m_hooks.fieldChanged(m_dialogClass, name, f); }, name);
+      });
       combo->installEventFilter(this);
       combo->lineEdit()->installEventFilter(this);
       break;

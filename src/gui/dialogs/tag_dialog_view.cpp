@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <cstdlib>
+#include <set>
 
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/tag_dialogs.h"
@@ -119,7 +120,7 @@ void TagDialogView::LoadControl(Bound& b, const DialogFields& f) {
     b.label->setVisible(visible);
     b.label->setEnabled(enabled);
   }
-  for (QPushButton* button : {b.formButton, b.paletteButton, b.refButton})
+  for (QPushButton* button : {b.formButton, b.paletteButton, b.refButton, b.styleButton})
     if (button) button->setVisible(visible);
   if (b.refButton) {
     const QString doc = m_hooks.documentPath ? m_hooks.documentPath() : QString();
@@ -304,6 +305,40 @@ void TagDialogView::ReferenceClick(const Bound& b) {
   MarkStale();
 }
 
+namespace {
+
+// The control a field belongs to: "cbStyle#items" and "sgStyle[1,0]" are
+// cbStyle's and sgStyle's.
+std::string_view ControlOfField(std::string_view key) {
+  return key.substr(0, std::min(key.find('#'), key.find('[')));
+}
+
+}  // namespace
+
+void TagDialogView::Act(const std::function<void(DialogFields&)>& action, std::string_view except) {
+  DialogFields f = m_fields;
+  StoreControls(f);
+  const DialogFields before = f;
+  action(f);
+  m_fields = f;
+  std::set<std::string, std::less<>> changed;
+  for (const auto& [key, value] : f.values)
+    if (before.Get(key) != value || !before.Has(key)) changed.emplace(ControlOfField(key));
+  for (const auto& [key, value] : before.values)
+    if (!f.Has(key)) changed.emplace(ControlOfField(key));
+  m_loading = true;
+  for (Bound& b : m_bound)
+    if (b.name != except && changed.count(b.name)) LoadControl(b, f);
+  m_loading = false;
+  m_rebuild.start();
+}
+
+void TagDialogView::Press(std::string_view button) {
+  if (!m_hooks.press || m_dialogClass.empty()) return;
+  const std::string name(button);
+  Act([this, &name](DialogFields& f) { m_hooks.press(m_dialogClass, name, f); });
+}
+
 const TagDialogView::Bound* TagDialogView::Owner(QObject* o) const {
   for (QObject* p = o; p != nullptr && p != this; p = p->parent())
     for (const Bound& b : m_bound)
@@ -352,6 +387,10 @@ bool TagDialogView::eventFilter(QObject* watched, QEvent* event) {
   }
   if (b->refButton) {
     if (b->refButton->isEnabled()) ReferenceClick(*b);
+    return true;
+  }
+  if (b->styleButton) {
+    if (b->styleButton->isEnabled()) b->styleButton->click();
     return true;
   }
   return true;

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 class QButtonGroup;
 class QDialogButtonBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +59,12 @@ struct TagDialogViewHooks {
   // Asks for a file to refer to; empty when cancelled. Without it the
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
+  // What the dialog does when a field changes or one of its buttons is
+  // pressed (core/dialogs/dialog_actions.h, in the window's editing
+  // context), for dialogs whose fields bring no actions of their own; the
+  // view shows the fields as the routine left them.
+  std::function<void(std::string_view dialogClass, std::string_view control, DialogFields& f)> fieldChanged;
+  std::function<bool(std::string_view dialogClass, std::string_view button, DialogFields& f)> press;
   // The colour-name window on a field's text; empty when cancelled.
   // RegisterTagDialogViews sets it to the window on the same host.
   std::function<std::string(const std::string& initial)> pickColourName;
@@ -83,6 +91,10 @@ class TagDialogView : public FieldsDialog {
   TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
                 TagDialogViewHooks hooks, std::span<const ViewPage> pages = {});
   ~TagDialogView() override;
+
+  // The class the actions are asked for, and the model's own buttons.
+  void SetDialogClass(std::string dialogClass) { m_dialogClass = std::move(dialogClass); }
+  void AddButtons(std::span<const DialogButton> buttons);
 
   void LoadFields(const DialogFields& fields) override;
   // The controls' values; the preview only when the author edited it by
@@ -141,6 +153,7 @@ class TagDialogView : public FieldsDialog {
     std::string filter;                  // the reference button's filter (UTF-8)
     QPushButton* formButton = nullptr;     // colour fields: the colour-name picker
     QPushButton* paletteButton = nullptr;  // colour fields
+    QPushButton* styleButton = nullptr;    // style fields: the style editor
   };
 
   // Building the form (tag_dialog_controls.cpp).
@@ -165,8 +178,16 @@ class TagDialogView : public FieldsDialog {
   void PaletteClick(const Bound& b);
   void ColourNameClick(const Bound& b);
   void ReferenceClick(const Bound& b);
+  // Runs a dialog action on the fields as they stand and shows what it
+  // changed (every control but `except`, the one being typed in).
+  void Act(const std::function<void(DialogFields&)>& action, std::string_view except = {});
+  void Press(std::string_view button);
+  void AddStyleButton(Bound& b, QWidget* parent, QLayout* into);
+  void AddGridStyleMenu(Bound& b);
 
   PreviewBuilder m_build;
+  std::string m_dialogClass;
+  QHBoxLayout* m_buttonRow = nullptr;
   TagDialogViewHooks m_hooks;
   DialogFields m_fields;
   std::vector<Bound> m_bound;

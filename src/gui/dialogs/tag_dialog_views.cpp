@@ -2,6 +2,7 @@
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/editing/simple_tag_dialog.h"
+#include "gui/dialogs/style_editor_view.h"
 #include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
@@ -35,6 +36,8 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
           parent, model->rows,
           [model](const DialogFields& f, const EditingOptions& o) { return model->build(f, o).preview; }, hooks);
       view->setObjectName(QString::fromLatin1(model->dialogClass.data(), static_cast<qsizetype>(model->dialogClass.size())));
+      view->SetDialogClass(std::string(model->dialogClass));
+      view->AddButtons(model->buttons);
       return view;
     });
   }
@@ -45,10 +48,12 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
         [](const DialogFields& f, const EditingOptions& o) { return SimpleTagText(f, o); },
         hooks);
     view->setObjectName(QStringLiteral("TSimpleReDlg"));
+    view->SetDialogClass(std::string(kSimpleTagDialogClass));
     view->OkButton()->setText(QStringLiteral("&OK"));
     view->CancelButton()->setText(QStringLiteral("Cancel"));
     return view;
   });
+  RegisterStyleEditorView(host, hooks);
   host.RegisterSession(std::string(kTableDialogClass),
                        [hooks](QWidget* parent, DialogSession& session) -> std::unique_ptr<FieldsDialog> {
                          auto* table = dynamic_cast<TableDialog*>(&session);
