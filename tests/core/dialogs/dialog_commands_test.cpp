@@ -198,11 +198,11 @@ TEST_F(DialogCommandTest, EmptiedNameInAReEditKeepsTheTag) {
 
 TEST_F(DialogCommandTest, OtherSubsystemsPlugInTheirRoutines) {
   std::string seen;
-  SetReEditHandler("IMG", [&seen](EditingContext&, std::string_view tag) { seen = std::string(tag); });
-  fx.Load("<IMG SRC=\"a.gif\">|");
+  SetReEditHandler("LINK", [&seen](EditingContext&, std::string_view tag) { seen = std::string(tag); });
+  fx.Load("<LINK REL=\"stylesheet\" HREF=\"a.css\">|");
   Run("EditTagClick");
-  EXPECT_EQ(seen, "<IMG SRC=\"a.gif\">");
-  SetReEditHandler("IMG", nullptr);
+  EXPECT_EQ(seen, "<LINK REL=\"stylesheet\" HREF=\"a.css\">");
+  SetReEditHandler("LINK", nullptr);
 }
 
 TEST_F(DialogCommandTest, ListsFromTheDataFolderAndTheDocument) {
