@@ -4,12 +4,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <utility>
 
 #include "core/app/document_file.h"
 #include "cli/cli_common.h"
+#include "cli/cli_pictures.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "core/editing/command_groups.h"
@@ -18,13 +20,16 @@
 #include "core/editing/editing_context.h"
 #include "core/editing/memory_editor.h"
 #include "core/editing/typing.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/project/relative_path.h"
 
 namespace mw::cli {
 
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... COMMAND[:ARG]...\n"
+    "          [--field NAME=VALUE]... [--press NAME]... [--mouse TARGET:EVENT@X,Y]...\n"
+    "          COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -48,6 +53,15 @@ const std::string_view kEditHelp =
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
     "                   is confirmed as built\n"
+    "  --press NAME     presses a button of the dialog (RefBtn, ReloadBtn,\n"
+    "                   ...; cbImageFile chooses its list's text); a file\n"
+    "                   dialog it opens takes the next --answer (a path, or\n"
+    "                   cancel)\n"
+    "  --mouse 'Image:EVENT@X,Y'\n"
+    "                   a left-button gesture on the dialog's picture, EVENT\n"
+    "                   down, move, up or dbl (double click), X,Y in pixels\n"
+    "                   of the picture; --field, --press and --mouse apply in\n"
+    "                   the order given\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -63,10 +77,48 @@ namespace {
 
 // Questions, inputs and dialogs take their replies from one ordered list,
 // as the author would answer them one after another.
+// What the author does in a dialog, in the order given: a field set, a
+// button pressed, a pointer gesture on the picture.
+struct DialogInput {
+  enum class Kind { Field, Press, Mouse } kind = Kind::Field;
+  std::string name;   // field, button or pointer target
+  std::string value;  // field value; pointer event
+  int x = 0, y = 0;
+};
+
+DialogInput ParseMouse(const std::string& spec) {
+  // TARGET:EVENT@X,Y
+  const auto colon = spec.find(':'), at = spec.find('@');
+  const auto comma = at == std::string::npos ? std::string::npos : spec.find(',', at);
+  if (colon == std::string::npos || at == std::string::npos || comma == std::string::npos || at < colon)
+    throw UsageError("--mouse needs TARGET:EVENT@X,Y: " + spec);
+  DialogInput in{DialogInput::Kind::Mouse, spec.substr(0, colon), spec.substr(colon + 1, at - colon - 1)};
+  const std::string event = in.value;
+  if (event != "down" && event != "move" && event != "up" && event != "dbl")
+    throw UsageError("--mouse event must be down, move, up or dbl: " + spec);
+  auto number = [&](const std::string& t) {
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < -1000000 || v > 1000000)
+      throw UsageError("bad --mouse position: " + spec);
+    return static_cast<int>(v);
+  };
+  in.x = number(spec.substr(at + 1, comma - at - 1));
+  in.y = number(spec.substr(comma + 1));
+  return in;
+}
+
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
-  CommandLineAnswers(std::deque<std::string> answers, DialogFields fields)
-      : m_answers(std::move(answers)), m_fields(std::move(fields)) {}
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogInput> inputs)
+      : m_answers(std::move(answers)), m_inputs(std::move(inputs)) {}
+
+  // Where the dialogs' buttons find the services and the document.
+  void SetEnvironment(const DialogServices* services, std::string documentPath) {
+    m_services = services;
+    m_documentPath = std::move(documentPath);
+  }
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -92,7 +144,27 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
       m_answers.pop_front();
       return false;
     }
-    for (const auto& [name, value] : m_fields.values) fields.Set(name, value);
+    const TagDialogModel* model = FindTagDialogModel(dialogClass);
+    DialogEnv env;
+    env.services = m_services;
+    env.documentPath = m_documentPath;
+    env.chooseFile = [this](const std::string&, const std::string&) -> std::optional<std::string> {
+      const auto a = Next();
+      if (!a || *a == "cancel") return std::nullopt;
+      return Absolute(DocumentToTerminal(*a));
+    };
+    env.message = [this](const std::string& text) { m_messages.push_back(text); };
+    for (const DialogInput& in : m_inputs) {
+      if (in.kind == DialogInput::Kind::Field) {
+        fields.Set(in.name, in.value);
+        continue;
+      }
+      const DialogAction a{in.name, in.kind == DialogInput::Kind::Press ? std::string_view("press") : in.value,
+                           in.x, in.y};
+      if (!model || !model->act || !model->act(fields, a, env))
+        throw UsageError(std::string(dialogClass) + " has no " +
+                         (in.kind == DialogInput::Kind::Press ? "button " : "picture ") + in.name);
+    }
     if (dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
     return true;
   }
@@ -110,8 +182,16 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     return a;
   }
 
+  static std::string Absolute(const std::string& path) {
+    std::error_code ec;
+    const auto p = std::filesystem::absolute(path, ec);
+    return ec ? path : p.string();
+  }
+
   std::deque<std::string> m_answers;
-  DialogFields m_fields;
+  std::vector<DialogInput> m_inputs;
+  const DialogServices* m_services = nullptr;
+  std::string m_documentPath;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -185,7 +265,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  DialogFields fields;
+  std::vector<DialogInput> inputs;
   bool list = false;
   std::vector<std::string> operands;
   while (!in.done()) {
@@ -206,8 +286,10 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      fields.Set(value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1))));
-    } else if (in.take("--list")) list = true;
+      inputs.push_back({DialogInput::Kind::Field, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
+    } else if (in.take("--press", value)) inputs.push_back({DialogInput::Kind::Press, value, {}});
+    else if (in.take("--mouse", value)) inputs.push_back(ParseMouse(value));
+    else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);
     } else throw UsageError("unknown option " + in.current());
@@ -235,7 +317,7 @@ int RunEdit(std::vector<std::string>& args) {
   if (clipboardText) clipboard.SetText(*clipboardText);
   RecordingEditor editor(clipboard);
   editor.Load(text);
-  CommandLineAnswers answersHost(std::move(answers), std::move(fields));
+  CommandLineAnswers answersHost(std::move(answers), std::move(inputs));
 
   EditingContext ctx;
   ctx.editor = &editor;
@@ -245,6 +327,18 @@ int RunEdit(std::vector<std::string>& args) {
   ctx.fileName = file;
   ctx.options = options;
   ctx.selectionSearch = DefaultSelectionSearch();
+  // Relative URLs from the page's folder; pictures read as the window
+  // reads them.
+  ctx.services.makeRelativePath = [](const std::string& f, const std::string& doc) { return MakeRelativePath(f, doc); };
+  ctx.services.resolveRelativePath = [](const std::string& url, const std::string& doc) {
+    return DocumentToFileSystemPath(ResolveRelativePath(url, FileSystemToDocumentPath(doc)));
+  };
+  ctx.services.pictures = CliPictureReader();
+  {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(file, ec);
+    answersHost.SetEnvironment(&ctx.services, ec ? file : absolute.string());
+  }
 
   if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
   editor.SetSelStart(selStart);
