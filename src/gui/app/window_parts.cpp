@@ -1,6 +1,7 @@
 // The services the main window lends to dialogs and commands of other
 // layers: the dialog host that shows tag dialogs, the modeless find and
 // replace dialogs, and the lists and hooks the tag dialogs read.
+#include <QAction>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
+#include "platform/pictures/picture_files.h"
 #include "gui/check/tag_error_form.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/display/display_refresh.h"
@@ -49,6 +51,9 @@ void TMainForm::WireParts() {
   views.services = &m_ctx.services;
   views.keyPress = [this](EditorSurface& preview, char key) {
     return KeyPress(m_ctx, preview, key, IsColoured(m_currentFileName));
+  };
+  views.runCommand = [this](std::string_view id) {
+    if (QAction* a = Action(id); a != nullptr && a->isEnabled()) a->trigger();
   };
   RegisterTagDialogViews(*m_dialogHost, views);
 
@@ -88,6 +93,13 @@ void TMainForm::WireParts() {
   r.makeRelativePath = [](const std::string& file, const std::string& document) {
     return MakeRelativePath(file, document);
   };
+  r.resolveRelativePath = [](const std::string& url, const std::string& document) {
+    return DocumentToFileSystemPath(ResolveRelativePath(url, FileSystemToDocumentPath(document)));
+  };
+  // One reader for the window's picture dialogs; it keeps the picture it
+  // decoded last for the dialog to show.
+  static platform::QtPictureReader pictures;
+  r.pictures = &pictures;
   // The style sheet the page links to, read from beside the page; a page
   // never saved or a sheet that is missing gives none.
   r.linkedStyleSheet = [this](const std::string& documentText) -> std::string {

@@ -56,6 +56,9 @@ struct TagDialogViewHooks {
   // Asks for a file to refer to; empty when cancelled. Without it the
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
+  // Runs a command of the main window by its id (the picture dialogs'
+  // ExplorerBtn runs ExecExplorer).
+  std::function<void(std::string_view id)> runCommand;
 };
 
 // The services of hooks, or an empty set.
@@ -94,9 +97,19 @@ class TagDialogView : public FieldsDialog {
   bool PreviewEditedByHand() const { return m_handEdited; }
   // Runs a pending rebuild at once.
   void RebuildNow();
+  // The reference button beside a field; null when it has none.
+  QPushButton* ReferenceButton(std::string_view control) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The fields as the controls hold them now.
+  DialogFields CurrentFields() const;
+  const TagDialogViewHooks& Hooks() const { return m_hooks; }
+  // A dialog whose reference button does more than fill its field (a
+  // picture is read and shown) takes the chosen file here: true when it
+  // did. The filter is the one the button's file dialog shows.
+  virtual bool ReferenceChosen(std::string_view control, const QString& file);
+  virtual QString ReferenceFilter(std::string_view control, const QString& filter) const;
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
