@@ -1,15 +1,17 @@
 // markupwright-cli edit: runs editing commands on a document with the
 // in-memory editor, answering questions and dialogs from the command line.
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <cerrno>
 #include <cstdlib>
 #include <deque>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <utility>
 
 #include "core/app/document_file.h"
+#include "core/app/settings.h"
 #include "cli/cli_common.h"
 #include "cli/cli_pictures.h"
 #include "cli/commands.h"
@@ -20,6 +22,7 @@
 #include "core/editing/editing_context.h"
 #include "core/editing/memory_editor.h"
 #include "core/editing/typing.h"
+#include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/project/relative_path.h"
 
@@ -28,7 +31,7 @@ namespace mw::cli {
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... [--press NAME]... [--mouse TARGET:EVENT@X,Y]...\n"
+    "          [--field NAME=VALUE]... [--press BUTTON]... [--mouse TARGET:EVENT@X,Y]...\n"
     "          COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
@@ -43,25 +46,30 @@ const std::string_view kEditHelp =
     "                   bSelectEditedEnd, bSelectEditedAll,\n"
     "                   bSelectPreviousSelection, bAutoSelect, bDirectTagInsert,\n"
     "                   bAutoIndent, bAutoTagFont, iNofColumn, iTabStop,\n"
-    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0)\n"
+    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0;\n"
+    "                   iNofColumn 1 to 10000, iTabStop 1 to 100)\n"
     "  --answer TEXT    replies in order: to a question yes, no or cancel; to a\n"
-    "                   one-line input the text typed, or cancel; cancel also\n"
-    "                   cancels the next dialog\n"
+    "                   one-line input the text typed, or cancel; to a file\n"
+    "                   choice a path, or cancel; to a colour palette #RRGGBB;\n"
+    "                   cancel also cancels a dialog, once its presses took\n"
+    "                   their answers\n"
     "  --clipboard TEXT the clipboard's text\n"
     "  --field N=V      a field of the dialogs commands open, by control name\n"
     "                   (edTitle=x, ckBold=1, rgAlign=2, sgOption[1,0]=text:\n"
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
-    "                   is confirmed as built\n"
-    "  --press NAME     presses a button of the dialog (RefBtn, ReloadBtn,\n"
-    "                   ...; cbImageFile chooses its list's text); a file\n"
-    "                   dialog it opens takes the next --answer (a path, or\n"
-    "                   cancel)\n"
+    "                   is confirmed as built. The table dialog's cells are\n"
+    "                   sgTable[COL,ROW]=text (from 1), its selected block\n"
+    "                   sgTable.Selection=LEFT,TOP,RIGHT,BOTTOM, after which\n"
+    "                   the cell panel's fields apply to that block\n"
+    "  --press BUTTON   presses a dialog's button or pop-up menu item by name\n"
+    "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ReloadBtn,\n"
+    "                   ...; cbImageFile reads the picture its text names)\n"
     "  --mouse 'Image:EVENT@X,Y'\n"
     "                   a left-button gesture on the dialog's picture, EVENT\n"
-    "                   down, move, up or dbl (double click), X,Y in pixels\n"
-    "                   of the picture; --field, --press and --mouse apply in\n"
-    "                   the order given\n"
+    "                   down, move, up or dbl (double click), X,Y in pixels of\n"
+    "                   the picture; fields, presses and gestures apply in the\n"
+    "                   order given\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -75,26 +83,21 @@ const std::string_view kEditHelp =
 
 namespace {
 
-// Questions, inputs and dialogs take their replies from one ordered list,
-// as the author would answer them one after another.
-// What the author does in a dialog, in the order given: a field set, a
-// button pressed, a pointer gesture on the picture.
-struct DialogInput {
-  enum class Kind { Field, Press, Mouse } kind = Kind::Field;
-  std::string name;   // field, button or pointer target
-  std::string value;  // field value; pointer event
+// What the author does in a dialog, in the order of the command line.
+struct DialogAction {
+  enum Kind { Field, Press, Mouse } kind = Field;
+  std::string name, value;  // Mouse: the target and the event
   int x = 0, y = 0;
 };
 
-DialogInput ParseMouse(const std::string& spec) {
-  // TARGET:EVENT@X,Y
+// --mouse TARGET:EVENT@X,Y
+DialogAction ParseMouse(const std::string& spec) {
   const auto colon = spec.find(':'), at = spec.find('@');
   const auto comma = at == std::string::npos ? std::string::npos : spec.find(',', at);
   if (colon == std::string::npos || at == std::string::npos || comma == std::string::npos || at < colon)
     throw UsageError("--mouse needs TARGET:EVENT@X,Y: " + spec);
-  DialogInput in{DialogInput::Kind::Mouse, spec.substr(0, colon), spec.substr(colon + 1, at - colon - 1)};
-  const std::string event = in.value;
-  if (event != "down" && event != "move" && event != "up" && event != "dbl")
+  DialogAction a{DialogAction::Mouse, spec.substr(0, colon), spec.substr(colon + 1, at - colon - 1)};
+  if (a.value != "down" && a.value != "move" && a.value != "up" && a.value != "dbl")
     throw UsageError("--mouse event must be down, move, up or dbl: " + spec);
   auto number = [&](const std::string& t) {
     char* end = nullptr;
@@ -104,21 +107,17 @@ DialogInput ParseMouse(const std::string& spec) {
       throw UsageError("bad --mouse position: " + spec);
     return static_cast<int>(v);
   };
-  in.x = number(spec.substr(at + 1, comma - at - 1));
-  in.y = number(spec.substr(comma + 1));
-  return in;
+  a.x = number(spec.substr(at + 1, comma - at - 1));
+  a.y = number(spec.substr(comma + 1));
+  return a;
 }
 
+// Questions, inputs and dialogs take their replies from one ordered list,
+// as the author would answer them one after another.
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
-  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogInput> inputs)
-      : m_answers(std::move(answers)), m_inputs(std::move(inputs)) {}
-
-  // Where the dialogs' buttons find the services and the document.
-  void SetEnvironment(const DialogServices* services, std::string documentPath) {
-    m_services = services;
-    m_documentPath = std::move(documentPath);
-  }
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogAction> actions)
+      : m_answers(std::move(answers)), m_actions(std::move(actions)) {}
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -140,33 +139,33 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
-    if (!m_answers.empty() && m_answers.front() == "cancel") {
-      m_answers.pop_front();
-      return false;
-    }
+    if (IsFileChoice(dialogClass)) return ChooseFile(fields);
     const TagDialogModel* model = FindTagDialogModel(dialogClass);
-    DialogEnv env;
-    env.services = m_services;
-    env.documentPath = m_documentPath;
-    env.chooseFile = [this](const std::string&, const std::string&) -> std::optional<std::string> {
-      const auto a = Next();
-      if (!a || *a == "cancel") return std::nullopt;
-      return Absolute(DocumentToTerminal(*a));
-    };
-    env.message = [this](const std::string& text) { m_messages.push_back(text); };
-    for (const DialogInput& in : m_inputs) {
-      if (in.kind == DialogInput::Kind::Field) {
-        fields.Set(in.name, in.value);
-        continue;
-      }
-      const DialogAction a{in.name, in.kind == DialogInput::Kind::Press ? std::string_view("press") : in.value,
-                           in.x, in.y};
-      if (!model || !model->act || !model->act(fields, a, env))
-        throw UsageError(std::string(dialogClass) + " has no " +
-                         (in.kind == DialogInput::Kind::Press ? "button " : "picture ") + in.name);
+    for (const DialogAction& a : m_actions) {
+      if (a.kind == DialogAction::Field) fields.Set(a.name, a.value);
+      else if (a.kind == DialogAction::Press && !Act(model, fields, a)) PressPlain(dialogClass, fields, a.name);
+      else if (a.kind == DialogAction::Mouse && !Act(model, fields, a))
+        throw UsageError(std::string(dialogClass) + " has no picture '" + a.name + "'");
     }
-    if (dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
-    return true;
+    return Close(dialogClass);
+  }
+
+  bool RunSession(std::string_view dialogClass, DialogSession& session) override {
+    for (const DialogAction& a : m_actions) {
+      if (a.kind == DialogAction::Field && !session.SetField(a.name, a.value))
+        throw UsageError(std::string(dialogClass) + " has no control '" + a.name + "' for '" +
+                         DocumentToTerminal(a.value) + "'");
+      if (a.kind == DialogAction::Press && !session.Press(a.name))
+        throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+    }
+    return Close(dialogClass);
+  }
+
+  // The document reference buttons make relative paths from.
+  void SetDocument(const std::string& path, const DialogServices* services, const EditingOptions& options) {
+    m_document = path;
+    m_services = services;
+    m_options = options;
   }
 
   // How many tag dialogs were confirmed so far.
@@ -175,6 +174,88 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   const std::vector<std::string>& Messages() const { return m_messages; }
 
  private:
+  static bool IsFileChoice(std::string_view c) { return c == "OpenDialog" || c == "SaveDialog"; }
+
+  // After what the author did in it (whose file choices and questions
+  // took their answers in turn), a "cancel" answer closes the dialog with
+  // Cancel; anything else confirms it.
+  bool Close(std::string_view c) {
+    if (!m_answers.empty() && m_answers.front() == "cancel") {
+      m_answers.pop_front();
+      return false;
+    }
+    if (c.size() > 3 && c.substr(c.size() - 3) == "Dlg") ++m_tagDialogs;
+    return true;
+  }
+
+  // The buttons and gestures a dialog's model has beyond its rows (the
+  // picture dialogs'); false when it has no such control.
+  bool Act(const TagDialogModel* model, DialogFields& fields, const DialogAction& a) {
+    if (model == nullptr || model->act == nullptr) return false;
+    DialogEnv env;
+    env.services = m_services;
+    env.documentPath = m_document;
+    // A picture file is found by its name on the file system.
+    env.chooseFile = [this](const std::string&, const std::string&) -> std::optional<std::string> {
+      DialogFields choice;
+      if (!ChooseFile(choice)) return std::nullopt;
+      std::error_code ec;
+      const std::string path = DocumentToTerminal(choice.Get("FileName"));
+      const auto absolute = std::filesystem::absolute(path, ec);
+      return ec ? path : absolute.string();
+    };
+    env.message = [this](const std::string& text) { m_messages.push_back(text); };
+    const ::mw::DialogAction action{a.name, a.kind == DialogAction::Press ? std::string_view("press") : a.value, a.x,
+                                    a.y};
+    return model->act(fields, action, env);
+  }
+
+  // A file choice takes its path from the answers; without one, from a
+  // FileName field.
+  bool ChooseFile(DialogFields& fields) {
+    if (m_answers.empty()) {
+      for (const DialogAction& a : m_actions)
+        if (a.kind == DialogAction::Field && a.name == "FileName") fields.Set("FileName", a.value);
+      return !fields.Get("FileName").empty();
+    }
+    const auto a = Next();
+    if (*a == "cancel") return false;
+    fields.Set("FileName", *a);
+    return true;
+  }
+
+  // The buttons of a dialog that only holds fields: a reference button
+  // (a file from the answers, as a relative path) and the colour palettes
+  // (#RRGGBB from the answers), numbered as the window numbers them.
+  void PressPlain(std::string_view dialogClass, DialogFields& fields, const std::string& button) {
+    const TagDialogModel* model = FindTagDialogModel(dialogClass);
+    const std::span<const Binding> rows = model ? model->rows : CommonRows();
+    int colours = 0;
+    for (const Binding& b : rows) colours += b.kind == Kind::Colour;
+    int colour = 0;
+    for (const Binding& b : rows) {
+      if (button == "RefBtn" && !b.filter.empty()) {
+        DialogFields choice;
+        if (ReferenceButtonEnabled(m_document) && ChooseFile(choice) && m_services)
+          ApplyReferenceChoice(fields, b.control, choice.Get("FileName"), m_document, *m_services);
+        return;
+      }
+      if (b.kind != Kind::Colour) continue;
+      ++colour;
+      const std::string name = "ColorPaletteBtn" + (colours > 1 ? std::to_string(colour) : std::string());
+      if (button != name) continue;
+      const auto a = Next();
+      if (!a || *a == "cancel") return;
+      unsigned rgb = 0;
+      if (a->size() != 7 || (*a)[0] != '#' || std::sscanf(a->c_str() + 1, "%6x", &rgb) != 1)
+        throw UsageError("a palette answer is #RRGGBB: " + *a);
+      fields.Set(b.control, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                          static_cast<unsigned char>(rgb), m_options));
+      return;
+    }
+    throw UsageError(std::string(dialogClass) + " has no button '" + button + "'");
+  }
+
   std::optional<std::string> Next() {
     if (m_answers.empty()) return std::nullopt;
     std::string a = std::move(m_answers.front());
@@ -182,16 +263,11 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     return a;
   }
 
-  static std::string Absolute(const std::string& path) {
-    std::error_code ec;
-    const auto p = std::filesystem::absolute(path, ec);
-    return ec ? path : p.string();
-  }
-
   std::deque<std::string> m_answers;
-  std::vector<DialogInput> m_inputs;
+  std::vector<DialogAction> m_actions;
+  std::string m_document;
   const DialogServices* m_services = nullptr;
-  std::string m_documentPath;
+  EditingOptions m_options;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -218,7 +294,16 @@ void ApplySetting(const std::string& kv, EditingOptions& o) {
   if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE: " + kv);
   const std::string key = kv.substr(0, eq);
   const std::string value = Unescape(kv.substr(eq + 1));
-  auto integer = [&] { return static_cast<int>(ParseOffset(value, key.c_str())); };
+  // Numbers within the range the settings file allows them, so a script
+  // cannot ask for what the window would never run with.
+  auto integer = [&] {
+    const auto& keys = FormSettingKeys();
+    const auto k = std::find_if(keys.begin(), keys.end(), [&](const SettingKey& s) { return s.key == key; });
+    const Offset n = ParseOffset(value, key.c_str());
+    if (k != keys.end() && (n < k->min || n > k->max))
+      throw UsageError("setting " + key + " must be from " + std::to_string(k->min) + " to " + std::to_string(k->max));
+    return static_cast<int>(n);
+  };
   if (key == "bLowerCaseTag") o.lowerCaseTag = ParseBool(key, value);
   else if (key == "bAutoSelect") o.autoSelect = ParseBool(key, value);
   else if (key == "bDirectTagInsert") o.directTagInsert = ParseBool(key, value);
@@ -265,7 +350,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  std::vector<DialogInput> inputs;
+  std::vector<DialogAction> actions;
   bool list = false;
   std::vector<std::string> operands;
   while (!in.done()) {
@@ -286,9 +371,11 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      inputs.push_back({DialogInput::Kind::Field, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
-    } else if (in.take("--press", value)) inputs.push_back({DialogInput::Kind::Press, value, {}});
-    else if (in.take("--mouse", value)) inputs.push_back(ParseMouse(value));
+      actions.push_back({DialogAction::Field, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
+    } else if (in.take("--press", value)) {
+      if (value.empty()) throw UsageError("--press needs a button name");
+      actions.push_back({DialogAction::Press, value, {}});
+    } else if (in.take("--mouse", value)) actions.push_back(ParseMouse(value));
     else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);
@@ -317,7 +404,7 @@ int RunEdit(std::vector<std::string>& args) {
   if (clipboardText) clipboard.SetText(*clipboardText);
   RecordingEditor editor(clipboard);
   editor.Load(text);
-  CommandLineAnswers answersHost(std::move(answers), std::move(inputs));
+  CommandLineAnswers answersHost(std::move(answers), std::move(actions));
 
   EditingContext ctx;
   ctx.editor = &editor;
@@ -327,18 +414,15 @@ int RunEdit(std::vector<std::string>& args) {
   ctx.fileName = file;
   ctx.options = options;
   ctx.selectionSearch = DefaultSelectionSearch();
-  // Relative URLs from the page's folder; pictures read as the window
-  // reads them.
-  ctx.services.makeRelativePath = [](const std::string& f, const std::string& doc) { return MakeRelativePath(f, doc); };
+  ctx.services.makeRelativePath = [](const std::string& f, const std::string& doc) {
+    return MakeRelativePath(f, doc);
+  };
+  // Pictures are found and read as the window finds and reads them.
   ctx.services.resolveRelativePath = [](const std::string& url, const std::string& doc) {
     return DocumentToFileSystemPath(ResolveRelativePath(url, FileSystemToDocumentPath(doc)));
   };
   ctx.services.pictures = CliPictureReader();
-  {
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(file, ec);
-    answersHost.SetEnvironment(&ctx.services, ec ? file : absolute.string());
-  }
+  answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
 
   if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
   editor.SetSelStart(selStart);

@@ -110,6 +110,9 @@ class TagDialogView : public FieldsDialog {
   // did. The filter is the one the button's file dialog shows.
   virtual bool ReferenceChosen(std::string_view control, const QString& file);
   virtual QString ReferenceFilter(std::string_view control, const QString& filter) const;
+  // A field changed: the preview is rebuilt once the events are handled.
+  void MarkStale();
+  EditingOptions Options() const;
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
@@ -151,8 +154,6 @@ class TagDialogView : public FieldsDialog {
   void LoadFrameGrid(Bound& b, const DialogFields& f);
   void CountChanged(const std::string& countName);
 
-  EditingOptions Options() const;
-  void MarkStale();
   void Rebuild();
   void PaletteClick(const Bound& b);
   void ReferenceClick(const Bound& b);
