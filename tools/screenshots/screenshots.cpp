@@ -196,6 +196,9 @@ int PictureDialogPictures(TMainForm& w, const QString& folder) {
   });
   RunHandler(w, "AREAClick");
   QDir(site).removeRecursively();
+  return written;
+}
+
 // The table designer on a selection of three lines, with a block of cells
 // merged and formats set: both pages.
 int TablePictures(TMainForm& w, const QString& folder) {

