@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   nkf unrtf
   qt6-base-dev qt6-qpa-plugins libqscintilla2-qt6-dev libgl-dev
+  qt6-image-formats-plugins libqt6svg6
 )
 # The benchmarks also time peer tools side by side with ours.
 if [ "${1:-}" = "--bench" ]; then

@@ -13,6 +13,7 @@
 #include "core/app/document_file.h"
 #include "core/app/settings.h"
 #include "cli/cli_common.h"
+#include "cli/cli_pictures.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "core/dialogs/dialog_actions.h"
@@ -34,7 +35,7 @@ const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
     "          [--field NAME=VALUE]... [--press BUTTON]... [--mouse LIST=ROW]...\n"
-    "          [--data DIR] COMMAND[:ARG]...\n"
+    "          [--mouse TARGET:EVENT@X,Y]... [--data DIR] COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -65,9 +66,14 @@ const std::string_view kEditHelp =
     "                   sgTable.Selection=LEFT,TOP,RIGHT,BOTTOM, after which\n"
     "                   the cell panel's fields apply to that block\n"
     "  --press BUTTON   presses a dialog's button or pop-up menu item by name\n"
-    "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ...); fields\n"
-    "                   and presses apply in the order given\n"
+    "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ReloadBtn,\n"
+    "                   ...; cbImageFile reads the picture its text names)\n"
     "  --mouse L=ROW    clicks row ROW (from 0) of a dialog's list (lbColor=3)\n"
+    "  --mouse 'Image:EVENT@X,Y'\n"
+    "                   a left-button gesture on the dialog's picture, EVENT\n"
+    "                   down, move, up or dbl (double click), X,Y in pixels of\n"
+    "                   the picture; fields, presses and gestures apply in the\n"
+    "                   order given\n"
     "                   A button that opens a dialog of its own (a STYLE\n"
     "                   field's RegisterStyleBtn) gives it the actions that\n"
     "                   follow, up to --press OkBtn or --press CancelBtn\n"
@@ -91,8 +97,32 @@ namespace {
 // What the author does in a dialog, in the order of the command line.
 struct DialogAction {
   enum Kind { Field, Press, Mouse } kind = Field;
-  std::string name, value;
+  std::string name, value;  // Mouse: the list and the row, or the target and the event
+  bool gesture = false;     // Mouse: a pointer gesture at x, y
+  int x = 0, y = 0;
 };
+
+// --mouse TARGET:EVENT@X,Y
+DialogAction ParseMouse(const std::string& spec) {
+  const auto colon = spec.find(':'), at = spec.find('@');
+  const auto comma = at == std::string::npos ? std::string::npos : spec.find(',', at);
+  if (colon == std::string::npos || at == std::string::npos || comma == std::string::npos || at < colon)
+    throw UsageError("--mouse needs TARGET:EVENT@X,Y: " + spec);
+  DialogAction a{DialogAction::Mouse, spec.substr(0, colon), spec.substr(colon + 1, at - colon - 1), true};
+  if (a.value != "down" && a.value != "move" && a.value != "up" && a.value != "dbl")
+    throw UsageError("--mouse event must be down, move, up or dbl: " + spec);
+  auto number = [&](const std::string& t) {
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(t.c_str(), &end, 10);
+    if (t.empty() || *end != '\0' || errno != 0 || v < -1000000 || v > 1000000)
+      throw UsageError("bad --mouse position: " + spec);
+    return static_cast<int>(v);
+  };
+  a.x = number(spec.substr(at + 1, comma - at - 1));
+  a.y = number(spec.substr(comma + 1));
+  return a;
+}
 
 // Questions, inputs and dialogs take their replies from one ordered list,
 // as the author would answer them one after another.
@@ -131,6 +161,9 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     // A dialog whose controls act (profiles, the colour list) has its
     // model answer them; others only hold fields.
     DialogActions* model = fields.actions;
+    // A dialog whose model has buttons and pointer gestures of its own (the
+    // picture dialogs).
+    const TagDialogModel* tagModel = FindTagDialogModel(dialogClass);
     // Every dialog a command opens takes the actions from the first; one
     // that a button opens (the style editor of a STYLE field's 編集) takes
     // the actions after that press, up to its OkBtn or CancelBtn.
@@ -154,12 +187,15 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
         // The dialog's own buttons first, then those of the style routines
         // (which every STYLE field shares), then the plain ones.
         if (model && model->Press(a.name, fields)) {
+        } else if (Act(tagModel, fields, a)) {
         } else if (m_ctx && PressDialogButton(*m_ctx, dialogClass, a.name, fields)) {
         } else if (!model) {
           PressPlain(dialogClass, fields, a.name);
         } else {
           throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
         }
+      } else if (a.gesture) {
+        if (!Act(tagModel, fields, a)) throw UsageError(std::string(dialogClass) + " has no picture '" + a.name + "'");
       } else if (model && model->Mouse(a.name, a.value, fields)) {
       } else if (!model && m_ctx && dialogClass == kRegisterStyleDlgClass && a.name == kFieldStyleList) {
         fields.Set(a.name, a.value);  // a click on a row of the registry
@@ -219,6 +255,28 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     if ((c.size() > 3 && c.substr(c.size() - 3) == "Dlg") || c == kColourFormClass || c == kColourDialogClass)
       ++m_tagDialogs;
     return true;
+  }
+
+  // The buttons and gestures a dialog's model has beyond its rows (the
+  // picture dialogs'); false when it has no such control.
+  bool Act(const TagDialogModel* model, DialogFields& fields, const DialogAction& a) {
+    if (model == nullptr || model->act == nullptr) return false;
+    DialogEnv env;
+    env.services = m_services;
+    env.documentPath = m_document;
+    // A picture file is found by its name on the file system.
+    env.chooseFile = [this](const std::string&, const std::string&) -> std::optional<std::string> {
+      DialogFields choice;
+      if (!ChooseFile(choice)) return std::nullopt;
+      std::error_code ec;
+      const std::string path = DocumentToTerminal(choice.Get("FileName"));
+      const auto absolute = std::filesystem::absolute(path, ec);
+      return ec ? path : absolute.string();
+    };
+    env.message = [this](const std::string& text) { m_messages.push_back(text); };
+    const ::mw::DialogAction action{a.name, a.kind == DialogAction::Press ? std::string_view("press") : a.value, a.x,
+                                    a.y};
+    return model->act(fields, action, env);
   }
 
   // A file choice takes its path from the answers; without one, from a
@@ -391,9 +449,13 @@ int RunEdit(std::vector<std::string>& args) {
       if (value.empty()) throw UsageError("--press needs a button name");
       actions.push_back({DialogAction::Press, value, {}});
     } else if (in.take("--mouse", value)) {
-      const auto eq = value.find('=');
-      if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW: " + value);
-      actions.push_back({DialogAction::Mouse, value.substr(0, eq), value.substr(eq + 1)});
+      if (value.find('@') != std::string::npos) {
+        actions.push_back(ParseMouse(value));
+      } else {
+        const auto eq = value.find('=');
+        if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW or TARGET:EVENT@X,Y: " + value);
+        actions.push_back({DialogAction::Mouse, value.substr(0, eq), value.substr(eq + 1)});
+      }
     } else if (in.take("--data", value)) {
       dataFolder = value;
     } else if (in.take("--list")) list = true;
@@ -437,6 +499,11 @@ int RunEdit(std::vector<std::string>& args) {
   ctx.services.makeRelativePath = [](const std::string& f, const std::string& doc) {
     return MakeRelativePath(f, doc);
   };
+  // Pictures are found and read as the window finds and reads them.
+  ctx.services.resolveRelativePath = [](const std::string& url, const std::string& doc) {
+    return DocumentToFileSystemPath(ResolveRelativePath(url, FileSystemToDocumentPath(doc)));
+  };
+  ctx.services.pictures = CliPictureReader();
   answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
   // Only a folder named: a script's runs never share remembered state.
   if (dataFolder) ctx.services.dataFolder = *dataFolder;

@@ -6,6 +6,9 @@
 
 #include "core/app/document_file.h"
 #include "cli/cli_run.h"
+#include "support/pictures.h"
+
+#include <filesystem>
 
 namespace mw::test {
 namespace {
@@ -179,6 +182,74 @@ TEST(CliDialogs, ColoursGradationAndSkeleton) {
     EXPECT_EQ(r.out, c.stdoutText);
     EXPECT_EQ(ReadFileBytes(out), c.written);
   }
+}
+
+}  // namespace
+}  // namespace mw::test
+
+namespace mw::test {
+namespace {
+
+// The image and map dialogs: a picture chosen with RefBtn from the
+// answers, pointer gestures on the picture, in the order given.
+TEST(CliDialogs, PicturesAndGestures) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.dir() / "doc" / "img");
+  const std::string page = dir.Write("doc/p.html", "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"b.html\" ALT=\"x\">");
+  const std::string gif = dir.Write("doc/img/a.gif", Gif(120, 80));
+  const std::string text = dir.Write("doc/img/notes.gif", "not a picture");
+#ifdef MW_CLI_READS_PICTURES
+  const std::string sizes = " WIDTH=\\\"120\\\" HEIGHT=\\\"80\\\"";
+#else
+  const std::string sizes;
+#endif
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;
+    std::string firstLine;
+  };
+  const Case cases[] = {
+      {"a picture from the reference button",
+       {"edit", page, "--sel", "0", "--press", "RefBtn", "--answer", gif, "IMGClick"},
+       "inserted <IMG SRC=\\\"img/a.gif\\\"" + sizes + " BORDER=\\\"0\\\">"},
+      {"a missing file: why, and the field as it was",
+       {"edit", page, "--field", "cbImageFile=x.gif", "--press", "RefBtn", "--answer", dir.Path("doc/none.gif"),
+        "IMGClick"},
+       "message " + dir.Path("doc/none.gif") + "\\n\xE3\x81\x8C\xE8\xA6\x8B\xE3\x81\xA4\xE3\x81\x8B\xE3\x82\x8A\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93\xE3\x80\x82"},
+      {"a polygon of three clicks",
+       {"edit", page, "--field", "cbShape=polygon", "--field", "cbURL=c.html", "--mouse", "Image:down@0,0",
+        "--mouse", "Image:up@0,0", "--mouse", "Image:down@10,0", "--mouse", "Image:up@10,0", "--mouse",
+        "Image:down@5,8", "--mouse", "Image:up@5,8", "AREAClick"},
+       "inserted <AREA SHAPE=\\\"polygon\\\" COORDS=\\\"0,0,10,0,5,8\\\" HREF=\\\"c.html\\\">"},
+      {"the map's link from its reference button",
+       {"edit", page, "--field", "edCoords=1,2,3,4", "--answer", dir.Path("doc/sub/b.html"), "--press", "URLRefBtn",
+        "AREAClick"},
+       "inserted <AREA SHAPE=\\\"rect\\\" COORDS=\\\"1,2,3,4\\\" HREF=\\\"sub/b.html\\\">"},
+      {"F2 on an AREA: a circle dragged, ALT kept",
+       {"edit", page, "--sel", "3", "--field", "cbShape=circle", "--mouse", "Image:down@100,100", "--mouse",
+        "Image:move@103,104", "--mouse", "Image:up@103,104", "EditTagClick"},
+       "inserted <AREA SHAPE=\\\"circle\\\" COORDS=\\\"100,100,5\\\" HREF=\\\"b.html\\\" ALT=\\\"x\\\">"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), c.firstLine);
+  }
+#ifdef MW_CLI_READS_PICTURES
+  // A text file named .gif: why, and no tag.
+  const auto r = RunCli({"edit", page, "--press", "RefBtn", "--answer", text, "IMGClick"});
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+            "message " + text + "\\n\xE3\x81\xAF\xE7\x94\xBB\xE5\x83\x8F\xE3\x83\x95\xE3\x82\xA1\xE3\x82\xA4\xE3\x83\xAB"
+            "\xE3\x81\xA7\xE3\x81\xAF\xE3\x81\xAA\xE3\x81\x84\xE3\x81\x8B\xE3\x80\x81\xE8\xAA\xAD\xE3\x81\xBF\xE8\xBE\xBC"
+            "\xE3\x82\x81\xE3\x81\xAA\xE3\x81\x84\xE5\xBD\xA2\xE5\xBC\x8F\xE3\x81\xA7\xE3\x81\x99\xE3\x80\x82");
+  EXPECT_EQ(r.out.find("inserted"), std::string::npos);
+#endif
+  for (const char* bad : {"Image:down@1", "Image:drag@1,2", "down@1,2"}) {
+    const auto e = RunCli({"edit", page, "--mouse", bad, "AREAClick"});
+    EXPECT_EQ(e.status, 2) << bad;
+  }
+  EXPECT_EQ(RunCli({"edit", page, "--mouse", "Image:down@1,2", "HRClick"}).status, 2);
 }
 
 }  // namespace

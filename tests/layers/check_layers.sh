@@ -3,7 +3,8 @@
 # peer: the layers are
 #   core/text < core/app < core/display < core/editing < core/dialogs
 #   < core/check, core/project (peers) < the whole core (engine_commands)
-#   < cli, platform < gui
+#   < platform < cli, gui (peers: the command-line tool reads pictures
+#   through the platform too)
 # A call upwards would also fail to link in the tests of the lower layer;
 # this catches header-only uses as well.
 set -euo pipefail
@@ -19,8 +20,8 @@ rank() {
     core/dialogs) echo 4 ;;
     core/check | core/project) echo 5 ;;
     core) echo 6 ;;
-    cli | platform) echo 7 ;;
-    gui) echo 8 ;;
+    platform) echo 7 ;;
+    cli | gui) echo 8 ;;
     *) echo 99 ;;
   esac
 }

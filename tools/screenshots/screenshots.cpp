@@ -1,6 +1,7 @@
 // Pictures of the running program's windows, filled in as an author would
-// fill them: every tag dialog with typical values, the word list, and the
-// site-check windows over a sample site.
+// fill them: every tag dialog with typical values, the picture dialogs
+// with a picture, the word list, and the site-check windows over a sample
+// site.
 //
 //   markupwright-shots FOLDER [SITE]
 //
@@ -14,6 +15,8 @@
 #include <QTabWidget>
 #include <QDir>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QTabWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -31,6 +34,7 @@
 #include "gui/check/tag_error_form.h"
 #include "gui/dialogs/style_editor_view.h"
 #include "gui/dialogs/colour_form_view.h"
+#include "gui/dialogs/picture_dialog_view.h"
 #include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
@@ -214,6 +218,73 @@ int ColourFormPictures(TMainForm& w, const QString& folder) {
   return written;
 }
 
+// A picture drawn here, on a page saved beside it: the image dialog
+// showing it, and the map dialog with a polygon clicked on it.
+QImage SamplePicture() {
+  QImage image(360, 240, QImage::Format_RGB32);
+  QPainter p(&image);
+  QLinearGradient sky(0, 0, 0, 240);
+  sky.setColorAt(0, QColor(120, 170, 230));
+  sky.setColorAt(1, QColor(230, 240, 250));
+  p.fillRect(image.rect(), sky);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(70, 130, 70));
+  p.drawPolygon(QPolygon({QPoint(0, 240), QPoint(120, 110), QPoint(220, 200), QPoint(300, 130), QPoint(360, 180),
+                          QPoint(360, 240)}));
+  p.setBrush(QColor(250, 210, 80));
+  p.drawEllipse(QPoint(290, 55), 28, 28);
+  return image;
+}
+
+void Click(QWidget* on, QEvent::Type type, QPoint at) {
+  QMouseEvent e(type, QPointF(at), on->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(on, &e);
+}
+
+int PictureDialogPictures(TMainForm& w, const QString& folder) {
+  const QString site = QDir::temp().filePath(QStringLiteral("markupwright-shots-pictures"));
+  QDir(site).removeRecursively();
+  QDir().mkpath(site + QStringLiteral("/img"));
+  const QString picture = site + QStringLiteral("/img/hills.png");
+  const QString page = site + QStringLiteral("/index.html");
+  QFile html(page);
+  if (!SamplePicture().save(picture) || !html.open(QIODevice::WriteOnly)) return 0;
+  html.write("<P>hills</P>\r\n");
+  html.close();
+  if (!w.OpenDocument(page)) return 0;
+  int written = 0;
+  WhenShown<PictureDialogView>([&](PictureDialogView& view) {
+    view.ChooseFile(picture);
+    view.SetControlValue("edAlt", QStringLiteral("丘と太陽"));
+    view.SetControlValue("rgAlign", QStringLiteral("4"));
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-IMGClick.png"));
+    view.CancelButton()->click();
+  });
+  RunHandler(w, "IMGClick");
+  WhenShown<PictureDialogView>([&](PictureDialogView& view) {
+    view.ChooseFile(picture);
+    view.SetControlValue("cbShape", QStringLiteral("polygon"));
+    view.SetControlValue("cbNAME", QStringLiteral("hills"));
+    view.SetControlValue("cbURL", QStringLiteral("hills.html"));
+    view.SetControlValue("ckMAP", QStringLiteral("1"));
+    for (const QPoint at : {QPoint(20, 225), QPoint(120, 115), QPoint(215, 195), QPoint(300, 135), QPoint(350, 225)}) {
+      Click(view.PictureArea(), QEvent::MouseButtonPress, at);
+      Click(view.PictureArea(), QEvent::MouseButtonRelease, at);
+    }
+    Click(view.PictureArea(), QEvent::MouseMove, QPoint(200, 60));
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-AREAClick.png"));
+    view.CancelButton()->click();
+  });
+  RunHandler(w, "AREAClick");
+  QDir(site).removeRecursively();
+  return written;
+}
+
 // The table designer on a selection of three lines, with a block of cells
 // merged and formats set: both pages.
 int TablePictures(TMainForm& w, const QString& folder) {
@@ -326,6 +397,7 @@ int main(int argc, char** argv) {
   written += ReEditPictures(w, folder);
   written += StylePictures(w, folder);
   written += ColourFormPictures(w, folder);
+  written += PictureDialogPictures(w, folder);
   written += TablePictures(w, folder);
   written += SitePictures(w, folder, site);
   std::printf("%d pictures in %s\n", written, qPrintable(folder));

@@ -91,6 +91,8 @@ TagWriter& TagWriter::Attributes(const DialogFields& f, std::span<const Binding>
       case Kind::Handler:
         if (b.write == Write::Always) {
           Syntax(" " + std::string(b.attribute) + "=\"").Raw(value).Raw("\"");
+        } else if (!b.valuePrefix.empty()) {
+          if (!value.empty()) Syntax(" " + std::string(b.attribute) + "=\"" + std::string(b.valuePrefix)).Raw(value).Raw("\"");
         } else if (b.write != Write::Listed || Listed(b, value)) {
           Attr(b.attribute, value);
         }

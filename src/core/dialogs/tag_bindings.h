@@ -87,6 +87,9 @@ struct Binding {
   std::string_view labelField = {};   // a field that replaces the label
   std::string_view rowCount = {};     // grids: the row count's control
   std::string_view colCount = {};     // the frameset grid's column count
+  // Text rows: written before the value, and taken off it by a re-edit
+  // preset (USEMAP="#map" shows map).
+  std::string_view valuePrefix = {};
   // A copy with one column changed; defined before the modifiers so that
   // every compiler can use it in the tables' constant expressions.
   template <typename T>
@@ -108,6 +111,7 @@ struct Binding {
   constexpr Binding LabelFrom(std::string_view field) const { return With(&Binding::labelField, field); }
   constexpr Binding In(Group g) const { return With(&Binding::group, g); }
   constexpr Binding From(ListSource s) const { return With(&Binding::source, s); }
+  constexpr Binding Prefixed(std::string_view prefix) const { return With(&Binding::valuePrefix, prefix); }
 
 };
 

@@ -11,6 +11,8 @@
 // (tag_bindings.h) do what concerns its plain attributes in each.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -61,6 +63,26 @@ struct DialogButton {
   Msg caption;               // its caption, mnemonic after '&'
 };
 
+// A button pressed or a pointer gesture in a dialog, as the window or the
+// command line gives it.
+struct DialogAction {
+  std::string_view control;  // "RefBtn", "ReloadBtn"; pointers: "Image"
+  std::string_view event;    // "press"; pointers: "down", "move", "up", "dbl"
+  int x = 0;                 // pointers: pixels of the picture
+  int y = 0;
+};
+
+// What an action needs beyond the fields.
+struct DialogEnv {
+  const DialogServices* services = nullptr;
+  std::string documentPath;  // file-system path; empty for a new document
+  // A file chosen in an open-file dialog with this filter, starting at
+  // start (a file or a folder); nullopt when cancelled.
+  std::function<std::optional<std::string>(const std::string& filter, const std::string& start)> chooseFile;
+  // Shows a message to the author (document text).
+  std::function<void(const std::string& text)> message;
+};
+
 struct TagDialogModel {
   std::string_view dialogClass;
   DialogText caption;  // the form's caption
@@ -78,6 +100,11 @@ struct TagDialogModel {
   std::span<const ReEditSpec> reEdits = {};
   // Buttons the view puts under the fields, in this order.
   std::span<const DialogButton> buttons = {};
+  // Buttons and pointer gestures beyond the rows' own; false when the
+  // dialog has no such control. May be null.
+  bool (*act)(DialogFields& f, const DialogAction& a, const DialogEnv& env) = nullptr;
+  // At OK: what the dialog remembers for the next time. May be null.
+  void (*remember)(const DialogFields& f, const DialogServices& s) = nullptr;
 
   // Values the controls hold when the dialog is created.
   void create(DialogFields& f) const;

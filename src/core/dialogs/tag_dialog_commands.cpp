@@ -20,7 +20,8 @@ constexpr std::string_view kIndentKey = "INDENT";
 // Links, markers and frames change what the link list shows.
 void AfterLinkDialog(const EditingContext& ctx, const TagDialogModel& m) {
   const auto& changed = ctx.services.linksChanged;
-  if (changed && (&m == &kURLInputDlg || &m == &kNameDlg || &m == &kFrameDlg || &m == &kLinkStyleSheetDlg))
+  if (changed && (&m == &kURLInputDlg || &m == &kNameDlg || &m == &kFrameDlg || &m == &kLinkStyleSheetDlg ||
+                  &m == &kImageDlg || &m == &kAREADlg))
     changed();
 }
 
@@ -53,6 +54,7 @@ void RunReEdit(EditingContext& ctx, const TagDialogModel& model, DialogFields f)
     case InsertWay::SingleAfter: SetRepeatTag(ctx, "", r.text); break;
     default: break;
   }
+  if (model.remember) model.remember(r.fields, ctx.services);
   AfterLinkDialog(ctx, model);
 }
 
@@ -108,6 +110,7 @@ void OpenTagDialog(EditingContext& ctx, const NewTagRequest& q) {
       SetRepeatTag(ctx, b.start, b.end);
       break;
   }
+  if (m.remember) m.remember(r.fields, ctx.services);
   AfterLinkDialog(ctx, m);
 }
 
@@ -191,6 +194,8 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
       {"TEXTAREAClick", {&kTextAreaDlg, true, true}},
       {"INPUTClick", {&kInputDlg}},
       {"SELECTClick", {&kSelectDlg}},
+      {"IMGClick", {&kImageDlg}},
+      {"AREAClick", {&kAREADlg}},
   };
   for (const Row& row : kRows) {
     const NewTagRequest* q = &row.request;

@@ -11,7 +11,7 @@ namespace {
 const TagDialogModel* const kModels[] = {
     &kHLineDlg, &kFontSetDlg, &kBaseFontDlg, &kMetaDlg,    &kAppletDlg,   &kScriptDlg, &kHAlignDlg,
     &kNameDlg,  &kURLInputDlg, &kULDlg,      &kOLDlg,      &kTRDlg,       &kTHTDDlg,   &kFormDlg,
-    &kInputDlg, &kTextAreaDlg, &kSelectDlg,  &kFrameDlg,   &kFrameSetDlg,
+    &kInputDlg, &kTextAreaDlg, &kSelectDlg,  &kFrameDlg,   &kFrameSetDlg, &kImageDlg,   &kAREADlg,
     &kLinkStyleSheetDlg, &kStyleDlg, &kStyleItemDlg, &kInsertStyleDlg,
 };
 

@@ -36,6 +36,9 @@ extern const TagDialogModel kSelectDlg;    // TSelectDlg
 // Frames.
 extern const TagDialogModel kFrameDlg;     // TFrameDlg
 extern const TagDialogModel kFrameSetDlg;  // TFrameSetDlg
+// Pictures (picture_dialogs.h).
+extern const TagDialogModel kImageDlg;     // TImageDlg
+extern const TagDialogModel kAREADlg;      // TAREADlg
 
 // A new dialog's fields: the creation step with the command's texts.
 DialogFields CreateFields(const TagDialogModel& model, std::string_view selText = {});

@@ -100,7 +100,11 @@ void PresetRow(DialogFields& f, const Binding& b, const TagAttribute* a, std::st
     case Kind::Text:
     case Kind::Combo:
     case Kind::Colour:
-    case Kind::Handler: f.Set(b.control, value); break;
+    case Kind::Handler:
+      f.Set(b.control, !b.valuePrefix.empty() && value.starts_with(b.valuePrefix)
+                           ? value.substr(b.valuePrefix.size())
+                           : value);
+      break;
     case Kind::Count:
     case Kind::Grid:
     case Kind::FrameGrid: break;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/editing/dialog_host.h"
+#include "core/editing/picture_reader.h"
 
 namespace mw {
 
@@ -30,6 +31,11 @@ struct DialogServices {
   // The relative URL of a file chosen with a reference button, from the
   // file's path and the document's path.
   std::function<std::string(const std::string& file, const std::string& document)> makeRelativePath;
+  // The file a relative URL (document text) names, as a file-system path,
+  // from the document's file-system path.
+  std::function<std::string(const std::string& url, const std::string& document)> resolveRelativePath;
+  // Picture sizes and checks for the image and map dialogs; null: none.
+  PictureReader* pictures = nullptr;
   // Called after OK in a dialog that changes links (link, marker, map,
   // frame), so a shown link list can be rebuilt.
   std::function<void()> linksChanged;

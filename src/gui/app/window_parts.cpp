@@ -1,6 +1,7 @@
 // The services the main window lends to dialogs and commands of other
 // layers: the dialog host that shows tag dialogs, the modeless find and
 // replace dialogs, and the lists and hooks the tag dialogs read.
+#include <QAction>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
+#include "platform/pictures/picture_files.h"
 #include "gui/check/tag_error_form.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/display/display_refresh.h"
@@ -60,6 +62,9 @@ void TMainForm::WireParts() {
   };
   views.press = [this](std::string_view dialogClass, std::string_view button, DialogFields& f) {
     return PressDialogButton(m_ctx, dialogClass, button, f);
+  };
+  views.runCommand = [this](std::string_view id) {
+    if (QAction* a = Action(id); a != nullptr && a->isEnabled()) a->trigger();
   };
   RegisterTagDialogViews(*m_dialogHost, views);
   m_dialogHost->SetFileChooser([this](bool save, const QString& title, const QString& folder, const QString& filter) {
@@ -107,6 +112,13 @@ void TMainForm::WireParts() {
   r.makeRelativePath = [](const std::string& file, const std::string& document) {
     return MakeRelativePath(file, document);
   };
+  r.resolveRelativePath = [](const std::string& url, const std::string& document) {
+    return DocumentToFileSystemPath(ResolveRelativePath(url, FileSystemToDocumentPath(document)));
+  };
+  // One reader for the window's picture dialogs; it keeps the picture it
+  // decoded last for the dialog to show.
+  static platform::QtPictureReader pictures;
+  r.pictures = &pictures;
   // The table designer's page goes beside the document, so that its
   // relative links resolve, and is deleted with the working copies.
   r.startFolder = [this] {

@@ -216,6 +216,15 @@ DialogFields TagDialogView::CurrentFields() const {
   return f;
 }
 
+bool TagDialogView::ReferenceChosen(std::string_view, const QString&) { return false; }
+
+QString TagDialogView::ReferenceFilter(std::string_view, const QString& filter) const { return filter; }
+
+QPushButton* TagDialogView::ReferenceButton(std::string_view control) const {
+  const Bound* b = Find(control);
+  return b ? b->refButton : nullptr;
+}
+
 void TagDialogView::MarkStale() {
   if (m_loading) return;
   m_rebuild.start();
@@ -292,11 +301,12 @@ void TagDialogView::ReferenceClick(const Bound& b) {
     const QString local = QDir::fromNativeSeparators(resolved);
     if (QFileInfo(local).isFile()) start = local;
   }
-  const QString filter = QtFileFilter(b.filter);
+  const QString filter = ReferenceFilter(b.name, QtFileFilter(b.filter));
   const QString file = m_hooks.chooseFile
                            ? m_hooks.chooseFile(this, start, filter)
                            : QFileDialog::getOpenFileName(this, QString(), start, filter);
   if (file.isEmpty()) return;
+  if (ReferenceChosen(b.name, file)) return;
   DialogFields f;
   if (!ApplyReferenceChoice(f, b.name, ToDocumentText(QDir::toNativeSeparators(file)),
                             ToDocumentText(QDir::toNativeSeparators(doc)), ServicesOf(m_hooks)))

@@ -68,6 +68,9 @@ struct TagDialogViewHooks {
   // The colour-name window on a field's text; empty when cancelled.
   // RegisterTagDialogViews sets it to the window on the same host.
   std::function<std::string(const std::string& initial)> pickColourName;
+  // Runs a command of the main window by its id (the picture dialogs'
+  // ExplorerBtn runs ExecExplorer).
+  std::function<void(std::string_view id)> runCommand;
 };
 
 // The services of hooks, or an empty set.
@@ -119,6 +122,8 @@ class TagDialogView : public FieldsDialog {
   bool PreviewEditedByHand() const { return m_handEdited; }
   // Runs a pending rebuild at once.
   void RebuildNow();
+  // The reference button beside a field; null when it has none.
+  QPushButton* ReferenceButton(std::string_view control) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -129,6 +134,11 @@ class TagDialogView : public FieldsDialog {
   QGridLayout* OwnGrid() const { return m_ownGrid; }
   QVBoxLayout* MainLayout() const { return m_main; }
   const TagDialogViewHooks& Hooks() const { return m_hooks; }
+  // A dialog whose reference button does more than fill its field (a
+  // picture is read and shown) takes the chosen file here: true when it
+  // did. The filter is the one the button's file dialog shows.
+  virtual bool ReferenceChosen(std::string_view control, const QString& file);
+  virtual QString ReferenceFilter(std::string_view control, const QString& filter) const;
   // A field changed: the preview is rebuilt once the events are handled.
   void MarkStale();
   EditingOptions Options() const;

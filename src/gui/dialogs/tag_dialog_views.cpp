@@ -2,6 +2,7 @@
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/editing/simple_tag_dialog.h"
+#include "gui/dialogs/picture_dialog_view.h"
 #include "gui/dialogs/style_editor_view.h"
 #include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
@@ -31,6 +32,12 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
   RegisterColourViews(host, hooks);
   RegisterSkeletonView(host, hooks);
   for (const TagDialogModel* model : TagDialogModels()) {
+    if (model == &kImageDlg || model == &kAREADlg) {
+      host.Register(std::string(model->dialogClass), [model, hooks](QWidget* parent) {
+        return std::make_unique<PictureDialogView>(parent, *model, hooks);
+      });
+      continue;
+    }
     host.Register(std::string(model->dialogClass), [model, hooks](QWidget* parent) {
       auto view = std::make_unique<TagDialogView>(
           parent, model->rows,

@@ -125,6 +125,16 @@ const Row kRows[] = {
     {"<A HREFLANG=\"en\" HREF=\"x.html\">", "cbTarget", "_blank", "TARGET", "_blank"},
     {"<A HREF=x.html onFocus=\"f()\" ONBLUR=b()>", "cbOnBlur", "c()", "ONBLUR", "c()"},
     {"<A HREF=\"a.html\" onMouseOver=\"s('" + kTsu + "')\" onKeyUp=k()>", "edTitle", kA, "TITLE", kA},
+    // IMG, AREA
+    {"<IMG SRC=\"a.gif\" WIDTH=\"50%\" USEMAP=\"#m\" onClick=\"z()\">", "edAlt", "pic", "ALT", "pic"},
+    {"<img src=a.gif border=0 class=c>", "cbNAME", "m2", "USEMAP", "#m2"},
+    {"<IMG SRC='" + kSo + ".png' HEIGHT=80 LONGDESC=\"d.html\">", "edHeight", "90", "HEIGHT", "90"},
+    {"<IMG SRC=\"a.gif\" USEMAP=\"#m\" ALIGN=LEFT>", "rgAlign", "0", "ALIGN", std::nullopt},
+    {"<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"b.html\" ALT=\"x\" TARGET=\"_top\">", "edCoords",
+     "5,6,7,8", "COORDS", "5,6,7,8"},
+    {"<area shape=circle coords=\"9,9,3\" href=c.html nohref>", "cbOnFocus", "f()", "ONFOCUS", "f()"},
+    {"<AREA SHAPE=poly COORDS=\"0,0,9,0,5,5\" HREF=\"#" + kTsu + "\" onMouseOver=\"s()\">", "cbURL", "d.html",
+     "HREF", "d.html"},
     // The generic routine.
     {"<SPAN CLASS=x onclick=\"f()\">", "cbStyle", "color: red", "STYLE", "color: red"},
     {"<SCRIPT LANGUAGE=\"JavaScript\" SRC=\"a.js\">", "cbLang", "en", "LANG", "en"},
@@ -219,6 +229,15 @@ TEST(ReEditTable, WhatTheIssueFoundIsMended) {
       {"<SPAN B=x ID=\"i\"/C>", {{"cbID", ""}}, "<SPAN B=x /C>"},
       {"<SPAN B=\"x\" ID=\"i\"/C>", {{"cbID", ""}}, "<SPAN B=\"x\"/C>"},
       {"<SPAN CLASS=\"c\" />", {{"cbID", "i"}}, "<SPAN CLASS=\"c\" ID=\"i\" />"},
+      // The map dialog's picture fields are not the AREA tag's: its ALT and
+      // a picture chosen stay out of it.
+      {"<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"b.html\" ALT=\"x\">",
+       {{"edAlt", "y"}, {"cbImageFile", "a.gif"}, {"ckIMG", "1"}, {"ckMAP", "1"}},
+       "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"b.html\" ALT=\"x\">"},
+      // USEMAP shows the map's name without its "#", and gets it back.
+      {"<IMG SRC=a.gif USEMAP=\"#m\">", {{"cbNAME", "n"}}, "<IMG SRC=a.gif USEMAP=\"#n\">"},
+      {"<IMG SRC=a.gif>", {{"edBorder", "2"}, {"ckWidth", "1"}, {"edWidth", "50"}},
+       "<IMG SRC=a.gif WIDTH=\"50%\" BORDER=\"2\">"},
       // The author's edit of the preview is what goes in.
       {"<SPAN CLASS=x onclick=\"f()\">", {{"reTag", "<SPAN CLASS=y onclick=\"f()\">"}}, "<SPAN CLASS=y onclick=\"f()\">"},
   };

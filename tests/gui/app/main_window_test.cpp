@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, ItemsWithoutAHandlerYetAreDisabled) {
     const char* id;
     bool enabled;
   };
-  for (const Case& c : {Case{"BR", true}, Case{"UpperCase1", true}, Case{"onClick1", true}, Case{"TABLE", true}, Case{"AREA", false},
+  for (const Case& c : {Case{"BR", true}, Case{"UpperCase1", true}, Case{"onClick1", true}, Case{"TABLE", true}, Case{"AREA", true},
                         Case{"FileSave", true}, Case{"ProjetOpen", true}, Case{"CheckTag", true}, Case{"TemplateSave", false}, Case{"FlatBtn", true}}) {
     EXPECT_EQ(w.Action(c.id)->isEnabled(), c.enabled) << c.id;
   }
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ItemsWithoutAHandlerYetAreDisabled) {
   EXPECT_EQ(table->toolTip(), "<TABLE></TABLE>テーブル");
   const auto* area = w.TagPageControl()->findChild<QToolButton*>("AREABtn");
   ASSERT_NE(area, nullptr);
-  EXPECT_FALSE(area->isEnabled());
+  EXPECT_TRUE(area->isEnabled()) << "the image map dialog is there";
 }
 
 // Rows name the document as "before[selection]after"; ア is 83 41, whose
