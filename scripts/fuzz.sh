@@ -6,7 +6,8 @@
 # does not grow beyond what the empty input reaches: such a target no
 # longer reaches the code it is meant to drive.
 #
-# Seeds: fuzz/corpus/pages (real pages, for every target) and
+# Seeds: fuzz/corpus/pages, the sample site and the colouring fixtures
+# (real pages, for every target) and
 # fuzz/corpus/<target>. What a run finds is kept in build/fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,7 +33,7 @@ run_target() {
   local corpus="$build/corpus/$name" seeds=()
   mkdir -p "$corpus"
   [ -d "fuzz/corpus/$name" ] && seeds+=("fuzz/corpus/$name")
-  seeds+=(fuzz/corpus/pages)
+  seeds+=(fuzz/corpus/pages samples tests/fixtures/rtf)
   # What the empty input alone reaches (and the empty input must pass).
   if ! "$target" -runs=0 -artifact_prefix="$build/artifacts/$name-" "$empty" >"$logs/$name.base" 2>&1; then
     cp "$logs/$name.base" "$logs/$name.log"
