@@ -17,13 +17,7 @@ TEST(CliDialogs, FieldsBuildTheTagAndTheReportShowsIt) {
   TempDir dir;
   const std::string page = dir.Write("p.html", "<P>cell</P>\r\n<A HREF=\"#top\" onClick=\"go()\">t</A>");
   const std::string out = dir.Path("out.html");
-  struct Case {
-    const char* what;
-    std::vector<std::string> args;
-    std::string stdoutText;
-    std::string written;
-  };
-  const Case cases[] = {
+  const std::vector<EditCase> cases = {
       {"new cell around the selection",
        {"edit", page, "--out", out, "--sel", "3,4", "--field", "edColSpan=2", "--field", "cbBgColor=#FF0000",
         "--set", "bLowerCaseTag=1", "TDClick"},
@@ -46,13 +40,7 @@ TEST(CliDialogs, FieldsBuildTheTagAndTheReportShowsIt) {
        "<P>cell</P>\r\n<SELECT>\r\n<OPTION VALUE=1>\x88\xEA\r\n<OPTION VALUE=\"two\">\r\n</SELECT>\r\n"
        "<A HREF=\"#top\" onClick=\"go()\">t</A>"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const auto r = RunCli(c.args);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, c.stdoutText);
-    EXPECT_EQ(ReadFileBytes(out), c.written);
-  }
+  ExpectEditCases(cases, out);
 }
 
 
@@ -139,13 +127,7 @@ TEST(CliDialogs, ColoursGradationAndSkeleton) {
   const std::string page = dir.Write("p.html", "\x82\xa0\x82\xa2x");
   const std::string body = dir.Write("b.html", "<BODY BGCOLOR=white onClick=\"f()\">t</BODY>");
   const std::string out = dir.Path("out.html");
-  struct Case {
-    const char* what;
-    std::vector<std::string> args;
-    std::string stdoutText;
-    std::string written;
-  };
-  const Case cases[] = {
+  const std::vector<EditCase> cases = {
       {"gradation of two double-byte characters",
        {"edit", page, "--out", out, "--sel", "0,4", "GradationClick"},
        "inserted <SPAN STYLE=\\\"color:#0000FF\\\">\xE3\x81\x82</SPAN><SPAN STYLE=\\\"color:#AA0055\\\">\xE3\x81\x84</SPAN>\n"
@@ -175,13 +157,7 @@ TEST(CliDialogs, ColoursGradationAndSkeleton) {
        "inserted <BODY onClick=\\\"f()\\\" TEXT=\\\"navy\\\">\nselection 32 0\nrepeat \t\n",
        "<BODY onClick=\"f()\" TEXT=\"navy\">t</BODY>"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const auto r = RunCli(c.args);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, c.stdoutText);
-    EXPECT_EQ(ReadFileBytes(out), c.written);
-  }
+  ExpectEditCases(cases, out);
 }
 
 }  // namespace

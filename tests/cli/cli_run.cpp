@@ -1,5 +1,7 @@
 #include "cli/cli_run.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <grp.h>
 #include <sched.h>
@@ -10,6 +12,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+
+#include "core/app/document_file.h"
 #include <fstream>
 #include <sstream>
 
@@ -88,6 +92,19 @@ bool CanMountTmpfs() {
   how.tmpfsAt = d.dir().string();
   how.stdoutTo = d.Path("out");
   return RunCli({"--help"}, how).status == 0;
+}
+
+void ExpectEditCases(const std::vector<EditCase>& cases, const std::string& out,
+                     const std::vector<std::string>& prefix) {
+  for (const EditCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = prefix;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const auto r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, c.stdoutText);
+    EXPECT_EQ(ReadFileBytes(out), c.written);
+  }
 }
 
 }  // namespace mw::test

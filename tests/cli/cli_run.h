@@ -41,6 +41,17 @@ inline constexpr int kCliNotSetUp = 126;
 CliResult RunCli(const std::vector<std::string>& args);
 CliResult RunCli(const std::vector<std::string>& args, const CliRun& how);
 
+// A run of the tool that succeeds, prints stdoutText and leaves written in
+// the file its --out names: one row of a table of edit cases.
+struct EditCase {
+  const char* what;
+  std::vector<std::string> args;  // after `prefix`
+  std::string stdoutText;
+  std::string written;
+};
+void ExpectEditCases(const std::vector<EditCase>& cases, const std::string& out,
+                     const std::vector<std::string>& prefix = {});
+
 // Whether a tmpfs can be mounted for a run here (root in a system that
 // lets it).
 bool CanMountTmpfs();

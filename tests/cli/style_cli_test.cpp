@@ -19,13 +19,7 @@ TEST(CliStyles, DialogsFieldsAndPresses) {
   std::filesystem::create_directory(data);
   ASSERT_TRUE(TempDir::WriteFile(data + "/StyleList.txt", "color:red\r\n"));
   ASSERT_TRUE(TempDir::WriteFile(data + "/TagClassList.txt", "[H1]\r\nSTYLE=color:red\r\n"));
-  struct Case {
-    const char* what;
-    std::vector<std::string> args;
-    std::string stdoutText;
-    std::string written;
-  };
-  const Case cases[] = {
+  const std::vector<EditCase> cases = {
       {"a STYLE block in the head",
        {"--field", "edRowCount=2", "--field", "sgStyle[1,0]=H1", "--field", "sgStyle[1,1]=color:red", "--field",
         "sgStyle[2,0]=P.note", "--field", "sgStyle[2,1]=font-size:10pt", "STYLEClick"},
@@ -54,15 +48,7 @@ TEST(CliStyles, DialogsFieldsAndPresses) {
        "repeat <FONT STYLE=\\\"float:left\\\">\t</FONT>\n",
        "<HTML><HEAD></HEAD><BODY><FONT STYLE=\"float:left\">x</FONT></BODY></HTML>"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    std::vector<std::string> args{"edit", page, "--out", out, "--data", data};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const auto r = RunCli(args);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, c.stdoutText);
-    EXPECT_EQ(ReadFileBytes(out), c.written);
-  }
+  ExpectEditCases(cases, out, {"edit", page, "--out", out, "--data", data});
   EXPECT_EQ(ReadFileBytes(data + "/StyleList.txt"), "color:red\r\nfloat:left\r\n");
 }
 
