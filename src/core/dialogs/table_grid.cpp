@@ -115,18 +115,28 @@ void TableGrid::Unmerge(const CellRect& r) {
       if (Fmt(col, row).covered || Fmt(col, row).HasSpan()) Dissolve(col, row);
 }
 
+namespace {
+
+// The cell's own format from a panel or another cell; its merge and its
+// text stay.
+template <class Format>
+void SetCellFormat(TCellData& d, const Format& s) {
+  d.align = s.align;
+  d.valign = s.valign;
+  d.width = s.width;
+  d.height = s.height;
+  d.widthPercent = s.widthPercent;
+  d.heightPercent = s.heightPercent;
+  d.nowrap = s.nowrap;
+  d.bgColor = s.bgColor;
+}
+
+}  // namespace
+
 void TableGrid::ApplyPanel(const CellRect& r, const CellPanel& p) {
   for (int row = std::max(r.top, 1); row <= std::min(r.bottom, kFormatRows - 1); ++row)
     for (int col = std::max(r.left, 1); col <= std::min(r.right, kFormatCols - 1); ++col) {
-      TCellData& d = Fmt(col, row);
-      d.align = p.align;
-      d.valign = p.valign;
-      d.width = p.width;
-      d.height = p.height;
-      d.widthPercent = p.widthPercent;
-      d.heightPercent = p.heightPercent;
-      d.nowrap = p.nowrap;
-      d.bgColor = p.bgColor;
+      SetCellFormat(Fmt(col, row), p);
     }
 }
 
@@ -248,16 +258,7 @@ void TableGrid::Paste(int col, int row, const CellBlock& b, bool data, bool form
         else m_text[Index(c, r)] = b.texts[k];
       }
       if (formats && InFormatArea(c, r)) {
-        TCellData& d = Fmt(c, r);
-        const TCellData& s = b.formats[k];
-        d.align = s.align;
-        d.valign = s.valign;
-        d.width = s.width;
-        d.height = s.height;
-        d.widthPercent = s.widthPercent;
-        d.heightPercent = s.heightPercent;
-        d.nowrap = s.nowrap;
-        d.bgColor = s.bgColor;
+        SetCellFormat(Fmt(c, r), b.formats[k]);
       }
     }
 }
