@@ -1,5 +1,7 @@
 #include "core/dialogs/skeleton_dialog.h"
 
+#include "core/dialogs/dialog_actions.h"
+
 #include "core/app/data_folder.h"
 #include "core/app/ini_file.h"
 #include "core/dialogs/dialog_lists.h"
@@ -100,18 +102,26 @@ const ReEditSpec kBodySpec{"BODY", "BODY", {Msg::BodyReEditTitle}, {}, kUnreadIn
 
 void SetProfileItems(DialogFields& f, const SkeletonProfiles& p) { SetItems(f, "cbProfile", p.Names()); }
 
-// The profile controls: the model answers them, the host shows the fields.
-class SkeletonActions : public DialogActions {
+// The profile controls: the model answers them, the host shows the fields;
+// the other steps are those every dialog shares.
+class SkeletonActions : public TagDialogActions {
  public:
-  SkeletonActions(EditingContext& ctx) : m_ctx(ctx), m_profiles(ctx.services.dataFolder) {}
+  SkeletonActions(EditingContext& ctx)
+      : TagDialogActions(ctx, kInitTagSetDlg.dialogClass), m_ctx(ctx), m_profiles(ctx.services.dataFolder) {}
 
-  void Changed(std::string_view control, DialogFields& f) override {
-    if (control != "cbProfile") return;
-    const std::string name = f.Get("cbProfile");
-    if (m_profiles.Has(name)) m_profiles.Load(name, f);
+  bool Take(const DialogStep& step, DialogFields& f) override {
+    if (step.kind == DialogStep::Field && step.control == "cbProfile") {
+      f.Set(step.control, step.value);
+      const std::string name = f.Get("cbProfile");
+      if (m_profiles.Has(name)) m_profiles.Load(name, f);
+      return true;
+    }
+    if (step.kind == DialogStep::Press && Press(step.control, f)) return true;
+    return TagDialogActions::Take(step, f);
   }
 
-  bool Press(std::string_view button, DialogFields& f) override {
+ private:
+  bool Press(std::string_view button, DialogFields& f) {
     if (button == "SaveBtn") {
       const std::string name = f.Get("cbProfile");
       if (name.empty()) {
@@ -141,7 +151,6 @@ class SkeletonActions : public DialogActions {
     return true;
   }
 
- private:
   void Message(const std::string& text) {
     if (m_ctx.prompts) m_ctx.prompts->ShowMessage(text, MessageKind::Information);
   }

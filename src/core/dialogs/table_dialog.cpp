@@ -237,6 +237,7 @@ bool FillGridFromSelection(TableGrid& grid, std::string_view selText) {
 
 TableDialog::TableDialog(DialogFields fields, TableEnvironment env)
     : m_fields(std::move(fields)), m_env(std::move(env)) {
+  m_fields.actions = this;
   if (!ReEdit()) m_selectionCut = !FillGridFromSelection(m_grid, m_fields.Get(kFieldSelText));
   SyncCounts();
   ShowCurrentFormat();
@@ -281,6 +282,16 @@ void TableDialog::ApplyPanel() {
   p.nowrap = m_fields.Checked("ckNOWRAP");
   p.bgColor = m_fields.Get("cbCellColor");
   m_grid.ApplyPanel(m_selection, p);
+}
+
+bool TableDialog::Take(const DialogStep& step, DialogFields&) {
+  switch (step.kind) {
+    case DialogStep::Field: return SetField(step.control, step.value);
+    case DialogStep::Press: return Press(step.control);
+    case DialogStep::Row:
+    case DialogStep::Gesture: break;
+  }
+  return false;
 }
 
 bool TableDialog::SetField(std::string_view name, std::string_view value) {
@@ -524,7 +535,7 @@ namespace {
 std::optional<std::string> RunTable(EditingContext& ctx, TableDialog& d) {
   const std::string preset = d.Build().preview;
   d.Fields().Set(kFieldPreview, preset);
-  const bool ok = ctx.dialogs->RunSession(kTableDialogClass, d);
+  const bool ok = ctx.dialogs->Run(kTableDialogClass, d.Fields());
   ctx.Editor().SetFocus();
   if (!ok) return std::nullopt;
   const std::string returned = d.Fields().Get(kFieldPreview, preset);

@@ -53,7 +53,7 @@ TInitTagSetDlg::TInitTagSetDlg(QWidget* parent, TagDialogViewHooks hooks)
     ShownFields().Set("cbProfile", f.Get("cbProfile"));
     if (!f.actions) return;
     const DialogFields before = f;
-    f.actions->Changed("cbProfile", f);
+    f.actions->Take(DialogStep::SetField("cbProfile", f.Get("cbProfile")), f);
     // A known name loads its profile; typing a new name changes nothing else.
     if (f.values != before.values) LoadFields(f);
   });
@@ -65,7 +65,7 @@ QPushButton* TInitTagSetDlg::Button(const char* name) const { return findChild<Q
 void TInitTagSetDlg::Press(const char* button) {
   DialogFields f = CurrentFields();
   if (!f.actions) return;
-  f.actions->Press(button, f);
+  f.actions->Take(DialogStep::PressButton(button), f);
   LoadFields(f);
 }
 

@@ -441,8 +441,13 @@ void TagDialogView::WatchField(Bound& b) {
       connect(combo, &QComboBox::currentTextChanged, this, &TagDialogView::MarkStale);
       const std::string name = b.name;
       connect(combo, &QComboBox::currentTextChanged, this, [this, name] {
-        if (m_loading || !m_hooks.fieldChanged || m_dialogClass.empty()) return;
-        Act([this, &name](DialogFields& f) { m_hooks.fieldChanged(m_dialogClass, name, f); }, name);
+        if (m_loading || m_dialogClass.empty()) return;
+        Act(
+            [this, &name](DialogFields& f) {
+              if (f.actions) f.actions->Take(DialogStep::SetField(name, f.Get(name)), f);
+              else if (m_hooks.fieldChanged) m_hooks.fieldChanged(m_dialogClass, name, f);
+            },
+            name);
       });
       combo->installEventFilter(this);
       combo->lineEdit()->installEventFilter(this);

@@ -61,9 +61,9 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
     return view;
   });
   RegisterStyleEditorView(host, hooks);
-  host.RegisterSession(std::string(kTableDialogClass),
-                       [hooks](QWidget* parent, DialogSession& session) -> std::unique_ptr<FieldsDialog> {
-                         auto* table = dynamic_cast<TableDialog*>(&session);
+  host.RegisterModelView(std::string(kTableDialogClass),
+                       [hooks](QWidget* parent, DialogFields& fields) -> std::unique_ptr<FieldsDialog> {
+                         auto* table = dynamic_cast<TableDialog*>(fields.actions);
                          if (table == nullptr) return nullptr;
                          return std::make_unique<TableDialogView>(parent, *table, hooks);
                        });
