@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/dialogs/colour_input.h"
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/style_editor.h"
 #include "core/dialogs/tag_dialog.h"
@@ -42,6 +43,9 @@ std::optional<std::string> ChooseFile(EditingContext& ctx, const std::string& fi
 
 TagDialogActions::TagDialogActions(EditingContext& ctx, std::string_view dialogClass)
     : m_ctx(ctx), m_class(dialogClass), m_model(FindTagDialogModel(dialogClass)) {}
+
+TagDialogActions::TagDialogActions(EditingContext& ctx, const TagDialogModel& model)
+    : m_ctx(ctx), m_class(model.dialogClass), m_model(&model) {}
 
 bool TagDialogActions::Take(const DialogStep& step, DialogFields& f) {
   switch (step.kind) {
@@ -84,29 +88,34 @@ bool TagDialogActions::Act(const DialogStep& step, DialogFields& f) {
 
 bool TagDialogActions::PressPlain(std::string_view button, DialogFields& f) {
   const std::span<const Binding> rows = m_model ? m_model->rows : CommonRows();
-  int colours = 0;
-  for (const Binding& b : rows) colours += b.kind == Kind::Colour;
-  int colour = 0;
-  for (const Binding& b : rows) {
-    if (button == "RefBtn" && !b.filter.empty()) {
+  if (button == "RefBtn") {
+    for (const Binding& b : rows) {
+      if (b.filter.empty()) continue;
       const std::string document = DocumentPathOf(m_ctx);
       if (!ReferenceButtonEnabled(document)) return true;
       if (const auto file = ChooseFile(m_ctx, b.filter.Sjis(), {}))
         ApplyReferenceChoice(f, b.control, *file, document, m_ctx.services);
       return true;
     }
-    if (b.kind != Kind::Colour) continue;
-    ++colour;
-    const std::string name = "ColorPaletteBtn" + (colours > 1 ? std::to_string(colour) : std::string());
-    if (button != name) continue;
+    return false;
+  }
+  if (!m_ctx.dialogs) return false;
+  // The colour-name window opens with the field's text and takes the steps
+  // that follow, up to its own OK or Cancel.
+  if (const Binding* b = ColourRowOfButton("ColorFormBtn", rows, button)) {
+    const std::string name = PickColourName(*m_ctx.dialogs, m_ctx.services, f.Get(b->control), m_ctx.options);
+    if (!name.empty()) f.Set(b->control, name);
+    return true;
+  }
+  if (const Binding* b = ColourRowOfButton("ColorPaletteBtn", rows, button)) {
     DialogFields palette;
-    palette.Set("Color", f.Get(b.control));
-    if (!m_ctx.dialogs || !m_ctx.dialogs->Run("ColorDialog", palette)) return true;
+    palette.Set("Color", f.Get(b->control));
+    if (!m_ctx.dialogs->Run("ColorDialog", palette)) return true;
     const std::string c = palette.Get("Color");
     unsigned rgb = 0;
     if (c.size() != 7 || c[0] != '#' || std::sscanf(c.c_str() + 1, "%6x", &rgb) != 1) return true;
-    f.Set(b.control, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
-                                   static_cast<unsigned char>(rgb), m_ctx.options));
+    f.Set(b->control, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                    static_cast<unsigned char>(rgb), m_ctx.options));
     return true;
   }
   return false;

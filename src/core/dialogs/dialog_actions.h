@@ -41,6 +41,8 @@ struct TagDialogModel;
 class TagDialogActions : public DialogActions {
  public:
   TagDialogActions(EditingContext& ctx, std::string_view dialogClass);
+  // A dialog of this model (one the models' list need not hold).
+  TagDialogActions(EditingContext& ctx, const TagDialogModel& model);
   bool Take(const DialogStep& step, DialogFields& f) override;
 
  protected:

@@ -37,12 +37,12 @@ constexpr Binding kRows[] = {
     Combo("cbLang", {}, "言語(&LANG)", kLangItems),
     // BODY
     Combo("cbStyle", "STYLE", "BODY のスタイル(&Y)", {}, ListSource::Styles),
-    Colour("cbText", "TEXT", "テキスト全体の色(&T)"),
-    Colour("cbBgColor", "BGCOLOR", "背景色(&B)"),
+    Colour("cbText", "TEXT", "テキスト全体の色(&T)").Buttons(0),
+    Colour("cbBgColor", "BGCOLOR", "背景色(&B)").Buttons(1),
     Text("edBackGround", "BACKGROUND", "背景イメージ(&U)").Ref(Msg::ImageFileFilter),
-    Colour("cbLink", "LINK", "未アクセスリンク色(&L)"),
-    Colour("cbVLink", "VLINK", "アクセス済みリンク色(&V)"),
-    Colour("cbALink", "ALINK", "アクティブリンク色(&A)"),
+    Colour("cbLink", "LINK", "未アクセスリンク色(&L)").Buttons(2).Boxed("gbLinkColor", "リンクの色(&C)"),
+    Colour("cbVLink", "VLINK", "アクセス済みリンク色(&V)").Buttons(3).Boxed("gbLinkColor", "リンクの色(&C)"),
+    Colour("cbALink", "ALINK", "アクティブリンク色(&A)").Buttons(4).Boxed("gbLinkColor", "リンクの色(&C)"),
     Handler("cbOnLoad", "onLoad"),
     Handler("cbOnUnload", "onUnload"),
 };
@@ -107,7 +107,7 @@ void SetProfileItems(DialogFields& f, const SkeletonProfiles& p) { SetItems(f, "
 class SkeletonActions : public TagDialogActions {
  public:
   SkeletonActions(EditingContext& ctx)
-      : TagDialogActions(ctx, kInitTagSetDlg.dialogClass), m_ctx(ctx), m_profiles(ctx.services.dataFolder) {}
+      : TagDialogActions(ctx, kInitTagSetDlg), m_ctx(ctx), m_profiles(ctx.services.dataFolder) {}
 
   bool Take(const DialogStep& step, DialogFields& f) override {
     if (step.kind == DialogStep::Field && step.control == "cbProfile") {

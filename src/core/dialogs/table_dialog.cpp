@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/app/document_file.h"
+#include "core/dialogs/colour_input.h"
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/dialogs/tag_reedit.h"
@@ -366,6 +367,11 @@ bool TableDialog::Press(std::string_view button) {
                                    : button == "ColorPaletteBtn" ? "cbBorderColor"
                                                                  : "cbCellColor";
     PickColour(field);
+  } else if (button == "ColorFormBtn1" || button == "ColorFormBtn" || button == "ColorFormBtn2") {
+    const std::string_view field = button == "ColorFormBtn1" ? "cbBgColor"
+                                   : button == "ColorFormBtn" ? "cbBorderColor"
+                                                              : "cbCellColor";
+    PickColourName(field);
   } else if (button == "CopyCell") {
     m_copy = m_grid.Copy(s);
   } else if (button == "PasteAll" || button == "PasteData" || button == "PasteFormat") {
@@ -422,6 +428,16 @@ void TableDialog::PickColour(std::string_view field) {
   if (c.size() != 7 || c[0] != '#' || std::sscanf(c.c_str() + 1, "%6x", &rgb) != 1) return;
   SetField(field, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
                                 static_cast<unsigned char>(rgb), m_env.options));
+}
+
+// The colour-name window, started from the field's text; a cancelled one
+// leaves the field as it was.
+void TableDialog::PickColourName(std::string_view field) {
+  if (!m_env.files) return;
+  static const DialogServices none;
+  const std::string name =
+      ::mw::PickColourName(*m_env.files, m_env.services ? *m_env.services : none, m_fields.Get(field), m_env.options);
+  if (!name.empty()) SetField(field, name);
 }
 
 void TableDialog::ImportCsv() {

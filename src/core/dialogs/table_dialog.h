@@ -100,6 +100,7 @@ class TableDialog : public DialogActions {
   void ShowInBrowser(std::string_view button);
   void ChooseBackground();
   void PickColour(std::string_view field);
+  void PickColourName(std::string_view field);
   std::optional<std::string> ChooseFile(std::string_view dialogClass, Msg filter);
   void Message(const std::string& text);
 

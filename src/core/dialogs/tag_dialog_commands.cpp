@@ -36,7 +36,7 @@ DialogOutcome RunTagDialog(EditingContext& ctx, const TagDialogModel& model, Dia
   const std::string preset = model.build(f, ctx.options).preview;
   f.Set(kFieldPreview, preset);
   // A dialog without buttons of its own takes the steps every dialog shares.
-  TagDialogActions shared(ctx, model.dialogClass);
+  TagDialogActions shared(ctx, model);
   if (f.actions == nullptr) f.actions = &shared;
   out.ok = ctx.dialogs->Run(model.dialogClass, f);
   if (f.actions == &shared) f.actions = nullptr;

@@ -279,6 +279,7 @@ class TGradationDlg : public TagDialogView {
   TGradationDlg(QWidget* parent, TagDialogViewHooks hooks)
       : TagDialogView(parent, kGradationRows, GradationPreview, std::move(hooks)) {
     setObjectName(QStringLiteral("TGradationDlg"));
+    SetDialogClass(std::string(kGradationDlgClass));
     setWindowTitle(UiText(Msg::GradationDlgCaption));
     OkButton()->setText(QStringLiteral("&OK"));
     CancelButton()->setText(QStringLiteral("Cancel"));

@@ -25,6 +25,7 @@ TInitTagSetDlg::TInitTagSetDlg(QWidget* parent, TagDialogViewHooks hooks)
                     [](const DialogFields& f, const EditingOptions& o) { return kInitTagSetDlg.build(f, o).preview; },
                     std::move(hooks), kPages) {
   setObjectName(QStringLiteral("TInitTagSetDlg"));
+  SetDialogClass(std::string(kInitTagSetDlg.dialogClass));
   auto* line = new QHBoxLayout;
   auto* label = new QLabel(UiText(Msg::ProfileLabel), this);
   m_profile = new QComboBox(this);

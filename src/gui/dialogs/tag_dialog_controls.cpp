@@ -43,10 +43,9 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   QGridLayout* commonGrid = nullptr;
   QGroupBox* handlers = nullptr;
   QGridLayout* handlerGrid = nullptr;
-  // Colour buttons are numbered when a dialog has more than one colour.
-  int colours = 0;
-  for (const Binding& c : rows) colours += c.kind == Kind::Colour ? 1 : 0;
-  int colour = 0;
+  // Rows the dialog groups in a box of their own.
+  QGroupBox* rowBox = nullptr;
+  QGridLayout* boxGrid = nullptr;
   bool anyOwn = false;
 
   // On tabs, each page has its own grid, and the handlers' group sits on
@@ -70,6 +69,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
       grid->setColumnStretch(1, 1);
       column->addLayout(grid);
       gridParent = page;
+      rowBox = nullptr;
       if (nextPage == 1) m_ownGrid = grid;
       m_tabs->addTab(page, UiText(p.caption));
     }
@@ -96,14 +96,25 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
       m_bound.back().section = 2;
       continue;
     }
-    AddRow(grid, c, gridParent);
+    if (c.boxName.empty()) {
+      rowBox = nullptr;
+      AddRow(grid, c, gridParent);
+    } else {
+      if (rowBox == nullptr || rowBox->objectName() != Utf8(c.boxName)) {
+        rowBox = new QGroupBox(Utf8(c.boxCaption), gridParent);
+        rowBox->setObjectName(Utf8(c.boxName));
+        boxGrid = new QGridLayout(rowBox);
+        boxGrid->setColumnStretch(1, 1);
+        grid->addWidget(rowBox, grid->rowCount(), 0, 1, 3);
+      }
+      AddRow(boxGrid, c, rowBox);
+    }
     anyOwn = true;
     if (c.kind == Kind::Colour) {
       Bound& b = *Find(c.control);
-      ++colour;
-      const QString n = colours > 1 ? QString::number(colour) : QString();
-      if (b.paletteButton) b.paletteButton->setObjectName(QStringLiteral("ColorPaletteBtn") + n);
-      if (b.formButton) b.formButton->setObjectName(QStringLiteral("ColorFormBtn") + n);
+      if (b.paletteButton)
+        b.paletteButton->setObjectName(QString::fromStdString(ColourButtonName("ColorPaletteBtn", rows, c)));
+      if (b.formButton) b.formButton->setObjectName(QString::fromStdString(ColourButtonName("ColorFormBtn", rows, c)));
     }
   }
   m_ownColumn->addStretch();

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "core/app/document_file.h"
 #include "core/dialogs/dialog_actions.h"
@@ -121,6 +122,45 @@ TEST(StyleViews, TheEditButtonOfAStyleFieldTakesTheEditorsStyle) {
   });
   fx.Run("FONTClick");
   EXPECT_EQ(fx.editor.GetText(), "<FONT STYLE=\"float:left\">x</FONT>");
+}
+
+// The gradation's style box and the BODY page's take the editor's style
+// from 編集(&E) and from Shift+Enter or Ctrl+Enter in the box.
+TEST(StyleViews, TheGradationAndTheSkeletonTakeTheEditorsStyle) {
+  const struct {
+    const char* command;
+    const char* document;
+    Qt::KeyboardModifiers keys;  // none: the button is clicked
+    std::string expected;
+  } cases[] = {
+      {"GradationClick", "[x]", Qt::ShiftModifier, "<SPAN STYLE=\"float:left\">x</SPAN>"},
+      {"GradationClick", "[x]", Qt::ControlModifier, "<SPAN STYLE=\"float:left\">x</SPAN>"},
+      {"EditTagClick", "<BODY>|x</BODY>", Qt::NoModifier, "<BODY STYLE=\"float:left\">x</BODY>"},
+      {"EditTagClick", "<BODY>|x</BODY>", Qt::ShiftModifier, "<BODY STYLE=\"float:left\">x</BODY>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.keys.toInt()));
+    StyleViewFixture fx;
+    fx.LoadMarked(c.document);
+    // The editor asks whether to add the changed style at OK: no.
+    fx.prompts.QueueReply(Reply::No);
+    WhenShown<TagDialogView>([&c](TagDialogView& view) {
+      WhenShown<TRegisterStyleDlg>([](TRegisterStyleDlg& editor) {
+        static_cast<QComboBox*>(editor.Control("cbFloat"))->setEditText(QStringLiteral("left"));
+        Click(editor, "OkBtn");
+      });
+      auto* style = static_cast<QComboBox*>(view.Control("cbStyle"));
+      if (c.keys == Qt::NoModifier) Click(view, "RegisterStyleBtn");
+      else QTest::keyClick(style->lineEdit(), Qt::Key_Return, c.keys);
+      EXPECT_EQ(style->currentText(), QStringLiteral("float:left"));
+      EXPECT_TRUE(view.isVisible()) << "Enter with Shift or Ctrl does not confirm the dialog";
+      view.RebuildNow();
+      view.OkButton()->click();
+    });
+    fx.Run(c.command);
+    EXPECT_EQ(fx.editor.GetText(), c.expected);
+    EXPECT_EQ(fx.File("StyleList.txt"), "color:red\r\n");
+  }
 }
 
 TEST(StyleViews, SelectorRulesAreSavedFromTheirDialog) {
