@@ -99,6 +99,11 @@ struct Binding {
   // and object name; consecutive rows of the same box share it.
   std::string_view boxName = {};
   std::string_view boxCaption = {};
+  DialogText hint = {};  // the control's hover hint
+  // An item of the field's pop-up menu that presses one of the dialog's
+  // buttons ("項目削除" for DeleteBtn).
+  DialogText popupCaption = {};
+  std::string_view popupButton = {};
   static constexpr int kNumberedByPlace = -1;
   // A copy with one column changed; defined before the modifiers so that
   // every compiler can use it in the tables' constant expressions.
@@ -123,6 +128,10 @@ struct Binding {
   constexpr Binding From(ListSource s) const { return With(&Binding::source, s); }
   constexpr Binding Prefixed(std::string_view prefix) const { return With(&Binding::valuePrefix, prefix); }
   constexpr Binding Buttons(int number) const { return With(&Binding::buttonNumber, number); }
+  constexpr Binding Hint(Msg text) const { return With(&Binding::hint, DialogText{text}); }
+  constexpr Binding PopupPresses(Msg caption, std::string_view button) const {
+    return With(&Binding::popupCaption, DialogText{caption}).With(&Binding::popupButton, button);
+  }
   constexpr Binding Boxed(std::string_view name, std::string_view caption) const {
     return With(&Binding::boxName, name).With(&Binding::boxCaption, caption);
   }

@@ -96,6 +96,10 @@ struct TagDialogModel {
   bool (*act)(DialogFields& f, const DialogStep& step, const DialogEnv& env) = nullptr;
   // At OK: what the dialog remembers for the next time. May be null.
   void (*remember)(const DialogFields& f, const DialogServices& s) = nullptr;
+  // The preview's label, when it holds no tag ("挿入する文字"), and its
+  // hover hint; empty: "挿入するタグ内容", no hint.
+  DialogText previewLabel = {};
+  DialogText previewHint = {};
 
   // Values the controls hold when the dialog is created.
   void create(DialogFields& f) const;

@@ -141,7 +141,8 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   m_buttonRow = new QHBoxLayout;
   m_buttonRow->addStretch();
 
-  auto* previewLabel = new QLabel(UiText(Msg::PreviewLabel), this);
+  auto* previewLabel = m_previewLabel = new QLabel(UiText(Msg::PreviewLabel), this);
+  previewLabel->setObjectName(QStringLiteral("lbPreview"));
   m_previewWidget = new ScintillaEditor(this);
   m_previewWidget->setObjectName(QStringLiteral("reTag"));
   EditorLook look = m_hooks.look ? m_hooks.look() : EditorLook{};
@@ -236,6 +237,8 @@ void TagDialogView::AddRow(QGridLayout* grid, const Binding& c, QWidget* parent)
     }
   }
   if (b.kind == Widget::Grid && c.source == ListSource::Styles) AddGridStyleMenu(b);
+  if (!c.hint.empty()) b.widget->setToolTip(UiText(c.hint.id));
+  if (!c.popupButton.empty()) AddPopupItem(b, UiText(c.popupCaption.id), std::string(c.popupButton));
   WatchField(b);
   m_bound.push_back(std::move(b));
   // A size in percent: its "%" box beside the number.
@@ -399,6 +402,25 @@ void TagDialogView::AddGridStyleMenu(Bound& b) {
     if (item == nullptr) table->setItem(row, table->columnCount() - 1, item = new QTableWidgetItem);
     item->setText(chosen->text());
   });
+}
+
+// A field's pop-up menu with one item that presses a button of the dialog;
+// an editable combo box shows the menu of its line edit.
+void TagDialogView::AddPopupItem(Bound& b, const QString& caption, const std::string& button) {
+  QWidget* target = b.widget;
+  if (auto* combo = qobject_cast<QComboBox*>(b.widget); combo && combo->lineEdit()) target = combo->lineEdit();
+  target->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(target, &QWidget::customContextMenuRequested, this, [this, target, caption, button](const QPoint& at) {
+    QMenu menu(target);
+    QAction* item = menu.addAction(caption);
+    item->setObjectName(QString::fromStdString(button) + QStringLiteral("Item"));
+    if (menu.exec(target->mapToGlobal(at)) == item) Press(button);
+  });
+}
+
+void TagDialogView::SetPreviewLabel(const QString& label, const QString& hint) {
+  m_previewLabel->setText(label);
+  m_previewWidget->setToolTip(hint);
 }
 
 void TagDialogView::AddButtons(std::span<const DialogButton> buttons) {

@@ -9,6 +9,7 @@
 #include "gui/dialogs/word_list_view.h"
 #include "gui/dialogs/colour_form_view.h"
 #include "gui/dialogs/skeleton_view.h"
+#include "gui/app/qt_prompts.h"
 
 #include <QPushButton>
 
@@ -45,6 +46,9 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
       view->setObjectName(QString::fromLatin1(model->dialogClass.data(), static_cast<qsizetype>(model->dialogClass.size())));
       view->SetDialogClass(std::string(model->dialogClass));
       view->AddButtons(model->buttons);
+      if (!model->previewLabel.empty())
+        view->SetPreviewLabel(UiText(model->previewLabel.id),
+                              model->previewHint.empty() ? QString() : UiText(model->previewHint.id));
       return view;
     });
   }

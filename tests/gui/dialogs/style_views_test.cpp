@@ -9,6 +9,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QTest>
 
 #include "core/app/document_file.h"
@@ -160,6 +164,69 @@ TEST(StyleViews, TheGradationAndTheSkeletonTakeTheEditorsStyle) {
     fx.Run(c.command);
     EXPECT_EQ(fx.editor.GetText(), c.expected);
     EXPECT_EQ(fx.File("StyleList.txt"), "color:red\r\n");
+  }
+}
+
+// A dialog that inserts text says so over its preview; one that inserts a
+// tag keeps the usual label.
+TEST(StyleViews, PreviewLabelsAndHints) {
+  const struct {
+    const char* command;
+    const char* label;
+    const char* previewHint;
+    const char* radio;  // a radio group and its hint
+    const char* radioHint;
+  } cases[] = {
+      {"InsertStyleClick", "挿入する文字", "挿入文字のプレビュー", "rgOption", "スタイル挿入時のオプション"},
+      {"LINKRELClick", "挿入するタグ内容", "", nullptr, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    StyleViewFixture fx;
+    fx.LoadMarked("<HEAD>|</HEAD>");
+    WhenShown<TagDialogView>([&c](TagDialogView& view) {
+      auto* label = view.findChild<QLabel*>(QStringLiteral("lbPreview"));
+      ASSERT_NE(label, nullptr);
+      EXPECT_EQ(label->text(), QString::fromUtf8(c.label));
+      EXPECT_EQ(label->buddy(), view.PreviewWidget());
+      EXPECT_EQ(view.PreviewWidget()->toolTip(), QString::fromUtf8(c.previewHint));
+      if (c.radio) {
+        EXPECT_EQ(view.Control(c.radio)->toolTip(), QString::fromUtf8(c.radioHint));
+      }
+      view.CancelButton()->click();
+    });
+    fx.Run(c.command);
+  }
+}
+
+// The selector box's pop-up item deletes as リストから削除(&D) does: asked
+// first, and the box emptied whatever the answer.
+TEST(StyleViews, TheSelectorBoxPopupDeletesTheSelector) {
+  for (const Reply answer : {Reply::Yes, Reply::No}) {
+    SCOPED_TRACE(answer == Reply::Yes ? "yes" : "no");
+    StyleViewFixture fx;
+    fx.LoadMarked("|");
+    fx.prompts.QueueReply(answer);
+    WhenShown<TagDialogView>([](TagDialogView& view) {
+      SetControl(view, "cbTagClass", "H1");
+      QLineEdit* edit = static_cast<QComboBox*>(view.Control("cbTagClass"))->lineEdit();
+      QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("項目削除"));
+        menu->setActiveAction(menu->actions()[0]);
+        QTest::keyClick(menu, Qt::Key_Return);
+      });
+      QContextMenuEvent click(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+      QApplication::sendEvent(edit, &click);
+      EXPECT_EQ(ControlText(view, "cbTagClass"), QString());
+      view.CancelButton()->click();
+    });
+    fx.Run("TagStyleClick");
+    ASSERT_EQ(fx.prompts.Log().size(), 1u);
+    EXPECT_EQ(fx.prompts.Log()[0].text, MessageSjis(Msg::StyleItemDeleteQuestion));
+    EXPECT_EQ(fx.File("TagClassList.txt"), answer == Reply::Yes ? "" : "[H1]\r\nSTYLE=color:red\r\n");
   }
 }
 
