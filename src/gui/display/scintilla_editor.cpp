@@ -115,6 +115,9 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   // Keep the layouts of the visible lines: a keystroke then lays out only
   // the line it changes.
   SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
+  // Room for the break units of a page's own vocabulary (see kTwinStyle):
+  // a few thousand kanji and kana in each font, and its recurring words.
+  SendScintilla(SCI_SETPOSITIONCACHE, 65536UL);
   // The window shows its own popup menu.
   SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
   // The widget's own margins stay empty: the gutter is a strip of ours.
@@ -132,6 +135,11 @@ void ScintillaEditor::setWrapMode(WrapMode mode) {
 }
 
 void ScintillaEditor::SetStyleFont(int style, const DisplayFont& font) {
+  if (style < kTwinStyle && (style < STYLE_DEFAULT || style >= kFirstExtraStyle)) SetOneStyleFont(style + kTwinStyle, font);
+  SetOneStyleFont(style, font);
+}
+
+void ScintillaEditor::SetOneStyleFont(int style, const DisplayFont& font) {
   const auto s = static_cast<unsigned long>(style);
   const std::string face = SjisToUnicodeView(font.face);
   SendScintilla(SCI_STYLESETFONT, s, face.c_str());

@@ -47,6 +47,23 @@ QColor ToQColor(ColorValue c);
 // Styles 0-3 are the display fonts by FontClass; further formats get styles
 // of their own from kFirstExtraStyle on (Scintilla keeps 32-39 for itself).
 inline constexpr int kFirstExtraStyle = 40;
+// Every style below kTwinStyle has a twin, itself + kTwinStyle, that looks
+// the same. Neighbouring break units (a Japanese character; an ASCII word
+// with the blanks after it; a tag's "<") alternate between the two, so the
+// widget measures each unit on its own and a unit that recurs, a kanji or
+// a tag name, comes from its cache of measured runs instead of a new text
+// layout. The style change is also where a wrapped line may break, which
+// lets Japanese text wrap between any two characters.
+inline constexpr int kTwinStyle = 0x80;
+
+// True when a break unit starts at a character whose first byte is cur,
+// after one whose first byte is prev. ASCII bytes and the bytes that begin
+// a non-ASCII character are the same test in Shift-JIS and in UTF-8.
+inline bool StartsBreakUnit(unsigned char prev, unsigned char cur) {
+  if (cur >= 0x80 || prev >= 0x80) return true;
+  if (cur == '<' || prev == '>' || cur == '\r' || cur == '\n') return true;
+  return (prev == ' ' || prev == '\t') && cur != ' ' && cur != '\t';
+}
 inline constexpr int kStrikeIndicator = 8;  // draws strike-out over a range
 
 class ScintillaEditor : public QsciScintilla {
@@ -61,7 +78,7 @@ class ScintillaEditor : public QsciScintilla {
   // class would keep one per line of the document while wrapping: memory
   // in the size of the page, and every keystroke walking all of them).
   void setWrapMode(WrapMode mode) override;
-  // Gives a Scintilla style the look of a display font.
+  // Gives a Scintilla style, and its twin, the look of a display font.
   void SetStyleFont(int style, const DisplayFont& font);
 
   // PageDown and PageUp move the caret and scroll by this many display
@@ -111,6 +128,7 @@ class ScintillaEditor : public QsciScintilla {
   bool viewportEvent(QEvent* event) override;
 
  private:
+  void SetOneStyleFont(int style, const DisplayFont& font);
   bool Accepts(const QString& text);
   void PlaceGutter();
 
