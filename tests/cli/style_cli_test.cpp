@@ -83,6 +83,13 @@ TEST(CliStyles, TheRegistriesFromTheCommandLine) {
   // Cancel writes nothing.
   run({"--field", "cbColor=blue", "--press", "AddBtn", "--press", "CancelBtn", "RegisterStyleClick"});
   EXPECT_EQ(ReadFileBytes(data + "/StyleList.txt"), "width:5px\r\n");
+  // The colour boxes' pickers: a name in lower case, a palette colour in
+  // lower case but for the text colour.
+  run({"--press", "ColorFormBtn_cbBgColor", "--field", "edColor=Navy", "--press", "OkBtn", "--answer", "#00FF80",
+       "--press", "ColorPaletteBtn_cbColor", "--answer", "#0000FF", "--press", "ColorPaletteBtn_cbBorderColor",
+       "--press", "AddBtn", "RegisterStyleClick"});
+  EXPECT_EQ(ReadFileBytes(data + "/StyleList.txt"),
+            "color:#00FF80;background-color:navy;border-color:#0000ff\r\nwidth:5px\r\n");
   // A selector saved, then deleted on Yes.
   run({"--field", "cbTagClass=P.note", "--field", "cbStyle=font-size:10pt", "--press", "AddBtn", "--press",
        "CancelBtn", "TagStyleClick"});

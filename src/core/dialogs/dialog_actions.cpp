@@ -9,6 +9,7 @@
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/style_editor.h"
 #include "core/dialogs/tag_dialog.h"
+#include "core/text/encoding.h"
 #include "core/text/unicode_view.h"
 
 namespace mw {
@@ -86,6 +87,34 @@ bool TagDialogActions::Act(const DialogStep& step, DialogFields& f) {
   return m_model->act(f, step, env);
 }
 
+// The style editor's colour boxes name their buttons after the box
+// (ColorFormBtn_cbColor). Names are kept in lower case, and so are palette
+// colours but the text colour's; a chosen colour counts as a change.
+bool TagDialogActions::PressStyleColour(std::string_view button, DialogFields& f) {
+  for (const std::string_view field : {"cbColor", "cbBgColor", "cbBorderColor"}) {
+    std::string colour;
+    if (button == "ColorFormBtn_" + std::string(field)) {
+      colour = AsciiLower(PickColourName(*m_ctx.dialogs, m_ctx.services, f.Get(field), m_ctx.options));
+    } else if (button == "ColorPaletteBtn_" + std::string(field)) {
+      DialogFields palette;
+      palette.Set("Color", f.Get(field));
+      unsigned rgb = 0;
+      if (m_ctx.dialogs->Run("ColorDialog", palette)) {
+        const std::string c = palette.Get("Color");
+        if (c.size() == 7 && c[0] == '#' && std::sscanf(c.c_str() + 1, "%6x", &rgb) == 1)
+          colour = PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                 static_cast<unsigned char>(rgb), m_ctx.options);
+      }
+      if (field != "cbColor") colour = AsciiLower(colour);
+    } else {
+      continue;
+    }
+    if (!colour.empty()) Take(DialogStep::SetField(std::string(field), colour), f);
+    return true;
+  }
+  return false;
+}
+
 bool TagDialogActions::PressPlain(std::string_view button, DialogFields& f) {
   const std::span<const Binding> rows = m_model ? m_model->rows : CommonRows();
   if (button == "RefBtn") {
@@ -100,6 +129,7 @@ bool TagDialogActions::PressPlain(std::string_view button, DialogFields& f) {
     return false;
   }
   if (!m_ctx.dialogs) return false;
+  if (m_class == kRegisterStyleDlgClass) return PressStyleColour(button, f);
   // The colour-name window opens with the field's text and takes the steps
   // that follow, up to its own OK or Cancel.
   if (const Binding* b = ColourRowOfButton("ColorFormBtn", rows, button)) {

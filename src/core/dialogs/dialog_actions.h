@@ -50,6 +50,7 @@ class TagDialogActions : public DialogActions {
 
  private:
   bool PressPlain(std::string_view button, DialogFields& f);
+  bool PressStyleColour(std::string_view button, DialogFields& f);
   bool Act(const DialogStep& step, DialogFields& f);
 
   EditingContext& m_ctx;
