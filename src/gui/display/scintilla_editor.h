@@ -49,6 +49,11 @@ QColor ToQColor(ColorValue c);
 inline constexpr int kFirstExtraStyle = 40;
 inline constexpr int kStrikeIndicator = 8;  // draws strike-out over a range
 
+// A page of more lines is big: the widget wraps it in the background, a
+// slice at a time, and nothing waits for that (a tenth of a second is about
+// what wrapping this many lines of Japanese text takes).
+inline constexpr long kWrapAtOnceLines = 1000;
+
 class ScintillaEditor : public QsciScintilla {
   Q_OBJECT
  public:
@@ -100,6 +105,15 @@ class ScintillaEditor : public QsciScintilla {
   // Caret to the start of the display line at height y of the text area;
   // with `extend` the selection reaches from its anchor to there.
   void PlaceCaretAtLineY(int y, bool extend);
+  // Display lines as the widget counts them now (a line it has not wrapped
+  // yet counts as one).
+  long DisplayLineTotal() const;
+
+ signals:
+  // The widget's count of display lines has changed (it wraps a big page
+  // in the background, a slice at a time): numbers of display lines shown
+  // elsewhere may have moved.
+  void DisplayLinesChanged();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -113,6 +127,9 @@ class ScintillaEditor : public QsciScintilla {
  private:
   bool Accepts(const QString& text);
   void PlaceGutter();
+  bool IsBigWrappedPage() const;
+  bool MoveCaretWithoutWrapping(QKeyEvent* event);
+  void OnPainted();
 
   bool m_composing = false;
   int m_pageLines = 0;
@@ -123,6 +140,8 @@ class ScintillaEditor : public QsciScintilla {
   EditorLook m_look;
   LineGutter* m_gutter = nullptr;
   bool m_wrapStale = true;
+  long m_displayLines = 0;
+  int m_followCaret = 0;  // paints after a fast caret move that scroll it back into view
 };
 
 }  // namespace mw
