@@ -47,3 +47,25 @@ run() {  # label, command...
 }
 run "markupwright-cli grep -r" "$CLI" grep -r 'href="TARGET' "$WORK/site"
 run "LC_ALL=C grep -rnia --include" env LC_ALL=C grep -rnia --include='*.html' --include='*.htm' 'href="TARGET' "$WORK/site"
+
+# One 50 MB page: the same lines, searched for a rare text and for one on
+# every line, with and without letter case, against grep -a -n.
+python3 - "$WORK/big.html" <<'PY'
+import sys
+line = ('<TR><TD class="name">表示テスト C:\\dir\\file</TD><TD>価格 1,000円</TD></TR>').encode('cp932')
+block = b''
+for i in range(100):
+    block += line + (b' <A HREF="target.html">' if i == 50 else b'') + b'\r\n'
+out = open(sys.argv[1], 'wb')
+size = 0
+while size < 50 * 1024 * 1024:
+    out.write(block)
+    size += len(block)
+PY
+echo "page: $(stat -c %s "$WORK/big.html") bytes"
+for text in 'HREF="target' '価格'; do
+  run "markupwright-cli grep --case $text" "$CLI" grep --case "$text" "$WORK/big.html"
+  run "LC_ALL=C grep -an $text" env LC_ALL=C grep -an "$(printf %s "$text" | iconv -f UTF-8 -t CP932)" "$WORK/big.html"
+  run "markupwright-cli grep $text" "$CLI" grep "$text" "$WORK/big.html"
+  run "LC_ALL=C grep -ani $text" env LC_ALL=C grep -ani "$(printf %s "$text" | iconv -f UTF-8 -t CP932)" "$WORK/big.html"
+done

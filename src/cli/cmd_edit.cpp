@@ -1,6 +1,8 @@
 // markupwright-cli edit: runs editing commands on a document with the
 // in-memory editor, answering questions and dialogs from the command line.
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <cerrno>
 #include <cstdlib>
 #include <deque>
@@ -9,6 +11,7 @@
 #include <utility>
 
 #include "core/app/document_file.h"
+#include "core/app/settings.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
@@ -18,13 +21,16 @@
 #include "core/editing/editing_context.h"
 #include "core/editing/memory_editor.h"
 #include "core/editing/typing.h"
+#include "core/dialogs/dialog_lists.h"
+#include "core/dialogs/tag_dialogs.h"
+#include "core/project/relative_path.h"
 
 namespace mw::cli {
 
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... COMMAND[:ARG]...\n"
+    "          [--field NAME=VALUE]... [--press BUTTON]... COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -40,14 +46,22 @@ const std::string_view kEditHelp =
     "                   bAutoIndent, bAutoTagFont, iNofColumn, iTabStop,\n"
     "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0)\n"
     "  --answer TEXT    replies in order: to a question yes, no or cancel; to a\n"
-    "                   one-line input the text typed, or cancel; cancel also\n"
-    "                   cancels the next dialog\n"
+    "                   one-line input the text typed, or cancel; to a file\n"
+    "                   choice a path, or cancel; to a colour palette #RRGGBB;\n"
+    "                   cancel also cancels a dialog, once its presses took\n"
+    "                   their answers\n"
     "  --clipboard TEXT the clipboard's text\n"
     "  --field N=V      a field of the dialogs commands open, by control name\n"
     "                   (edTitle=x, ckBold=1, rgAlign=2, sgOption[1,0]=text:\n"
     "                   row, column); set over the tag's values when F2\n"
     "                   re-edits one (EditTagClick); a dialog without fields\n"
-    "                   is confirmed as built\n"
+    "                   is confirmed as built. The table dialog's cells are\n"
+    "                   sgTable[COL,ROW]=text (from 1), its selected block\n"
+    "                   sgTable.Selection=LEFT,TOP,RIGHT,BOTTOM, after which\n"
+    "                   the cell panel's fields apply to that block\n"
+    "  --press BUTTON   presses a dialog's button or pop-up menu item by name\n"
+    "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ...); fields\n"
+    "                   and presses apply in the order given\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -61,12 +75,18 @@ const std::string_view kEditHelp =
 
 namespace {
 
+// What the author does in a dialog, in the order of the command line.
+struct DialogAction {
+  enum Kind { Field, Press } kind = Field;
+  std::string name, value;
+};
+
 // Questions, inputs and dialogs take their replies from one ordered list,
 // as the author would answer them one after another.
 class CommandLineAnswers : public UserPrompts, public DialogHost {
  public:
-  CommandLineAnswers(std::deque<std::string> answers, DialogFields fields)
-      : m_answers(std::move(answers)), m_fields(std::move(fields)) {}
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogAction> actions)
+      : m_answers(std::move(answers)), m_actions(std::move(actions)) {}
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -88,13 +108,30 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
-    if (!m_answers.empty() && m_answers.front() == "cancel") {
-      m_answers.pop_front();
-      return false;
+    if (IsFileChoice(dialogClass)) return ChooseFile(fields);
+    for (const DialogAction& a : m_actions) {
+      if (a.kind == DialogAction::Field) fields.Set(a.name, a.value);
+      else if (a.kind == DialogAction::Press) PressPlain(dialogClass, fields, a.name);
     }
-    for (const auto& [name, value] : m_fields.values) fields.Set(name, value);
-    if (dialogClass.size() > 3 && dialogClass.substr(dialogClass.size() - 3) == "Dlg") ++m_tagDialogs;
-    return true;
+    return Close(dialogClass);
+  }
+
+  bool RunSession(std::string_view dialogClass, DialogSession& session) override {
+    for (const DialogAction& a : m_actions) {
+      if (a.kind == DialogAction::Field && !session.SetField(a.name, a.value))
+        throw UsageError(std::string(dialogClass) + " has no control '" + a.name + "' for '" +
+                         DocumentToTerminal(a.value) + "'");
+      if (a.kind == DialogAction::Press && !session.Press(a.name))
+        throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+    }
+    return Close(dialogClass);
+  }
+
+  // The document reference buttons make relative paths from.
+  void SetDocument(const std::string& path, const DialogServices* services, const EditingOptions& options) {
+    m_document = path;
+    m_services = services;
+    m_options = options;
   }
 
   // How many tag dialogs were confirmed so far.
@@ -103,6 +140,66 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   const std::vector<std::string>& Messages() const { return m_messages; }
 
  private:
+  static bool IsFileChoice(std::string_view c) { return c == "OpenDialog" || c == "SaveDialog"; }
+
+  // After what the author did in it (whose file choices and questions
+  // took their answers in turn), a "cancel" answer closes the dialog with
+  // Cancel; anything else confirms it.
+  bool Close(std::string_view c) {
+    if (!m_answers.empty() && m_answers.front() == "cancel") {
+      m_answers.pop_front();
+      return false;
+    }
+    if (c.size() > 3 && c.substr(c.size() - 3) == "Dlg") ++m_tagDialogs;
+    return true;
+  }
+
+  // A file choice takes its path from the answers; without one, from a
+  // FileName field.
+  bool ChooseFile(DialogFields& fields) {
+    if (m_answers.empty()) {
+      for (const DialogAction& a : m_actions)
+        if (a.kind == DialogAction::Field && a.name == "FileName") fields.Set("FileName", a.value);
+      return !fields.Get("FileName").empty();
+    }
+    const auto a = Next();
+    if (*a == "cancel") return false;
+    fields.Set("FileName", *a);
+    return true;
+  }
+
+  // The buttons of a dialog that only holds fields: a reference button
+  // (a file from the answers, as a relative path) and the colour palettes
+  // (#RRGGBB from the answers), numbered as the window numbers them.
+  void PressPlain(std::string_view dialogClass, DialogFields& fields, const std::string& button) {
+    const TagDialogModel* model = FindTagDialogModel(dialogClass);
+    const std::span<const Binding> rows = model ? model->rows : CommonRows();
+    int colours = 0;
+    for (const Binding& b : rows) colours += b.kind == Kind::Colour;
+    int colour = 0;
+    for (const Binding& b : rows) {
+      if (button == "RefBtn" && !b.filter.empty()) {
+        DialogFields choice;
+        if (ReferenceButtonEnabled(m_document) && ChooseFile(choice) && m_services)
+          ApplyReferenceChoice(fields, b.control, choice.Get("FileName"), m_document, *m_services);
+        return;
+      }
+      if (b.kind != Kind::Colour) continue;
+      ++colour;
+      const std::string name = "ColorPaletteBtn" + (colours > 1 ? std::to_string(colour) : std::string());
+      if (button != name) continue;
+      const auto a = Next();
+      if (!a || *a == "cancel") return;
+      unsigned rgb = 0;
+      if (a->size() != 7 || (*a)[0] != '#' || std::sscanf(a->c_str() + 1, "%6x", &rgb) != 1)
+        throw UsageError("a palette answer is #RRGGBB: " + *a);
+      fields.Set(b.control, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                          static_cast<unsigned char>(rgb), m_options));
+      return;
+    }
+    throw UsageError(std::string(dialogClass) + " has no button '" + button + "'");
+  }
+
   std::optional<std::string> Next() {
     if (m_answers.empty()) return std::nullopt;
     std::string a = std::move(m_answers.front());
@@ -111,7 +208,10 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   std::deque<std::string> m_answers;
-  DialogFields m_fields;
+  std::vector<DialogAction> m_actions;
+  std::string m_document;
+  const DialogServices* m_services = nullptr;
+  EditingOptions m_options;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -138,7 +238,16 @@ void ApplySetting(const std::string& kv, EditingOptions& o) {
   if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE: " + kv);
   const std::string key = kv.substr(0, eq);
   const std::string value = Unescape(kv.substr(eq + 1));
-  auto integer = [&] { return static_cast<int>(ParseOffset(value, key.c_str())); };
+  // Numbers within the range the settings file allows them, so a script
+  // cannot ask for what the window would never run with.
+  auto integer = [&] {
+    const auto& keys = FormSettingKeys();
+    const auto k = std::find_if(keys.begin(), keys.end(), [&](const SettingKey& s) { return s.key == key; });
+    const Offset n = ParseOffset(value, key.c_str());
+    if (k != keys.end() && (n < k->min || n > k->max))
+      throw UsageError("setting " + key + " must be from " + std::to_string(k->min) + " to " + std::to_string(k->max));
+    return static_cast<int>(n);
+  };
   if (key == "bLowerCaseTag") o.lowerCaseTag = ParseBool(key, value);
   else if (key == "bAutoSelect") o.autoSelect = ParseBool(key, value);
   else if (key == "bDirectTagInsert") o.directTagInsert = ParseBool(key, value);
@@ -185,7 +294,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  DialogFields fields;
+  std::vector<DialogAction> actions;
   bool list = false;
   std::vector<std::string> operands;
   while (!in.done()) {
@@ -206,7 +315,10 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      fields.Set(value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1))));
+      actions.push_back({DialogAction::Field, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
+    } else if (in.take("--press", value)) {
+      if (value.empty()) throw UsageError("--press needs a button name");
+      actions.push_back({DialogAction::Press, value, {}});
     } else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);
@@ -235,7 +347,7 @@ int RunEdit(std::vector<std::string>& args) {
   if (clipboardText) clipboard.SetText(*clipboardText);
   RecordingEditor editor(clipboard);
   editor.Load(text);
-  CommandLineAnswers answersHost(std::move(answers), std::move(fields));
+  CommandLineAnswers answersHost(std::move(answers), std::move(actions));
 
   EditingContext ctx;
   ctx.editor = &editor;
@@ -245,6 +357,10 @@ int RunEdit(std::vector<std::string>& args) {
   ctx.fileName = file;
   ctx.options = options;
   ctx.selectionSearch = DefaultSelectionSearch();
+  ctx.services.makeRelativePath = [](const std::string& f, const std::string& doc) {
+    return MakeRelativePath(f, doc);
+  };
+  answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
 
   if (selStart > editor.TextLength()) throw UsageError("selection start beyond the end of FILE");
   editor.SetSelStart(selStart);

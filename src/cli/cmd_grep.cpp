@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <iostream>
 
@@ -112,10 +113,6 @@ std::vector<std::string> FilesOf(const SearchArgs& a, const char* command, int& 
   return set.Files();
 }
 
-std::string Row(const std::string& path, long long line, Offset byte, std::string_view content) {
-  return path + "\t" + std::to_string(line) + "\t" + std::to_string(byte) + "\t" + OneLine(content) + "\n";
-}
-
 constexpr std::string_view kCut = "\u2026";  // the line goes on
 
 }  // namespace
@@ -124,17 +121,35 @@ int RunGrep(std::vector<std::string>& args) {
   const SearchArgs a = ReadArgs(args, false);
   int status = kExitOk;
   bool found = false;
+  // Rows go out in blocks as they are found, each built in place: a big
+  // page with a match on every line costs no more memory than a block.
+  std::string out;
+  const auto number = [&out](long long n) {
+    char digits[24];
+    out.append(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits));
+  };
   for (const std::string& file : FilesOf(a, "grep", status)) {
-    std::vector<GrepRow> rows;
-    if (!GrepFile(file, a.query, rows)) {
+    const bool read = GrepFile(file, a.query, [&](const GrepMatch& m) {
+      found = true;
+      out += file;
+      out += '\t';
+      number(m.line);
+      out += '\t';
+      number(m.byte);
+      out += '\t';
+      AppendOneLine(out, m.content);
+      out += '\n';
+      if (out.size() >= (1u << 16)) {
+        WriteStdout(out);
+        out.clear();
+      }
+    });
+    WriteStdout(out);
+    out.clear();
+    if (!read) {
       std::cerr << "markupwright-cli grep: " << file << ": cannot be read" << (a.skipUnreadable ? "; skipped\n" : "\n");
       if (!a.skipUnreadable) status = kExitError;
-      continue;
     }
-    std::string out;
-    for (const GrepRow& r : rows) out += Row(r.path, r.line, r.byte, r.content);
-    found = found || !rows.empty();
-    WriteStdout(out);
   }
   if (status != kExitOk) return status;
   return found ? kExitOk : kExitFound;

@@ -1,5 +1,8 @@
 #include "cli/terminal_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "cli/cli_common.h"
 #include "core/text/encoding.h"
 #include "core/text/unicode_view.h"
@@ -15,20 +18,30 @@ std::string TerminalToDocument(std::string_view utf8) {
 std::string DocumentToTerminal(std::string_view sjis) { return SjisToUnicodeView(sjis, ViewMode::Printable); }
 
 std::string OneLine(std::string_view sjis) {
-  // None of the three can be a trail byte, so the pieces between them are
-  // converted as the characters they are in the whole text.
   std::string s;
   s.reserve(sjis.size() + sjis.size() / 2);
+  AppendOneLine(s, sjis);
+  return s;
+}
+
+void AppendOneLine(std::string& s, std::string_view sjis) {
+  // None of the three can be a trail byte, so the pieces between them are
+  // converted as the characters they are in the whole text.
   std::size_t from = 0;
   for (std::size_t i = 0; i < sjis.size(); ++i) {
+    // Eight bytes at a time past those that hold no byte below CR.
+    for (std::uint64_t w; i + 8 <= sjis.size(); i += 8) {
+      std::memcpy(&w, sjis.data() + i, 8);
+      if ((w - 0x0E0E0E0E0E0E0E0Eu) & ~w & 0x8080808080808080u) break;
+    }
+    if (i == sjis.size()) break;
     const char c = sjis[i];
-    if (c != '\t' && c != '\r' && c != '\n') continue;
-    s += DocumentToTerminal(sjis.substr(from, i - from));
+    if (static_cast<unsigned char>(c) > '\r' || (c != '\t' && c != '\r' && c != '\n')) continue;
+    AppendUnicodeView(s, sjis.substr(from, i - from), ViewMode::Printable);
     s += c == '\t' ? "\\t" : c == '\r' ? "\\r" : "\\n";
     from = i + 1;
   }
-  s += DocumentToTerminal(sjis.substr(from));
-  return s;
+  AppendUnicodeView(s, sjis.substr(from), ViewMode::Printable);
 }
 
 std::string Unescape(std::string_view text) {

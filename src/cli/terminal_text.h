@@ -19,6 +19,8 @@ std::string DocumentToTerminal(std::string_view sjis);
 // check, links, grep and replace): tab, CR and LF are written \t, \r and
 // \n, everything else is shown as DocumentToTerminal shows it.
 std::string OneLine(std::string_view sjis);
+// The same, appended to out.
+void AppendOneLine(std::string& out, std::string_view sjis);
 
 // Resolves \r \n \t \" \\ (any other backslash stays as it is).
 std::string Unescape(std::string_view text);

@@ -45,6 +45,19 @@ TEST(NativePath, EveryNameRoundTripsAndUtf8StaysText) {
   EXPECT_EQ(NativePath(QString::fromUtf8("\xf0\x90\x82\x80")), QByteArray("\xf0\x90\x82\x80"));
 }
 
+TEST(NativePath, ShownPathReadsShiftJisPartsAsJapanese) {
+  const struct {
+    QByteArray bytes;
+    QString shown;
+  } cases[] = {
+      {"/w/index.html", "/w/index.html"},
+      {"/\xe8\xa1\xa8/\x95\x5c\x83\x5c.html", QString::fromUtf8("/表/表ソ.html")},  // a UTF-8 folder, a Shift-JIS file
+      {"/w/\xb1\xb2.html", QString::fromUtf8("/w/ｱｲ.html")},
+      {"/w/a\x82", QString::fromUtf8("/w/a") + QChar::ReplacementCharacter},  // no Shift-JIS either
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShownPath(PathFromNative(c.bytes)), c.shown) << c.bytes.toStdString();
+}
+
 // The program's arguments: a Shift-JIS name is made absolute and still
 // names the file on disk.
 TEST(NativePath, ArgumentsKeepTheirBytesAndStillNameTheFile) {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,6 +26,7 @@
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/check/tag_error_form.h"
+#include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 #include "gui/display/scintilla_surface.h"
@@ -126,6 +128,44 @@ int ReEditPictures(TMainForm& w, const QString& folder) {
   return written;
 }
 
+// The table designer on a selection of three lines, with a block of cells
+// merged and formats set: both pages.
+int TablePictures(TMainForm& w, const QString& folder) {
+  ScintillaSurface& doc = *w.ActiveSurface();
+  // 名前,都市 / 山田,東京 / 鈴木,大阪 with a third column added.
+  doc.Load("\x96\xBC\x91\x4F,\x93\x73\x8E\x73,\x94\xF5\x8D\x6C\r\n"
+           "\x8E\x52\x93\x63,\x93\x8C\x8B\x9E,\x83\x5C\x83\x74\x83\x67\r\n"
+           "\x97\xE9\x96\xD8,\x91\xE5\x8D\xE3,\r\n",
+           true);
+  doc.SelectAll();
+  int written = 0;
+  WhenShown<TableDialogView>([&written, folder](TableDialogView& view) {
+    view.SetControlValue("edBorder", QStringLiteral("1"));
+    view.SetControlValue("edWidth", QStringLiteral("80"));
+    view.SetControlValue("ckWidth", QStringLiteral("1"));
+    view.SetControlValue("edCaption", QStringLiteral("名簿"));
+    view.SetControlValue("cbBgColor", QStringLiteral("#FFFFEE"));
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-TABLEClick-settings.png"));
+    view.Pages()->setCurrentIndex(1);
+    static_cast<QAbstractButton*>(view.CellControl("ckTH"))->setChecked(true);
+    view.SelectCells({2, 2, 3, 3});
+    view.Press("SetSpanBtn");
+    view.SelectCells({1, 2, 1, 3});
+    static_cast<QComboBox*>(view.CellControl("cbAlign"))->setCurrentText(QStringLiteral("center"));
+    static_cast<QComboBox*>(view.CellControl("cbCellColor"))->setEditText(QStringLiteral("#CCFFCC"));
+    view.SelectCells({1, 1, 1, 1});
+    QApplication::processEvents();
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-TABLEClick-cells.png"));
+    view.CancelButton()->click();
+  });
+  RunHandler(w, "TABLEClick");
+  return written;
+}
+
 int SitePictures(TMainForm& w, const QString& folder, const QString& site) {
   int written = 0;
   const auto save = [&](QWidget& window, const char* name) {
@@ -198,6 +238,7 @@ int main(int argc, char** argv) {
   w.StartUp({});
   int written = DialogPictures(w, folder);
   written += ReEditPictures(w, folder);
+  written += TablePictures(w, folder);
   written += SitePictures(w, folder, site);
   std::printf("%d pictures in %s\n", written, qPrintable(folder));
   return written > 0 ? 0 : 1;

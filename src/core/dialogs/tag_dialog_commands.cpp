@@ -2,6 +2,7 @@
 
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/edit_tag.h"
+#include "core/dialogs/table_dialog.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/dialogs/word_list_dialog.h"
 #include "core/editing/command_registry.h"
@@ -199,6 +200,7 @@ void RegisterTagDialogCommands(CommandRegistry& r) {
     r.Add({std::string(entry.command), [&entry](EditingContext& ctx, std::string_view) { DocumentTagInsert(ctx, entry); }},
           "H1Click");
   }
+  RegisterTableDialogCommands(r);
   r.Add({"BASEFONTClick", [](EditingContext& ctx, std::string_view) { BaseFontCommand(ctx); }});
   r.Add({"METAClick", [](EditingContext& ctx, std::string_view) { MetaCommand(ctx); }});
   r.Add({"InsertURLClick", [](EditingContext& ctx, std::string_view) {

@@ -29,12 +29,33 @@ struct DialogFields {
   void SetIndex(std::string_view name, int index) { Set(name, std::to_string(index)); }
 };
 
+// A dialog that acts while it is open (buttons that merge cells or read a
+// file, a grid of typed cells): the host drives it through its controls
+// by name, as a window's widgets or a command line would.
+class DialogSession {
+ public:
+  virtual ~DialogSession() = default;
+  // The plain fields, as the host shows them and hands them back.
+  virtual DialogFields& Fields() = 0;
+  // Sets a control as typing or choosing would; false when the dialog has
+  // no such control or the value does not fit it.
+  virtual bool SetField(std::string_view name, std::string_view value) = 0;
+  // Presses a button (or a pop-up menu item) by name; false when the
+  // dialog has no such button.
+  virtual bool Press(std::string_view button) = 0;
+};
+
 class DialogHost {
  public:
   virtual ~DialogHost() = default;
   // Shows the dialog `dialogClass` (e.g. "TSimpleReDlg") with the fields as
   // preset; true for OK, with the fields as the author left them.
   virtual bool Run(std::string_view dialogClass, DialogFields& fields) = 0;
+  // Shows a dialog that acts while open; a host without a view of its own
+  // for it shows its plain fields.
+  virtual bool RunSession(std::string_view dialogClass, DialogSession& session) {
+    return Run(dialogClass, session.Fields());
+  }
 };
 
 inline int DialogFields::Index(std::string_view name, int fallback) const {

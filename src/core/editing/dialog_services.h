@@ -33,6 +33,13 @@ struct DialogServices {
   // Called after OK in a dialog that changes links (link, marker, map,
   // frame), so a shown link list can be rebuilt.
   std::function<void()> linksChanged;
+  // Shows a page in a browser (the button that asked: IEBtn, NNBtn or
+  // BrowseBtn); without it no page is shown.
+  std::function<void(std::string_view button, const std::string& path)> showInBrowser;
+  // Takes a temporary file into the main window's list, deleted later.
+  std::function<void(const std::string& path)> registerTempFile;
+  // Where file choices start: the file list panel's folder.
+  std::function<std::string()> startFolder;
 };
 
 // Where a control's item list comes from besides its fixed items.

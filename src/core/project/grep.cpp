@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <iterator>
 
 #include "core/app/data_folder.h"
 #include "core/app/document_file.h"
@@ -21,73 +23,147 @@ Offset FindMatch(std::string_view text, const GrepQuery& q, std::size_t from) {
 
 }  // namespace
 
-void GrepText(std::string_view text, const std::string& path, const GrepQuery& query,
-              std::vector<GrepRow>& rows) {
-  if (query.findText.empty() || query.findText.find_first_of("\r\n") != std::string::npos) return;
+namespace {
+
+// Rows for the lines of text holding the find text; text starts a line,
+// `base` is its offset in the file and `line` its line number, which
+// leaves as the number of the line after text.
+template <class Row>
+void GrepLines(std::string_view text, std::size_t base, long long& line, const GrepQuery& query,
+               const Row& row) {
   // One search over the whole text: line starts are character starts, and
   // a match cannot cross a line end, so this finds what a line-by-line
-  // search finds, without splitting long lines into pieces.
+  // search finds, without splitting long lines into pieces. Lines are
+  // numbered only where a match is, by counting line feeds in between.
   std::size_t lineStart = 0;
-  long long line = 1;
-  while (lineStart <= text.size()) {
+  while (lineStart < text.size()) {
     const Offset m = FindMatch(text, query, lineStart);
     if (m == kNoPos) break;
     const std::size_t at = static_cast<std::size_t>(m);
-    for (std::size_t nl = text.find('\n', lineStart); nl != std::string_view::npos && nl < at;
-         nl = text.find('\n', lineStart)) {
-      ++line;
-      lineStart = nl + 1;
-    }
+    line += static_cast<long long>(CountLineFeeds(text.substr(lineStart, at - lineStart)));
+    if (const void* lf = ::memrchr(text.data() + lineStart, '\n', at - lineStart))
+      lineStart = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) + 1;
     std::size_t end = text.find('\n', at);
     if (end == std::string_view::npos) end = text.size();
     std::size_t contentEnd = end;
     if (contentEnd > lineStart && text[contentEnd - 1] == '\r') --contentEnd;
-    rows.push_back({path, line, static_cast<Offset>(at),
-                    std::string(text.substr(lineStart, contentEnd - lineStart))});
-    if (end == text.size()) break;
+    row(GrepMatch{line, static_cast<Offset>(base + at), text.substr(lineStart, contentEnd - lineStart)});
+    if (end == text.size()) return;
     lineStart = end + 1;
     ++line;
   }
+  if (lineStart < text.size()) line += static_cast<long long>(CountLineFeeds(text.substr(lineStart)));
 }
 
-namespace {
-
-// Reads the whole file into buffer, which keeps its memory from one file
-// to the next: a walk over thousands of pages then costs no allocation
-// and no fresh pages per file. Only a regular file is read: opening a pipe
-// does not wait for a writer, and a device is never read.
-bool ReadInto(const std::string& path, std::string& buffer) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  std::size_t size = 0;
-  buffer.resize(std::max<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, 4096));
-  while (true) {
-    if (size == buffer.size()) buffer.resize(buffer.size() * 2);
-    const ssize_t n = ::read(fd, buffer.data() + size, buffer.size() - size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    size += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  buffer.resize(size);
-  return true;
+bool Searchable(const GrepQuery& query) {
+  return !query.findText.empty() && query.findText.find_first_of("\r\n") == std::string::npos;
 }
 
 }  // namespace
 
-bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows) {
+void GrepText(std::string_view text, const std::string& path, const GrepQuery& query,
+              std::vector<GrepRow>& rows) {
+  if (!Searchable(query)) return;
+  long long line = 1;
+  GrepLines(text, 0, line, query, [&](const GrepMatch& m) {
+    rows.push_back({path, m.line, m.byte, std::string(m.content)});
+  });
+}
+
+namespace {
+
+// Reads a file a block at a time into a buffer that keeps its memory from
+// one file to the next, and hands on whole lines: a walk over thousands
+// of pages then costs no allocation, and a big page no more memory than a
+// block and its longest line. Only a regular file is read: opening a pipe
+// does not wait for a writer, and a device is never read.
+class BlockReader {
+ public:
+  static constexpr std::size_t kBlock = 256 * 1024;
+
+  explicit BlockReader(std::string& buffer) : m_buf(buffer) {
+    if (m_buf.size() < kBlock) m_buf.resize(kBlock);
+  }
+  ~BlockReader() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  BlockReader(const BlockReader&) = delete;
+  BlockReader& operator=(const BlockReader&) = delete;
+
+  bool Open(const std::string& path) {
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (m_fd < 0) return false;
+    struct stat st {};
+    return ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode);
+  }
+
+  // The next run of whole lines (the last one may lack its LF at the end
+  // of the file), starting at a line start; empty at the end. False on a
+  // read error.
+  bool Next(std::string_view& lines) {
+    // What the last call handed on goes; a cut-off line moves to the front.
+    if (m_handed > 0) {
+      std::memmove(m_buf.data(), m_buf.data() + m_handed, m_have - m_handed);
+      m_have -= m_handed;
+      m_handed = 0;
+    }
+    while (true) {
+      while (!m_eof && m_have < m_buf.size()) {
+        const ssize_t n = ::read(m_fd, m_buf.data() + m_have, m_buf.size() - m_have);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) m_eof = true;
+        m_have += static_cast<std::size_t>(n);
+      }
+      std::size_t end = m_have;
+      if (!m_eof) {
+        const void* lf = ::memrchr(m_buf.data(), '\n', m_have);
+        if (lf == nullptr) {
+          m_buf.resize(m_buf.size() * 2);  // a line longer than the buffer
+          continue;
+        }
+        end = static_cast<std::size_t>(static_cast<const char*>(lf) - m_buf.data()) + 1;
+      }
+      m_handed = end;
+      lines = std::string_view(m_buf.data(), end);
+      return true;
+    }
+  }
+
+ private:
+  std::string& m_buf;
+  int m_fd = -1;
+  std::size_t m_have = 0;    // bytes read into the buffer
+  std::size_t m_handed = 0;  // of which handed on by the last Next
+  bool m_eof = false;
+};
+
+}  // namespace
+
+bool GrepFile(const std::string& path, const GrepQuery& query,
+              const std::function<void(const GrepMatch&)>& match) {
   thread_local std::string buffer;
-  if (!ReadInto(path, buffer)) return false;
-  GrepText(buffer, path, query, rows);
+  BlockReader reader(buffer);
+  if (!reader.Open(path)) return false;
+  const bool searchable = Searchable(query);
+  std::size_t base = 0;
+  long long line = 1;
+  std::string_view lines;
+  while (true) {
+    if (!reader.Next(lines)) return false;
+    if (lines.empty()) return true;
+    if (searchable) GrepLines(lines, base, line, query, match);
+    base += lines.size();
+  }
+}
+
+bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows) {
+  std::vector<GrepRow> found;
+  const bool ok = GrepFile(path, query, [&](const GrepMatch& m) {
+    found.push_back({path, m.line, m.byte, std::string(m.content)});
+  });
+  if (!ok) return false;  // nothing added from a file that failed
+  rows.insert(rows.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
   return true;
 }
 

@@ -37,6 +37,21 @@ void GrepText(std::string_view text, const std::string& path, const GrepQuery& q
 // cannot be read or is no regular file, which a search skips silently.
 bool GrepFile(const std::string& path, const GrepQuery& query, std::vector<GrepRow>& rows);
 
+// A matching line as the search meets it; content points into the search's
+// buffer and is valid only during the call.
+struct GrepMatch {
+  long long line = 0;
+  Offset byte = 0;
+  std::string_view content;
+};
+
+// The same search calling match for each line as it is found, holding no
+// more than a block of the file and its longest line, whatever the file's
+// size and the number of matches. False when the file cannot be read or
+// is no regular file (after the rows of what could be read, if any).
+bool GrepFile(const std::string& path, const GrepQuery& query,
+              const std::function<void(const GrepMatch&)>& match);
+
 struct Replacement {
   std::string text;              // the text after replacing
   std::vector<Offset> positions;  // offsets of the replaced matches in the old text

@@ -1,5 +1,11 @@
 #include "core/text/lines.h"
 
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 
 namespace mw {
 
@@ -46,6 +52,27 @@ std::string NormalizeLineEnds(std::string_view text) {
     out.append("\r\n");
   });
   return out;
+}
+
+std::size_t CountLineFeeds(std::string_view text) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  std::size_t n = 0;
+#if defined(__SSE2__)
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    // Byte counters, summed at the latest every 255 blocks, before any can
+    // overflow.
+    const std::ptrdiff_t blocks = std::min<std::ptrdiff_t>((end - p) / 16, 255);
+    __m128i counts = _mm_setzero_si128();
+    for (std::ptrdiff_t k = 0; k < blocks; ++k, p += 16)
+      counts = _mm_sub_epi8(counts, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf));
+    const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+    n += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+         static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums)));
+  }
+#endif
+  return n + static_cast<std::size_t>(std::count(p, end, '\n'));
 }
 
 }  // namespace mw

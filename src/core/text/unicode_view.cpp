@@ -1,5 +1,7 @@
 #include "core/text/unicode_view.h"
 
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "core/text/kanji_tables.h"
@@ -38,24 +40,34 @@ void AppendHexByte(std::string& out, unsigned char c) {
 }  // namespace
 
 std::string SjisToUnicodeView(std::string_view sjis, ViewMode mode) {
+  std::string out;
+  out.reserve(sjis.size() + sjis.size() / 2);
+  AppendUnicodeView(out, sjis, mode);
+  return out;
+}
+
+void AppendUnicodeView(std::string& out, std::string_view sjis, ViewMode mode) {
   // Fetched at the first byte that needs them: ASCII text (most of what the
   // command line prints) never builds them.
   const kanji::Tables* tables = nullptr;
   const bool printable = mode == ViewMode::Printable;
-  std::string out;
-  out.reserve(sjis.size() + sjis.size() / 2);
+  const EncodingRules& e = ShiftJis();
   for (std::size_t i = 0; i < sjis.size();) {
     // ASCII is itself in every mode; a run of it goes over at once.
     std::size_t ascii = i;
+    for (std::uint64_t w; ascii + 8 <= sjis.size(); ascii += 8) {
+      std::memcpy(&w, sjis.data() + ascii, 8);
+      if (w & 0x8080808080808080u) break;
+    }
     while (ascii < sjis.size() && static_cast<unsigned char>(sjis[ascii]) < 0x80) ++ascii;
     if (ascii > i) {
       out.append(sjis.data() + i, ascii - i);
       i = ascii;
       if (i == sjis.size()) break;
     }
-    const auto n = static_cast<std::size_t>(CharLength(sjis, static_cast<Offset>(i)));
     if (!tables) tables = &Tables();
     const kanji::Tables& t = *tables;
+    const auto n = static_cast<std::size_t>(CharLength(sjis, static_cast<Offset>(i), e));
     // Printed, a character reads as whatever code page 932 reads it as.
     if (const char32_t u = printable ? t.fromSjis[CodeAt(sjis, i, n)] : Canonical(t, sjis, i, n)) {
       AppendUtf8(out, u);
@@ -68,7 +80,6 @@ std::string SjisToUnicodeView(std::string_view sjis, ViewMode mode) {
     }
     i += n;
   }
-  return out;
 }
 
 Offset ViewLengthOfChar(std::string_view sjis, Offset pos, Offset* sjisLength) {

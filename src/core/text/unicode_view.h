@@ -44,6 +44,8 @@ enum class ViewMode {
 
 // UTF-8 for the widget (or, printable, for a terminal).
 std::string SjisToUnicodeView(std::string_view sjis, ViewMode mode = ViewMode::Lossless);
+// The same, appended to out.
+void AppendUnicodeView(std::string& out, std::string_view sjis, ViewMode mode = ViewMode::Lossless);
 
 struct SjisFromView {
   std::string bytes;

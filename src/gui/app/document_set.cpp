@@ -44,7 +44,7 @@ int TTabAndRichEdit::AddDocument(const QString& name) {
   auto* surface = new ScintillaSurface(*editor, m_clipboard);
   surface->setParent(editor);  // the surface goes with its page
   m_docs.insert(m_docs.begin() + at, Document{name, editor, surface});
-  m_pages.insertTab(at, editor, QFileInfo(name).fileName());
+  m_pages.insertTab(at, editor, QFileInfo(platform::ShownPath(name)).fileName());
   m_pages.setCurrentIndex(at);
   surface->SetModifiedFlag(false);
   if (m_init) m_init(*editor, *surface);
@@ -62,15 +62,13 @@ void TTabAndRichEdit::RemoveDocument(int i) {
 int TTabAndRichEdit::IndexOfFile(const QString& name) const {
   for (int i = 0; i < Count(); ++i)
     if (m_docs[static_cast<std::size_t>(i)].name == name) return i;
-  // Another letter case names the same document only where the file system
-  // says it is the same file; on a case-sensitive one, a.html and A.html
-  // are two documents.
-  const QString canonical = QFileInfo(name).canonicalFilePath();
-  if (canonical.isEmpty()) return -1;
-  for (int i = 0; i < Count(); ++i) {
-    const QString& open = m_docs[static_cast<std::size_t>(i)].name;
-    if (open.compare(name, Qt::CaseInsensitive) == 0 && QFileInfo(open).canonicalFilePath() == canonical) return i;
-  }
+  // Any other name of an open file (a symlink, a hard link, another letter
+  // case on a case-blind volume) is that document: two tabs on one file
+  // would save over each other. On a case-sensitive volume a.html and
+  // A.html are two files, so two documents.
+  if (!IsExistingFile(name)) return -1;
+  for (int i = 0; i < Count(); ++i)
+    if (platform::IsSameNativeFile(m_docs[static_cast<std::size_t>(i)].name, name)) return i;
   return -1;
 }
 
@@ -107,7 +105,7 @@ void TTabAndRichEdit::SetFileName(int i, const QString& name) {
 void TTabAndRichEdit::UpdateCaption(int i) {
   if (i < 0 || i >= Count()) return;
   const auto& d = m_docs[static_cast<std::size_t>(i)];
-  QString caption = QFileInfo(d.name).fileName();
+  QString caption = QFileInfo(platform::ShownPath(d.name)).fileName();
   if (d.surface->IsModified()) caption += QStringLiteral(" *");
   if (m_pages.tabText(i) != caption) m_pages.setTabText(i, caption);
 }

@@ -50,8 +50,8 @@ class TTabAndRichEdit {
   ScintillaSurface* ActiveSurface() const { return SurfaceAt(ActiveIndex()); }
   void Activate(int i);
 
-  // The document whose path is name, or differs from it only in letter
-  // case while naming the same file; -1 when none.
+  // The document whose path is name, or whose file name reaches too (by
+  // device and inode); -1 when none.
   int IndexOfFile(const QString& name) const;
   int IndexOfEditor(const ScintillaEditor* editor) const;
   QString FileNameAt(int i) const;

@@ -176,7 +176,7 @@ void TMainForm::SetPrompts(UserPrompts* prompts) {
 
 QString TMainForm::Title() const {
   if (m_currentFileName.isEmpty()) return QStringLiteral("Markupwright");
-  return QStringLiteral("Markupwright - ") + QFileInfo(m_currentFileName).fileName();
+  return QStringLiteral("Markupwright - ") + QFileInfo(platform::ShownPath(m_currentFileName)).fileName();
 }
 
 bool TMainForm::HasHandler(const CommandRow& row) const { return m_commands->HasHandler(row); }

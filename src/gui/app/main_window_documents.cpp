@@ -155,7 +155,9 @@ bool TMainForm::OpenDocument(const QString& given, bool askReopen) {
   } else {
     m_docs->Activate(i);
     m_currentFileName = m_docs->FileNameAt(i);
-    ChangeDocumentPath(m_currentFileName, path);
+    // Another letter case of the name is taken over; a link to the file
+    // leaves the document the name it was opened by.
+    if (m_currentFileName.compare(path, Qt::CaseInsensitive) == 0) ChangeDocumentPath(m_currentFileName, path);
     if (askReopen &&
         Ask(UiText(Msg::ReopenQuestion).arg(path)) == Reply::Yes) {
       BusyCursor busy;

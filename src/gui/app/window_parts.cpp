@@ -1,7 +1,11 @@
 // The services the main window lends to dialogs and commands of other
 // layers: the dialog host that shows tag dialogs, the modeless find and
 // replace dialogs, and the lists and hooks the tag dialogs read.
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTabWidget>
@@ -51,6 +55,14 @@ void TMainForm::WireParts() {
     return KeyPress(m_ctx, preview, key, IsColoured(m_currentFileName));
   };
   RegisterTagDialogViews(*m_dialogHost, views);
+  m_dialogHost->SetFileChooser([this](bool save, const QString& title, const QString& folder, const QString& filter) {
+    FileChoice c;
+    c.save = save;
+    c.title = title;
+    c.folder = folder;
+    c.filter = QtFileFilter(filter);
+    return ChooseFile(c);
+  });
 
   m_findDialogs = new FindReplaceDialogs(
       this, m_ctx, [this]() -> EditorSurface* { return ActiveSurface(); },
@@ -87,6 +99,16 @@ void TMainForm::WireParts() {
   r.dataFolder = m_dataFolder;
   r.makeRelativePath = [](const std::string& file, const std::string& document) {
     return MakeRelativePath(file, document);
+  };
+  // The table designer's page goes beside the document, so that its
+  // relative links resolve, and is deleted with the working copies.
+  r.startFolder = [this] {
+    const QFileInfo document(m_currentFileName);
+    return QFile::encodeName(document.isFile() ? document.absolutePath() : QDir::tempPath()).toStdString();
+  };
+  r.registerTempFile = [this](const std::string& path) { RegisterTempFile(QFile::decodeName(path.c_str())); };
+  r.showInBrowser = [](std::string_view, const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
   };
   // The style sheet the page links to, read from beside the page; a page
   // never saved or a sheet that is missing gives none.

@@ -97,6 +97,9 @@ class TagDialogView : public FieldsDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A field changed: the preview is rebuilt once the events are handled.
+  void MarkStale();
+  EditingOptions Options() const;
 
  private:
   enum class Widget { Text, Number, Combo, Check, Radio, Grid, FrameGrid };
@@ -138,8 +141,6 @@ class TagDialogView : public FieldsDialog {
   void LoadFrameGrid(Bound& b, const DialogFields& f);
   void CountChanged(const std::string& countName);
 
-  EditingOptions Options() const;
-  void MarkStale();
   void Rebuild();
   void PaletteClick(const Bound& b);
   void ReferenceClick(const Bound& b);

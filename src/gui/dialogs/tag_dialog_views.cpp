@@ -2,6 +2,7 @@
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/editing/simple_tag_dialog.h"
+#include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
 
@@ -37,6 +38,12 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
     view->CancelButton()->setText(QStringLiteral("Cancel"));
     return view;
   });
+  host.RegisterSession(std::string(kTableDialogClass),
+                       [hooks](QWidget* parent, DialogSession& session) -> std::unique_ptr<FieldsDialog> {
+                         auto* table = dynamic_cast<TableDialog*>(&session);
+                         if (table == nullptr) return nullptr;
+                         return std::make_unique<TableDialogView>(parent, *table, hooks);
+                       });
   host.Register(std::string(kWordListDialogClass), [hooks](QWidget* parent) {
     return std::make_unique<TInsertStrDlg>(parent, hooks);
   });

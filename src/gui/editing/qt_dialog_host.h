@@ -38,12 +38,28 @@ class QtDialogHost : public DialogHost {
   bool Knows(std::string_view dialogClass) const;
 
   // Shows the view of `dialogClass` modally; an unknown class answers as
-  // Cancel. The view exists only while it is shown.
+  // Cancel. The view exists only while it is shown. "OpenDialog" and
+  // "SaveDialog" (fields Title, Filter, InitialDir; FileName back, a local
+  // path) go to the file chooser.
   bool Run(std::string_view dialogClass, DialogFields& fields) override;
+
+  // A view for a dialog that acts while open; it works on the session and
+  // leaves its plain fields in it at OK.
+  using SessionViewFactory = std::function<std::unique_ptr<FieldsDialog>(QWidget* parent, DialogSession& session)>;
+  void RegisterSession(std::string dialogClass, SessionViewFactory factory);
+  bool RunSession(std::string_view dialogClass, DialogSession& session) override;
+
+  // Answers the file dialogs: save or open, title, folder, filter in the
+  // "description|patterns|..." form (UTF-8); the chosen path, or empty.
+  using FileChooser = std::function<QString(bool save, const QString& title, const QString& folder,
+                                            const QString& filter)>;
+  void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
  private:
   QWidget* m_parent;
   std::map<std::string, ViewFactory, std::less<>> m_views;
+  std::map<std::string, SessionViewFactory, std::less<>> m_sessionViews;
+  FileChooser m_chooseFile;
 };
 
 }  // namespace mw::gui

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QStringDecoder>
+#include <algorithm>
 #include <cstdlib>
 
 namespace mw::platform {
@@ -42,6 +44,41 @@ qsizetype Utf8Length(QByteArrayView s, qsizetype i) {
 }
 
 }  // namespace
+
+QString ShownPath(const QString& path) {
+  const bool escaped = std::any_of(path.begin(), path.end(), [](QChar c) {
+    return c.unicode() >= kEscapeBase + 0x80 && c.unicode() <= kEscapeBase + 0xFF;
+  });
+  if (!escaped) return path;
+  const QByteArray bytes = NativePath(path);
+  QString shown;
+  const QList<QByteArray> parts = bytes.split('/');
+  for (qsizetype k = 0; k < parts.size(); ++k) {
+    const QByteArray& part = parts[k];
+    if (k > 0) shown += QLatin1Char('/');
+    bool utf8 = true;
+    for (qsizetype i = 0; i < part.size() && utf8;) {
+      const qsizetype n = Utf8Length(part, i);
+      utf8 = n > 0;
+      i += n;
+    }
+    if (utf8) {
+      shown += QString::fromUtf8(part);
+      continue;
+    }
+    QStringDecoder sjis("Shift_JIS", QStringConverter::Flag::Stateless);
+    QString text = sjis.isValid() ? sjis.decode(part) : QString();
+    if (!sjis.isValid() || sjis.hasError()) {
+      // Neither: a byte that reads as nothing shows as the replacement
+      // character, never as a lone surrogate the fonts cannot draw.
+      text = PathFromNative(part);
+      for (QChar& c : text)
+        if (c.unicode() >= kEscapeBase + 0x80 && c.unicode() <= kEscapeBase + 0xFF) c = QChar::ReplacementCharacter;
+    }
+    shown += text;
+  }
+  return shown;
+}
 
 QString PathFromNative(QByteArrayView bytes) {
   QString out;
@@ -98,6 +135,12 @@ QStringList NativeArguments(int argc, const char* const* argv) {
 bool IsNativeFile(const QString& path) {
   struct stat st {};
   return ::stat(NativePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsSameNativeFile(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  return ::stat(NativePath(a).constData(), &sa) == 0 && ::stat(NativePath(b).constData(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace mw::platform

@@ -31,10 +31,21 @@ inline QString PathFromNative(const std::string& bytes) {
 // bytes, which QFileInfo loses.
 QString AbsolutePath(const QString& path);
 
+// The path as a person reads it: each part of it that is no UTF-8 read as
+// the Shift-JIS it is on an author's site, so "表紙.html" saved by an old
+// tool shows as such in captions instead of as escape characters. Only
+// for showing: it does not name the file.
+QString ShownPath(const QString& path);
+
 // argv[1] ... argv[argc - 1], decoded as above.
 QStringList NativeArguments(int argc, const char* const* argv);
 
 // Whether path names an existing regular file (after links).
 bool IsNativeFile(const QString& path);
+
+// Whether both paths reach the same file (after links), by device and
+// inode: a symlink, a hard link, "./f" and "d//f" all name one file.
+// False when either cannot be reached.
+bool IsSameNativeFile(const QString& a, const QString& b);
 
 }  // namespace mw::platform

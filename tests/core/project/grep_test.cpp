@@ -51,6 +51,36 @@ TEST(Grep, LongLinesAreSearchedWhole) {
   EXPECT_EQ(Grep(text, "z")[0].line, 2);
 }
 
+TEST(Grep, AFileIsReadInBlocksYetFoundAsAWhole) {
+  // Pages bigger than the read block: lines that straddle a block end, a
+  // line longer than a block, and a last line without a line end must come
+  // out as GrepText finds them in the whole text, line numbers and byte
+  // offsets counted from the file's start.
+  test::TempDir dir;
+  std::string text;
+  for (int i = 0; text.size() < 700 * 1024; ++i) {
+    text += "<TD>\x83\x41\x95\x5c row " + std::to_string(i) + (i % 97 == 0 ? " needle" : "") + "</TD>\r\n";
+    if (i == 3000) text += std::string(600 * 1024, 'x') + "needle" + std::string(10, 'y') + "\n";
+  }
+  text += "last needle";
+  const std::string page = dir.Write("big.html", text);
+  for (const GrepQuery& q : {GrepQuery{"needle", true}, GrepQuery{"NEEDLE", false}, GrepQuery{"A", true}}) {
+    SCOPED_TRACE(q.findText);
+    std::vector<GrepRow> whole, read;
+    GrepText(text, page, q, whole);
+    ASSERT_TRUE(GrepFile(page, q, read));
+    EXPECT_EQ(read, whole);
+  }
+  std::vector<GrepRow> rows;
+  ASSERT_TRUE(GrepFile(page, {"needle", true}, rows));
+  ASSERT_GT(rows.size(), 40u);
+  EXPECT_EQ(rows.back().content, "last needle");
+  EXPECT_EQ(rows.back().byte, static_cast<Offset>(text.size() - 6));
+  rows.clear();
+  EXPECT_TRUE(GrepFile(page, {"\x41\x95", true}, rows));
+  EXPECT_TRUE(rows.empty()) << "ア's second byte and 表 never match";
+}
+
 // What a replacement listing shows for each place: short lines whole, long
 // ones as an excerpt that never cuts a double-byte character.
 struct Shown {

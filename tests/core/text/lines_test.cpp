@@ -28,5 +28,21 @@ TEST(Lines, SplitAndNormalize) {
   }
 }
 
+TEST(Lines, CountLineFeedsAtEveryLengthAndDensity) {
+  // Lengths around the 16-byte blocks and the 255-block sums, all LF (where
+  // a byte counter would overflow first) or a few, at odd offsets.
+  for (const std::size_t size : {0u, 1u, 15u, 16u, 17u, 4079u, 4080u, 4081u, 9000u}) {
+    for (const int every : {1, 7, 1000}) {
+      std::string text(size, '\x83');
+      std::size_t expected = 0;
+      for (std::size_t i = 3 % (size + 1); i < size; i += every, ++expected) text[i] = '\n';
+      EXPECT_EQ(CountLineFeeds(std::string_view(text).substr(0)), expected) << size << " every " << every;
+      if (size > 1) {
+        EXPECT_EQ(CountLineFeeds(std::string_view(text).substr(1)), expected - (text[0] == '\n'));
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mw

@@ -67,6 +67,26 @@ TEST_F(DocumentsTest, AnotherLetterCaseOfAnOpenFileActivatesItAndAsksToReopen) {
   EXPECT_EQ(x.w.DocumentSet().Count(), 3);
 }
 
+TEST_F(DocumentsTest, EveryOtherNameOfAnOpenFileActivatesItsDocument) {
+  Window x;
+  const std::string path = File("page.html", "text");
+  ASSERT_TRUE(x.w.OpenDocument(Q(path)));
+  fs::create_directory(m_dir.Path("sub"));
+  fs::create_symlink(path, m_dir.Path("sub/link.html"));
+  fs::create_hard_link(path, m_dir.Path("hard.html"));
+  ASSERT_TRUE(x.w.OpenDocument(Q(File("other.html"))));
+  for (const std::string& alias : {m_dir.Path("sub/link.html"), m_dir.Path("hard.html"),
+                                   m_dir.Path("sub/../page.html"), m_dir.Path("sub//../page.html")}) {
+    SCOPED_TRACE(alias);
+    x.w.Documents()->setCurrentIndex(1);
+    x.w.OpenDocument(Q(alias));
+    EXPECT_EQ(x.w.DocumentSet().Count(), 2) << "one document per file";
+    EXPECT_EQ(x.w.Documents()->currentIndex(), 0);
+    EXPECT_EQ(x.w.DocumentSet().FileNameAt(0), Q(path)) << "the document keeps the name it was opened by";
+  }
+  EXPECT_TRUE(x.prompts.Texts().empty()) << "no reopen question unless asked for";
+}
+
 TEST_F(DocumentsTest, SavedDocumentEndsEveryLineWithCrLf) {
   struct Case {
     const char* name;

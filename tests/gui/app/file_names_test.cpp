@@ -30,6 +30,8 @@ TEST_F(DocumentsTest, ShiftJisNameOnTheCommandLineOpensSavesAndComesBack) {
     ASSERT_EQ(x.w.DocumentSet().Count(), 1);
     EXPECT_EQ(platform::NativePathString(x.w.CurrentFileName()), path);
     EXPECT_EQ(x.Text(), "<P>a</P>\r\n");
+    EXPECT_EQ(x.Captions(), QStringList{QString::fromUtf8("表ソ.html")}) << "shown as the Japanese it is";
+    EXPECT_EQ(x.w.windowTitle(), QString::fromUtf8("Markupwright - 表ソ.html"));
     x.Doc().SetSelection(0, 0);
     QTest::keyClicks(x.w.ActiveView(), "x");
     x.Run("FileSave");

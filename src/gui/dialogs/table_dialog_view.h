@@ -1,0 +1,69 @@
+// The table designer's window: the page "設定" (the TABLE attributes, as
+// every tag dialog shows its rows), the page "セル" with the grid, its
+// counts, the cell panel and the grid's buttons and pop-up menu, the
+// browser buttons, and the preview below. Every action goes to the dialog
+// session in core; the window only shows what the session holds.
+#pragma once
+
+#include <QTableWidget>
+#include <map>
+#include <string>
+
+#include "core/dialogs/table_dialog.h"
+#include "gui/dialogs/tag_dialog_view.h"
+
+class QMenu;
+class QTabWidget;
+
+namespace mw::gui {
+
+// The grid, with the editing that is under way handed over on demand.
+class CellGrid : public QTableWidget {
+  Q_OBJECT
+ public:
+  using QTableWidget::QTableWidget;
+  // The cell being edited keeps its text as typed so far.
+  void CommitEditing();
+};
+
+class TableDialogView : public TagDialogView {
+  Q_OBJECT
+ public:
+  TableDialogView(QWidget* parent, TableDialog& session, TagDialogViewHooks hooks);
+
+  void LoadFields(const DialogFields& fields) override;
+  void StoreFields(DialogFields& fields) const override;
+
+  QTabWidget* Pages() const { return m_pages; }
+  CellGrid* Grid() const { return m_grid; }
+  QMenu* GridMenu() const { return m_menu; }
+  // A control of the page "セル" by name (buttons, panel fields, counts).
+  QWidget* CellControl(std::string_view name) const;
+  // Selects a block of cells (1-based, as the grid counts).
+  void SelectCells(const CellRect& r);
+  // Runs a button or menu item as a click would.
+  void Press(std::string_view name);
+
+ public slots:
+  void accept() override;
+
+ private:
+  void BuildCellPage(QWidget* page);
+  void AddButton(QLayout* into, const char* name, const QString& caption, Msg hint);
+  void BuildMenu();
+  void LoadGrid();
+  void LoadPanel();
+  void SelectionChanged();
+  void PanelChanged(const std::string& name, const QString& value);
+  void CellEdited(QTableWidgetItem* item);
+
+  TableDialog& m_session;
+  QTabWidget* m_pages = nullptr;
+  CellGrid* m_grid = nullptr;
+  QMenu* m_menu = nullptr;
+  std::map<std::string, QWidget*, std::less<>> m_controls;
+  bool m_syncing = false;
+  std::string m_preset;  // the preview the dialog opened with
+};
+
+}  // namespace mw::gui
