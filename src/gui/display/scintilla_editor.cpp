@@ -215,9 +215,12 @@ void ScintillaEditor::OnPainted() {
 }
 
 long ScintillaEditor::DisplayLineTotal() const {
-  const long last = SendScintilla(SCI_GETLINECOUNT) - 1;
-  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(last)) +
-         SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(last));
+  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(SendScintilla(SCI_GETLINECOUNT)));
+}
+
+long ScintillaEditor::ShownRows(long line) const {
+  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line + 1)) -
+         SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
 }
 
 int ScintillaEditor::CaretLineY() const {
@@ -247,9 +250,7 @@ std::vector<GutterLabel> ScintillaEditor::GutterLabels() const {
 
 void ScintillaEditor::PlaceCaretAtLineY(int y, bool extend) {
   const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
-  const long lines = SendScintilla(SCI_GETLINECOUNT);
-  const long last = SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lines - 1)) +
-                    SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(lines - 1)) - 1;
+  const long last = DisplayLineTotal() - 1;
   const long v = std::clamp<long>(top + std::max(y, 0) / DisplayLineHeight(), 0, std::max(last, 0L));
   const long doc = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(v));
   long pos = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));

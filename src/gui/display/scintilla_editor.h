@@ -106,8 +106,10 @@ class ScintillaEditor : public QsciScintilla {
   // with `extend` the selection reaches from its anchor to there.
   void PlaceCaretAtLineY(int y, bool extend);
   // Display lines as the widget counts them now (a line it has not wrapped
-  // yet counts as one).
+  // yet counts as one), in all and of one logical line. (SCI_WRAPCOUNT
+  // lays the line out afresh instead: the rows it will take.)
   long DisplayLineTotal() const;
+  long ShownRows(long line) const;
 
  signals:
   // The widget's count of display lines has changed (it wraps a big page

@@ -103,7 +103,7 @@ Offset ScintillaSurface::LineIndex(Offset k) const {
   if (doc >= m_lines.Count()) return -1;
   const long sub = static_cast<long>(k) - Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc));
   if (sub <= 0) return m_lines.Start(doc);
-  if (sub >= Send(Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(doc))) return -1;
+  if (sub >= m_editor.ShownRows(doc)) return -1;
   const long start = Send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
   const long y = Send(Sci::SCI_POINTYFROMPOSITION, 0, start) + sub * Send(Sci::SCI_TEXTHEIGHT, static_cast<unsigned long>(doc));
   return OffsetOfView(Send(Sci::SCI_POSITIONFROMPOINT, 0, y));
@@ -119,7 +119,7 @@ Offset ScintillaSurface::LineFromChar(Offset p) const {
   const long h = std::max(1L, Send(Sci::SCI_TEXTHEIGHT, static_cast<unsigned long>(doc)));
   // The line's own layout knows its row even before the widget has counted
   // its rows; until then it counts as one.
-  const long rows = Send(Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(doc));
+  const long rows = m_editor.ShownRows(doc);
   const long sub = (Send(Sci::SCI_POINTYFROMPOSITION, 0, v) - Send(Sci::SCI_POINTYFROMPOSITION, 0, start)) / h;
   return Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc)) + std::clamp(sub, 0L, std::max(rows - 1, 0L));
 }
@@ -129,9 +129,7 @@ Offset ScintillaSurface::LineCount() const {
   const Offset lines = m_lines.Count();
   const bool emptyLast = m_lines.LastStart() == TextLength();
   if (!WrapPending()) return emptyLast ? lines - 1 : lines;
-  const long last = static_cast<long>(lines) - 1;
-  const long total = Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(last)) +
-                     Send(Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(last));
+  const long total = m_editor.DisplayLineTotal();
   return emptyLast ? total - 1 : total;
 }
 
