@@ -15,6 +15,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
+#include "core/dialogs/gradation.h"
 #include "core/editing/command_groups.h"
 #include "core/editing/command_registry.h"
 #include "core/engine_commands.h"
@@ -30,7 +31,8 @@ namespace mw::cli {
 const std::string_view kEditHelp =
     "usage: markupwright-cli edit FILE [--out OUT] [--sel START[,LENGTH]]\n"
     "          [--set KEY=VALUE]... [--answer TEXT]... [--clipboard TEXT]\n"
-    "          [--field NAME=VALUE]... [--press BUTTON]... COMMAND[:ARG]...\n"
+    "          [--field NAME=VALUE]... [--press BUTTON]... [--mouse LIST=ROW]...\n"
+    "          COMMAND[:ARG]...\n"
     "\n"
     "Runs editing commands on FILE (Shift-JIS HTML, read byte for byte) in an\n"
     "editor without a window, and reports what happened.\n"
@@ -44,7 +46,8 @@ const std::string_view kEditHelp =
     "                   bSelectEditedEnd, bSelectEditedAll,\n"
     "                   bSelectPreviousSelection, bAutoSelect, bDirectTagInsert,\n"
     "                   bAutoIndent, bAutoTagFont, iNofColumn, iTabStop,\n"
-    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0)\n"
+    "                   asDateTimeFormatStr, asTimeFormatStr (booleans 1 or 0;\n"
+    "                   iNofColumn 1 to 10000, iTabStop 1 to 100)\n"
     "  --answer TEXT    replies in order: to a question yes, no or cancel; to a\n"
     "                   one-line input the text typed, or cancel; to a file\n"
     "                   choice a path, or cancel; to a colour palette #RRGGBB;\n"
@@ -62,6 +65,7 @@ const std::string_view kEditHelp =
     "  --press BUTTON   presses a dialog's button or pop-up menu item by name\n"
     "                   (SetSpanBtn, OpenCSVBtn, CopyCell, RefBtn, ...); fields\n"
     "                   and presses apply in the order given\n"
+    "  --mouse L=ROW    clicks row ROW (from 0) of a dialog's list (lbColor=3)\n"
     "  COMMAND[:ARG]    a handler name (SelectNextTagClick, BClick, LFtoBRClick,\n"
     "                   ...); ARG picks among items sharing a handler (Tag\n"
     "                   number or caption)\n"
@@ -77,7 +81,7 @@ namespace {
 
 // What the author does in a dialog, in the order of the command line.
 struct DialogAction {
-  enum Kind { Field, Press } kind = Field;
+  enum Kind { Field, Press, Mouse } kind = Field;
   std::string name, value;
 };
 
@@ -109,9 +113,26 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
     if (IsFileChoice(dialogClass)) return ChooseFile(fields);
+    if (dialogClass == "ColorDialog") {
+      const auto a = Next();
+      if (!a || *a == "cancel") return false;
+      fields.Set("Color", *a);
+      return true;
+    }
+    // A dialog whose controls act (profiles, the colour list) has its
+    // model answer them; others only hold fields.
+    DialogActions* model = fields.actions;
     for (const DialogAction& a : m_actions) {
-      if (a.kind == DialogAction::Field) fields.Set(a.name, a.value);
-      else if (a.kind == DialogAction::Press) PressPlain(dialogClass, fields, a.name);
+      if (a.kind == DialogAction::Field) {
+        fields.Set(a.name, a.value);
+        if (model) model->Changed(a.name, fields);
+      } else if (a.kind == DialogAction::Press) {
+        if (!model) PressPlain(dialogClass, fields, a.name);
+        else if (!model->Press(a.name, fields))
+          throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+      } else if (!model || !model->Mouse(a.name, a.value, fields)) {
+        throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
+      }
     }
     return Close(dialogClass);
   }
@@ -123,6 +144,8 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
                          DocumentToTerminal(a.value) + "'");
       if (a.kind == DialogAction::Press && !session.Press(a.name))
         throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
+      if (a.kind == DialogAction::Mouse)
+        throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
     }
     return Close(dialogClass);
   }
@@ -150,7 +173,9 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
       m_answers.pop_front();
       return false;
     }
-    if (c.size() > 3 && c.substr(c.size() - 3) == "Dlg") ++m_tagDialogs;
+    // The colour pickers put in what they return, as tag dialogs do.
+    if ((c.size() > 3 && c.substr(c.size() - 3) == "Dlg") || c == kColourFormClass || c == kColourDialogClass)
+      ++m_tagDialogs;
     return true;
   }
 
@@ -319,6 +344,10 @@ int RunEdit(std::vector<std::string>& args) {
     } else if (in.take("--press", value)) {
       if (value.empty()) throw UsageError("--press needs a button name");
       actions.push_back({DialogAction::Press, value, {}});
+    } else if (in.take("--mouse", value)) {
+      const auto eq = value.find('=');
+      if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW: " + value);
+      actions.push_back({DialogAction::Mouse, value.substr(0, eq), value.substr(eq + 1)});
     } else if (in.take("--list")) list = true;
     else if (in.take("--")) {
       for (auto& rest : in.operands()) operands.push_back(rest);

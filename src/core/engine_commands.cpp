@@ -1,6 +1,7 @@
 #include "core/engine_commands.h"
 
 #include "core/check/close_tag.h"
+#include "core/dialogs/skeleton_dialog.h"
 #include "core/dialogs/tag_dialog_commands.h"
 #include "core/editing/command_groups.h"
 
@@ -11,6 +12,7 @@ const CommandRegistry& EngineCommands() {
     CommandRegistry r;
     RegisterEditingCommands(r);
     RegisterTagDialogCommands(r);
+    RegisterSkeletonAndColourCommands(r);
     RegisterCheckCommands(r);
     return r;
   }();

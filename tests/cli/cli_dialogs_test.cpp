@@ -76,6 +76,9 @@ TEST(CliDialogs, TheTableDialogRunsFieldsAndPressesInOrder) {
         "sgTable.Selection=1,1,1,2", "--press", "SetSpanBtn", "--press", "SaveCSVBtn"},
        "inserted <TABLE>\\r\\n<TR>\\r\\n<TD ROWSPAN=\\\"2\\\">a</TD><TD>New York</TD>\\r\\n</TR>\\r\\n"
        "<TR>\\r\\n<TD></TD>\\r\\n</TR>\\r\\n</TABLE>\\r\\n\n"},
+      {"a palette colours the selected cells",
+       {"--set", "bLowerCaseTag=1", "--answer", "#00FF80", "--field", "rgIndent=0", "--press", "ColorPaletteBtn2"},
+       "inserted <table>\\r\\n<tr>\\r\\n<td bgcolor=\\\"#00ff80\\\"></td>\\r\\n</tr>\\r\\n</table>\\r\\n\n"},
       {"a question answered no keeps the grid",
        {"--sel", "3,11", "--answer", "no", "--field", "rgIndent=0", "--press", "ClearBtn"},
        "inserted <TABLE>\\r\\n<TR>\\r\\n<TD>Name</TD><TD>City</TD>\\r\\n</TR>\\r\\n</TABLE>\\r\\n\n"},
@@ -123,6 +126,58 @@ TEST(CliDialogs, PressesOfOtherDialogsAndUnknownNames) {
     EXPECT_EQ(r.status, c.status) << r.err;
     if (c.status == 0) EXPECT_EQ(r.out.substr(0, r.out.find("selection")), c.inserted);
     else EXPECT_NE(r.err.find(c.args[1].substr(0, 8)), std::string::npos) << r.err;
+  }
+}
+
+// The colour pickers, the gradation on a selection and the skeleton, with
+// buttons pressed and list rows clicked by name.
+TEST(CliDialogs, ColoursGradationAndSkeleton) {
+  TempDir dir;
+  const std::string page = dir.Write("p.html", "\x82\xa0\x82\xa2x");
+  const std::string body = dir.Write("b.html", "<BODY BGCOLOR=white onClick=\"f()\">t</BODY>");
+  const std::string out = dir.Path("out.html");
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;
+    std::string stdoutText;
+    std::string written;
+  };
+  const Case cases[] = {
+      {"gradation of two double-byte characters",
+       {"edit", page, "--out", out, "--sel", "0,4", "GradationClick"},
+       "inserted <SPAN STYLE=\\\"color:#0000FF\\\">\xE3\x81\x82</SPAN><SPAN STYLE=\\\"color:#AA0055\\\">\xE3\x81\x84</SPAN>\n"
+       "selection 74 0\nrepeat \t\n",
+       "<SPAN STYLE=\"color:#0000FF\">\x82\xa0</SPAN><SPAN STYLE=\"color:#AA0055\">\x82\xa2</SPAN>x"},
+      {"gradation with other colours and a style",
+       {"edit", page, "--out", out, "--sel", "4,1", "--field", "cbStyle=a:b", "--field", "StartColorPanel=#000000",
+        "GradationClick"},
+       "inserted <SPAN STYLE=\\\"a:b\\\">x</SPAN>\nselection 30 0\nrepeat \t\n",
+       "\x82\xa0\x82\xa2<SPAN STYLE=\"a:b\">x</SPAN>"},
+      {"a row clicked, then codes shown", {"edit", page, "--out", out, "--sel", "4", "--mouse", "lbColor=31", "--press",
+        "SwitchBtn", "--set", "bLowerCaseTag=1", "ColorFormClick"},
+       "inserted #40e0d0\nselection 11 0\nrepeat \t\n", "\x82\xa0\x82\xa2#40e0d0x"},
+      {"a name no browser knows becomes its code",
+       {"edit", page, "--out", out, "--sel", "4", "--field", "edColor=honeydewtad", "ColorFormClick"},
+       "inserted #1EDEAA\nselection 11 0\nrepeat \t\n", "\x82\xa0\x82\xa2#1EDEAAx"},
+      {"palette colour", {"edit", page, "--out", out, "--sel", "4", "--field", "Color=#00FF80", "ColorPaletteClick"},
+       "inserted #00FF80\nselection 11 0\nrepeat \t\n", "\x82\xa0\x82\xa2#00FF80x"},
+      {"skeleton around the selection", {"edit", page, "--out", out, "--sel", "4,1", "--field", "edTitle=T",
+        "--field", "cbVersion=", "--field", "cbCharSet=", "--field", "rgSize=4", "InitTagSetClick"},
+       "inserted <HTML>\\r\\n<HEAD>\\r\\n<TITLE>T</TITLE>\\r\\n</HEAD>\\r\\n<BODY>\\r\\nx<BASEFONT SIZE=\\\"5\\\">"
+       "\\r\\n\\r\\n</BODY>\\r\\n</HTML>\\r\\n\nselection 97 0\nrepeat \t\n",
+       "\x82\xa0\x82\xa2<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>\r\nx<BASEFONT SIZE=\"5\">\r\n\r\n"
+       "</BODY>\r\n</HTML>\r\n"},
+      {"BODY re-edit changes only that start tag",
+       {"edit", body, "--out", out, "--sel", "2", "--field", "cbText=navy", "--field", "cbBgColor=", "EditTagClick"},
+       "inserted <BODY onClick=\\\"f()\\\" TEXT=\\\"navy\\\">\nselection 32 0\nrepeat \t\n",
+       "<BODY onClick=\"f()\" TEXT=\"navy\">t</BODY>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, c.stdoutText);
+    EXPECT_EQ(ReadFileBytes(out), c.written);
   }
 }
 

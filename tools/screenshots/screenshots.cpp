@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QTabWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -26,6 +27,7 @@
 #include "gui/app/command_table.h"
 #include "gui/app/main_window.h"
 #include "gui/check/tag_error_form.h"
+#include "gui/dialogs/colour_form_view.h"
 #include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
@@ -83,6 +85,11 @@ int DialogPictures(TMainForm& w, const QString& folder) {
       {"TEXTAREAClick", "t", {{"edRows", "4"}, {"edCols", "40"}, {"cbWrap", "soft"}}},
       {"METAClick", "", {{"cbContent", "text/html; charset=SHIFT_JIS"}}},
       {"FRAMEClick", "", {{"cbURL", "main.html"}, {"edName", "main"}, {"rgScrolling", "2"}}},
+      {"InitTagSetClick", "",
+       {{"edTitle", "\xE3\x83\x88\xE3\x83\x83\xE3\x83\x97"}, {"cbLang", "ja"}, {"cbBgColor", "#FFFFFF"}, {"cbText", "black"},
+        {"cbLink", "blue"}, {"rgSize", "3"}, {"cbOnLoad", "init()"}}},
+      {"GradationClick", "\x83\x4f\x83\x89\x83\x66\x81\x5b\x83\x56\x83\x87\x83\x93 Text",
+       {{"cbStyle", "font-weight:bold"}}},
   };
   int written = 0;
   for (const DialogCase& c : cases) {
@@ -111,6 +118,7 @@ int ReEditPictures(TMainForm& w, const QString& folder) {
   };
   const ReEditCase cases[] = {
       {"span", "<SPAN CLASS=x onclick=\"f()\">text</SPAN>"},
+      {"body", "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"black\" onLoad=\"init()\">text</BODY>"},
   };
   int written = 0;
   for (const ReEditCase& c : cases) {
@@ -124,6 +132,30 @@ int ReEditPictures(TMainForm& w, const QString& folder) {
       view.CancelButton()->click();
     });
     RunHandler(w, "EditTagClick");
+  }
+  return written;
+}
+
+// The colour-name window on a selected name, in both display modes.
+int ColourFormPictures(TMainForm& w, const QString& folder) {
+  int written = 0;
+  for (const char* mode : {"names", "codes"}) {
+    ScintillaSurface& doc = *w.ActiveSurface();
+    doc.Load("crimson", true);
+    doc.SelectAll();
+    WhenShown<TInputColorForm>([&written, folder, mode](TInputColorForm& form) {
+      // Codes, laid out in two columns.
+      if (mode[0] == 'c') {
+        form.SwitchButton()->click();
+        form.Columns()->setValue(2);
+      }
+      form.resize(260, 520);
+      QApplication::processEvents();
+      written += form.grab().save(folder + QStringLiteral("/dialog-ColorForm-") + QString::fromLatin1(mode) +
+                                  QStringLiteral(".png"));
+      form.reject();
+    });
+    RunHandler(w, "ColorFormClick");
   }
   return written;
 }
@@ -238,6 +270,7 @@ int main(int argc, char** argv) {
   w.StartUp({});
   int written = DialogPictures(w, folder);
   written += ReEditPictures(w, folder);
+  written += ColourFormPictures(w, folder);
   written += TablePictures(w, folder);
   written += SitePictures(w, folder, site);
   std::printf("%d pictures in %s\n", written, qPrintable(folder));

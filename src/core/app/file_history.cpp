@@ -41,7 +41,13 @@ bool FileHistoryList::Replace(std::string_view oldPath, std::string_view newPath
   const auto it = std::find_if(m_entries.begin(), m_entries.end(),
                                [&](const std::string& e) { return SamePath(e, oldPath); });
   if (it == m_entries.end()) return false;
+  // A file renamed over another listed one, or onto the file in use, is
+  // still one file: listed once, and never while it is in use.
+  const std::size_t at = static_cast<std::size_t>(it - m_entries.begin());
   it->assign(newPath);
+  for (std::size_t i = m_entries.size(); i-- > 0;)
+    if (i != at && SamePath(m_entries[i], newPath)) m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
+  if (!m_current.empty() && SamePath(m_current, newPath)) Remove(newPath);
   return true;
 }
 

@@ -26,7 +26,8 @@ class FileHistoryList {
   // Puts path at the top (moving it when listed already).
   void Add(std::string_view path);
   // Replaces an entry in place (a renamed or re-cased file); false when
-  // old is not listed.
+  // old is not listed. Another entry of the new name goes, and so does the
+  // entry itself when the new name is the one in use.
   bool Replace(std::string_view oldPath, std::string_view newPath);
   // Drops the oldest entries beyond the capacity (done at every rebuild).
   void Trim();

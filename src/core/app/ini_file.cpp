@@ -64,6 +64,26 @@ std::size_t IniFile::FindSection(std::string_view section) const {
   return npos;
 }
 
+std::vector<std::string> IniFile::Sections() const {
+  std::vector<std::string> names;
+  for (const std::string& line : m_lines) {
+    const auto name = SectionName(line);
+    if (!name) continue;
+    bool seen = false;
+    for (const std::string& n : names) seen = seen || EqualsNoCase(n, *name);
+    if (!seen) names.emplace_back(*name);
+  }
+  return names;
+}
+
+void IniFile::EraseSection(std::string_view section) {
+  // Every header of that name: a key is read from the first, but a second
+  // one left behind would bring the section back.
+  for (std::size_t header = FindSection(section); header != npos; header = FindSection(section))
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(header),
+                  m_lines.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
+}
+
 std::size_t IniFile::SectionEnd(std::size_t header) const {
   std::size_t i = header + 1;
   while (i < m_lines.size() && !SectionName(m_lines[i])) ++i;

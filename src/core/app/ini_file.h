@@ -37,6 +37,11 @@ class IniFile {
   void SetInt(std::string_view section, std::string_view key, int value);
   void SetBool(std::string_view section, std::string_view key, bool value);
 
+  // The section names in file order, as written (a name given twice once).
+  std::vector<std::string> Sections() const;
+  // Removes the section's header and every line up to the next section.
+  void EraseSection(std::string_view section);
+
   // The file's bytes: every line followed by CR LF.
   std::string Serialize() const;
   // Written atomically; throws FileError.

@@ -17,9 +17,11 @@ bool NeedsQuotes(std::string_view field) {
   return false;
 }
 
-// The length of the character at i: two for a lead byte with a byte after it.
+// The length of the character at i, by the one rule of the document's
+// bytes: a lead byte before a quote, comma or line break is a character of
+// its own, so a stray byte at a field's end never takes its delimiter.
 std::size_t CharLength(std::string_view s, std::size_t i) {
-  return IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+  return static_cast<std::size_t>(mw::CharLength(s, static_cast<Offset>(i)));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -214,26 +215,29 @@ TagBuild BuildTable(const DialogFields& f, const TableGrid& grid, const EditingO
 
 DialogFields CreateTableFields(std::string_view selText) { return CreateFields(kTableDlg, selText); }
 
-void FillGridFromSelection(TableGrid& grid, std::string_view selText) {
+bool FillGridFromSelection(TableGrid& grid, std::string_view selText) {
   const auto lines = SplitSelectionLines(selText);
   if (lines.empty()) {
     grid.Resize(1, 1);
-    return;
+    return true;
   }
+  bool whole = lines.size() <= static_cast<std::size_t>(TableGrid::kMaxCount);
   int cols = 1;
   const int rows = std::min(static_cast<int>(lines.size()), TableGrid::kMaxCount);
   for (int r = 0; r < rows; ++r) {
     CsvRow fields = SplitGridLine(lines[static_cast<std::size_t>(r)]);
+    if (fields.size() > static_cast<std::size_t>(TableGrid::kMaxCount)) whole = false;
     const int n = std::min(static_cast<int>(fields.size()), TableGrid::kMaxCount);
     cols = std::max(cols, n);
     for (int c = 0; c < n; ++c) grid.SetText(c + 1, r + 1, std::move(fields[static_cast<std::size_t>(c)]));
   }
   grid.Resize(cols, rows);
+  return whole;
 }
 
 TableDialog::TableDialog(DialogFields fields, TableEnvironment env)
     : m_fields(std::move(fields)), m_env(std::move(env)) {
-  if (!ReEdit()) FillGridFromSelection(m_grid, m_fields.Get(kFieldSelText));
+  if (!ReEdit()) m_selectionCut = !FillGridFromSelection(m_grid, m_fields.Get(kFieldSelText));
   SyncCounts();
   ShowCurrentFormat();
 }
@@ -346,6 +350,11 @@ bool TableDialog::Press(std::string_view button) {
     ShowInBrowser(button);
   } else if (button == "RefBtn") {
     ChooseBackground();
+  } else if (button == "ColorPaletteBtn1" || button == "ColorPaletteBtn" || button == "ColorPaletteBtn2") {
+    const std::string_view field = button == "ColorPaletteBtn1" ? "cbBgColor"
+                                   : button == "ColorPaletteBtn" ? "cbBorderColor"
+                                                                 : "cbCellColor";
+    PickColour(field);
   } else if (button == "CopyCell") {
     m_copy = m_grid.Copy(s);
   } else if (button == "PasteAll" || button == "PasteData" || button == "PasteFormat") {
@@ -388,6 +397,20 @@ std::optional<std::string> TableDialog::ChooseFile(std::string_view dialogClass,
   std::string path = f.Get("FileName");
   if (path.empty()) return std::nullopt;
   return path;
+}
+
+// The palette answers "#RRGGBB"; the program wrote it, so it takes the
+// tag case.
+void TableDialog::PickColour(std::string_view field) {
+  if (!m_env.files) return;
+  DialogFields f;
+  f.Set("Color", m_fields.Get(field));
+  if (!m_env.files->Run("ColorDialog", f)) return;
+  const std::string c = f.Get("Color");
+  unsigned rgb = 0;
+  if (c.size() != 7 || c[0] != '#' || std::sscanf(c.c_str() + 1, "%6x", &rgb) != 1) return;
+  SetField(field, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
+                                static_cast<unsigned char>(rgb), m_env.options));
 }
 
 void TableDialog::ImportCsv() {
@@ -528,6 +551,9 @@ void TableCommand(EditingContext& ctx, TableEnvironment env) {
   kTableDlg.show(f, false);
   PrepareFields(ctx, f, env);
   TableDialog d(std::move(f), std::move(env));
+  // The table replaces the selection at OK: the author is told before that
+  // it does not all fit.
+  if (d.SelectionCut() && ctx.prompts) ctx.prompts->ShowMessage(MessageSjis(Msg::TableSelectionCut), MessageKind::Warning);
   const auto text = RunTable(ctx, d);
   if (!text) return;
   WritePreviousInt(ctx.services, kSection, kIndentKey, d.Fields().Index("rgIndent", 2));

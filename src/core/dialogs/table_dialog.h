@@ -36,7 +36,9 @@ std::span<const Binding> TableCellRows();
 // What the dialog reaches outside itself.
 struct TableEnvironment {
   UserPrompts* prompts = nullptr;  // confirmations and failures
-  DialogHost* files = nullptr;     // "OpenDialog" and "SaveDialog" (fields Title, Filter, InitialDir, FileName)
+  // "OpenDialog" and "SaveDialog" (fields Title, Filter, InitialDir,
+  // FileName), and "ColorDialog" (field Color, "#RRGGBB").
+  DialogHost* files = nullptr;
   const DialogServices* services = nullptr;
   EditingOptions options;
   std::string indent;        // the caret line's indent (B)
@@ -70,6 +72,8 @@ class TableDialog : public DialogSession {
   bool CanMerge() const { return m_grid.CanMerge(m_selection); }
   bool ReEdit() const { return IsReEdit(m_fields); }
   const CellBlock& CopyBuffer() const { return m_copy; }
+  // Whether the selection the grid started from did not fit in it.
+  bool SelectionCut() const { return m_selectionCut; }
   const TableEnvironment& Environment() const { return m_env; }
 
   // The whole result from the fields and the grid as they stand.
@@ -85,6 +89,7 @@ class TableDialog : public DialogSession {
   void ExportCsv();
   void ShowInBrowser(std::string_view button);
   void ChooseBackground();
+  void PickColour(std::string_view field);
   std::optional<std::string> ChooseFile(std::string_view dialogClass, Msg filter);
   void Message(const std::string& text);
 
@@ -93,13 +98,15 @@ class TableDialog : public DialogSession {
   TableGrid m_grid;
   CellRect m_selection;
   CellBlock m_copy;
+  bool m_selectionCut = false;
 };
 
 // A new dialog's fields; the grid starts from selText.
 DialogFields CreateTableFields(std::string_view selText);
 // The grid a selection gives: one row per line, its fields split by
-// blanks or commas.
-void FillGridFromSelection(TableGrid& grid, std::string_view selText);
+// blanks or commas. False when the selection holds more than 100 lines or
+// fields in a line: the grid then has the first 100 of each.
+bool FillGridFromSelection(TableGrid& grid, std::string_view selText);
 
 // The TABLE text from the fields and the grid: in a re-edit the start tag
 // (and CAPTION) alone.

@@ -12,8 +12,30 @@
 
 namespace mw {
 
+struct DialogFields;
+
+// A dialog whose buttons and lists do more than hold a value (a profile
+// saved, a colour row chosen) acts through its model: the host reports each
+// change, press and click with the fields as they stand, the model changes
+// them, and the host shows them again. A window and the command line
+// (--press, --mouse) drive it alike.
+class DialogActions {
+ public:
+  virtual ~DialogActions() = default;
+  // A field the author typed into or chose from (already set in f).
+  virtual void Changed(std::string_view control, DialogFields& f) { (void)control, (void)f; }
+  // A button pressed; false when the dialog has no such button.
+  virtual bool Press(std::string_view button, DialogFields& f) { return (void)button, (void)f, false; }
+  // A click on an item of a list (where: the item's index).
+  virtual bool Mouse(std::string_view control, std::string_view where, DialogFields& f) {
+    return (void)control, (void)where, (void)f, false;
+  }
+};
+
 struct DialogFields {
   std::map<std::string, std::string, std::less<>> values;
+  // The dialog's model, when its controls act (null: plain fields).
+  DialogActions* actions = nullptr;
 
   std::string Get(std::string_view name, std::string_view fallback = {}) const {
     const auto it = values.find(name);

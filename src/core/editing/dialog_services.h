@@ -33,6 +33,9 @@ struct DialogServices {
   // Called after OK in a dialog that changes links (link, marker, map,
   // frame), so a shown link list can be rebuilt.
   std::function<void()> linksChanged;
+  // The main window's save command on the active document; true when the
+  // document now exists on disk.
+  std::function<bool()> saveDocument;
   // Shows a page in a browser (the button that asked: IEBtn, NNBtn or
   // BrowseBtn); without it no page is shown.
   std::function<void(std::string_view button, const std::string& path)> showInBrowser;

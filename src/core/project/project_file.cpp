@@ -83,10 +83,14 @@ std::vector<std::string> ParseProjectText(std::string_view text, std::string_vie
 
 std::string ProjectFileText(const std::vector<std::string>& entries, std::string_view projectPath,
                             bool relative, char sep) {
+  const std::string untitled = DocumentToFileSystemPath(MessageSjis(Msg::UntitledDocumentName));
   std::string text;
   for (const std::string& e : entries) {
     std::string rel;
-    if (relative && TryMakeRelativePath(e, projectPath, rel, sep)) text += rel;
+    // A page named like a new document, beside the project file, would read
+    // back as the window's untitled document and lose its folder: it stays
+    // absolute.
+    if (relative && TryMakeRelativePath(e, projectPath, rel, sep) && rel != untitled) text += rel;
     else text += e;
     text += "\r\n";
   }

@@ -53,7 +53,8 @@ std::string ProjectFileBytes(std::string_view text);
 // The file form: every entry followed by CR LF; with relative on, every
 // entry relative to projectPath. An entry that shares no folder with the
 // project file (another drive) stays absolute, since its relative form
-// would read back as a path inside the project folder.
+// would read back as a path inside the project folder; so does a page
+// beside the project file that has the untitled document's name.
 std::string ProjectFileText(const std::vector<std::string>& entries, std::string_view projectPath,
                             bool relative, char sep = kPathSeparator);
 

@@ -151,6 +151,11 @@ void TMainForm::WireParts() {
     return UrlCandidates(files);
   };
   r.linksChanged = [this] { RebuildShownLinkList(*this); };
+  // The skeleton dialog's save button for a page not yet on disk.
+  r.saveDocument = [this] {
+    FileSaveClick();
+    return QFileInfo(m_currentFileName).isFile();
+  };
   WireSiteChecks(*this);
   // The close-tag command finds the open element with the checker's scan,
   // after which the check window is discarded: an open one closes, and the

@@ -188,7 +188,11 @@ void TableDialogView::BuildCellPage(QWidget* page) {
   auto* names = new QPushButton(QStringLiteral("(&F)"), panel);
   names->setObjectName(QStringLiteral("ColorFormBtn2"));
   names->setToolTip(UiText(Msg::ColourNamesHint));
-  names->setEnabled(false);
+  connect(names, &QPushButton::clicked, this, [this, colour] {
+    if (!Hooks().pickColourName) return;
+    const std::string picked = Hooks().pickColourName(ToDocumentText(colour->currentText()));
+    if (!picked.empty()) colour->setEditText(FromDocumentText(picked));
+  });
   auto* palette = new QPushButton(QStringLiteral("(&P)"), panel);
   palette->setObjectName(QStringLiteral("ColorPaletteBtn2"));
   palette->setToolTip(UiText(Msg::ColourPaletteHint));

@@ -24,6 +24,7 @@ class CellGrid : public QTableWidget {
   using QTableWidget::QTableWidget;
   // The cell being edited keeps its text as typed so far.
   void CommitEditing();
+  bool Editing() const { return state() == EditingState; }
 };
 
 class TableDialogView : public TagDialogView {

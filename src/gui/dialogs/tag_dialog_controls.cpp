@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,7 +48,30 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   int colour = 0;
   bool anyOwn = false;
 
+  // On tabs, each page has its own grid, and the handlers' group sits on
+  // the page of its first handler.
+  QGridLayout* grid = m_ownGrid;
+  QWidget* gridParent = own;
+  QVBoxLayout* column = m_ownColumn;
+  std::size_t nextPage = 0;
+  if (!m_pages.empty()) {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("pcPages"));
+  }
   for (const Binding& c : rows) {
+    if (m_tabs && nextPage < m_pages.size() && c.control == m_pages[nextPage].firstControl) {
+      const ViewPage& p = m_pages[nextPage++];
+      auto* page = new QWidget(m_tabs);
+      page->setObjectName(Utf8(p.name));
+      if (column != m_ownColumn) column->addStretch();
+      column = new QVBoxLayout(page);
+      grid = new QGridLayout;
+      grid->setColumnStretch(1, 1);
+      column->addLayout(grid);
+      gridParent = page;
+      if (nextPage == 1) m_ownGrid = grid;
+      m_tabs->addTab(page, UiText(p.caption));
+    }
     if (c.group == Group::Common) {
       if (!common) {
         common = new QGroupBox(UiText(Msg::CommonAttributesGroup), this);
@@ -61,16 +85,17 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
     }
     if (c.group == Group::Handlers) {
       if (!handlers) {
-        handlers = new QGroupBox(UiText(Msg::EventHandlersGroup), this);
+        handlers = new QGroupBox(UiText(Msg::EventHandlersGroup), m_tabs ? gridParent : this);
         handlers->setObjectName(QStringLiteral("gbHandlers"));
         handlerGrid = new QGridLayout(handlers);
         handlerGrid->setColumnStretch(1, 1);
+        if (m_tabs) column->addWidget(handlers);
       }
       AddRow(handlerGrid, c, handlers);
       m_bound.back().section = 2;
       continue;
     }
-    AddRow(m_ownGrid, c, own);
+    AddRow(grid, c, gridParent);
     anyOwn = true;
     if (c.kind == Kind::Colour) {
       Bound& b = *Find(c.control);
@@ -83,8 +108,12 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   m_ownColumn->addStretch();
 
   auto* top = new QHBoxLayout;
-  // The simple-tag dialog has nothing but the common group.
-  if (anyOwn || !(common || handlers))
+  if (m_tabs) {
+    if (column != m_ownColumn) column->addStretch();
+    own->hide();
+    top->addWidget(m_tabs, 3);
+    handlers = nullptr;  // on its page
+  } else if (anyOwn || !(common || handlers))
     top->addWidget(own, 3);
   else
     own->hide();
@@ -131,7 +160,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
 
   SetTabOrder();
 
-  auto* main = new QVBoxLayout(this);
+  auto* main = m_main = new QVBoxLayout(this);
   main->addLayout(top);
   main->addWidget(previewLabel);
   main->addWidget(m_previewWidget, 1);
@@ -297,11 +326,9 @@ TagDialogView::Bound TagDialogView::MakeControl(const Binding& c, QWidget* paren
 }
 
 void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
-  // The colour-name picker has no window yet: its button is shown but off.
   auto* form = new QPushButton(QStringLiteral("(&N)"), parent);
   form->setObjectName(QStringLiteral("ColorFormBtn"));
   form->setToolTip(UiText(Msg::ColourNamesHint));
-  form->setEnabled(false);
   auto* palette = new QPushButton(QStringLiteral("(&P)"), parent);
   palette->setObjectName(QStringLiteral("ColorPaletteBtn"));
   palette->setToolTip(UiText(Msg::ColourPaletteHint));
@@ -315,6 +342,9 @@ void TagDialogView::AddColourButtons(Bound& b, QWidget* parent, QLayout* into) {
   const std::string name = b.name;
   connect(palette, &QPushButton::clicked, this, [this, name] {
     if (const Bound* found = Find(name)) PaletteClick(*found);
+  });
+  connect(form, &QPushButton::clicked, this, [this, name] {
+    if (const Bound* found = Find(name)) ColourNameClick(*found);
   });
 }
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <cstdlib>
 
@@ -26,8 +27,8 @@
 namespace mw::gui {
 
 TagDialogView::TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
-                             TagDialogViewHooks hooks)
-    : FieldsDialog(parent), m_build(std::move(build)), m_hooks(std::move(hooks)) {
+                             TagDialogViewHooks hooks, std::span<const ViewPage> pages)
+    : FieldsDialog(parent), m_build(std::move(build)), m_hooks(std::move(hooks)), m_pages(pages) {
   // Field changes only mark the preview stale; the rebuild waits until the
   // events of the change are handled, so typing never waits for it.
   m_rebuild.setSingleShot(true);
@@ -103,6 +104,8 @@ void TagDialogView::LoadFields(const DialogFields& fields) {
     if (!b.labelField.empty() && b.label && fields.Has(b.labelField))
       b.label->setText(FromDocumentText(fields.Get(b.labelField)));
   for (Bound& b : m_bound) LoadControl(b, fields);
+  if (m_tabs && fields.Has("#page"))
+    if (QWidget* page = m_tabs->findChild<QWidget*>(FromDocumentText(fields.Get("#page")))) m_tabs->setCurrentWidget(page);
   m_loading = false;
   Rebuild();
 }
@@ -206,6 +209,12 @@ void TagDialogView::StoreFields(DialogFields& fields) const {
   if (m_handEdited) fields.Set(kFieldPreview, PreviewText());
 }
 
+DialogFields TagDialogView::CurrentFields() const {
+  DialogFields f = m_fields;
+  StoreControls(f);
+  return f;
+}
+
 void TagDialogView::MarkStale() {
   if (m_loading) return;
   m_rebuild.start();
@@ -257,6 +266,15 @@ void TagDialogView::PaletteClick(const Bound& b) {
   const std::string text = PaletteColour(static_cast<unsigned char>(chosen.red()),
                                          static_cast<unsigned char>(chosen.green()),
                                          static_cast<unsigned char>(chosen.blue()), Options());
+  combo->setEditText(FromDocumentText(text));
+  MarkStale();
+}
+
+void TagDialogView::ColourNameClick(const Bound& b) {
+  if (!m_hooks.pickColourName) return;
+  auto* combo = static_cast<QComboBox*>(b.widget);
+  const std::string text = m_hooks.pickColourName(ToDocumentText(combo->currentText()));
+  if (text.empty()) return;  // cancelled: the field keeps its text
   combo->setEditText(FromDocumentText(text));
   MarkStale();
 }

@@ -27,6 +27,7 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -56,10 +57,22 @@ struct TagDialogViewHooks {
   // Asks for a file to refer to; empty when cancelled. Without it the
   // standard open-file dialog is shown.
   std::function<QString(QWidget* parent, const QString& startPath, const QString& filter)> chooseFile;
+  // The colour-name window on a field's text; empty when cancelled.
+  // RegisterTagDialogViews sets it to the window on the same host.
+  std::function<std::string(const std::string& initial)> pickColourName;
 };
 
 // The services of hooks, or an empty set.
 const DialogServices& ServicesOf(const TagDialogViewHooks& hooks);
+
+// A page of a dialog whose rows are shown on tabs: the tab's caption, the
+// control of its first row, and the page's object name ("BodySheet"); the
+// field "#page" holding that name opens the dialog on it.
+struct ViewPage {
+  Msg caption;
+  std::string_view firstControl;
+  std::string_view name;
+};
 
 // Builds the preview text from the fields as they stand.
 using PreviewBuilder = std::function<std::string(const DialogFields& f, const EditingOptions& o)>;
@@ -68,7 +81,7 @@ class TagDialogView : public FieldsDialog {
   Q_OBJECT
  public:
   TagDialogView(QWidget* parent, std::span<const Binding> rows, PreviewBuilder build,
-                TagDialogViewHooks hooks);
+                TagDialogViewHooks hooks, std::span<const ViewPage> pages = {});
   ~TagDialogView() override;
 
   void LoadFields(const DialogFields& fields) override;
@@ -97,6 +110,13 @@ class TagDialogView : public FieldsDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // For views that add controls of their own around the rows.
+  DialogFields& ShownFields() { return m_fields; }
+  // The fields as the controls stand now.
+  DialogFields CurrentFields() const;
+  QGridLayout* OwnGrid() const { return m_ownGrid; }
+  QVBoxLayout* MainLayout() const { return m_main; }
+  const TagDialogViewHooks& Hooks() const { return m_hooks; }
   // A field changed: the preview is rebuilt once the events are handled.
   void MarkStale();
   EditingOptions Options() const;
@@ -143,6 +163,7 @@ class TagDialogView : public FieldsDialog {
 
   void Rebuild();
   void PaletteClick(const Bound& b);
+  void ColourNameClick(const Bound& b);
   void ReferenceClick(const Bound& b);
 
   PreviewBuilder m_build;
@@ -151,6 +172,9 @@ class TagDialogView : public FieldsDialog {
   std::vector<Bound> m_bound;
   QVBoxLayout* m_ownColumn = nullptr;
   QGridLayout* m_ownGrid = nullptr;
+  QVBoxLayout* m_main = nullptr;
+  std::span<const ViewPage> m_pages;
+  QTabWidget* m_tabs = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
   MemoryClipboard m_clipboard;

@@ -5,6 +5,8 @@
 #include "gui/dialogs/table_dialog_view.h"
 #include "gui/dialogs/tag_dialog_view.h"
 #include "gui/dialogs/word_list_view.h"
+#include "gui/dialogs/colour_form_view.h"
+#include "gui/dialogs/skeleton_view.h"
 
 #include <QPushButton>
 
@@ -18,6 +20,15 @@ const DialogServices& ServicesOf(const TagDialogViewHooks& hooks) {
 std::span<const Binding> SimpleTagControls() { return CommonRows(); }
 
 void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
+  // Every (N) button opens the colour-name window on this same host.
+  if (!hooks.pickColourName) {
+    hooks.pickColourName = [&host, services = hooks.services, options = hooks.options](const std::string& initial) {
+      static const DialogServices none;
+      return PickColourName(host, services ? *services : none, initial, options ? options() : EditingOptions{});
+    };
+  }
+  RegisterColourViews(host, hooks);
+  RegisterSkeletonView(host, hooks);
   for (const TagDialogModel* model : TagDialogModels()) {
     host.Register(std::string(model->dialogClass), [model, hooks](QWidget* parent) {
       auto view = std::make_unique<TagDialogView>(

@@ -26,7 +26,9 @@ bool QtDialogHost::Run(std::string_view dialogClass, DialogFields& fields) {
   std::unique_ptr<FieldsDialog> view = found->second(m_parent);
   if (!view) return false;
   view->LoadFields(fields);
-  if (view->exec() != QDialog::Accepted) return false;
+  const bool ok = view->exec() == QDialog::Accepted;
+  view->StoreClosing(fields);
+  if (!ok) return false;
   view->StoreFields(fields);
   return true;
 }

@@ -24,6 +24,9 @@ class FieldsDialog : public QDialog {
   using QDialog::QDialog;
   virtual void LoadFields(const DialogFields& fields) = 0;
   virtual void StoreFields(DialogFields& fields) const = 0;
+  // What the dialog keeps however it closed (its size, a colour chosen),
+  // stored before OK's fields.
+  virtual void StoreClosing(DialogFields& fields) const { (void)fields; }
 };
 
 class QtDialogHost : public DialogHost {

@@ -34,6 +34,30 @@ TEST(FileHistoryTest, AddMovesAnEntryToTheTopAndIgnoresEmptyPaths) {
   EXPECT_EQ(h.Entries(), (Paths{"/A", "/c", "/B2"}));
 }
 
+// A file saved under the name of another listed file, or of the file in
+// use, is one file after the rename.
+TEST(FileHistoryTest, ReplaceNeverListsAFileTwiceNorTheOneInUse) {
+  struct Case {
+    const char* name;
+    const char* from;
+    const char* to;
+    Paths entries;
+  };
+  const Case cases[] = {
+      {"onto a listed file", "/c", "/a", {"/b", "/a"}},
+      {"onto a listed file in another case", "/c", "/A", {"/b", "/A"}},
+      {"onto the file in use", "/b", "/now", {"/a", "/c"}},
+      {"re-cased in place", "/b", "/B", {"/a", "/B", "/c"}},
+  };
+  for (const Case& c : cases) {
+    FileHistoryList h;
+    for (const char* p : {"/c", "/b", "/a"}) h.Add(p);
+    h.SetCurrent("/now");
+    EXPECT_TRUE(h.Replace(c.from, c.to)) << c.name;
+    EXPECT_EQ(h.Entries(), c.entries) << c.name;
+  }
+}
+
 TEST(FileHistoryTest, TwentyEntriesWithCapacityFifteenKeepTheMostRecent) {
   FileHistoryList h(15);
   for (int i = 1; i <= 20; ++i) h.Add("/f" + std::to_string(i));

@@ -41,6 +41,15 @@ TEST(IniFile, WritingKeepsEverythingElse) {
             "\r\n[ColorFORM]\r\niColumn=8\r\n");
 }
 
+TEST(IniFile, SectionsListedAndErasedWithEverythingInThem) {
+  IniFile ini = IniFile::Parse("; top\r\n[a]\r\nx=1\r\n[B]\r\ny=2\r\nodd line\r\n[c]\r\n[b]\r\nz=3\r\n");
+  EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"a", "B", "c"}));
+  ini.EraseSection("b");
+  EXPECT_EQ(ini.Serialize(), "; top\r\n[a]\r\nx=1\r\n[c]\r\n");
+  ini.EraseSection("none");
+  EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"a", "c"}));
+}
+
 TEST(IniFile, ValuesReadBackAsWritten) {
   IniFile ini;
   ini.Set("FORM", "asOpenDir", "/site\r\n[FORM]\r\niFormTop=999");  // a folder name with line breaks

@@ -69,6 +69,10 @@ TEST(WriteCsv, WhatIsWrittenReadsBackExactly) {
       {""},
       {"a,b", "\"quoted\"", "two\r\nlines", "lone\rcr"},
       {kHyo, kSo + "\"" + kHyo, ""},
+      // A stray lead byte at a field's end, before its closing quote, its
+      // comma and its line end.
+      {"a,\x95", "\x95", "b"},
+      {"\x95", "\x83"},
   };
   const CsvTable t = ReadCsv(WriteCsv(rows));
   ASSERT_TRUE(t.ok());

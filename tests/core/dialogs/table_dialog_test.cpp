@@ -499,6 +499,22 @@ TEST_F(TableCommandTest, NewTableReplacesTheSelectionWithTextTypedLastIncluded) 
   EXPECT_EQ(fx.ctx.repeatTag, (RepeatTagPair{"<TABLE>\r\n", "</TABLE>\r\n"}));
 }
 
+TEST_F(TableCommandTest, ASelectionTooLargeForTheGridIsToldBeforeOk) {
+  std::string lines;
+  for (int i = 0; i < 101; ++i) lines += "x\r\n";
+  std::string wide;
+  for (int i = 0; i < 101; ++i) wide += "y,";
+  for (const std::string& sel : {lines, wide, std::string("a b\r\nc")}) {
+    fx.prompts.ClearLog();
+    fx.Load("[" + sel + "]");
+    host.ok = false;
+    Run("TABLEClick");
+    const bool cut = sel.size() > 10;
+    EXPECT_EQ(fx.prompts.Texts(), cut ? std::vector<std::string>{MessageSjis(Msg::TableSelectionCut)}
+                                      : std::vector<std::string>{});
+  }
+}
+
 TEST_F(TableCommandTest, CancelChangesNothingAndTheIndentIsRemembered) {
   test::TempDir data;
   fx.ctx.services.dataFolder = data.dir().string();

@@ -62,6 +62,19 @@ TEST(ProjectFile, HandWrittenFileMixesAbsoluteAndRelativeLines) {
   EXPECT_TRUE(missing.entries.empty());
 }
 
+// A saved page keeps the name a new document has; beside the project file
+// its relative line would be the untitled document's own line.
+TEST(ProjectFile, PageNamedLikeANewDocumentKeepsItsFolder) {
+  const std::string untitled(MessageUtf8(Msg::UntitledDocumentName));
+  for (const char sep : {'/', '\\'}) {
+    const std::string folder = sep == '/' ? "/site/" : "C:\\site\\";
+    const std::vector<std::string> entries = {folder + untitled, folder + "a.htm", untitled};
+    const std::string text = ProjectFileText(entries, folder + "site.wpr", true, sep);
+    EXPECT_EQ(text, folder + untitled + "\r\na.htm\r\n" + untitled + "\r\n");
+    EXPECT_EQ(ParseProjectText(text, folder + "site.wpr", sep), entries);
+  }
+}
+
 // 表 = 95 5C, ソ = 83 5C, ア = 83 41 in Shift-JIS; the files on disk are
 // named in UTF-8.
 TEST(ProjectFile, ShiftJisFileNamesTheJapaneseFilesOnDisk) {

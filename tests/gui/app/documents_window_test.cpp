@@ -2,6 +2,8 @@
 // drops, the lists kept between runs, kanji codes, the handlers other
 // parts add, printing, and every byte through open, edit and save.
 #include "gui/app/documents_fixture.h"
+#include "gui/dialogs/skeleton_view.h"
+#include "gui/display/when_shown.h"
 
 namespace mw::gui {
 namespace {
@@ -182,16 +184,19 @@ TEST_F(DocumentsTest, NewFileActionAndTheSignalsPanelsFollow) {
   QObject::connect(&x.w, &TMainForm::ActiveDocumentChanged, [&](const QString& p) { active << p; });
   std::vector<std::string> ran;
   x.w.Handle("TemplateOpenClick", [&](const CommandRow& r) { ran.emplace_back(r.id); });
-  x.w.Handle("InitTagSetClick", [&](const CommandRow& r) {
-    ran.emplace_back(r.id);
-    EXPECT_EQ(x.w.CurrentFileName(), "新規.html") << "the dialog works on the new page";
-  });
   x.w.Settings().SetInt("iActionAtFileNew", 2);
   x.Run("FileNew");
   EXPECT_EQ(x.w.DocumentSet().Count(), 0) << "a template is opened instead";
   x.w.Settings().SetInt("iActionAtFileNew", 1);
+  bool skeleton = false;
+  mw::test::WhenShown<TInitTagSetDlg>([&](TInitTagSetDlg& dialog) {
+    skeleton = true;
+    EXPECT_EQ(x.w.CurrentFileName(), "新規.html") << "the dialog works on the new page";
+    dialog.reject();
+  });
   x.Run("FileNew");
-  EXPECT_EQ(ran, (std::vector<std::string>{"TemplateOpen", "InitTagSet"}));
+  EXPECT_TRUE(skeleton) << "the skeleton dialog opens on the new page";
+  EXPECT_EQ(ran, (std::vector<std::string>{"TemplateOpen"}));
   EXPECT_EQ(x.w.DocumentSet().Count(), 1);
   const std::string a = File("a.html");
   x.w.OpenDocument(Q(a));

@@ -5,6 +5,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include "core/project/relative_path.h"
 #include "dialog_fixture.h"
+#include "gui/dialogs/colour_form_view.h"
 #include "support/temp_dir.h"
 
 namespace mw::gui {
@@ -41,9 +43,16 @@ TEST(TagDialogKeys, ShiftAndCtrlEnterOnTheComboBoxes) {
     EXPECT_TRUE(palette);
     EXPECT_EQ(colour->currentText(), QStringLiteral("#FF0000"));
     EXPECT_TRUE(view.isVisible());
-    // The colour-name picker's button is off: Ctrl+Enter does nothing,
-    // and neither confirms the dialog in the style field.
+    // Ctrl+Enter opens the colour-name window; its value replaces the
+    // field. Neither confirms the dialog, nor do they in the style field.
+    WhenShown<TInputColorForm>([](TInputColorForm& form) {
+      EXPECT_EQ(form.ColourEdit()->text(), QStringLiteral("#FF0000"));
+      form.ColourEdit()->selectAll();
+      QTest::keyClicks(form.ColourEdit(), QStringLiteral("Navy"));
+      form.accept();
+    });
     QTest::keyClick(colour, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(colour->currentText(), QStringLiteral("Navy"));
     EXPECT_TRUE(view.isVisible());
     auto* style = qobject_cast<QComboBox*>(view.Control("cbStyle"));
     QTest::keyClick(style, Qt::Key_Return, Qt::ShiftModifier);
@@ -53,7 +62,7 @@ TEST(TagDialogKeys, ShiftAndCtrlEnterOnTheComboBoxes) {
     QTest::keyClick(colour, Qt::Key_Return);
   });
   fx.Run("FONTClick");
-  EXPECT_EQ(fx.editor.Text(), "<FONT COLOR=\"#FF0000\">x</FONT>");
+  EXPECT_EQ(fx.editor.Text(), "<FONT COLOR=\"Navy\">x</FONT>");
 }
 
 TEST(TagDialogKeys, ShiftAndCtrlEnterOnAUrlComboRunTheReferenceButton) {

@@ -1,0 +1,97 @@
+// The table designer's window, opened by TABLEClick on a real editor and
+// driven with real key and mouse events.
+#include "gui/dialogs/table_dialog_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include "support/temp_dir.h"
+#include "dialog_fixture.h"
+
+namespace mw::gui {
+namespace {
+
+QPoint CellCentre(QTableWidget& grid, int col, int row) {
+  return grid.visualRect(grid.model()->index(row - 1, col - 1)).center();
+}
+
+TEST(TableDialogView, TypedMergedAndFormattedCellsGoIntoTheTable) {
+  DialogFixture fx;
+  fx.LoadMarked("[a b\r\nc d]");
+  WhenShown<TableDialogView>([](TableDialogView& view) {
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("テーブル<TABLE></TABLE>：　ブロックレベル"));
+    SetControl(view, "rgIndent", "0");
+    view.Pages()->setCurrentIndex(1);
+    CellGrid& grid = *view.Grid();
+    ASSERT_EQ(grid.rowCount(), 2);
+    ASSERT_EQ(grid.columnCount(), 2);
+    // A drag over the first row selects it; it merges into one cell.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CellCentre(grid, 1, 1));
+    QTest::mouseMove(grid.viewport(), CellCentre(grid, 2, 1));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCentre(grid, 2, 1));
+    auto* merge = static_cast<QPushButton*>(view.CellControl("SetSpanBtn"));
+    EXPECT_TRUE(merge->isEnabled());
+    merge->click();
+    EXPECT_EQ(grid.item(0, 1)->text(), QStringLiteral("(1,1)に結合"));
+    EXPECT_FALSE(merge->isEnabled());
+    static_cast<QComboBox*>(view.CellControl("cbAlign"))->setCurrentText(QStringLiteral("center"));
+    // Typing into a cell, and OK while it is still being edited.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(grid, 2, 2));
+    QTest::keyClick(&grid, Qt::Key_T);
+    QWidget* editor = grid.indexWidget(grid.currentIndex());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("yped"));
+    EXPECT_TRUE(grid.Editing());
+    view.OkButton()->click();
+  });
+  fx.Run("TABLEClick");
+  EXPECT_EQ(fx.editor.Text(),
+            "<TABLE>\r\n<TR>\r\n<TD COLSPAN=\"2\" ALIGN=\"center\">a</TD>\r\n</TR>\r\n"
+            "<TR>\r\n<TD>c</TD><TD>typed</TD>\r\n</TR>\r\n</TABLE>\r\n");
+}
+
+TEST(TableDialogView, CsvFromTheFileChooserAndPasteByTheMenusKeys) {
+  DialogFixture fx;
+  test::TempDir dir;
+  const std::string csv = dir.Write("t.csv", "\"New York\",x\r\n");
+  QString filterShown;
+  fx.host.SetFileChooser([&](bool save, const QString&, const QString&, const QString& filter) {
+    EXPECT_FALSE(save);
+    filterShown = filter;
+    return QString::fromStdString(csv);
+  });
+  fx.LoadMarked("|");
+  WhenShown<TableDialogView>([](TableDialogView& view) {
+    SetControl(view, "rgIndent", "0");
+    view.Pages()->setCurrentIndex(1);
+    static_cast<QPushButton*>(view.CellControl("OpenCSVBtn"))->click();
+    CellGrid& grid = *view.Grid();
+    EXPECT_EQ(static_cast<QSpinBox*>(view.CellControl("edColCount"))->value(), 2);
+    EXPECT_EQ(grid.item(0, 0)->text(), QStringLiteral("New York"));
+    // Copy the row, then paste it at the last column: the grid grows.
+    QApplication::setActiveWindow(&view);
+    grid.setFocus();
+    view.SelectCells({1, 1, 2, 1});
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    view.SelectCells({2, 1, 2, 1});
+    QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(grid.columnCount(), 3);
+    EXPECT_NE(view.GridMenu()->findChild<QAction*>(QStringLiteral("PasteAll")), nullptr);
+    view.OkButton()->click();
+  });
+  fx.Run("TABLEClick");
+  EXPECT_EQ(filterShown, QStringLiteral("CSVﾌｧｲﾙ (*.csv)|*.csv|すべてのﾌｧｲﾙ (*.*)|*.*"));
+  EXPECT_EQ(fx.editor.Text(),
+            "<TABLE>\r\n<TR>\r\n<TD>New York</TD><TD>New York</TD><TD>x</TD>\r\n</TR>\r\n</TABLE>\r\n");
+}
+
+}  // namespace
+}  // namespace mw::gui
