@@ -126,6 +126,8 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   // Scrolling, typing and caret moves all end in this report.
   connect(this, &QsciScintillaBase::SCN_UPDATEUI, m_gutter, [this] { m_gutter->update(); });
   connect(this, &QsciScintillaBase::SCN_ZOOM, m_gutter, [this] { m_gutter->update(); });
+  // Each slice of background wrapping ends in a paint.
+  connect(this, &QsciScintillaBase::SCN_PAINTED, this, &ScintillaEditor::OnPainted);
   Configure(EditorLook{});
 }
 
@@ -204,6 +206,31 @@ int ScintillaEditor::DisplayLineHeight() const {
   return std::max(1, static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL)));
 }
 
+void ScintillaEditor::OnPainted() {
+  if (m_followCaret > 0) {
+    // The paint has wrapped the lines in view, which can push the caret out
+    // of it: scroll again, until it stays.
+    --m_followCaret;
+    const int y = CaretLineY();
+    if (y < 0 || y + DisplayLineHeight() > viewport()->height()) SendScintilla(SCI_SCROLLCARET);
+    else m_followCaret = 0;
+  }
+  const long total = DisplayLineTotal();
+  if (total == m_displayLines) return;
+  m_displayLines = total;
+  m_gutter->update();
+  emit DisplayLinesChanged();
+}
+
+long ScintillaEditor::DisplayLineTotal() const {
+  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(SendScintilla(SCI_GETLINECOUNT)));
+}
+
+long ScintillaEditor::ShownRows(long line) const {
+  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line + 1)) -
+         SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+}
+
 int ScintillaEditor::CaretLineY() const {
   const long caret = SendScintilla(SCI_GETCURRENTPOS);
   return static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret));
@@ -231,9 +258,7 @@ std::vector<GutterLabel> ScintillaEditor::GutterLabels() const {
 
 void ScintillaEditor::PlaceCaretAtLineY(int y, bool extend) {
   const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
-  const long lines = SendScintilla(SCI_GETLINECOUNT);
-  const long last = SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lines - 1)) +
-                    SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(lines - 1)) - 1;
+  const long last = DisplayLineTotal() - 1;
   const long v = std::clamp<long>(top + std::max(y, 0) / DisplayLineHeight(), 0, std::max(last, 0L));
   const long doc = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(v));
   long pos = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
@@ -289,7 +314,40 @@ void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
+  if (MoveCaretWithoutWrapping(event)) return;
   QsciScintilla::keyPressEvent(event);
+}
+
+bool ScintillaEditor::IsBigWrappedPage() const {
+  return SendScintilla(SCI_GETWRAPMODE) != SC_WRAP_NONE && SendScintilla(SCI_GETLINECOUNT) > kWrapAtOnceLines;
+}
+
+// The widget's own caret keys first wrap every line of a big page that its
+// background wrapping has not reached, when the caret goes below them:
+// seconds after opening 10 MB. Ctrl+End (with Shift too) and a plain
+// Left or Right go to their place without it; the lines that come into
+// view are wrapped as they are shown.
+bool ScintillaEditor::MoveCaretWithoutWrapping(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const bool toEnd = event->key() == Qt::Key_End && (mods & ~Qt::ShiftModifier) == Qt::ControlModifier;
+  const bool sideways = (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && mods == Qt::NoModifier;
+  if ((!toEnd && !sideways) || !IsBigWrappedPage()) return false;
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  if (toEnd) {
+    const long end = SendScintilla(SCI_GETLENGTH);
+    if (mods & Qt::ShiftModifier) SendScintilla(SCI_SETSEL, static_cast<unsigned long>(SendScintilla(SCI_GETANCHOR)), end);
+    else SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+  } else {
+    // A selection collapses as the widget does it.
+    if (caret != SendScintilla(SCI_GETANCHOR)) return false;
+    const bool left = event->key() == Qt::Key_Left;
+    SendScintilla(SCI_SETEMPTYSELECTION,
+                  static_cast<unsigned long>(SendScintilla(left ? SCI_POSITIONBEFORE : SCI_POSITIONAFTER, static_cast<unsigned long>(caret))));
+  }
+  SendScintilla(SCI_SCROLLCARET);
+  SendScintilla(SCI_CHOOSECARETX);
+  m_followCaret = 3;
+  return true;
 }
 
 // The widget puts pre-edit text into the document as real edits and takes

@@ -66,6 +66,11 @@ inline bool StartsBreakUnit(unsigned char prev, unsigned char cur) {
 }
 inline constexpr int kStrikeIndicator = 8;  // draws strike-out over a range
 
+// A page of more lines is big: the widget wraps it in the background, a
+// slice at a time, and nothing waits for that (a tenth of a second is about
+// what wrapping this many lines of Japanese text takes).
+inline constexpr long kWrapAtOnceLines = 1000;
+
 class ScintillaEditor : public QsciScintilla {
   Q_OBJECT
  public:
@@ -117,6 +122,17 @@ class ScintillaEditor : public QsciScintilla {
   // Caret to the start of the display line at height y of the text area;
   // with `extend` the selection reaches from its anchor to there.
   void PlaceCaretAtLineY(int y, bool extend);
+  // Display lines as the widget counts them now (a line it has not wrapped
+  // yet counts as one), in all and of one logical line. (SCI_WRAPCOUNT
+  // lays the line out afresh instead: the rows it will take.)
+  long DisplayLineTotal() const;
+  long ShownRows(long line) const;
+
+ signals:
+  // The widget's count of display lines has changed (it wraps a big page
+  // in the background, a slice at a time): numbers of display lines shown
+  // elsewhere may have moved.
+  void DisplayLinesChanged();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -131,6 +147,9 @@ class ScintillaEditor : public QsciScintilla {
   void SetOneStyleFont(int style, const DisplayFont& font);
   bool Accepts(const QString& text);
   void PlaceGutter();
+  bool IsBigWrappedPage() const;
+  bool MoveCaretWithoutWrapping(QKeyEvent* event);
+  void OnPainted();
 
   bool m_composing = false;
   int m_pageLines = 0;
@@ -141,6 +160,8 @@ class ScintillaEditor : public QsciScintilla {
   EditorLook m_look;
   LineGutter* m_gutter = nullptr;
   bool m_wrapStale = true;
+  long m_displayLines = 0;
+  int m_followCaret = 0;  // paints after a fast caret move that scroll it back into view
 };
 
 }  // namespace mw
