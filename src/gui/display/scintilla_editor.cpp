@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QMimeData>
 #include <QResizeEvent>
 #include <Qsci/qscicommand.h>
@@ -128,6 +129,16 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   connect(this, &QsciScintillaBase::SCN_ZOOM, m_gutter, [this] { m_gutter->update(); });
   // Each slice of background wrapping ends in a paint.
   connect(this, &QsciScintillaBase::SCN_PAINTED, this, &ScintillaEditor::OnPainted);
+  connect(this, &QsciScintilla::textChanged, this, [this] { ++m_changes; });
+  m_countReport.setSingleShot(true);
+  m_countReport.setInterval(100);
+  connect(&m_countReport, &QTimer::timeout, this, [this] {
+    m_gutter->update();
+    emit DisplayLinesChanged();
+  });
+  // Every pixel of the text area is painted by the widget: what a skipped
+  // paint leaves there is the last one's (see paintEvent).
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   Configure(EditorLook{});
 }
 
@@ -173,6 +184,7 @@ void ScintillaEditor::Configure(const EditorLook& look) {
 
   // The gutter keeps its width whether or not it shows numbers.
   m_look = look;
+  ++m_changes;
   MarkWrapStale();
   setViewportMargins(std::max(look.gutterWidth, 0), 0, 0, 0);
   PlaceGutter();
@@ -206,6 +218,39 @@ int ScintillaEditor::DisplayLineHeight() const {
   return std::max(1, static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL)));
 }
 
+ScintillaEditor::ShownView ScintillaEditor::CurrentView() const {
+  ShownView v;
+  const long first = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+  v.topLine = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(first));
+  v.topRow = first - SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(v.topLine));
+  v.x = SendScintilla(SCI_GETXOFFSET);
+  v.caret = SendScintilla(SCI_GETCURRENTPOS);
+  v.anchor = SendScintilla(SCI_GETANCHOR);
+  v.zoom = SendScintilla(SCI_GETZOOM);
+  v.changes = m_changes;
+  v.size = viewport()->size();
+  v.focus = hasFocus();
+  v.active = isActiveWindow();
+  return v;
+}
+
+// While a big page is wrapped in the background, the widget repaints the
+// whole text area after every slice, because the scroll range grew: a
+// full paint per few hundred lines, most of the CPU of opening the page.
+// Such a paint would draw what is already there (the text area keeps its
+// pixels: the widget paints it opaque), so only the gutter and the display
+// line counts follow.
+void ScintillaEditor::paintEvent(QPaintEvent* event) {
+  const bool whole = event->rect().contains(viewport()->rect());
+  if (whole && m_shown.topLine >= 0 && IsBigWrappedPage() && DisplayLineTotal() != m_displayLines &&
+      CurrentView() == m_shown) {
+    OnPainted();
+    return;
+  }
+  QsciScintilla::paintEvent(event);
+  m_shown = CurrentView();
+}
+
 void ScintillaEditor::OnPainted() {
   if (m_followCaret > 0) {
     // The paint has wrapped the lines in view, which can push the caret out
@@ -218,8 +263,9 @@ void ScintillaEditor::OnPainted() {
   const long total = DisplayLineTotal();
   if (total == m_displayLines) return;
   m_displayLines = total;
-  m_gutter->update();
-  emit DisplayLinesChanged();
+  // The background wrapping moves the count a slice at a time, hundreds of
+  // times for a big page: those who show it hear of it ten times a second.
+  if (!m_countReport.isActive()) m_countReport.start();
 }
 
 long ScintillaEditor::DisplayLineTotal() const {

@@ -4,6 +4,7 @@
 // shown as their hex value.
 #pragma once
 
+#include <QTimer>
 #include <Qsci/qsciscintilla.h>
 
 #include <functional>
@@ -127,6 +128,8 @@ class ScintillaEditor : public QsciScintilla {
   // lays the line out afresh instead: the rows it will take.)
   long DisplayLineTotal() const;
   long ShownRows(long line) const;
+  // The text's styles have changed: the next paint must draw them.
+  void NoteRestyled() { ++m_changes; }
 
  signals:
   // The widget's count of display lines has changed (it wraps a big page
@@ -142,8 +145,20 @@ class ScintillaEditor : public QsciScintilla {
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
   void resizeEvent(QResizeEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  // What a paint of the text area shows, but for the lines below and above
+  // it: the top line and its row, the caret and selection, the text and
+  // its styles, the look.
+  struct ShownView {
+    long topLine = -1, topRow = 0, x = 0, caret = 0, anchor = 0, zoom = 0;
+    unsigned changes = 0;
+    QSize size;
+    bool focus = false, active = false;
+    bool operator==(const ShownView&) const = default;
+  };
+  ShownView CurrentView() const;
   void SetOneStyleFont(int style, const DisplayFont& font);
   bool Accepts(const QString& text);
   void PlaceGutter();
@@ -162,6 +177,9 @@ class ScintillaEditor : public QsciScintilla {
   bool m_wrapStale = true;
   long m_displayLines = 0;
   int m_followCaret = 0;  // paints after a fast caret move that scroll it back into view
+  unsigned m_changes = 0;  // edits, restyling and new looks, counted
+  ShownView m_shown;       // as the last paint left the text area
+  QTimer m_countReport;    // DisplayLinesChanged, at most ten times a second
 };
 
 }  // namespace mw
