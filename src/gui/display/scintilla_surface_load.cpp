@@ -83,6 +83,7 @@ void ScintillaSurface::ApplyStyles(Offset viewStart, std::string_view styles) co
   }
   Send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(viewStart), 0);
   m_editor.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(twinned.size()), twinned.data());
+  m_editor.NoteRestyled();
   if (!m_anyStrike) return;
   Send(Sci::SCI_SETINDICATORCURRENT, kStrikeIndicator);
   const auto baseAt = [&](std::size_t k) { return static_cast<unsigned char>(styles[k]) & ~kTwinStyle; };
