@@ -75,7 +75,8 @@ const std::string_view kEditHelp =
     "                   the picture; fields, presses and gestures apply in the\n"
     "                   order given\n"
     "                   A button that opens a dialog of its own (a STYLE\n"
-    "                   field's RegisterStyleBtn) gives it the actions that\n"
+    "                   field's RegisterStyleBtn, the table's ImageRefBtn)\n"
+    "                   gives it the actions that\n"
     "                   follow, up to --press OkBtn or --press CancelBtn\n"
     "  --data DIR       the folder of the data files the dialogs read and\n"
     "                   write (StyleList.txt, TagClassList.txt, ColorList.txt,\n"
@@ -216,7 +217,13 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   void SetContext(EditingContext* ctx) { m_ctx = ctx; }
 
   bool RunSession(std::string_view dialogClass, DialogSession& session) override {
-    for (const DialogAction& a : m_actions) {
+    // A dialog a press opens (the image dialog of ImageRefBtn) takes the
+    // actions after it, up to its OkBtn or CancelBtn; the session goes on
+    // after those.
+    ++m_depth;
+    for (std::size_t i = 0; i < m_actions.size(); i = m_cursor) {
+      m_cursor = i + 1;
+      const DialogAction& a = m_actions[i];
       if (a.kind == DialogAction::Field && !session.SetField(a.name, a.value))
         throw UsageError(std::string(dialogClass) + " has no control '" + a.name + "' for '" +
                          DocumentToTerminal(a.value) + "'");
@@ -225,6 +232,7 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
       if (a.kind == DialogAction::Mouse)
         throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
     }
+    --m_depth;
     return Close(dialogClass);
   }
 

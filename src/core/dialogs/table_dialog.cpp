@@ -11,6 +11,7 @@
 
 #include "core/app/document_file.h"
 #include "core/dialogs/edit_tag.h"
+#include "core/dialogs/tag_dialog_commands.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/dialogs/tag_reedit.h"
 #include "core/editing/command_registry.h"
@@ -344,7 +345,8 @@ bool TableDialog::Press(std::string_view button) {
   } else if (button == "UpdateBtn") {
     // The preview is rebuilt from what the grid holds.
   } else if (button == "ImageRefBtn") {
-    if (m_env.imageTag && !m_grid.Format(s.left, s.top).covered)
+    // Disabled for a page never saved: the picture's URL is relative to it.
+    if (m_env.imageTag && m_fields.Get("ImageRefBtn#enabled", "1") != "0" && !m_grid.Format(s.left, s.top).covered)
       if (const auto img = m_env.imageTag()) m_grid.SetText(s.left, s.top, *img);
   } else if (button == "IEBtn" || button == "NNBtn" || button == "BrowseBtn") {
     ShowInBrowser(button);
@@ -514,7 +516,18 @@ TableEnvironment TableEnvironmentOf(EditingContext& ctx) {
   env.startFolder = ctx.services.startFolder ? ctx.services.startFolder() : FolderOf(ctx.fileName);
   env.showInBrowser = ctx.services.showInBrowser;
   env.registerTempFile = ctx.services.registerTempFile;
+  env.imageTag = [&ctx] { return CellImageTag(ctx); };
   return env;
+}
+
+std::optional<std::string> CellImageTag(EditingContext& ctx) {
+  DialogFields f = CreateFields(kImageDlg);
+  kImageDlg.show(f, false);
+  DialogOutcome r = RunTagDialog(ctx, kImageDlg, std::move(f));
+  // A dialog closed without a picture leaves the cell's text as it was.
+  if (!r.ok || r.text.empty()) return std::nullopt;
+  if (kImageDlg.remember) kImageDlg.remember(r.fields, ctx.services);
+  return r.text;
 }
 
 namespace {

@@ -124,6 +124,10 @@ void TableReEdit(EditingContext& ctx, std::string_view tag, TableEnvironment env
 // The environment of the context: prompts, file choices, options, indent,
 // and the browser and temporary files of its services.
 TableEnvironment TableEnvironmentOf(EditingContext& ctx);
+// The image dialog opened from a cell (ImageRefBtn, Shift+Enter): the IMG
+// tag it built, remembered as the image dialog remembers it; nothing when
+// cancelled or closed without a picture.
+std::optional<std::string> CellImageTag(EditingContext& ctx);
 
 void RegisterTableDialogCommands(CommandRegistry& r);
 

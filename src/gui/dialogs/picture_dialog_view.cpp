@@ -211,6 +211,10 @@ void PictureDialogView::LoadFields(const DialogFields& fields) {
   auto* reader = dynamic_cast<platform::QtPictureReader*>(ServicesOf(Hooks()).pictures);
   const std::string path = fields.Get(kFieldPicture);
   m_picture->SetPicture(reader && !path.empty() ? reader->Picture(path) : QImage());
+  // The picture's own size shows in a size field left empty.
+  for (const auto& [control, hint] : {std::pair{"edWidth", kFieldWidthHint}, std::pair{"edHeight", kFieldHeightHint}})
+    if (auto* number = qobject_cast<NumberField*>(Control(control)))
+      number->Edit()->setPlaceholderText(path.empty() ? QString() : FromDocumentText(fields.Get(hint)));
   if (m_status) m_status->showMessage(FromDocumentText(fields.Get(kFieldStatus)));
   UpdateOverlay(fields);
 }

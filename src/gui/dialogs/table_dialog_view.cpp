@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/dialogs/tag_dialogs.h"
@@ -25,10 +27,12 @@ namespace mw::gui {
 
 namespace {
 
+bool IsShiftEnter(const QKeyEvent& e);
+
 // Formatted cells framed green, covered ones red, spanning ones blue.
 class CellMarks : public QStyledItemDelegate {
  public:
-  CellMarks(const TableDialog& session, QObject* parent) : QStyledItemDelegate(parent), m_session(session) {}
+  CellMarks(const TableDialog& session, CellGrid* grid) : QStyledItemDelegate(grid), m_session(session), m_grid(grid) {}
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyledItemDelegate::paint(p, option, index);
     const TCellData& d = m_session.Grid().Format(index.column() + 1, index.row() + 1);
@@ -43,8 +47,21 @@ class CellMarks : public QStyledItemDelegate {
     p->restore();
   }
 
+ protected:
+  // Shift+Enter while a cell is edited: the text typed so far stays, and
+  // the picture is asked for once the editor has closed.
+  bool eventFilter(QObject* editor, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress && IsShiftEnter(*static_cast<QKeyEvent*>(e))) {
+      CellGrid* grid = m_grid;
+      QTimer::singleShot(0, grid, [grid] { emit grid->ImageRequested(); });
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(editor, e);
+  }
+
  private:
   const TableDialog& m_session;
+  CellGrid* m_grid;
 };
 
 QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -61,6 +78,11 @@ PreviewBuilder SessionBuilder(TableDialog* s) {
   };
 }
 
+bool IsShiftEnter(const QKeyEvent& e) {
+  return (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) &&
+         (e.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+}
+
 struct MenuItem {
   const char* name;
   Msg caption;
@@ -69,6 +91,14 @@ struct MenuItem {
 };
 
 }  // namespace
+
+void CellGrid::keyPressEvent(QKeyEvent* e) {
+  if (IsShiftEnter(*e)) {
+    emit ImageRequested();
+    return;
+  }
+  QTableWidget::keyPressEvent(e);
+}
 
 void CellGrid::CommitEditing() {
   if (state() != EditingState) return;
@@ -164,6 +194,7 @@ void TableDialogView::BuildCellPage(QWidget* page) {
   m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(m_grid, &QTableWidget::itemSelectionChanged, this, &TableDialogView::SelectionChanged);
   connect(m_grid, &QTableWidget::itemChanged, this, &TableDialogView::CellEdited);
+  connect(m_grid, &CellGrid::ImageRequested, this, [this] { Press("ImageRefBtn"); });
   connect(m_grid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
   left->addWidget(m_grid, 1);

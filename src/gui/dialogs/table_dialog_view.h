@@ -25,6 +25,13 @@ class CellGrid : public QTableWidget {
   // The cell being edited keeps its text as typed so far.
   void CommitEditing();
   bool Editing() const { return state() == EditingState; }
+
+ signals:
+  // Shift+Enter in a cell, being edited or not: its picture is asked for.
+  void ImageRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class TableDialogView : public TagDialogView {

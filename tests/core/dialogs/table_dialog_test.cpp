@@ -569,5 +569,55 @@ TEST_F(TableCommandTest, ReEditPresetsEveryFieldOfItsTable) {
   for (const auto& [name, value] : expect) EXPECT_EQ(seen.Get(name), value) << name;
 }
 
+
+// The image dialog a cell opens answers with its picture field, or Cancel.
+class ImageAnsweringHost : public SessionHost {
+ public:
+  bool Run(std::string_view dialogClass, DialogFields& f) override {
+    imageDialogs.emplace_back(dialogClass);
+    f.Set("cbImageFile", file);
+    return imageOk;
+  }
+  std::vector<std::string> imageDialogs;
+  std::string file;
+  bool imageOk = true;
+};
+
+TEST_F(TableCommandTest, TheImageDialogPutsItsTagIntoTheCurrentCell) {
+  test::TempDir dir;
+  const std::string saved = dir.Write("index.html", "x");
+  struct Row {
+    const char* what;
+    std::string page;
+    std::string selection;
+    std::string file;
+    bool ok;
+    int dialogs;
+    std::string cells;
+  } rows[] = {
+      {"OK: the tag replaces the cell's text", saved, "2,1", "a.gif", true, 1,
+       "<TD>a</TD><TD><IMG SRC=\"a.gif\" BORDER=\"0\"></TD>"},
+      {"Cancel keeps the text", saved, "2,1", "a.gif", false, 1, "<TD>a</TD><TD>b</TD>"},
+      {"no picture chosen keeps the text", saved, "1,1", "", true, 1, "<TD>a</TD><TD>b</TD>"},
+      {"a page never saved: the button is off", "", "2,1", "a.gif", true, 0, "<TD>a</TD><TD>b</TD>"},
+      {"a covered cell takes no picture", saved, "2,1", "a.gif", true, 0, "<TD COLSPAN=\"2\">a</TD>"},
+  };
+  for (const Row& r : rows) {
+    ImageAnsweringHost images;
+    images.file = r.file;
+    images.imageOk = r.ok;
+    images.acts = {F("rgIndent", "0")};
+    if (r.dialogs == 0 && !r.page.empty()) images.acts.insert(images.acts.end(), {F("sgTable.Selection", "1,1,2,1"), P("SetSpanBtn")});
+    images.acts.insert(images.acts.end(), {F("sgTable.Selection", r.selection), P("ImageRefBtn")});
+    fx.ctx.dialogs = &images;
+    fx.ctx.fileName = r.page;
+    fx.Load("[a b]");
+    Run("TABLEClick");
+    EXPECT_EQ(images.imageDialogs.size(), static_cast<std::size_t>(r.dialogs)) << r.what;
+    for (const std::string& shown : images.imageDialogs) EXPECT_EQ(shown, "TImageDlg");
+    EXPECT_EQ(fx.editor.GetText(), "<TABLE>\r\n<TR>\r\n" + r.cells + "\r\n</TR>\r\n</TABLE>\r\n") << r.what;
+  }
+}
+
 }  // namespace
 }  // namespace mw
