@@ -116,7 +116,7 @@ void ShowArea(DialogFields& f, bool reEdit) {
       f.SetChecked(c, false);
       f.Set(std::string(c) + "#enabled", "0");
     }
-    f.Set("PageControl1", "MapSheet");
+    f.Set("#page", "MapSheet");
   } else {
     f.Set("cbShape", "rect");
   }

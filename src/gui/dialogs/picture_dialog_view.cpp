@@ -114,6 +114,13 @@ namespace {
 
 constexpr std::string_view kCaptureKeys = "Image#";
 
+// The map dialog's pages; the picture file and the two check boxes stand
+// above them.
+constexpr std::string_view kImgSheet[] = {"edAlt", "edWidth", "edHeight", "edBorder", "rgAlign", "edVSpace", "edHSpace"};
+constexpr std::string_view kMapSheet[] = {"cbNAME", "cbShape", "edCoords", "cbURL", "cbOnFocus", "cbOnBlur"};
+constexpr ViewPage kAreaPages[] = {{Msg::AreaImgPage, {}, "ImgSheet", kImgSheet},
+                                   {Msg::AreaMapPage, {}, "MapSheet", kMapSheet}};
+
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -121,7 +128,7 @@ QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 PictureDialogView::PictureDialogView(QWidget* parent, const TagDialogModel& model, TagDialogViewHooks hooks)
     : TagDialogView(parent, model.rows, [&model](const DialogFields& f, const EditingOptions& o) {
         return model.build(f, o).preview;
-      }, std::move(hooks)),
+      }, std::move(hooks), &model == &kAREADlg ? std::span<const ViewPage>(kAreaPages) : std::span<const ViewPage>()),
       m_model(model),
       m_area(&model == &kAREADlg) {
   setObjectName(Utf8(model.dialogClass));

@@ -242,5 +242,44 @@ TEST_F(PictureDialogTest, ShiftEnterInATableCellPutsTheImageDialogsTagInIt) {
                               "BORDER=\"0\"></TD>\r\n</TR>\r\n</TABLE>\r\n");
 }
 
+
+TEST_F(PictureDialogTest, TheMapsFieldsStandOnTwoPagesUnderThePictureFile) {
+  fx.LoadMarked("|");
+  WhenShown<PictureDialogView>([](PictureDialogView& view) {
+    auto* pages = view.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+    ASSERT_NE(pages, nullptr);
+    ASSERT_EQ(pages->count(), 2);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("<IMG>設定"));
+    EXPECT_EQ(pages->tabText(1), QStringLiteral("<MAP>と<AREA>設定"));
+    const auto pageOf = [&](const char* control) -> QString {
+      for (QWidget* w = view.Control(control); w != nullptr; w = w->parentWidget())
+        if (w->parentWidget() && w->parentWidget()->parentWidget() == pages) return w->objectName();
+      return QStringLiteral("none");
+    };
+    struct Row {
+      const char* control;
+      const char* page;
+    } rows[] = {{"cbImageFile", "none"}, {"ckIMG", "none"},       {"ckMAP", "none"},
+                {"edAlt", "ImgSheet"},   {"rgAlign", "ImgSheet"}, {"edHSpace", "ImgSheet"},
+                {"cbNAME", "MapSheet"},  {"cbShape", "MapSheet"}, {"cbURL", "MapSheet"},
+                {"cbOnBlur", "MapSheet"}};
+    for (const Row& r : rows) EXPECT_EQ(pageOf(r.control), QString::fromLatin1(r.page)) << r.control;
+    EXPECT_TRUE(view.Control("cbImageFile")->isVisible());
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("ImgSheet"));
+    view.CancelButton()->click();
+  });
+  fx.Run("AREAClick");
+  // F2 on an AREA opens on its own page.
+  fx.LoadMarked("<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"c.html\">|");
+  fx.editor.SetSelStart(3);
+  WhenShown<PictureDialogView>([](PictureDialogView& view) {
+    auto* pages = view.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("MapSheet"));
+    view.CancelButton()->click();
+  });
+  fx.Run("EditTagClick");
+}
+
 }  // namespace
 }  // namespace mw::gui
