@@ -184,6 +184,8 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
         fields.Set(a.name, a.value);
         if (model) model->Changed(a.name, fields);
         else if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
+        // The model's own rule for the change, as the window follows it.
+        if (tagModel && tagModel->act) tagModel->act(fields, {a.name, "change"}, {});
       } else if (a.kind == DialogAction::Press) {
         // The dialog's own buttons first, then those of the style routines
         // (which every STYLE field shares), then the plain ones.

@@ -230,6 +230,11 @@ bool ActPicture(const TagDialogModel& m, DialogFields& f, const DialogAction& a,
     // The file manager is the window's; without one it does nothing.
     return a.control == "ExplorerBtn";
   }
+  if (a.event == "change") {
+    // Another shape starts its coordinates afresh.
+    if (area && a.control == "cbShape") AreaShapeChanged(f);
+    return area && a.control == "cbShape";
+  }
   if (!area || a.control != "Image") return false;
   if (a.event == "down") AreaPointer(f, Pointer::Down, a.x, a.y);
   else if (a.event == "move") AreaPointer(f, Pointer::Move, a.x, a.y);

@@ -67,7 +67,7 @@ struct DialogButton {
 // command line gives it.
 struct DialogAction {
   std::string_view control;  // "RefBtn", "ReloadBtn"; pointers: "Image"
-  std::string_view event;    // "press"; pointers: "down", "move", "up", "dbl"
+  std::string_view event;    // "press", "change" (a field set); pointers: "down", "move", "up", "dbl"
   int x = 0;                 // pointers: pixels of the picture
   int y = 0;
 };

@@ -185,7 +185,7 @@ PictureDialogView::PictureDialogView(QWidget* parent, const TagDialogModel& mode
       connect(shape, &QComboBox::currentTextChanged, this, [this] {
         if (m_loadingFields) return;
         DialogFields f = CurrentFields();
-        AreaShapeChanged(f);
+        m_model.act(f, {"cbShape", "change"}, Env());
         SetControlValue("edCoords", FromDocumentText(f.Get("edCoords")));
         UpdateOverlay(f);
       });
