@@ -259,7 +259,13 @@ void TableDialogView::BuildCellPage(QWidget* page) {
     line->addWidget(percent);
     grid->addLayout(line, row++, 1);
     const std::string field = name, box = check;
-    connect(number, &NumberField::TextEdited, this, [this, field, number] { PanelChanged(field, number->Text()); });
+    // A size being typed reaches the cells when its edit is finished
+    // (Enter, the focus moving on, a button); the arrows apply at once.
+    connect(number, &NumberField::TextEdited, this, [this, field] {
+      if (!m_syncing) m_typedSizes.insert(field);
+    });
+    connect(number, &QAbstractSpinBox::editingFinished, this, [this, field] { FinishSize(field); });
+    connect(number, &NumberField::Stepped, this, [this, field] { FinishSize(field, true); });
     connect(percent, &QCheckBox::toggled, this,
             [this, box](bool on) { PanelChanged(box, on ? QStringLiteral("1") : QStringLiteral("0")); });
   }
@@ -358,9 +364,20 @@ void TableDialogView::StoreFields(DialogFields& fields) const {
   TagDialogView::StoreFields(fields);
 }
 
+void TableDialogView::FinishSize(const std::string& field, bool stepped) {
+  if (!m_typedSizes.erase(field) && !stepped) return;
+  PanelChanged(field, static_cast<NumberField*>(m_controls[field])->Text());
+}
+
+void TableDialogView::FinishSizes() {
+  for (const char* field : {"edCellWidth", "edCellHeight"}) FinishSize(field);
+}
+
 void TableDialogView::accept() {
-  // Text typed into the cell being edited is in the table.
+  // Text typed into the cell being edited, or into a size field, is in the
+  // table.
   m_grid->CommitEditing();
+  FinishSizes();
   TagDialogView::accept();
 }
 
@@ -399,6 +416,7 @@ void TableDialogView::LoadGrid() {
 
 void TableDialogView::LoadPanel() {
   m_syncing = true;
+  m_typedSizes.clear();
   const DialogFields& f = m_session.Fields();
   static_cast<QComboBox*>(m_controls["cbCellColor"])->setEditText(FromDocumentText(f.Get("cbCellColor")));
   for (const char* n : {"edCellWidth", "edCellHeight"})
@@ -451,6 +469,7 @@ void TableDialogView::CellEdited(QTableWidgetItem* item) {
 
 void TableDialogView::Press(std::string_view name) {
   m_grid->CommitEditing();
+  FinishSizes();  // a button's key leaves the focus where it is
   // The page "設定" as it stands, for the buttons that build the table.
   DialogFields shown = m_session.Fields();
   TagDialogView::StoreFields(shown);

@@ -7,6 +7,7 @@
 
 #include <QTableWidget>
 #include <map>
+#include <set>
 #include <string>
 
 #include "core/dialogs/table_dialog.h"
@@ -64,6 +65,9 @@ class TableDialogView : public TagDialogView {
   void SelectionChanged();
   void PanelChanged(const std::string& name, const QString& value);
   void CellEdited(QTableWidgetItem* item);
+  // A size field's edit finished: what was typed (or stepped) applies.
+  void FinishSize(const std::string& field, bool stepped = false);
+  void FinishSizes();
 
   TableDialog& m_session;
   QTabWidget* m_pages = nullptr;
@@ -71,6 +75,7 @@ class TableDialogView : public TagDialogView {
   QMenu* m_menu = nullptr;
   std::map<std::string, QWidget*, std::less<>> m_controls;
   bool m_syncing = false;
+  std::set<std::string, std::less<>> m_typedSizes;  // size fields typed into, not applied yet
   std::string m_preset;  // the preview the dialog opened with
 };
 

@@ -93,5 +93,41 @@ TEST(TableDialogView, CsvFromTheFileChooserAndPasteByTheMenusKeys) {
             "<TABLE>\r\n<TR>\r\n<TD>New York</TD><TD>New York</TD><TD>x</TD>\r\n</TR>\r\n</TABLE>\r\n");
 }
 
+
+TEST(TableDialogView, CellSizesApplyWhenTheirEditIsFinished) {
+  DialogFixture fx;
+  fx.LoadMarked("[a b]");
+  WhenShown<TableDialogView>([](TableDialogView& view) {
+    SetControl(view, "rgIndent", "0");
+    view.Pages()->setCurrentIndex(1);
+    QApplication::setActiveWindow(&view);
+    auto* width = static_cast<NumberField*>(view.CellControl("edCellWidth"));
+    auto* height = static_cast<NumberField*>(view.CellControl("edCellHeight"));
+    const auto cells = [&view] {
+      view.RebuildNow();
+      const std::string t = view.PreviewText();
+      const auto from = t.find("<TD");
+      return t.substr(from, t.find("\r\n", from) - from);
+    };
+    view.SelectCells({1, 1, 1, 1});
+    width->setFocus();
+    QTest::keyClicks(width, QStringLiteral("40"));
+    EXPECT_EQ(cells(), "<TD>a</TD><TD>b</TD>") << "typing alone applies nothing";
+    height->setFocus();
+    EXPECT_EQ(cells(), "<TD WIDTH=\"40\">a</TD><TD>b</TD>") << "the focus moving on applies it";
+    // The arrows apply at each step.
+    view.SelectCells({2, 1, 2, 1});
+    for (int i = 0; i < 3; ++i) QTest::keyClick(height, Qt::Key_Up);
+    EXPECT_EQ(cells(), "<TD WIDTH=\"40\">a</TD><TD HEIGHT=\"3\">b</TD>");
+    // Enter applies what was typed, and confirms the dialog.
+    width->setFocus();
+    QTest::keyClicks(width, QStringLiteral("9"));
+    QTest::keyClick(width, Qt::Key_Return);
+  });
+  fx.Run("TABLEClick");
+  EXPECT_EQ(fx.editor.Text(),
+            "<TABLE>\r\n<TR>\r\n<TD WIDTH=\"40\">a</TD><TD WIDTH=\"9\" HEIGHT=\"3\">b</TD>\r\n</TR>\r\n</TABLE>\r\n");
+}
+
 }  // namespace
 }  // namespace mw::gui
