@@ -297,6 +297,14 @@ bool TableDialog::SetField(std::string_view name, std::string_view value) {
     Select(*r);
     return true;
   }
+  if (name == kTableMoveRowField || name == kTableMoveColField) {
+    const auto r = ParseRect(value);  // FROM,TO
+    if (!r || r->left != r->right) return false;
+    const bool moved =
+        name == kTableMoveRowField ? m_grid.MoveRow(r->left, r->top) : m_grid.MoveCol(r->left, r->top);
+    ShowCurrentFormat();
+    return moved;
+  }
   if (name == "edRowCount" || name == "edColCount") {
     // A count that is no number is taken as 1.
     const int n = std::clamp(ReadNumber(value).value_or(1), 1, TableGrid::kMaxCount);

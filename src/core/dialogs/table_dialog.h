@@ -24,6 +24,10 @@ class CommandRegistry;
 inline constexpr std::string_view kTableDialogClass = "TTableDlg";
 inline constexpr std::string_view kTableGridName = "sgTable";
 inline constexpr std::string_view kTableSelectionField = "sgTable.Selection";
+// A row or column dragged to another place: "FROM,TO", counted as the grid
+// counts them.
+inline constexpr std::string_view kTableMoveRowField = "sgTable.MoveRow";
+inline constexpr std::string_view kTableMoveColField = "sgTable.MoveCol";
 
 // The page "設定" and the cell panel as rows; only the page's rows write
 // TABLE attributes.

@@ -195,6 +195,13 @@ void TableDialogView::BuildCellPage(QWidget* page) {
   connect(m_grid, &QTableWidget::itemSelectionChanged, this, &TableDialogView::SelectionChanged);
   connect(m_grid, &QTableWidget::itemChanged, this, &TableDialogView::CellEdited);
   connect(m_grid, &CellGrid::ImageRequested, this, [this] { Press("ImageRefBtn"); });
+  // Rows and columns dragged by their headers: the cells move in the
+  // session, and the headers keep counting 1, 2, ...
+  for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
+    header->setSectionsMovable(true);
+    connect(header, &QHeaderView::sectionMoved, this,
+            [this, header](int, int from, int to) { SectionDragged(header, from, to); });
+  }
   connect(m_grid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
   left->addWidget(m_grid, 1);
@@ -455,6 +462,18 @@ void TableDialogView::PanelChanged(const std::string& name, const QString& value
   if (m_syncing) return;
   m_session.SetField(name, ToDocumentText(value));
   m_grid->viewport()->update();
+  MarkStale();
+}
+
+void TableDialogView::SectionDragged(QHeaderView* header, int from, int to) {
+  header->blockSignals(true);
+  header->moveSection(to, from);
+  header->blockSignals(false);
+  m_grid->CommitEditing();
+  const bool rows = header == m_grid->verticalHeader();
+  m_session.SetField(rows ? kTableMoveRowField : kTableMoveColField,
+                     std::to_string(from + 1) + "," + std::to_string(to + 1));
+  LoadGrid();
   MarkStale();
 }
 

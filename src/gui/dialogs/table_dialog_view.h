@@ -13,6 +13,7 @@
 #include "core/dialogs/table_dialog.h"
 #include "gui/dialogs/tag_dialog_view.h"
 
+class QHeaderView;
 class QMenu;
 class QTabWidget;
 
@@ -65,6 +66,7 @@ class TableDialogView : public TagDialogView {
   void SelectionChanged();
   void PanelChanged(const std::string& name, const QString& value);
   void CellEdited(QTableWidgetItem* item);
+  void SectionDragged(QHeaderView* header, int from, int to);
   // A size field's edit finished: what was typed (or stepped) applies.
   void FinishSize(const std::string& field, bool stepped = false);
   void FinishSizes();
