@@ -2,7 +2,9 @@
 # The real window under Xvfb + openbox opening a 10 MB and a 50 MB Shift-JIS
 # page given on its command line: seconds from start until it settles (the
 # last CPU it used before half a second without any), and its resident
-# memory then above an empty window's, as a multiple of the file's size.
+# memory then above an empty window's, as a multiple of the file's size,
+# and the CPU time it used until then (steadier than the wall time when
+# others share the cores).
 # Best of MW_SETTLE_RUNS runs (3), since the machine's cores are shared.
 # Usage: window_settle.sh [MB ...]   (MW_BUILD_DIR, MW_BENCH_DISPLAY)
 set -euo pipefail
@@ -43,7 +45,7 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 
 # Starts the window (with a file, or none), waits until it settles; prints
-# "seconds rss_kb". Each run has its own program folder (its settings) and
+# "seconds rss_kb cpu_seconds". Each run has its own program folder (its settings) and
 # runtime folder (its single-instance socket).
 settle() {
   local run="$work/run.$RANDOM" pid start now last cpu prev
@@ -68,7 +70,8 @@ settle() {
   rss=$(rss_kb "$pid")
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
-  awk -v a="$last" -v b="$start" -v r="$rss" 'BEGIN {printf "%.2f %d\n", a - b, r}'
+  awk -v a="$last" -v b="$start" -v r="$rss" -v c="$prev" -v hz="$(getconf CLK_TCK)" \
+    'BEGIN {printf "%.2f %d %.2f\n", a - b, r, c / hz}'
   rm -rf "$run"
 }
 
@@ -84,7 +87,8 @@ for mb in "${sizes[@]}"; do
   secs=$(echo "$results" | awk '{print $1}' | best)
   median=$(echo "$results" | awk '{print $1}' | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
   rss=$(echo "$results" | awk '{print $2}' | best)
-  awk -v mb="$mb" -v s="$secs" -v m="$median" -v r="$rss" -v e="$empty_kb" -v n="$bytes" -v k="$runs" \
-    'BEGIN {printf "%d MB page: settled after %.2f s (best of %d, median %.2f s), memory above empty %.2f x file\n", mb, s, k, m, (r - e) * 1024 / n}'
+  cpu=$(echo "$results" | awk '{print $3}' | best)
+  awk -v mb="$mb" -v s="$secs" -v m="$median" -v r="$rss" -v e="$empty_kb" -v n="$bytes" -v k="$runs" -v c="$cpu" \
+    'BEGIN {printf "%d MB page: settled after %.2f s (best of %d, median %.2f s), %.2f s CPU, memory above empty %.2f x file\n", mb, s, k, m, c, (r - e) * 1024 / n}'
   rm -f "$file"
 done

@@ -2,7 +2,6 @@
 // in-memory editor, answering questions and dialogs from the command line.
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <cerrno>
 #include <cstdlib>
 #include <deque>
@@ -17,6 +16,7 @@
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "core/dialogs/dialog_actions.h"
+#include "core/editing/dialog_script.h"
 #include "core/dialogs/gradation.h"
 #include "core/dialogs/style_editor.h"
 #include "core/editing/command_groups.h"
@@ -97,21 +97,13 @@ const std::string_view kEditHelp =
 
 namespace {
 
-// What the author does in a dialog, in the order of the command line.
-struct DialogAction {
-  enum Kind { Field, Press, Mouse } kind = Field;
-  std::string name, value;  // Mouse: the list and the row, or the target and the event
-  bool gesture = false;     // Mouse: a pointer gesture at x, y
-  int x = 0, y = 0;
-};
-
 // --mouse TARGET:EVENT@X,Y
-DialogAction ParseMouse(const std::string& spec) {
+DialogStep ParseMouse(const std::string& spec) {
   const auto colon = spec.find(':'), at = spec.find('@');
   const auto comma = at == std::string::npos ? std::string::npos : spec.find(',', at);
   if (colon == std::string::npos || at == std::string::npos || comma == std::string::npos || at < colon)
     throw UsageError("--mouse needs TARGET:EVENT@X,Y: " + spec);
-  DialogAction a{DialogAction::Mouse, spec.substr(0, colon), spec.substr(colon + 1, at - colon - 1), true};
+  DialogStep a = DialogStep::Pointer(spec.substr(0, colon), spec.substr(colon + 1, at - colon - 1), 0, 0);
   if (a.value != "down" && a.value != "move" && a.value != "up" && a.value != "dbl")
     throw UsageError("--mouse event must be down, move, up or dbl: " + spec);
   auto number = [&](const std::string& t) {
@@ -128,11 +120,23 @@ DialogAction ParseMouse(const std::string& spec) {
 }
 
 // Questions, inputs and dialogs take their replies from one ordered list,
-// as the author would answer them one after another.
-class CommandLineAnswers : public UserPrompts, public DialogHost {
+// as the author would answer them one after another; the dialogs play the
+// fields, presses and clicks of the command line.
+class CommandLineAnswers : public UserPrompts, public DialogScript {
  public:
-  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogAction> actions)
-      : m_answers(std::move(answers)), m_actions(std::move(actions)) {}
+  CommandLineAnswers(std::deque<std::string> answers, std::vector<DialogStep> steps)
+      : DialogScript(std::move(steps)), m_answers(std::move(answers)) {
+    SetRefused([](std::string_view dialogClass, const DialogStep& s) {
+      const std::string c(dialogClass);
+      switch (s.kind) {
+        case DialogStep::Field:
+          throw UsageError(c + " has no control '" + s.control + "' for '" + DocumentToTerminal(s.value) + "'");
+        case DialogStep::Press: throw UsageError(c + " has no button '" + s.control + "'");
+        case DialogStep::Row: throw UsageError(c + " has no list '" + s.control + "'");
+        case DialogStep::Gesture: throw UsageError(c + " has no picture '" + s.control + "'");
+      }
+    });
+  }
 
   void ShowMessage(std::string_view text, MessageKind, std::string_view) override {
     m_messages.emplace_back(text);
@@ -154,97 +158,27 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   bool Run(std::string_view dialogClass, DialogFields& fields) override {
-    if (IsFileChoice(dialogClass)) return ChooseFile(fields);
+    if (dialogClass == "OpenDialog" || dialogClass == "SaveDialog") return ChooseFile(fields);
     if (dialogClass == "ColorDialog") {
       const auto a = Next();
       if (!a || *a == "cancel") return false;
+      unsigned rgb = 0;
+      if (a->size() != 7 || (*a)[0] != '#' || std::sscanf(a->c_str() + 1, "%6x", &rgb) != 1)
+        throw UsageError("a palette answer is #RRGGBB: " + *a);
       fields.Set("Color", *a);
       return true;
     }
-    // A dialog whose controls act (profiles, the colour list) has its
-    // model answer them; others only hold fields.
-    DialogActions* model = fields.actions;
-    // A dialog whose model has buttons and pointer gestures of its own (the
-    // picture dialogs).
-    const TagDialogModel* tagModel = FindTagDialogModel(dialogClass);
-    // Every dialog a command opens takes the actions from the first; one
-    // that a button opens (the style editor of a STYLE field's 編集) takes
-    // the actions after that press, up to its OkBtn or CancelBtn.
-    const bool nested = m_depth > 0;
-    std::size_t i = nested ? m_cursor : 0;
-    std::optional<bool> closedBy;
-    ++m_depth;
-    for (; i < m_actions.size(); ++i) {
-      const DialogAction& a = m_actions[i];
-      if (a.kind == DialogAction::Press && (a.name == "OkBtn" || a.name == "CancelBtn")) {
-        closedBy = a.name == "OkBtn";
-        ++i;
-        break;
-      }
-      m_cursor = i + 1;
-      if (a.kind == DialogAction::Field) {
-        fields.Set(a.name, a.value);
-        if (model) model->Changed(a.name, fields);
-        else if (m_ctx) DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
-        // The model's own rule for the change, as the window follows it.
-        if (tagModel && tagModel->act) tagModel->act(fields, {a.name, "change"}, {});
-      } else if (a.kind == DialogAction::Press) {
-        // The dialog's own buttons first, then those of the style routines
-        // (which every STYLE field shares), then the plain ones.
-        if (model && model->Press(a.name, fields)) {
-        } else if (Act(tagModel, fields, a)) {
-        } else if (m_ctx && PressDialogButton(*m_ctx, dialogClass, a.name, fields)) {
-        } else if (!model) {
-          PressPlain(dialogClass, fields, a.name);
-        } else {
-          throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
-        }
-      } else if (a.gesture) {
-        if (!Act(tagModel, fields, a)) throw UsageError(std::string(dialogClass) + " has no picture '" + a.name + "'");
-      } else if (model && model->Mouse(a.name, a.value, fields)) {
-      } else if (!model && m_ctx && dialogClass == kRegisterStyleDlgClass && a.name == kFieldStyleList) {
-        fields.Set(a.name, a.value);  // a click on a row of the registry
-        DialogFieldChanged(*m_ctx, dialogClass, a.name, fields);
-      } else {
-        throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
-      }
-      i = m_cursor - 1;  // past the actions a dialog the button opened took
-    }
-    --m_depth;
-    m_cursor = i;
-    if (closedBy == false) return false;
+    if (!Play(dialogClass, fields)) return false;
     return Close(dialogClass);
   }
 
-  // The context the style routines act in, for dialogs whose fields bring
-  // no actions of their own.
-  void SetContext(EditingContext* ctx) { m_ctx = ctx; }
-
-  bool RunSession(std::string_view dialogClass, DialogSession& session) override {
-    // A dialog a press opens (the image dialog of ImageRefBtn) takes the
-    // actions after it, up to its OkBtn or CancelBtn; the session goes on
-    // after those.
-    ++m_depth;
-    for (std::size_t i = 0; i < m_actions.size(); i = m_cursor) {
-      m_cursor = i + 1;
-      const DialogAction& a = m_actions[i];
-      if (a.kind == DialogAction::Field && !session.SetField(a.name, a.value))
-        throw UsageError(std::string(dialogClass) + " has no control '" + a.name + "' for '" +
-                         DocumentToTerminal(a.value) + "'");
-      if (a.kind == DialogAction::Press && !session.Press(a.name))
-        throw UsageError(std::string(dialogClass) + " has no button '" + a.name + "'");
-      if (a.kind == DialogAction::Mouse)
-        throw UsageError(std::string(dialogClass) + " has no list '" + a.name + "'");
-    }
-    --m_depth;
-    return Close(dialogClass);
-  }
-
-  // The document reference buttons make relative paths from.
-  void SetDocument(const std::string& path, const DialogServices* services, const EditingOptions& options) {
-    m_document = path;
-    m_services = services;
-    m_options = options;
+  // Dialogs whose fields bring no model of their own take the steps every
+  // dialog shares, in this context.
+  void SetContext(EditingContext* ctx) {
+    SetFallback([ctx](std::string_view dialogClass, const DialogStep& s, DialogFields& f) {
+      TagDialogActions shared(*ctx, dialogClass);
+      return shared.Take(s, f);
+    });
   }
 
   // How many tag dialogs were confirmed so far.
@@ -253,8 +187,6 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   const std::vector<std::string>& Messages() const { return m_messages; }
 
  private:
-  static bool IsFileChoice(std::string_view c) { return c == "OpenDialog" || c == "SaveDialog"; }
-
   // After what the author did in it (whose file choices and questions
   // took their answers in turn), a "cancel" answer closes the dialog with
   // Cancel; anything else confirms it.
@@ -269,72 +201,18 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
     return true;
   }
 
-  // The buttons and gestures a dialog's model has beyond its rows (the
-  // picture dialogs'); false when it has no such control.
-  bool Act(const TagDialogModel* model, DialogFields& fields, const DialogAction& a) {
-    if (model == nullptr || model->act == nullptr) return false;
-    DialogEnv env;
-    env.services = m_services;
-    env.documentPath = m_document;
-    // A picture file is found by its name on the file system.
-    env.chooseFile = [this](const std::string&, const std::string&) -> std::optional<std::string> {
-      DialogFields choice;
-      if (!ChooseFile(choice)) return std::nullopt;
-      std::error_code ec;
-      const std::string path = DocumentToTerminal(choice.Get("FileName"));
-      const auto absolute = std::filesystem::absolute(path, ec);
-      return ec ? path : absolute.string();
-    };
-    env.message = [this](const std::string& text) { m_messages.push_back(text); };
-    const ::mw::DialogAction action{a.name, a.kind == DialogAction::Press ? std::string_view("press") : a.value, a.x,
-                                    a.y};
-    return model->act(fields, action, env);
-  }
-
   // A file choice takes its path from the answers; without one, from a
   // FileName field.
   bool ChooseFile(DialogFields& fields) {
     if (m_answers.empty()) {
-      for (const DialogAction& a : m_actions)
-        if (a.kind == DialogAction::Field && a.name == "FileName") fields.Set("FileName", a.value);
+      for (const DialogStep& a : Steps())
+        if (a.kind == DialogStep::Field && a.control == "FileName") fields.Set("FileName", a.value);
       return !fields.Get("FileName").empty();
     }
     const auto a = Next();
     if (*a == "cancel") return false;
     fields.Set("FileName", *a);
     return true;
-  }
-
-  // The buttons of a dialog that only holds fields: a reference button
-  // (a file from the answers, as a relative path) and the colour palettes
-  // (#RRGGBB from the answers), numbered as the window numbers them.
-  void PressPlain(std::string_view dialogClass, DialogFields& fields, const std::string& button) {
-    const TagDialogModel* model = FindTagDialogModel(dialogClass);
-    const std::span<const Binding> rows = model ? model->rows : CommonRows();
-    int colours = 0;
-    for (const Binding& b : rows) colours += b.kind == Kind::Colour;
-    int colour = 0;
-    for (const Binding& b : rows) {
-      if (button == "RefBtn" && !b.filter.empty()) {
-        DialogFields choice;
-        if (ReferenceButtonEnabled(m_document) && ChooseFile(choice) && m_services)
-          ApplyReferenceChoice(fields, b.control, choice.Get("FileName"), m_document, *m_services);
-        return;
-      }
-      if (b.kind != Kind::Colour) continue;
-      ++colour;
-      const std::string name = "ColorPaletteBtn" + (colours > 1 ? std::to_string(colour) : std::string());
-      if (button != name) continue;
-      const auto a = Next();
-      if (!a || *a == "cancel") return;
-      unsigned rgb = 0;
-      if (a->size() != 7 || (*a)[0] != '#' || std::sscanf(a->c_str() + 1, "%6x", &rgb) != 1)
-        throw UsageError("a palette answer is #RRGGBB: " + *a);
-      fields.Set(b.control, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
-                                          static_cast<unsigned char>(rgb), m_options));
-      return;
-    }
-    throw UsageError(std::string(dialogClass) + " has no button '" + button + "'");
   }
 
   std::optional<std::string> Next() {
@@ -345,13 +223,6 @@ class CommandLineAnswers : public UserPrompts, public DialogHost {
   }
 
   std::deque<std::string> m_answers;
-  std::vector<DialogAction> m_actions;
-  EditingContext* m_ctx = nullptr;
-  int m_depth = 0;
-  std::size_t m_cursor = 0;
-  std::string m_document;
-  const DialogServices* m_services = nullptr;
-  EditingOptions m_options;
   std::vector<std::string> m_messages;
   int m_tagDialogs = 0;
 };
@@ -434,7 +305,7 @@ int RunEdit(std::vector<std::string>& args) {
   EditingOptions options;
   std::deque<std::string> answers;
   std::optional<std::string> clipboardText;
-  std::vector<DialogAction> actions;
+  std::vector<DialogStep> actions;
   std::optional<std::string> dataFolder;
   bool list = false;
   std::vector<std::string> operands;
@@ -456,17 +327,17 @@ int RunEdit(std::vector<std::string>& args) {
     else if (in.take("--field", value)) {
       const auto eq = value.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--field needs NAME=VALUE: " + value);
-      actions.push_back({DialogAction::Field, value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))});
+      actions.push_back(DialogStep::SetField(value.substr(0, eq), TerminalToDocument(Unescape(value.substr(eq + 1)))));
     } else if (in.take("--press", value)) {
       if (value.empty()) throw UsageError("--press needs a button name");
-      actions.push_back({DialogAction::Press, value, {}});
+      actions.push_back(DialogStep::PressButton(value));
     } else if (in.take("--mouse", value)) {
       if (value.find('@') != std::string::npos) {
         actions.push_back(ParseMouse(value));
       } else {
         const auto eq = value.find('=');
         if (eq == std::string::npos || eq == 0) throw UsageError("--mouse needs LIST=ROW or TARGET:EVENT@X,Y: " + value);
-        actions.push_back({DialogAction::Mouse, value.substr(0, eq), value.substr(eq + 1)});
+        actions.push_back(DialogStep::ClickRow(value.substr(0, eq), value.substr(eq + 1)));
       }
     } else if (in.take("--data", value)) {
       dataFolder = value;
@@ -516,7 +387,6 @@ int RunEdit(std::vector<std::string>& args) {
     return DocumentToFileSystemPath(ResolveRelativePath(url, FileSystemToDocumentPath(doc)));
   };
   ctx.services.pictures = CliPictureReader();
-  answersHost.SetDocument(std::filesystem::absolute(file).string(), &ctx.services, options);
   // Only a folder named: a script's runs never share remembered state.
   if (dataFolder) ctx.services.dataFolder = *dataFolder;
   answersHost.SetContext(&ctx);

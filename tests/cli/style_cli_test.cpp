@@ -47,6 +47,15 @@ TEST(CliStyles, DialogsFieldsAndPresses) {
        "inserted <FONT STYLE=\\\"float:left\\\">x</FONT>\nselection 58 0\n"
        "repeat <FONT STYLE=\\\"float:left\\\">\t</FONT>\n",
        "<HTML><HEAD></HEAD><BODY><FONT STYLE=\"float:left\">x</FONT></BODY></HTML>"},
+      {"the BODY's 編集 button: the style the editor held at its OK",
+       {"--sel", "21", "--press", "RegisterStyleBtn", "--field", "lbStyle=0", "--press", "OkBtn", "EditTagClick"},
+       "inserted <BODY STYLE=\\\"color:red\\\">\nselection 43 0\nrepeat \t\n",
+       "<HTML><HEAD></HEAD><BODY STYLE=\"color:red\">x</BODY></HTML>"},
+      {"the gradation's 編集 button, then a style around the run",
+       {"--sel", "25,1", "--press", "RegisterStyleBtn", "--field", "cbTextAlign=center", "--press", "OkBtn",
+        "GradationClick"},
+       "inserted <SPAN STYLE=\\\"text-align:center\\\">x</SPAN>\nselection 65 0\nrepeat \t\n",
+       "<HTML><HEAD></HEAD><BODY><SPAN STYLE=\"text-align:center\">x</SPAN></BODY></HTML>"},
   };
   ExpectEditCases(cases, out, {"edit", page, "--out", out, "--data", data});
   EXPECT_EQ(ReadFileBytes(data + "/StyleList.txt"), "color:red\r\nfloat:left\r\n");

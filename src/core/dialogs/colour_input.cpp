@@ -335,23 +335,19 @@ namespace {
 
 class ColourActions : public DialogActions {
  public:
-  void Changed(std::string_view control, DialogFields& f) override {
-    if (control != "edColor") return;
+  bool Take(const DialogStep& step, DialogFields& f) override {
     ColourNameForm m = ColourNameForm::FromFields(f);
-    m.SetCurrent(f.Get("edColor"));
-    m.ToFields(f);
-  }
-  bool Press(std::string_view button, DialogFields& f) override {
-    if (button != "SwitchBtn") return false;
-    ColourNameForm m = ColourNameForm::FromFields(f);
-    m.Switch();
-    m.ToFields(f);
-    return true;
-  }
-  bool Mouse(std::string_view control, std::string_view where, DialogFields& f) override {
-    if (control != "lbColor") return false;
-    ColourNameForm m = ColourNameForm::FromFields(f);
-    m.Choose(ParseInt(std::string(where), -1));
+    if (step.kind == DialogStep::Field) {
+      f.Set(step.control, step.value);
+      if (step.control != "edColor") return true;
+      m.SetCurrent(step.value);
+    } else if (step.kind == DialogStep::Press && step.control == "SwitchBtn") {
+      m.Switch();
+    } else if (step.kind == DialogStep::Row && step.control == "lbColor") {
+      m.Choose(ParseInt(step.value, -1));
+    } else {
+      return false;
+    }
     m.ToFields(f);
     return true;
   }

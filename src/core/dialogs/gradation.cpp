@@ -1,5 +1,7 @@
 #include "core/dialogs/gradation.h"
 
+#include "core/dialogs/dialog_actions.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -119,6 +121,31 @@ std::optional<Rgb> PickPaletteColour(DialogHost& host, Rgb initial) {
   return ReadColourText(f.Get("Color"));
 }
 
+namespace {
+
+// The colour buttons open the system colour dialog on their panel's
+// colour; the style's 編集(&E) and the rest are those every dialog shares.
+class GradationActions : public TagDialogActions {
+ public:
+  explicit GradationActions(EditingContext& ctx) : TagDialogActions(ctx, kGradationDlgClass), m_ctx(ctx) {}
+
+  bool Take(const DialogStep& step, DialogFields& f) override {
+    if (step.kind == DialogStep::Press && (step.control == "StartColorBtn" || step.control == "EndColorBtn")) {
+      const std::string panel = step.control.substr(0, step.control.size() - 3) + "Panel";
+      if (m_ctx.dialogs)
+        if (const auto chosen = PickPaletteColour(*m_ctx.dialogs, ReadColourText(f.Get(panel))))
+          f.Set(panel, ColourTextOf(*chosen));
+      return true;
+    }
+    return TagDialogActions::Take(step, f);
+  }
+
+ private:
+  EditingContext& m_ctx;
+};
+
+}  // namespace
+
 void GradationCommand(EditingContext& ctx) {
   if (!ctx.dialogs) return;
   EditorSurface& e = ctx.Editor();
@@ -136,7 +163,10 @@ void GradationCommand(EditingContext& ctx) {
   f.Set("EndColorPanel", colour("EndColor", 0x0000FF));
   const std::string preset = GradationPreview(f, ctx.options);
   f.Set(kFieldPreview, preset);
+  GradationActions actions(ctx);
+  f.actions = &actions;
   const bool ok = ctx.dialogs->Run(kGradationDlgClass, f);
+  f.actions = nullptr;
   // The colours are remembered however the dialog closed.
   for (const auto& [key, panel] : {std::pair{"StartColor", "StartColorPanel"}, std::pair{"EndColor", "EndColorPanel"}})
     WritePreviousInt(s, kGradationSection, key, static_cast<int>(ToColourValue(ReadColourText(f.Get(panel)))));

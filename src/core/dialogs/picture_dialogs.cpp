@@ -199,12 +199,12 @@ std::string StartOf(const DialogFields& f, std::string_view control, const Dialo
   return ExistingFileOf(f.Get(control), env);
 }
 
-bool ActPicture(const TagDialogModel& m, DialogFields& f, const DialogAction& a, const DialogEnv& env) {
+bool ActPicture(const TagDialogModel& m, DialogFields& f, const DialogStep& a, const DialogEnv& env) {
   const bool area = IsArea(m);
   auto say = [&](const std::string& text) {
     if (!text.empty() && env.message) env.message(text);
   };
-  if (a.event == "press") {
+  if (a.kind == DialogStep::Press) {
     if (a.control == (area ? "ImageRefBtn" : "RefBtn")) {
       if (!ReferenceButtonEnabled(env.documentPath) || !env.chooseFile) return true;
       const std::vector<PictureFormat> formats =
@@ -230,22 +230,22 @@ bool ActPicture(const TagDialogModel& m, DialogFields& f, const DialogAction& a,
     // The file manager is the window's; without one it does nothing.
     return a.control == "ExplorerBtn";
   }
-  if (a.event == "change") {
+  if (a.kind == DialogStep::Field) {
     // Another shape starts its coordinates afresh.
     if (area && a.control == "cbShape") AreaShapeChanged(f);
     return area && a.control == "cbShape";
   }
-  if (!area || a.control != "Image") return false;
-  if (a.event == "down") AreaPointer(f, Pointer::Down, a.x, a.y);
-  else if (a.event == "move") AreaPointer(f, Pointer::Move, a.x, a.y);
-  else if (a.event == "up") AreaPointer(f, Pointer::Up, a.x, a.y);
-  else if (a.event == "dbl") AreaPointer(f, Pointer::DoubleClick, a.x, a.y);
+  if (!area || a.kind != DialogStep::Gesture || a.control != "Image") return false;
+  if (a.value == "down") AreaPointer(f, Pointer::Down, a.x, a.y);
+  else if (a.value == "move") AreaPointer(f, Pointer::Move, a.x, a.y);
+  else if (a.value == "up") AreaPointer(f, Pointer::Up, a.x, a.y);
+  else if (a.value == "dbl") AreaPointer(f, Pointer::DoubleClick, a.x, a.y);
   else return false;
   return true;
 }
 
-bool ActImage(DialogFields& f, const DialogAction& a, const DialogEnv& env) { return ActPicture(kImageDlg, f, a, env); }
-bool ActArea(DialogFields& f, const DialogAction& a, const DialogEnv& env) { return ActPicture(kAREADlg, f, a, env); }
+bool ActImage(DialogFields& f, const DialogStep& a, const DialogEnv& env) { return ActPicture(kImageDlg, f, a, env); }
+bool ActArea(DialogFields& f, const DialogStep& a, const DialogEnv& env) { return ActPicture(kAREADlg, f, a, env); }
 
 // The capture state, kept beside the fields.
 constexpr std::string_view kX0 = "Image#x0", kY0 = "Image#y0", kX1 = "Image#x1", kY1 = "Image#y1",

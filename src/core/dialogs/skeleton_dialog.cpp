@@ -1,5 +1,7 @@
 #include "core/dialogs/skeleton_dialog.h"
 
+#include "core/dialogs/dialog_actions.h"
+
 #include "core/app/data_folder.h"
 #include "core/app/ini_file.h"
 #include "core/dialogs/dialog_lists.h"
@@ -35,12 +37,12 @@ constexpr Binding kRows[] = {
     Combo("cbLang", {}, "言語(&LANG)", kLangItems),
     // BODY
     Combo("cbStyle", "STYLE", "BODY のスタイル(&Y)", {}, ListSource::Styles),
-    Colour("cbText", "TEXT", "テキスト全体の色(&T)"),
-    Colour("cbBgColor", "BGCOLOR", "背景色(&B)"),
+    Colour("cbText", "TEXT", "テキスト全体の色(&T)").Buttons(0),
+    Colour("cbBgColor", "BGCOLOR", "背景色(&B)").Buttons(1),
     Text("edBackGround", "BACKGROUND", "背景イメージ(&U)").Ref(Msg::ImageFileFilter),
-    Colour("cbLink", "LINK", "未アクセスリンク色(&L)"),
-    Colour("cbVLink", "VLINK", "アクセス済みリンク色(&V)"),
-    Colour("cbALink", "ALINK", "アクティブリンク色(&A)"),
+    Colour("cbLink", "LINK", "未アクセスリンク色(&L)").Buttons(2).Boxed("gbLinkColor", "リンクの色(&C)"),
+    Colour("cbVLink", "VLINK", "アクセス済みリンク色(&V)").Buttons(3).Boxed("gbLinkColor", "リンクの色(&C)"),
+    Colour("cbALink", "ALINK", "アクティブリンク色(&A)").Buttons(4).Boxed("gbLinkColor", "リンクの色(&C)"),
     Handler("cbOnLoad", "onLoad"),
     Handler("cbOnUnload", "onUnload"),
 };
@@ -100,18 +102,26 @@ const ReEditSpec kBodySpec{"BODY", "BODY", {Msg::BodyReEditTitle}, {}, kUnreadIn
 
 void SetProfileItems(DialogFields& f, const SkeletonProfiles& p) { SetItems(f, "cbProfile", p.Names()); }
 
-// The profile controls: the model answers them, the host shows the fields.
-class SkeletonActions : public DialogActions {
+// The profile controls: the model answers them, the host shows the fields;
+// the other steps are those every dialog shares.
+class SkeletonActions : public TagDialogActions {
  public:
-  SkeletonActions(EditingContext& ctx) : m_ctx(ctx), m_profiles(ctx.services.dataFolder) {}
+  SkeletonActions(EditingContext& ctx)
+      : TagDialogActions(ctx, kInitTagSetDlg), m_ctx(ctx), m_profiles(ctx.services.dataFolder) {}
 
-  void Changed(std::string_view control, DialogFields& f) override {
-    if (control != "cbProfile") return;
-    const std::string name = f.Get("cbProfile");
-    if (m_profiles.Has(name)) m_profiles.Load(name, f);
+  bool Take(const DialogStep& step, DialogFields& f) override {
+    if (step.kind == DialogStep::Field && step.control == "cbProfile") {
+      f.Set(step.control, step.value);
+      const std::string name = f.Get("cbProfile");
+      if (m_profiles.Has(name)) m_profiles.Load(name, f);
+      return true;
+    }
+    if (step.kind == DialogStep::Press && Press(step.control, f)) return true;
+    return TagDialogActions::Take(step, f);
   }
 
-  bool Press(std::string_view button, DialogFields& f) override {
+ private:
+  bool Press(std::string_view button, DialogFields& f) {
     if (button == "SaveBtn") {
       const std::string name = f.Get("cbProfile");
       if (name.empty()) {
@@ -141,7 +151,6 @@ class SkeletonActions : public DialogActions {
     return true;
   }
 
- private:
   void Message(const std::string& text) {
     if (m_ctx.prompts) m_ctx.prompts->ShowMessage(text, MessageKind::Information);
   }

@@ -57,7 +57,7 @@ TagBuild BuildStyleBlock(const DialogFields& f, const EditingOptions& o) {
 // --- TStyleItemDlg -----------------------------------------------------------------
 
 constexpr Binding kStyleItemRows[] = {
-    Combo("cbTagClass", {}, "&TAG (+ .CLASS)"),
+    Combo("cbTagClass", {}, "&TAG (+ .CLASS)").PopupPresses(Msg::StyleItemDeletePopup, "DeleteBtn"),
     Combo("cbStyle", {}, "スタイル(&Y)", {}, ListSource::Styles),
 };
 
@@ -73,7 +73,8 @@ TagBuild BuildStyleItem(const DialogFields& f, const EditingOptions&) {
 
 constexpr Binding kInsertStyleRows[] = {
     Combo("cbStyle", {}, "挿入するスタイル(&Y)", {}, ListSource::Styles),
-    Radio("rgOption", {}, "オプション(&O)", "style　（そのまま）\n\"style\"\nSTYLE=\"style\"", 2),
+    Radio("rgOption", {}, "オプション(&O)", "style　（そのまま）\n\"style\"\nSTYLE=\"style\"", 2)
+        .Hint(Msg::InsertStyleOptionHint),
 };
 
 // Nothing chosen inserts nothing, rather than an empty attribute.
@@ -96,7 +97,19 @@ const TagDialogModel kStyleDlg{"TStyleDlg",      {Msg::StyleBlockCaption}, Inser
                                BuildStyleBlock, nullptr, nullptr, {}, kStyleButtons};
 const TagDialogModel kStyleItemDlg{"TStyleItemDlg", {Msg::StyleItemCaption}, InsertWay::Single, kStyleItemRows,
                                    BuildStyleItem,  nullptr, nullptr, {}, kStyleItemButtons};
-const TagDialogModel kInsertStyleDlg{"TInsertStyleDlg", {Msg::InsertStyleCaption}, InsertWay::Single,
-                                     kInsertStyleRows, BuildInsertStyle};
+// A style, a quoted style or an attribute: text, not a tag.
+const TagDialogModel kInsertStyleDlg{"TInsertStyleDlg",
+                                     {Msg::InsertStyleCaption},
+                                     InsertWay::Single,
+                                     kInsertStyleRows,
+                                     BuildInsertStyle,
+                                     nullptr,
+                                     nullptr,
+                                     {},
+                                     {},
+                                     nullptr,
+                                     nullptr,
+                                     {Msg::PreviewTextLabel},
+                                     {Msg::InsertStylePreviewHint}};
 
 }  // namespace mw

@@ -1,5 +1,7 @@
 #include "core/dialogs/style_editor.h"
 
+#include "core/dialogs/dialog_actions.h"
+
 #include "core/app/data_folder.h"
 #include "core/app/document_file.h"
 #include "core/dialogs/style_registry.h"
@@ -202,7 +204,11 @@ bool StyleEditorPress(DialogFields& f, std::string_view button, UserPrompts& pro
 std::optional<std::string> RunStyleEditor(EditingContext& ctx) {
   if (!ctx.dialogs || !ctx.prompts) return std::nullopt;
   DialogFields f = StyleEditorFields(ctx.services);
-  if (!ctx.dialogs->Run(kRegisterStyleDlgClass, f)) return std::nullopt;
+  TagDialogActions actions(ctx, kRegisterStyleDlgClass);
+  f.actions = &actions;
+  const bool ok = ctx.dialogs->Run(kRegisterStyleDlgClass, f);
+  f.actions = nullptr;
+  if (!ok) return std::nullopt;
   StyleEditorOk(f, *ctx.prompts);
   const DialogServices& s = ctx.services;
   if (!s.dataFolder.empty()) {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/app/document_file.h"
+#include "core/dialogs/colour_input.h"
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/tag_dialog_commands.h"
 #include "core/dialogs/tag_dialogs.h"
@@ -238,6 +239,7 @@ bool FillGridFromSelection(TableGrid& grid, std::string_view selText) {
 
 TableDialog::TableDialog(DialogFields fields, TableEnvironment env)
     : m_fields(std::move(fields)), m_env(std::move(env)) {
+  m_fields.actions = this;
   if (!ReEdit()) m_selectionCut = !FillGridFromSelection(m_grid, m_fields.Get(kFieldSelText));
   SyncCounts();
   ShowCurrentFormat();
@@ -282,6 +284,16 @@ void TableDialog::ApplyPanel() {
   p.nowrap = m_fields.Checked("ckNOWRAP");
   p.bgColor = m_fields.Get("cbCellColor");
   m_grid.ApplyPanel(m_selection, p);
+}
+
+bool TableDialog::Take(const DialogStep& step, DialogFields&) {
+  switch (step.kind) {
+    case DialogStep::Field: return SetField(step.control, step.value);
+    case DialogStep::Press: return Press(step.control);
+    case DialogStep::Row:
+    case DialogStep::Gesture: break;
+  }
+  return false;
 }
 
 bool TableDialog::SetField(std::string_view name, std::string_view value) {
@@ -365,6 +377,11 @@ bool TableDialog::Press(std::string_view button) {
                                    : button == "ColorPaletteBtn" ? "cbBorderColor"
                                                                  : "cbCellColor";
     PickColour(field);
+  } else if (button == "ColorFormBtn1" || button == "ColorFormBtn" || button == "ColorFormBtn2") {
+    const std::string_view field = button == "ColorFormBtn1" ? "cbBgColor"
+                                   : button == "ColorFormBtn" ? "cbBorderColor"
+                                                              : "cbCellColor";
+    PickColourName(field);
   } else if (button == "CopyCell") {
     m_copy = m_grid.Copy(s);
   } else if (button == "PasteAll" || button == "PasteData" || button == "PasteFormat") {
@@ -421,6 +438,16 @@ void TableDialog::PickColour(std::string_view field) {
   if (c.size() != 7 || c[0] != '#' || std::sscanf(c.c_str() + 1, "%6x", &rgb) != 1) return;
   SetField(field, PaletteColour(static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
                                 static_cast<unsigned char>(rgb), m_env.options));
+}
+
+// The colour-name window, started from the field's text; a cancelled one
+// leaves the field as it was.
+void TableDialog::PickColourName(std::string_view field) {
+  if (!m_env.files) return;
+  static const DialogServices none;
+  const std::string name =
+      ::mw::PickColourName(*m_env.files, m_env.services ? *m_env.services : none, m_fields.Get(field), m_env.options);
+  if (!name.empty()) SetField(field, name);
 }
 
 void TableDialog::ImportCsv() {
@@ -545,7 +572,7 @@ namespace {
 std::optional<std::string> RunTable(EditingContext& ctx, TableDialog& d) {
   const std::string preset = d.Build().preview;
   d.Fields().Set(kFieldPreview, preset);
-  const bool ok = ctx.dialogs->RunSession(kTableDialogClass, d);
+  const bool ok = ctx.dialogs->Run(kTableDialogClass, d.Fields());
   ctx.Editor().SetFocus();
   if (!ok) return std::nullopt;
   const std::string returned = d.Fields().Get(kFieldPreview, preset);

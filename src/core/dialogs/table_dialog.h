@@ -1,6 +1,6 @@
 // The table designer (TTableDlg): the TABLE attributes and caption on the
 // page "設定", a grid of cells with their formats on the page "セル".
-// The dialog is a session the host drives while it is open: its plain
+// The dialog is a model the host drives while it is open: its plain
 // fields (the attribute rows, the cell panel, the counts) plus the typed
 // grid, the selected block and the copy buffer. Buttons and pop-up menu
 // items are pressed by name; grid cells are set as "sgTable[COL,ROW]" and
@@ -57,15 +57,25 @@ struct TableEnvironment {
   std::function<std::optional<std::string>()> imageTag;
 };
 
-class TableDialog : public DialogSession {
+// The host shows Fields(), whose actions are the dialog itself.
+class TableDialog : public DialogActions {
  public:
   // fields: made by CreateTableFields (new) or PresetTableFields (re-edit).
   TableDialog(DialogFields fields, TableEnvironment env);
+  TableDialog(const TableDialog&) = delete;
+  TableDialog& operator=(const TableDialog&) = delete;
 
-  DialogFields& Fields() override { return m_fields; }
+  DialogFields& Fields() { return m_fields; }
   const DialogFields& Fields() const { return m_fields; }
-  bool SetField(std::string_view name, std::string_view value) override;
-  bool Press(std::string_view button) override;
+  // Fields, cells and the selection as SetField takes them, and presses;
+  // the dialog has no lists to click nor pictures.
+  bool Take(const DialogStep& step, DialogFields& f) override;
+  // Sets a control as typing or choosing would; false when the dialog has
+  // no such control or the value does not fit it.
+  bool SetField(std::string_view name, std::string_view value);
+  // Presses a button (or a pop-up menu item) by name; false when the
+  // dialog has no such button.
+  bool Press(std::string_view button);
 
   TableGrid& Grid() { return m_grid; }
   const TableGrid& Grid() const { return m_grid; }
@@ -94,6 +104,7 @@ class TableDialog : public DialogSession {
   void ShowInBrowser(std::string_view button);
   void ChooseBackground();
   void PickColour(std::string_view field);
+  void PickColourName(std::string_view field);
   std::optional<std::string> ChooseFile(std::string_view dialogClass, Msg filter);
   void Message(const std::string& text);
 

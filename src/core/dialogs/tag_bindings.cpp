@@ -40,6 +40,26 @@ const Binding* FindBinding(std::span<const Binding> rows, std::string_view contr
   return nullptr;
 }
 
+std::string ColourButtonName(std::string_view base, std::span<const Binding> rows, const Binding& row) {
+  int number = row.buttonNumber;
+  if (number == Binding::kNumberedByPlace) {
+    int colours = 0, place = 0;
+    for (const Binding& b : rows) {
+      if (b.kind != Kind::Colour) continue;
+      ++colours;
+      if (&b == &row) place = colours;
+    }
+    number = colours > 1 ? place : 0;
+  }
+  return std::string(base) + (number > 0 ? std::to_string(number) : std::string());
+}
+
+const Binding* ColourRowOfButton(std::string_view base, std::span<const Binding> rows, std::string_view button) {
+  for (const Binding& b : rows)
+    if (b.kind == Kind::Colour && ColourButtonName(base, rows, b) == button) return &b;
+  return nullptr;
+}
+
 void TagDialogModel::create(DialogFields& f) const {
   for (const Binding& b : rows) {
     switch (b.kind) {

@@ -22,6 +22,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/editing/dialog_services.h"
@@ -90,6 +91,20 @@ struct Binding {
   // Text rows: written before the value, and taken off it by a re-edit
   // preset (USEMAP="#map" shows map).
   std::string_view valuePrefix = {};
+  // Colour rows: the number their two buttons carry (ColorFormBtn2,
+  // ColorPaletteBtn2); 0 for none. By default the buttons are numbered by
+  // place from 1 when the dialog has more than one colour row.
+  int buttonNumber = kNumberedByPlace;
+  // Rows the view shows together in a group box of this caption (UTF-8)
+  // and object name; consecutive rows of the same box share it.
+  std::string_view boxName = {};
+  std::string_view boxCaption = {};
+  DialogText hint = {};  // the control's hover hint
+  // An item of the field's pop-up menu that presses one of the dialog's
+  // buttons ("項目削除" for DeleteBtn).
+  DialogText popupCaption = {};
+  std::string_view popupButton = {};
+  static constexpr int kNumberedByPlace = -1;
   // A copy with one column changed; defined before the modifiers so that
   // every compiler can use it in the tables' constant expressions.
   template <typename T>
@@ -112,6 +127,14 @@ struct Binding {
   constexpr Binding In(Group g) const { return With(&Binding::group, g); }
   constexpr Binding From(ListSource s) const { return With(&Binding::source, s); }
   constexpr Binding Prefixed(std::string_view prefix) const { return With(&Binding::valuePrefix, prefix); }
+  constexpr Binding Buttons(int number) const { return With(&Binding::buttonNumber, number); }
+  constexpr Binding Hint(Msg text) const { return With(&Binding::hint, DialogText{text}); }
+  constexpr Binding PopupPresses(Msg caption, std::string_view button) const {
+    return With(&Binding::popupCaption, DialogText{caption}).With(&Binding::popupButton, button);
+  }
+  constexpr Binding Boxed(std::string_view name, std::string_view caption) const {
+    return With(&Binding::boxName, name).With(&Binding::boxCaption, caption);
+  }
 
 };
 
@@ -193,6 +216,13 @@ std::span<const Binding> CommonRows();
 
 // The row of a control; nullptr when the table has none.
 const Binding* FindBinding(std::span<const Binding> rows, std::string_view control);
+
+// The name of a colour row's button: base ("ColorFormBtn",
+// "ColorPaletteBtn") and the row's number among the dialog's rows.
+std::string ColourButtonName(std::string_view base, std::span<const Binding> rows, const Binding& row);
+// The colour row whose button of this base has this name; nullptr when
+// there is none.
+const Binding* ColourRowOfButton(std::string_view base, std::span<const Binding> rows, std::string_view button);
 
 // Whether a row is a text, combo, colour or handler field.
 constexpr bool IsTextKind(Kind k) {

@@ -63,15 +63,6 @@ struct DialogButton {
   Msg caption;               // its caption, mnemonic after '&'
 };
 
-// A button pressed or a pointer gesture in a dialog, as the window or the
-// command line gives it.
-struct DialogAction {
-  std::string_view control;  // "RefBtn", "ReloadBtn"; pointers: "Image"
-  std::string_view event;    // "press", "change" (a field set); pointers: "down", "move", "up", "dbl"
-  int x = 0;                 // pointers: pixels of the picture
-  int y = 0;
-};
-
 // What an action needs beyond the fields.
 struct DialogEnv {
   const DialogServices* services = nullptr;
@@ -100,11 +91,15 @@ struct TagDialogModel {
   std::span<const ReEditSpec> reEdits = {};
   // Buttons the view puts under the fields, in this order.
   std::span<const DialogButton> buttons = {};
-  // Buttons and pointer gestures beyond the rows' own; false when the
-  // dialog has no such control. May be null.
-  bool (*act)(DialogFields& f, const DialogAction& a, const DialogEnv& env) = nullptr;
+  // Presses and pointer gestures beyond the rows' own (TagDialogActions
+  // hands them on); false when the dialog has no such control. May be null.
+  bool (*act)(DialogFields& f, const DialogStep& step, const DialogEnv& env) = nullptr;
   // At OK: what the dialog remembers for the next time. May be null.
   void (*remember)(const DialogFields& f, const DialogServices& s) = nullptr;
+  // The preview's label, when it holds no tag ("挿入する文字"), and its
+  // hover hint; empty: "挿入するタグ内容", no hint.
+  DialogText previewLabel = {};
+  DialogText previewHint = {};
 
   // Values the controls hold when the dialog is created.
   void create(DialogFields& f) const;

@@ -1,5 +1,7 @@
 #include "core/dialogs/tag_dialog_commands.h"
 
+#include "core/dialogs/dialog_actions.h"
+
 #include "core/dialogs/dialog_lists.h"
 #include "core/dialogs/edit_tag.h"
 #include "core/dialogs/style_dialogs.h"
@@ -33,7 +35,11 @@ DialogOutcome RunTagDialog(EditingContext& ctx, const TagDialogModel& model, Dia
   FillItemLists(f, model, ctx.services, ctx.Editor().GetText());
   const std::string preset = model.build(f, ctx.options).preview;
   f.Set(kFieldPreview, preset);
+  // A dialog without buttons of its own takes the steps every dialog shares.
+  TagDialogActions shared(ctx, model);
+  if (f.actions == nullptr) f.actions = &shared;
   out.ok = ctx.dialogs->Run(model.dialogClass, f);
+  if (f.actions == &shared) f.actions = nullptr;
   ctx.Editor().SetFocus();
   if (!out.ok) return out;
   out.build = model.build(f, ctx.options);

@@ -9,27 +9,49 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace mw {
 
 struct DialogFields;
 
-// A dialog whose buttons and lists do more than hold a value (a profile
-// saved, a colour row chosen) acts through its model: the host reports each
-// change, press and click with the fields as they stand, the model changes
-// them, and the host shows them again. A window and the command line
-// (--press, --mouse) drive it alike.
+// One thing the author does in an open dialog: types into or chooses in a
+// field, presses a button (or a pop-up menu item), clicks a row of a list,
+// or makes a left-button gesture on a picture. A window's widgets and the
+// command line (--field, --press, --mouse) give the same steps.
+struct DialogStep {
+  enum Kind { Field, Press, Row, Gesture };
+  Kind kind = Field;
+  std::string control;  // the field, button, list or picture by name
+  std::string value;    // Field: the value; Row: the row from 0; Gesture: down, move, up or dbl
+  int x = 0;            // Gesture: pixels of the picture
+  int y = 0;
+
+  static DialogStep SetField(std::string control, std::string value) {
+    return {Field, std::move(control), std::move(value)};
+  }
+  static DialogStep PressButton(std::string button) { return {Press, std::move(button), {}}; }
+  static DialogStep ClickRow(std::string list, std::string row) { return {Row, std::move(list), std::move(row)}; }
+  static DialogStep Pointer(std::string target, std::string event, int x, int y) {
+    return {Gesture, std::move(target), std::move(event), x, y};
+  }
+};
+
+// A dialog whose controls do more than hold a value (a profile saved, a
+// colour row chosen, cells merged, a picture read) acts through its model:
+// the host hands it each step with the fields as they stand, the model
+// changes them, and the host shows them again. Questions and choices the
+// model needs on the way (a file, a palette colour, yes or no) it asks of
+// the prompts and the dialog host it was made with, so every host answers
+// them alike. A button that opens a dialog of its own runs it on that same
+// host while the step is taken.
 class DialogActions {
  public:
   virtual ~DialogActions() = default;
-  // A field the author typed into or chose from (already set in f).
-  virtual void Changed(std::string_view control, DialogFields& f) { (void)control, (void)f; }
-  // A button pressed; false when the dialog has no such button.
-  virtual bool Press(std::string_view button, DialogFields& f) { return (void)button, (void)f, false; }
-  // A click on an item of a list (where: the item's index).
-  virtual bool Mouse(std::string_view control, std::string_view where, DialogFields& f) {
-    return (void)control, (void)where, (void)f, false;
-  }
+  // Takes the step; false when the dialog has no such control, or a field
+  // value does not fit it. A field step sets the value itself (a window
+  // that already holds it sets the same value again).
+  virtual bool Take(const DialogStep& step, DialogFields& f) = 0;
 };
 
 struct DialogFields {
@@ -51,33 +73,13 @@ struct DialogFields {
   void SetIndex(std::string_view name, int index) { Set(name, std::to_string(index)); }
 };
 
-// A dialog that acts while it is open (buttons that merge cells or read a
-// file, a grid of typed cells): the host drives it through its controls
-// by name, as a window's widgets or a command line would.
-class DialogSession {
- public:
-  virtual ~DialogSession() = default;
-  // The plain fields, as the host shows them and hands them back.
-  virtual DialogFields& Fields() = 0;
-  // Sets a control as typing or choosing would; false when the dialog has
-  // no such control or the value does not fit it.
-  virtual bool SetField(std::string_view name, std::string_view value) = 0;
-  // Presses a button (or a pop-up menu item) by name; false when the
-  // dialog has no such button.
-  virtual bool Press(std::string_view button) = 0;
-};
-
 class DialogHost {
  public:
   virtual ~DialogHost() = default;
   // Shows the dialog `dialogClass` (e.g. "TSimpleReDlg") with the fields as
   // preset; true for OK, with the fields as the author left them.
+  // A dialog whose controls act brings its model in fields.actions.
   virtual bool Run(std::string_view dialogClass, DialogFields& fields) = 0;
-  // Shows a dialog that acts while open; a host without a view of its own
-  // for it shows its plain fields.
-  virtual bool RunSession(std::string_view dialogClass, DialogSession& session) {
-    return Run(dialogClass, session.Fields());
-  }
 };
 
 inline int DialogFields::Index(std::string_view name, int fallback) const {

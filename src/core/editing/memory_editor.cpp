@@ -113,8 +113,10 @@ void MemoryEditor::SetSelText(std::string_view text) {
   UndoStep step(*this);
   const Offset s = GetSelStart();
   Replace(s, GetSelLength(), text, IndexOf(m_typing));
-  // The typing format stays: the text before the caret now has it.
-  m_anchor = m_active = s + static_cast<Offset>(text.size());
+  // The typing format stays: the text before the caret now has it. A stray
+  // lead byte on one side and a trail byte on the other make one character
+  // of the bytes either side of the caret: it goes to that character's start.
+  m_anchor = m_active = CharBoundary(m_text, s + static_cast<Offset>(text.size()));
   ScrollCaretIntoView();
 }
 

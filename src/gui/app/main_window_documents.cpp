@@ -105,6 +105,8 @@ void TMainForm::InitEditor(ScintillaEditor& editor, ScintillaSurface& surface) {
   editor.SetKeyHandler([this, s = &surface](char key) { return EditorKeyPress(*s, key); });
   connect(&editor, &QsciScintilla::textChanged, this, &TMainForm::ScheduleIdle);
   connect(&editor, &QsciScintilla::modificationChanged, this, &TMainForm::ScheduleIdle);
+  // The caret's display line moves while a big page is wrapped.
+  connect(&editor, &ScintillaEditor::DisplayLinesChanged, this, &TMainForm::ScheduleIdle);
 }
 
 bool TMainForm::LoadInto(ScintillaSurface& surface, const QString& path) {

@@ -125,12 +125,13 @@ TInputColorForm::TInputColorForm(QWidget* parent) : FieldsDialog(parent) {
   main->addWidget(m_list, 1);
 
   connect(m_edColor, &QLineEdit::textEdited, this, [this](const QString& text) {
-    m_fields.Set("edColor", ToDocumentText(text));
-    if (m_fields.actions) m_fields.actions->Changed("edColor", m_fields);
+    const DialogStep typed = DialogStep::SetField("edColor", ToDocumentText(text));
+    if (m_fields.actions) m_fields.actions->Take(typed, m_fields);
+    else m_fields.Set(typed.control, typed.value);
     Show();
   });
   connect(m_switch, &QPushButton::clicked, this, [this] {
-    if (m_fields.actions) m_fields.actions->Press("SwitchBtn", m_fields);
+    if (m_fields.actions) m_fields.actions->Take(DialogStep::PressButton("SwitchBtn"), m_fields);
     Show();
   });
   connect(m_columns, &QSpinBox::valueChanged, this, [this](int) { LayOut(); });
@@ -140,7 +141,7 @@ TInputColorForm::TInputColorForm(QWidget* parent) : FieldsDialog(parent) {
 TInputColorForm::~TInputColorForm() = default;
 
 void TInputColorForm::Chosen(int row) {
-  if (m_fields.actions) m_fields.actions->Mouse("lbColor", std::to_string(row), m_fields);
+  if (m_fields.actions) m_fields.actions->Take(DialogStep::ClickRow("lbColor", std::to_string(row)), m_fields);
   Show();
 }
 
@@ -278,6 +279,7 @@ class TGradationDlg : public TagDialogView {
   TGradationDlg(QWidget* parent, TagDialogViewHooks hooks)
       : TagDialogView(parent, kGradationRows, GradationPreview, std::move(hooks)) {
     setObjectName(QStringLiteral("TGradationDlg"));
+    SetDialogClass(std::string(kGradationDlgClass));
     setWindowTitle(UiText(Msg::GradationDlgCaption));
     OkButton()->setText(QStringLiteral("&OK"));
     CancelButton()->setText(QStringLiteral("Cancel"));

@@ -185,7 +185,7 @@ PictureDialogView::PictureDialogView(QWidget* parent, const TagDialogModel& mode
       connect(shape, &QComboBox::currentTextChanged, this, [this] {
         if (m_loadingFields) return;
         DialogFields f = CurrentFields();
-        m_model.act(f, {"cbShape", "change"}, Env());
+        m_model.act(f, DialogStep::SetField("cbShape", f.Get("cbShape")), Env());
         SetControlValue("edCoords", FromDocumentText(f.Get("edCoords")));
         UpdateOverlay(f);
       });

@@ -25,6 +25,7 @@ TInitTagSetDlg::TInitTagSetDlg(QWidget* parent, TagDialogViewHooks hooks)
                     [](const DialogFields& f, const EditingOptions& o) { return kInitTagSetDlg.build(f, o).preview; },
                     std::move(hooks), kPages) {
   setObjectName(QStringLiteral("TInitTagSetDlg"));
+  SetDialogClass(std::string(kInitTagSetDlg.dialogClass));
   auto* line = new QHBoxLayout;
   auto* label = new QLabel(UiText(Msg::ProfileLabel), this);
   m_profile = new QComboBox(this);
@@ -53,7 +54,7 @@ TInitTagSetDlg::TInitTagSetDlg(QWidget* parent, TagDialogViewHooks hooks)
     ShownFields().Set("cbProfile", f.Get("cbProfile"));
     if (!f.actions) return;
     const DialogFields before = f;
-    f.actions->Changed("cbProfile", f);
+    f.actions->Take(DialogStep::SetField("cbProfile", f.Get("cbProfile")), f);
     // A known name loads its profile; typing a new name changes nothing else.
     if (f.values != before.values) LoadFields(f);
   });
@@ -65,7 +66,7 @@ QPushButton* TInitTagSetDlg::Button(const char* name) const { return findChild<Q
 void TInitTagSetDlg::Press(const char* button) {
   DialogFields f = CurrentFields();
   if (!f.actions) return;
-  f.actions->Press(button, f);
+  f.actions->Take(DialogStep::PressButton(button), f);
   LoadFields(f);
 }
 

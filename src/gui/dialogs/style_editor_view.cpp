@@ -266,7 +266,8 @@ void TRegisterStyleDlg::Show(std::string_view except) {
 void TRegisterStyleDlg::Changed(const std::string& field, const QString& text) {
   if (m_loading) return;
   if (field != kFieldStyleList && field != kFieldUpperCase) m_fields.Set(field, ToDocumentText(text));
-  if (m_hooks.fieldChanged) m_hooks.fieldChanged(kRegisterStyleDlgClass, field, m_fields);
+  if (m_fields.actions) m_fields.actions->Take(DialogStep::SetField(field, m_fields.Get(field)), m_fields);
+  else if (m_hooks.fieldChanged) m_hooks.fieldChanged(kRegisterStyleDlgClass, field, m_fields);
   Show(field);
   // A zero typed into a number field is emptied at once.
   if (QWidget* w = Control(field); w != nullptr && m_fields.Get(field).empty() && !FieldWidgetText(w).isEmpty()) {
@@ -277,7 +278,8 @@ void TRegisterStyleDlg::Changed(const std::string& field, const QString& text) {
 }
 
 void TRegisterStyleDlg::Press(std::string_view button) {
-  if (m_hooks.press) m_hooks.press(kRegisterStyleDlgClass, button, m_fields);
+  if (m_fields.actions) m_fields.actions->Take(DialogStep::PressButton(std::string(button)), m_fields);
+  else if (m_hooks.press) m_hooks.press(kRegisterStyleDlgClass, button, m_fields);
   Show();
 }
 

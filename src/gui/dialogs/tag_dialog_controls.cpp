@@ -44,10 +44,9 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   QGridLayout* commonGrid = nullptr;
   QGroupBox* handlers = nullptr;
   QGridLayout* handlerGrid = nullptr;
-  // Colour buttons are numbered when a dialog has more than one colour.
-  int colours = 0;
-  for (const Binding& c : rows) colours += c.kind == Kind::Colour ? 1 : 0;
-  int colour = 0;
+  // Rows the dialog groups in a box of their own.
+  QGroupBox* rowBox = nullptr;
+  QGridLayout* boxGrid = nullptr;
   bool anyOwn = false;
 
   // On tabs, each page has its own grid, and the handlers' group sits on
@@ -101,6 +100,7 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
       grid->setColumnStretch(1, 1);
       column->addLayout(grid);
       gridParent = page;
+      rowBox = nullptr;
       if (nextPage == 1) m_ownGrid = grid;
       m_tabs->addTab(page, UiText(p.caption));
     }
@@ -127,14 +127,25 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
       m_bound.back().section = 2;
       continue;
     }
-    AddRow(grid, c, gridParent);
+    if (c.boxName.empty()) {
+      rowBox = nullptr;
+      AddRow(grid, c, gridParent);
+    } else {
+      if (rowBox == nullptr || rowBox->objectName() != Utf8(c.boxName)) {
+        rowBox = new QGroupBox(Utf8(c.boxCaption), gridParent);
+        rowBox->setObjectName(Utf8(c.boxName));
+        boxGrid = new QGridLayout(rowBox);
+        boxGrid->setColumnStretch(1, 1);
+        grid->addWidget(rowBox, grid->rowCount(), 0, 1, 3);
+      }
+      AddRow(boxGrid, c, rowBox);
+    }
     anyOwn = true;
     if (c.kind == Kind::Colour) {
       Bound& b = *Find(c.control);
-      ++colour;
-      const QString n = colours > 1 ? QString::number(colour) : QString();
-      if (b.paletteButton) b.paletteButton->setObjectName(QStringLiteral("ColorPaletteBtn") + n);
-      if (b.formButton) b.formButton->setObjectName(QStringLiteral("ColorFormBtn") + n);
+      if (b.paletteButton)
+        b.paletteButton->setObjectName(QString::fromStdString(ColourButtonName("ColorPaletteBtn", rows, c)));
+      if (b.formButton) b.formButton->setObjectName(QString::fromStdString(ColourButtonName("ColorFormBtn", rows, c)));
     }
   }
   m_ownColumn->addStretch();
@@ -169,7 +180,8 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   m_buttonRow = new QHBoxLayout;
   m_buttonRow->addStretch();
 
-  auto* previewLabel = new QLabel(UiText(Msg::PreviewLabel), this);
+  auto* previewLabel = m_previewLabel = new QLabel(UiText(Msg::PreviewLabel), this);
+  previewLabel->setObjectName(QStringLiteral("lbPreview"));
   m_previewWidget = new ScintillaEditor(this);
   m_previewWidget->setObjectName(QStringLiteral("reTag"));
   EditorLook look = m_hooks.look ? m_hooks.look() : EditorLook{};
@@ -264,6 +276,8 @@ void TagDialogView::AddRow(QGridLayout* grid, const Binding& c, QWidget* parent)
     }
   }
   if (b.kind == Widget::Grid && c.source == ListSource::Styles) AddGridStyleMenu(b);
+  if (!c.hint.empty()) b.widget->setToolTip(UiText(c.hint.id));
+  if (!c.popupButton.empty()) AddPopupItem(b, UiText(c.popupCaption.id), std::string(c.popupButton));
   WatchField(b);
   m_bound.push_back(std::move(b));
   // A size in percent: its "%" box beside the number.
@@ -429,6 +443,25 @@ void TagDialogView::AddGridStyleMenu(Bound& b) {
   });
 }
 
+// A field's pop-up menu with one item that presses a button of the dialog;
+// an editable combo box shows the menu of its line edit.
+void TagDialogView::AddPopupItem(Bound& b, const QString& caption, const std::string& button) {
+  QWidget* target = b.widget;
+  if (auto* combo = qobject_cast<QComboBox*>(b.widget); combo && combo->lineEdit()) target = combo->lineEdit();
+  target->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(target, &QWidget::customContextMenuRequested, this, [this, target, caption, button](const QPoint& at) {
+    QMenu menu(target);
+    QAction* item = menu.addAction(caption);
+    item->setObjectName(QString::fromStdString(button) + QStringLiteral("Item"));
+    if (menu.exec(target->mapToGlobal(at)) == item) Press(button);
+  });
+}
+
+void TagDialogView::SetPreviewLabel(const QString& label, const QString& hint) {
+  m_previewLabel->setText(label);
+  m_previewWidget->setToolTip(hint);
+}
+
 void TagDialogView::AddButtons(std::span<const DialogButton> buttons) {
   int at = 0;
   for (const DialogButton& d : buttons) {
@@ -480,8 +513,13 @@ void TagDialogView::WatchField(Bound& b) {
       connect(combo, &QComboBox::currentTextChanged, this, &TagDialogView::MarkStale);
       const std::string name = b.name;
       connect(combo, &QComboBox::currentTextChanged, this, [this, name] {
-        if (m_loading || !m_hooks.fieldChanged || m_dialogClass.empty()) return;
-        Act([this, &name](DialogFields& f) { m_hooks.fieldChanged(m_dialogClass, name, f); }, name);
+        if (m_loading || m_dialogClass.empty()) return;
+        Act(
+            [this, &name](DialogFields& f) {
+              if (f.actions) f.actions->Take(DialogStep::SetField(name, f.Get(name)), f);
+              else if (m_hooks.fieldChanged) m_hooks.fieldChanged(m_dialogClass, name, f);
+            },
+            name);
       });
       combo->installEventFilter(this);
       combo->lineEdit()->installEventFilter(this);

@@ -344,9 +344,14 @@ void TagDialogView::Act(const std::function<void(DialogFields&)>& action, std::s
 }
 
 void TagDialogView::Press(std::string_view button) {
-  if (!m_hooks.press || m_dialogClass.empty()) return;
+  if (m_dialogClass.empty()) return;
   const std::string name(button);
-  Act([this, &name](DialogFields& f) { m_hooks.press(m_dialogClass, name, f); });
+  // The dialog's model when a command opened it; the window's routines for
+  // a view shown on its own.
+  Act([this, &name](DialogFields& f) {
+    if (f.actions) f.actions->Take(DialogStep::PressButton(name), f);
+    else if (m_hooks.press) m_hooks.press(m_dialogClass, name, f);
+  });
 }
 
 const TagDialogView::Bound* TagDialogView::Owner(QObject* o) const {

@@ -101,6 +101,9 @@ class TagDialogView : public FieldsDialog {
   // The class the actions are asked for, and the model's own buttons.
   void SetDialogClass(std::string dialogClass) { m_dialogClass = std::move(dialogClass); }
   void AddButtons(std::span<const DialogButton> buttons);
+  // The preview's label and hover hint, for a dialog that inserts text
+  // rather than a tag.
+  void SetPreviewLabel(const QString& label, const QString& hint);
 
   void LoadFields(const DialogFields& fields) override;
   // The controls' values; the preview only when the author edited it by
@@ -196,6 +199,7 @@ class TagDialogView : public FieldsDialog {
   void Act(const std::function<void(DialogFields&)>& action, std::string_view except = {});
   void Press(std::string_view button);
   void AddStyleButton(Bound& b, QWidget* parent, QLayout* into);
+  void AddPopupItem(Bound& b, const QString& caption, const std::string& button);
   void AddGridStyleMenu(Bound& b);
 
   PreviewBuilder m_build;
@@ -213,6 +217,7 @@ class TagDialogView : public FieldsDialog {
   QPushButton* m_cancel = nullptr;
   MemoryClipboard m_clipboard;
   ScintillaEditor* m_previewWidget = nullptr;
+  QLabel* m_previewLabel = nullptr;
   std::unique_ptr<ScintillaSurface> m_preview;
   QTimer m_rebuild;
   bool m_loading = false;

@@ -9,6 +9,7 @@
 #include "gui/dialogs/word_list_view.h"
 #include "gui/dialogs/colour_form_view.h"
 #include "gui/dialogs/skeleton_view.h"
+#include "gui/app/qt_prompts.h"
 
 #include <QPushButton>
 
@@ -45,6 +46,9 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
       view->setObjectName(QString::fromLatin1(model->dialogClass.data(), static_cast<qsizetype>(model->dialogClass.size())));
       view->SetDialogClass(std::string(model->dialogClass));
       view->AddButtons(model->buttons);
+      if (!model->previewLabel.empty())
+        view->SetPreviewLabel(UiText(model->previewLabel.id),
+                              model->previewHint.empty() ? QString() : UiText(model->previewHint.id));
       return view;
     });
   }
@@ -61,9 +65,9 @@ void RegisterTagDialogViews(QtDialogHost& host, TagDialogViewHooks hooks) {
     return view;
   });
   RegisterStyleEditorView(host, hooks);
-  host.RegisterSession(std::string(kTableDialogClass),
-                       [hooks](QWidget* parent, DialogSession& session) -> std::unique_ptr<FieldsDialog> {
-                         auto* table = dynamic_cast<TableDialog*>(&session);
+  host.RegisterModelView(std::string(kTableDialogClass),
+                       [hooks](QWidget* parent, DialogFields& fields) -> std::unique_ptr<FieldsDialog> {
+                         auto* table = dynamic_cast<TableDialog*>(fields.actions);
                          if (table == nullptr) return nullptr;
                          return std::make_unique<TableDialogView>(parent, *table, hooks);
                        });

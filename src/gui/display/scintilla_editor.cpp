@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QMimeData>
 #include <QResizeEvent>
 #include <Qsci/qscicommand.h>
@@ -115,6 +116,9 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   // Keep the layouts of the visible lines: a keystroke then lays out only
   // the line it changes.
   SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
+  // Room for the break units of a page's own vocabulary (see kTwinStyle):
+  // a few thousand kanji and kana in each font, and its recurring words.
+  SendScintilla(SCI_SETPOSITIONCACHE, 65536UL);
   // The window shows its own popup menu.
   SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
   // The widget's own margins stay empty: the gutter is a strip of ours.
@@ -123,6 +127,18 @@ ScintillaEditor::ScintillaEditor(QWidget* parent) : QsciScintilla(parent) {
   // Scrolling, typing and caret moves all end in this report.
   connect(this, &QsciScintillaBase::SCN_UPDATEUI, m_gutter, [this] { m_gutter->update(); });
   connect(this, &QsciScintillaBase::SCN_ZOOM, m_gutter, [this] { m_gutter->update(); });
+  // Each slice of background wrapping ends in a paint.
+  connect(this, &QsciScintillaBase::SCN_PAINTED, this, &ScintillaEditor::OnPainted);
+  connect(this, &QsciScintilla::textChanged, this, [this] { ++m_changes; });
+  m_countReport.setSingleShot(true);
+  m_countReport.setInterval(100);
+  connect(&m_countReport, &QTimer::timeout, this, [this] {
+    m_gutter->update();
+    emit DisplayLinesChanged();
+  });
+  // Every pixel of the text area is painted by the widget: what a skipped
+  // paint leaves there is the last one's (see paintEvent).
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   Configure(EditorLook{});
 }
 
@@ -132,6 +148,11 @@ void ScintillaEditor::setWrapMode(WrapMode mode) {
 }
 
 void ScintillaEditor::SetStyleFont(int style, const DisplayFont& font) {
+  if (style < kTwinStyle && (style < STYLE_DEFAULT || style >= kFirstExtraStyle)) SetOneStyleFont(style + kTwinStyle, font);
+  SetOneStyleFont(style, font);
+}
+
+void ScintillaEditor::SetOneStyleFont(int style, const DisplayFont& font) {
   const auto s = static_cast<unsigned long>(style);
   const std::string face = SjisToUnicodeView(font.face);
   SendScintilla(SCI_STYLESETFONT, s, face.c_str());
@@ -163,6 +184,7 @@ void ScintillaEditor::Configure(const EditorLook& look) {
 
   // The gutter keeps its width whether or not it shows numbers.
   m_look = look;
+  ++m_changes;
   MarkWrapStale();
   setViewportMargins(std::max(look.gutterWidth, 0), 0, 0, 0);
   PlaceGutter();
@@ -196,6 +218,65 @@ int ScintillaEditor::DisplayLineHeight() const {
   return std::max(1, static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL)));
 }
 
+ScintillaEditor::ShownView ScintillaEditor::CurrentView() const {
+  ShownView v;
+  const long first = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+  v.topLine = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(first));
+  v.topRow = first - SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(v.topLine));
+  v.x = SendScintilla(SCI_GETXOFFSET);
+  v.caret = SendScintilla(SCI_GETCURRENTPOS);
+  v.anchor = SendScintilla(SCI_GETANCHOR);
+  v.zoom = SendScintilla(SCI_GETZOOM);
+  v.changes = m_changes;
+  v.size = viewport()->size();
+  v.focus = hasFocus();
+  v.active = isActiveWindow();
+  return v;
+}
+
+// While a big page is wrapped in the background, the widget repaints the
+// whole text area after every slice, because the scroll range grew: a
+// full paint per few hundred lines, most of the CPU of opening the page.
+// Such a paint would draw what is already there (the text area keeps its
+// pixels: the widget paints it opaque), so only the gutter and the display
+// line counts follow.
+void ScintillaEditor::paintEvent(QPaintEvent* event) {
+  const bool whole = event->rect().contains(viewport()->rect());
+  if (whole && m_shown.topLine >= 0 && IsBigWrappedPage() && DisplayLineTotal() != m_displayLines &&
+      CurrentView() == m_shown) {
+    OnPainted();
+    return;
+  }
+  QsciScintilla::paintEvent(event);
+  m_shown = CurrentView();
+}
+
+void ScintillaEditor::OnPainted() {
+  if (m_followCaret > 0) {
+    // The paint has wrapped the lines in view, which can push the caret out
+    // of it: scroll again, until it stays.
+    --m_followCaret;
+    const int y = CaretLineY();
+    if (y < 0 || y + DisplayLineHeight() > viewport()->height()) SendScintilla(SCI_SCROLLCARET);
+    else m_followCaret = 0;
+  }
+  const long total = DisplayLineTotal();
+  if (total == m_displayLines) return;
+  m_displayLines = total;
+  // The background wrapping moves the count a slice at a time, hundreds of
+  // times for a big page: those who show it hear of it ten times a second.
+  if (!m_countReport.isActive()) m_countReport.start();
+}
+
+long ScintillaEditor::DisplayLineTotal() const {
+  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(SendScintilla(SCI_GETLINECOUNT)));
+}
+
+long ScintillaEditor::ShownRows(long line) const {
+  return SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line + 1)) -
+         SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+}
+
 int ScintillaEditor::CaretLineY() const {
   const long caret = SendScintilla(SCI_GETCURRENTPOS);
   return static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret));
@@ -223,9 +304,7 @@ std::vector<GutterLabel> ScintillaEditor::GutterLabels() const {
 
 void ScintillaEditor::PlaceCaretAtLineY(int y, bool extend) {
   const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
-  const long lines = SendScintilla(SCI_GETLINECOUNT);
-  const long last = SendScintilla(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(lines - 1)) +
-                    SendScintilla(SCI_WRAPCOUNT, static_cast<unsigned long>(lines - 1)) - 1;
+  const long last = DisplayLineTotal() - 1;
   const long v = std::clamp<long>(top + std::max(y, 0) / DisplayLineHeight(), 0, std::max(last, 0L));
   const long doc = SendScintilla(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(v));
   long pos = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
@@ -281,7 +360,40 @@ void ScintillaEditor::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
+  if (MoveCaretWithoutWrapping(event)) return;
   QsciScintilla::keyPressEvent(event);
+}
+
+bool ScintillaEditor::IsBigWrappedPage() const {
+  return SendScintilla(SCI_GETWRAPMODE) != SC_WRAP_NONE && SendScintilla(SCI_GETLINECOUNT) > kWrapAtOnceLines;
+}
+
+// The widget's own caret keys first wrap every line of a big page that its
+// background wrapping has not reached, when the caret goes below them:
+// seconds after opening 10 MB. Ctrl+End (with Shift too) and a plain
+// Left or Right go to their place without it; the lines that come into
+// view are wrapped as they are shown.
+bool ScintillaEditor::MoveCaretWithoutWrapping(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const bool toEnd = event->key() == Qt::Key_End && (mods & ~Qt::ShiftModifier) == Qt::ControlModifier;
+  const bool sideways = (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && mods == Qt::NoModifier;
+  if ((!toEnd && !sideways) || !IsBigWrappedPage()) return false;
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  if (toEnd) {
+    const long end = SendScintilla(SCI_GETLENGTH);
+    if (mods & Qt::ShiftModifier) SendScintilla(SCI_SETSEL, static_cast<unsigned long>(SendScintilla(SCI_GETANCHOR)), end);
+    else SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+  } else {
+    // A selection collapses as the widget does it.
+    if (caret != SendScintilla(SCI_GETANCHOR)) return false;
+    const bool left = event->key() == Qt::Key_Left;
+    SendScintilla(SCI_SETEMPTYSELECTION,
+                  static_cast<unsigned long>(SendScintilla(left ? SCI_POSITIONBEFORE : SCI_POSITIONAFTER, static_cast<unsigned long>(caret))));
+  }
+  SendScintilla(SCI_SCROLLCARET);
+  SendScintilla(SCI_CHOOSECARETX);
+  m_followCaret = 3;
+  return true;
 }
 
 // The widget puts pre-edit text into the document as real edits and takes

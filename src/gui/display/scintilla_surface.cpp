@@ -78,15 +78,16 @@ Offset ScintillaSurface::FindText(std::string_view t, Offset start, Offset lengt
 
 bool ScintillaSurface::Wraps() const { return Send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE; }
 
-// The widget wraps the lines in view at once and the rest when idle, and
-// until then counts an unwrapped line as one display line. Display-line
-// answers must count every line as shown, so after new text, settings or
-// width the pending wrapping is done first (once: a far caret move of the
-// widget's own does the same). An edit's lines are wrapped by the widget as
-// the caret moves, and only they can differ until the next paint.
+// The widget wraps the lines in view at once and the rest when idle, a
+// slice at a time, and counts a line it has not wrapped yet as one display
+// line. Display-line answers follow the widget's count as it stands, so
+// they agree with what is shown. After new text, settings or width a short
+// page is wrapped whole first: that costs little and makes its numbers
+// final at once. A big page is never held up for it (seconds for 10 MB of
+// Japanese): its numbers are final when the background wrapping is done.
 bool ScintillaSurface::WrapPending() const {
   if (!Wraps()) return false;
-  if (m_editor.TakeWrapStale()) {
+  if (m_editor.TakeWrapStale() && m_lines.Count() <= kWrapAtOnceLines) {
     const long lines = Send(Sci::SCI_GETLINECOUNT);
     Send(Sci::SCI_ENSUREVISIBLE, static_cast<unsigned long>(std::max(lines - 1, 0L)));
   }
@@ -102,7 +103,7 @@ Offset ScintillaSurface::LineIndex(Offset k) const {
   if (doc >= m_lines.Count()) return -1;
   const long sub = static_cast<long>(k) - Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc));
   if (sub <= 0) return m_lines.Start(doc);
-  if (sub >= Send(Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(doc))) return -1;
+  if (sub >= m_editor.ShownRows(doc)) return -1;
   const long start = Send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
   const long y = Send(Sci::SCI_POINTYFROMPOSITION, 0, start) + sub * Send(Sci::SCI_TEXTHEIGHT, static_cast<unsigned long>(doc));
   return OffsetOfView(Send(Sci::SCI_POSITIONFROMPOINT, 0, y));
@@ -116,8 +117,11 @@ Offset ScintillaSurface::LineFromChar(Offset p) const {
   const Offset v = ViewPosition(p);
   const long start = Send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(doc));
   const long h = std::max(1L, Send(Sci::SCI_TEXTHEIGHT, static_cast<unsigned long>(doc)));
+  // The line's own layout knows its row even before the widget has counted
+  // its rows; until then it counts as one.
+  const long rows = m_editor.ShownRows(doc);
   const long sub = (Send(Sci::SCI_POINTYFROMPOSITION, 0, v) - Send(Sci::SCI_POINTYFROMPOSITION, 0, start)) / h;
-  return Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc)) + sub;
+  return Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(doc)) + std::clamp(sub, 0L, std::max(rows - 1, 0L));
 }
 
 Offset ScintillaSurface::LineCount() const {
@@ -125,9 +129,7 @@ Offset ScintillaSurface::LineCount() const {
   const Offset lines = m_lines.Count();
   const bool emptyLast = m_lines.LastStart() == TextLength();
   if (!WrapPending()) return emptyLast ? lines - 1 : lines;
-  const long last = static_cast<long>(lines) - 1;
-  const long total = Send(Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(last)) +
-                     Send(Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(last));
+  const long total = m_editor.DisplayLineTotal();
   return emptyLast ? total - 1 : total;
 }
 

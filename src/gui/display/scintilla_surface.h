@@ -155,7 +155,8 @@ class ScintillaSurface : public QObject, public EditorSurface {
   void MarkStepStart();
   void Splice(Offset pos, Offset removeLength, std::string_view bytes) const;
   bool Wraps() const;
-  // Finishes the widget's pending wrapping; false when it does not wrap.
+  // Finishes the widget's pending wrapping of a short page (see there);
+  // false when it does not wrap.
   bool WrapPending() const;
 
   ScintillaEditor& m_editor;

@@ -3,6 +3,8 @@
 // style of its font.
 #include "gui/display/scintilla_surface.h"
 
+#include <algorithm>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -29,6 +31,7 @@ void ScintillaSurface::SetFonts(const DisplayFonts& fonts) {
 int ScintillaSurface::StyleOf(const DisplayFont& font) const {
   int free = -1;
   for (std::size_t s = 0; s < m_styles.size(); ++s) {
+    if (static_cast<int>(s) >= kTwinStyle) break;  // the twins follow their styles
     if (m_styles[s] && SameFormat(*m_styles[s], font)) return static_cast<int>(s);
     if (!m_styles[s] && free < 0 && (static_cast<int>(s) < Sci::STYLE_DEFAULT || static_cast<int>(s) >= kFirstExtraStyle))
       free = static_cast<int>(s);
@@ -41,31 +44,53 @@ int ScintillaSurface::StyleOf(const DisplayFont& font) const {
 }
 
 const DisplayFont& ScintillaSurface::FontOfStyle(int style) const {
-  const auto& f = m_styles[static_cast<std::size_t>(style & 0xFF)];
+  const auto& f = m_styles[static_cast<std::size_t>(style & 0xFF & ~kTwinStyle)];
   return f ? *f : *m_styles[0];
 }
 
 void ScintillaSurface::ApplyStyle(Offset viewStart, Offset length, int style) const {
-  if (length <= 0) return;
-  Send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(viewStart), 0);
-  Send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(length), style);
-  if (m_anyStrike) {
-    Send(Sci::SCI_SETINDICATORCURRENT, kStrikeIndicator);
-    Send(FontOfStyle(style).strikeOut ? Sci::SCI_INDICATORFILLRANGE : Sci::SCI_INDICATORCLEARRANGE,
-         static_cast<unsigned long>(viewStart), length);
+  constexpr Offset kSlice = 1 << 20;
+  for (Offset from = 0; from < length; from += kSlice) {
+    const Offset n = std::min(kSlice, length - from);
+    ApplyStyles(viewStart + from, std::string(static_cast<std::size_t>(n), static_cast<char>(style)));
   }
 }
 
+// styles holds a style per view byte; each break unit gets the style or
+// its twin, the other one than the unit before it (see kTwinStyle).
 void ScintillaSurface::ApplyStyles(Offset viewStart, std::string_view styles) const {
   if (styles.empty()) return;
+  const auto length = static_cast<Offset>(styles.size());
+  const std::string view = ViewRange(viewStart, viewStart + length);
+  // The unit going on from before: the character that ends there.
+  unsigned char prev = '\n';
+  bool twin = false;
+  if (viewStart > 0) {
+    const long before = Send(Sci::SCI_POSITIONBEFORE, static_cast<unsigned long>(viewStart));
+    prev = static_cast<unsigned char>(Send(Sci::SCI_GETCHARAT, static_cast<unsigned long>(before)));
+    twin = (Send(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(before)) & kTwinStyle) != 0;
+  }
+  std::string twinned(styles);
+  for (std::size_t i = 0; i < twinned.size(); ++i) {
+    const auto b = static_cast<unsigned char>(i < view.size() ? view[i] : ' ');
+    const bool continuation = b >= 0x80 && b < 0xC0;  // inside a UTF-8 character
+    if (!continuation) {
+      if (StartsBreakUnit(prev, b)) twin = !twin;
+      prev = b;
+    }
+    const int base = static_cast<unsigned char>(twinned[i]) & ~kTwinStyle;
+    twinned[i] = static_cast<char>(twin ? base | kTwinStyle : base);
+  }
   Send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(viewStart), 0);
-  m_editor.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+  m_editor.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(twinned.size()), twinned.data());
+  m_editor.NoteRestyled();
   if (!m_anyStrike) return;
   Send(Sci::SCI_SETINDICATORCURRENT, kStrikeIndicator);
+  const auto baseAt = [&](std::size_t k) { return static_cast<unsigned char>(styles[k]) & ~kTwinStyle; };
   for (std::size_t i = 0; i < styles.size();) {
     std::size_t j = i;
-    while (j < styles.size() && styles[j] == styles[i]) ++j;
-    const bool strike = FontOfStyle(static_cast<unsigned char>(styles[i])).strikeOut;
+    while (j < styles.size() && baseAt(j) == baseAt(i)) ++j;
+    const bool strike = FontOfStyle(baseAt(i)).strikeOut;
     Send(strike ? Sci::SCI_INDICATORFILLRANGE : Sci::SCI_INDICATORCLEARRANGE,
          static_cast<unsigned long>(viewStart + static_cast<Offset>(i)), static_cast<long>(j - i));
     i = j;

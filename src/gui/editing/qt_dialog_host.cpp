@@ -10,7 +10,9 @@ void QtDialogHost::Register(std::string dialogClass, ViewFactory factory) {
   m_views[std::move(dialogClass)] = std::move(factory);
 }
 
-bool QtDialogHost::Knows(std::string_view dialogClass) const { return m_views.find(dialogClass) != m_views.end(); }
+bool QtDialogHost::Knows(std::string_view dialogClass) const {
+  return m_views.find(dialogClass) != m_views.end() || m_modelViews.find(dialogClass) != m_modelViews.end();
+}
 
 bool QtDialogHost::Run(std::string_view dialogClass, DialogFields& fields) {
   if ((dialogClass == "OpenDialog" || dialogClass == "SaveDialog") && m_chooseFile) {
@@ -21,9 +23,12 @@ bool QtDialogHost::Run(std::string_view dialogClass, DialogFields& fields) {
     fields.Set("FileName", QFile::encodeName(path).toStdString());
     return true;
   }
-  const auto found = m_views.find(dialogClass);
-  if (found == m_views.end() || !found->second) return false;
-  std::unique_ptr<FieldsDialog> view = found->second(m_parent);
+  std::unique_ptr<FieldsDialog> view;
+  if (const auto model = m_modelViews.find(dialogClass); model != m_modelViews.end() && model->second) {
+    view = model->second(m_parent, fields);
+  } else if (const auto found = m_views.find(dialogClass); found != m_views.end() && found->second) {
+    view = found->second(m_parent);
+  }
   if (!view) return false;
   view->LoadFields(fields);
   const bool ok = view->exec() == QDialog::Accepted;
@@ -33,19 +38,8 @@ bool QtDialogHost::Run(std::string_view dialogClass, DialogFields& fields) {
   return true;
 }
 
-void QtDialogHost::RegisterSession(std::string dialogClass, SessionViewFactory factory) {
-  m_sessionViews[std::move(dialogClass)] = std::move(factory);
-}
-
-bool QtDialogHost::RunSession(std::string_view dialogClass, DialogSession& session) {
-  const auto found = m_sessionViews.find(dialogClass);
-  if (found == m_sessionViews.end() || !found->second) return Run(dialogClass, session.Fields());
-  std::unique_ptr<FieldsDialog> view = found->second(m_parent, session);
-  if (!view) return false;
-  view->LoadFields(session.Fields());
-  if (view->exec() != QDialog::Accepted) return false;
-  view->StoreFields(session.Fields());
-  return true;
+void QtDialogHost::RegisterModelView(std::string dialogClass, ModelViewFactory factory) {
+  m_modelViews[std::move(dialogClass)] = std::move(factory);
 }
 
 }  // namespace mw::gui

@@ -46,11 +46,11 @@ class QtDialogHost : public DialogHost {
   // path) go to the file chooser.
   bool Run(std::string_view dialogClass, DialogFields& fields) override;
 
-  // A view for a dialog that acts while open; it works on the session and
-  // leaves its plain fields in it at OK.
-  using SessionViewFactory = std::function<std::unique_ptr<FieldsDialog>(QWidget* parent, DialogSession& session)>;
-  void RegisterSession(std::string dialogClass, SessionViewFactory factory);
-  bool RunSession(std::string_view dialogClass, DialogSession& session) override;
+  // A view made for the fields it shows: one that works on the dialog's
+  // model (fields.actions) while open, and leaves the fields in it at OK.
+  // It goes before a view registered with Register.
+  using ModelViewFactory = std::function<std::unique_ptr<FieldsDialog>(QWidget* parent, DialogFields& fields)>;
+  void RegisterModelView(std::string dialogClass, ModelViewFactory factory);
 
   // Answers the file dialogs: save or open, title, folder, filter in the
   // "description|patterns|..." form (UTF-8); the chosen path, or empty.
@@ -61,7 +61,7 @@ class QtDialogHost : public DialogHost {
  private:
   QWidget* m_parent;
   std::map<std::string, ViewFactory, std::less<>> m_views;
-  std::map<std::string, SessionViewFactory, std::less<>> m_sessionViews;
+  std::map<std::string, ModelViewFactory, std::less<>> m_modelViews;
   FileChooser m_chooseFile;
 };
 

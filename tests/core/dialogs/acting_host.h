@@ -31,14 +31,14 @@ struct ActingHost : DialogHost {
     for (const Act& a : acts) {
       switch (a.kind) {
         case Act::Field:
-          f.Set(a.name, a.value);
-          if (f.actions) f.actions->Changed(a.name, f);
+          if (f.actions) f.actions->Take(DialogStep::SetField(a.name, a.value), f);
+          else f.Set(a.name, a.value);
           break;
         case Act::Press:
-          if (f.actions) f.actions->Press(a.name, f);
+          if (f.actions) f.actions->Take(DialogStep::PressButton(a.name), f);
           break;
         case Act::Mouse:
-          if (f.actions) f.actions->Mouse(a.name, a.value, f);
+          if (f.actions) f.actions->Take(DialogStep::ClickRow(a.name, a.value), f);
           break;
       }
     }

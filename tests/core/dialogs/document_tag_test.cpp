@@ -2,6 +2,7 @@
 // re-edits an existing tag in its dialog instead of inserting another.
 #include <gtest/gtest.h>
 
+#include "core/dialogs/skeleton_dialog.h"
 #include "core/dialogs/tag_dialog_commands.h"
 #include "core/editing/command_registry.h"
 #include "core/editing/editing_fixture.h"
@@ -33,6 +34,8 @@ struct Fixture : EditingFixture {
   Fixture() {
     ctx.dialogs = &dialogs;
     RegisterTagDialogCommands(registry);
+    // BODY's re-edit is the skeleton dialog's, registered with its commands.
+    RegisterSkeletonAndColourCommands(registry);
   }
   void Run(std::string_view handler) {
     const EditCommand* c = registry.Find(handler);
@@ -85,8 +88,8 @@ TEST(DocumentTagInsert, ExistingTagIsReEditedNotInsertedAgain) {
     // The re-edit leaves the existing tag under the caret from its '<'.
     EXPECT_EQ(f.editor.GetSelStart(), r.caret - 1);
     EXPECT_EQ(f.ctx.repeatTag, RepeatTagPair{});
-    // BODY's own dialog is not there yet; the others open the generic one.
-    EXPECT_EQ(f.dialogs.runs, std::string_view(r.handler) == "BODYTagClick" ? 0 : 1);
+    // BODY opens the skeleton dialog in its BODY mode, the others the generic one.
+    EXPECT_EQ(f.dialogs.runs, 1);
   }
 }
 

@@ -352,7 +352,7 @@ TEST_F(PictureChoice, CommandsInsertAndRemember) {
   host.act = [&](DialogFields& f) {
     DialogEnv e = env;
     e.chooseFile = [&](const std::string&, const std::string&) { return std::optional<std::string>(picture); };
-    ASSERT_TRUE(kImageDlg.act(f, {"RefBtn", "press"}, e));
+    ASSERT_TRUE(kImageDlg.act(f, DialogStep::PressButton("RefBtn"), e));
   };
   commands.Find("IMGClick")->run(fx.ctx, {});
   EXPECT_EQ(host.shownClass, "TImageDlg");
@@ -365,7 +365,7 @@ TEST_F(PictureChoice, CommandsInsertAndRemember) {
   host.act = [&](DialogFields& f) {
     f.Set("cbURL", "b.html");
     for (const auto& [event, x, y] : {std::tuple{"down", 50, 40}, {"move", 10, 20}, {"up", 10, 20}})
-      ASSERT_TRUE(kAREADlg.act(f, {"Image", event, x, y}, env));
+      ASSERT_TRUE(kAREADlg.act(f, DialogStep::Pointer("Image", event, x, y), env));
   };
   commands.Find("AREAClick")->run(fx.ctx, {});
   const std::string area = "<AREA SHAPE=\"rect\" COORDS=\"10,20,50,40\" HREF=\"b.html\">";

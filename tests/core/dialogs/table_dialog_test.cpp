@@ -501,8 +501,10 @@ TEST(TablePreviewFile, LineEndsBecomeCrLfAndAFolderThatCannotTakeItSaysSo) {
 // Plays the author of a session: acts, then OK (or Cancel).
 class SessionHost : public DialogHost {
  public:
-  bool Run(std::string_view, DialogFields&) override { return false; }
-  bool RunSession(std::string_view dialogClass, DialogSession& s) override {
+  bool Run(std::string_view dialogClass, DialogFields& f) override {
+    auto* table = dynamic_cast<TableDialog*>(f.actions);
+    if (table == nullptr) return false;
+    TableDialog& s = *table;
     shownClass = std::string(dialogClass);
     shownPreview = s.Fields().Get("reTag");
     caption = s.Fields().Get("Caption");
@@ -594,9 +596,9 @@ TEST_F(TableCommandTest, ReEditPresetsEveryFieldOfItsTable) {
   DialogFields seen;
   struct Peek : SessionHost {
     DialogFields* out;
-    bool RunSession(std::string_view c, DialogSession& s) override {
-      *out = s.Fields();
-      return SessionHost::RunSession(c, s);
+    bool Run(std::string_view c, DialogFields& f) override {
+      *out = f;
+      return SessionHost::Run(c, f);
     }
   } peek;
   peek.out = &seen;

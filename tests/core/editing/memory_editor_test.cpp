@@ -139,6 +139,31 @@ TEST(MemoryEditorSelection, PositionsInsideACharacterMoveToItsStart) {
   EXPECT_EQ(e.GetSelLength(), 6);
 }
 
+// A lone lead byte before a deleted or replaced range joins the byte after
+// it into one character; the caret cannot be left between the two.
+TEST(MemoryEditorSelection, ReplacingBesideALoneLeadByteLeavesTheCaretOnACharacter) {
+  struct Case {
+    std::string text;
+    Offset start, length;
+    std::string inserted, result;
+    Offset caret;
+  } cases[] = {
+      {"a\x91<B>\x8e\xce", 2, 3, "", "a\x91\x8e\xce", 1},
+      {"a\x91<B>\x8e\xce", 2, 3, "x", "a\x91x\x8e\xce", 3},
+      {"a<B>\x8e\xce", 1, 3, "\x91", "a\x91\x8e\xce", 1},
+  };
+  for (const Case& c : cases) {
+    MemoryEditor e;
+    e.Load(c.text);
+    e.SetSelStart(c.start);
+    e.SetSelLength(c.length);
+    e.SetSelText(c.inserted);
+    EXPECT_EQ(e.GetText(), c.result);
+    EXPECT_EQ(e.GetSelStart(), c.caret) << c.result;
+    EXPECT_EQ(e.GetSelLength(), 0);
+  }
+}
+
 TEST(MemoryEditorFormats, TypedTextTakesTheTypingFormatWhichFollowsTheCaret) {
   const DisplayFont text = Font(kClBlack), tag = Font(kClBlue, true), param = Font(kClGreen);
   MemoryEditor e(text);

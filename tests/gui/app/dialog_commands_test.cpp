@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -339,6 +341,48 @@ TEST_F(DialogCommandsTest, EditTagOpensTheDialogOfEachTagKindWithItsValues) {
     EXPECT_NE(preview.find(c.inPreview), std::string::npos) << c.tag << " built " << preview;
   }
   EXPECT_EQ(x.Doc().GetText(), page);
+}
+
+// The style-sheet link is re-edited in its own dialog: by F2 on the tag in
+// the window's editor, and by the link command, which finds the link
+// wherever the caret is.
+TEST_F(DialogCommandsTest, TheStyleSheetLinkIsReEditedByF2AndByItsCommand) {
+  const std::string link = "<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"main.css\">";
+  const std::string page = "<HTML>\r\n<HEAD>\r\n" + link + "\r\n</HEAD>\r\n<BODY>\r\n<P>x</P>\r\n</BODY>\r\n</HTML>\r\n";
+  const std::string edited = "<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"site.css\">";
+  for (const bool byKey : {true, false}) {
+    SCOPED_TRACE(byKey ? "F2" : "LINKRELClick");
+    SiteWindow x;
+    x.w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&x.w));
+    ASSERT_TRUE(x.w.OpenDocument(Q(m_dir.Write("style.htm", page))));
+    const auto caret = static_cast<Offset>(byKey ? page.find("TYPE") : page.find("<P>"));
+    x.Doc().SetSelection(caret, caret);
+    x.w.ActiveEditor()->setFocus();
+    QString shown, title;
+    DialogFields preset;
+    QTimer::singleShot(0, [&] {
+      auto* v = qobject_cast<TagDialogView*>(QApplication::activeModalWidget());
+      if (v == nullptr) return;
+      shown = v->objectName();
+      title = v->windowTitle();
+      v->StoreFields(preset);
+      qobject_cast<QLineEdit*>(v->Control("edURL"))->setText(QStringLiteral("site.css"));
+      v->RebuildNow();
+      v->OkButton()->click();
+    });
+    if (byKey) QTest::keyClick(x.w.ActiveEditor(), Qt::Key_F2);
+    else x.Run("LINKREL");
+    EXPECT_EQ(shown, QStringLiteral("TLinkStyleSheetDlg"));
+    EXPECT_EQ(title, QStringLiteral("<LINK>の再編集"));
+    EXPECT_EQ(preset.Get("cbRel"), "stylesheet");
+    EXPECT_EQ(preset.Get("cbType"), "text/css");
+    EXPECT_EQ(preset.Get("edURL"), "main.css");
+    std::string expected = page;
+    expected.replace(page.find(link), link.size(), edited);
+    EXPECT_EQ(x.Doc().GetText(), expected);
+    EXPECT_EQ(x.Doc().GetText().find("<LINK", page.find("<LINK") + 1), std::string::npos) << "no second link";
+  }
 }
 
 }  // namespace

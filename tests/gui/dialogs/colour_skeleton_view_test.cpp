@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -159,6 +160,39 @@ TEST(SkeletonView, BodyModeShowsTheTagAndLeavesTheBasicPageOff) {
   });
   fx.Run("EditTagClick");
   EXPECT_EQ(fx.editor.Text(), "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"navy\">x</BODY>");
+}
+
+TEST(SkeletonView, ColourButtonsAreNamedByFieldAndTheLinkColoursGrouped) {
+  DialogFixture fx;
+  fx.LoadMarked("<BODY>|x</BODY>");
+  WhenShown<TagDialogView>([](TagDialogView& view) {
+    auto* links = view.findChild<QGroupBox*>(QStringLiteral("gbLinkColor"));
+    ASSERT_NE(links, nullptr);
+    EXPECT_EQ(links->title(), QStringLiteral("リンクの色(&C)"));
+    const struct {
+      const char* field;
+      const char* suffix;
+      bool linkColour;
+    } rows[] = {{"cbText", "", false}, {"cbBgColor", "1", false}, {"cbLink", "2", true},
+                {"cbVLink", "3", true}, {"cbALink", "4", true}};
+    for (const auto& r : rows) {
+      SCOPED_TRACE(r.field);
+      QWidget* field = view.Control(r.field);
+      ASSERT_NE(field, nullptr);
+      EXPECT_EQ(links->isAncestorOf(field), r.linkColour);
+      for (const char* base : {"ColorFormBtn", "ColorPaletteBtn"}) {
+        auto* button = view.findChild<QPushButton*>(QString::fromLatin1(base) + QString::fromLatin1(r.suffix));
+        ASSERT_NE(button, nullptr) << base;
+        EXPECT_EQ(links->isAncestorOf(button), r.linkColour) << base;
+        // The button sits on the field's line.
+        EXPECT_EQ(button->parentWidget(), field->parentWidget()) << base;
+        EXPECT_NEAR(button->geometry().center().y(), field->geometry().center().y(), 8) << base;
+      }
+    }
+    EXPECT_EQ(view.findChild<QPushButton*>(QStringLiteral("ColorFormBtn5")), nullptr);
+    view.CancelButton()->click();
+  });
+  fx.Run("EditTagClick");
 }
 
 }  // namespace

@@ -9,6 +9,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QTest>
 
 #include "core/app/document_file.h"
 #include "core/dialogs/dialog_actions.h"
@@ -121,6 +126,108 @@ TEST(StyleViews, TheEditButtonOfAStyleFieldTakesTheEditorsStyle) {
   });
   fx.Run("FONTClick");
   EXPECT_EQ(fx.editor.GetText(), "<FONT STYLE=\"float:left\">x</FONT>");
+}
+
+// The gradation's style box and the BODY page's take the editor's style
+// from 編集(&E) and from Shift+Enter or Ctrl+Enter in the box.
+TEST(StyleViews, TheGradationAndTheSkeletonTakeTheEditorsStyle) {
+  const struct {
+    const char* command;
+    const char* document;
+    Qt::KeyboardModifiers keys;  // none: the button is clicked
+    std::string expected;
+  } cases[] = {
+      {"GradationClick", "[x]", Qt::ShiftModifier, "<SPAN STYLE=\"float:left\">x</SPAN>"},
+      {"GradationClick", "[x]", Qt::ControlModifier, "<SPAN STYLE=\"float:left\">x</SPAN>"},
+      {"EditTagClick", "<BODY>|x</BODY>", Qt::NoModifier, "<BODY STYLE=\"float:left\">x</BODY>"},
+      {"EditTagClick", "<BODY>|x</BODY>", Qt::ShiftModifier, "<BODY STYLE=\"float:left\">x</BODY>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.keys.toInt()));
+    StyleViewFixture fx;
+    fx.LoadMarked(c.document);
+    // The editor asks whether to add the changed style at OK: no.
+    fx.prompts.QueueReply(Reply::No);
+    WhenShown<TagDialogView>([&c](TagDialogView& view) {
+      WhenShown<TRegisterStyleDlg>([](TRegisterStyleDlg& editor) {
+        static_cast<QComboBox*>(editor.Control("cbFloat"))->setEditText(QStringLiteral("left"));
+        Click(editor, "OkBtn");
+      });
+      auto* style = static_cast<QComboBox*>(view.Control("cbStyle"));
+      if (c.keys == Qt::NoModifier) Click(view, "RegisterStyleBtn");
+      else QTest::keyClick(style->lineEdit(), Qt::Key_Return, c.keys);
+      EXPECT_EQ(style->currentText(), QStringLiteral("float:left"));
+      EXPECT_TRUE(view.isVisible()) << "Enter with Shift or Ctrl does not confirm the dialog";
+      view.RebuildNow();
+      view.OkButton()->click();
+    });
+    fx.Run(c.command);
+    EXPECT_EQ(fx.editor.GetText(), c.expected);
+    EXPECT_EQ(fx.File("StyleList.txt"), "color:red\r\n");
+  }
+}
+
+// A dialog that inserts text says so over its preview; one that inserts a
+// tag keeps the usual label.
+TEST(StyleViews, PreviewLabelsAndHints) {
+  const struct {
+    const char* command;
+    const char* label;
+    const char* previewHint;
+    const char* radio;  // a radio group and its hint
+    const char* radioHint;
+  } cases[] = {
+      {"InsertStyleClick", "挿入する文字", "挿入文字のプレビュー", "rgOption", "スタイル挿入時のオプション"},
+      {"LINKRELClick", "挿入するタグ内容", "", nullptr, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    StyleViewFixture fx;
+    fx.LoadMarked("<HEAD>|</HEAD>");
+    WhenShown<TagDialogView>([&c](TagDialogView& view) {
+      auto* label = view.findChild<QLabel*>(QStringLiteral("lbPreview"));
+      ASSERT_NE(label, nullptr);
+      EXPECT_EQ(label->text(), QString::fromUtf8(c.label));
+      EXPECT_EQ(label->buddy(), view.PreviewWidget());
+      EXPECT_EQ(view.PreviewWidget()->toolTip(), QString::fromUtf8(c.previewHint));
+      if (c.radio) {
+        EXPECT_EQ(view.Control(c.radio)->toolTip(), QString::fromUtf8(c.radioHint));
+      }
+      view.CancelButton()->click();
+    });
+    fx.Run(c.command);
+  }
+}
+
+// The selector box's pop-up item deletes as リストから削除(&D) does: asked
+// first, and the box emptied whatever the answer.
+TEST(StyleViews, TheSelectorBoxPopupDeletesTheSelector) {
+  for (const Reply answer : {Reply::Yes, Reply::No}) {
+    SCOPED_TRACE(answer == Reply::Yes ? "yes" : "no");
+    StyleViewFixture fx;
+    fx.LoadMarked("|");
+    fx.prompts.QueueReply(answer);
+    WhenShown<TagDialogView>([](TagDialogView& view) {
+      SetControl(view, "cbTagClass", "H1");
+      QLineEdit* edit = static_cast<QComboBox*>(view.Control("cbTagClass"))->lineEdit();
+      QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("項目削除"));
+        menu->setActiveAction(menu->actions()[0]);
+        QTest::keyClick(menu, Qt::Key_Return);
+      });
+      QContextMenuEvent click(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+      QApplication::sendEvent(edit, &click);
+      EXPECT_EQ(ControlText(view, "cbTagClass"), QString());
+      view.CancelButton()->click();
+    });
+    fx.Run("TagStyleClick");
+    ASSERT_EQ(fx.prompts.Log().size(), 1u);
+    EXPECT_EQ(fx.prompts.Log()[0].text, MessageSjis(Msg::StyleItemDeleteQuestion));
+    EXPECT_EQ(fx.File("TagClassList.txt"), answer == Reply::Yes ? "" : "[H1]\r\nSTYLE=color:red\r\n");
+  }
 }
 
 TEST(StyleViews, SelectorRulesAreSavedFromTheirDialog) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -128,29 +129,141 @@ TEST(LineGutter, ClickPutsTheCaretAtTheStartOfTheDisplayLineThere) {
   EXPECT_EQ(f.editor.LineFromChar(-1), f.editor.LineFromChar(f.editor.TextLength()));
 }
 
-// Right after loading only the lines in view are wrapped; answers about
-// display lines far below must still count every wrapped line above.
-TEST(DisplayLines, FarLinesCountEveryWrappedLineAbove) {
-  Shown f(260);
+// Runs the event loop until the widget has nothing left to do in the
+// background (its wrapping of a big page).
+void RunUntilIdle() {
+  QAbstractEventDispatcher* events = QAbstractEventDispatcher::instance();
+  int quiet = 0;
+  for (int guard = 0; quiet < 2 && guard < 1000000; ++guard) quiet = events->processEvents(QEventLoop::AllEvents) ? 0 : quiet + 1;
+}
+
+// The rows the lines before `line` take when laid out (SCI_WRAPCOUNT lays
+// each out afresh), and as the widget counts them now.
+long WrappedBefore(const ScintillaEditor& w, long line) {
+  long rows = 0;
+  for (long k = 0; k < line; ++k) rows += Sci0(w, Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(k));
+  return rows;
+}
+long CountedBefore(const ScintillaEditor& w, long line) { return Sci0(w, Sci::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line)); }
+
+// A big page (more lines than are wrapped at once) of lines that each wrap.
+std::string BigPage(int count) {
   std::string line;
   for (int i = 0; i < 8; ++i) line += "abcd \x83\x5C\x95\x5C ";
+  return Lines(count, line, false);
+}
+
+// Right after loading a big page only the lines in view are wrapped; the
+// rest is wrapped in the background. Display-line answers count lines as
+// the widget does at that moment, so they agree with what it shows, and
+// count every wrapped line once it is done.
+TEST(DisplayLines, BigPageAnswersAgreeWithTheWidgetWhileAndAfterWrapping) {
+  Shown f(260);
   const int count = 3000;
-  f.editor.Load(Lines(count, line, false), true);
+  f.editor.Load(BigPage(count), true);
   const Offset lastStart = f.editor.LineStarts().back();
-  // Asked before anything scrolls or paints.
-  const Offset caretLine = f.editor.LineFromChar(lastStart);
-  const Offset lastIndex = f.editor.LineIndex(caretLine);
-  long expected = 0;
-  for (int k = 0; k + 1 < count; ++k) expected += Sci0(f.widget, Sci::SCI_WRAPCOUNT, static_cast<unsigned long>(k));
-  ASSERT_GE(expected, 2L * (count - 1));
-  EXPECT_EQ(caretLine, expected);
-  EXPECT_EQ(lastIndex, lastStart);
-  EXPECT_EQ(f.editor.LineCount(), expected + Sci0(f.widget, Sci::SCI_WRAPCOUNT, count - 1));
+  for (const bool settled : {false, true}) {
+    SCOPED_TRACE(settled ? "after the background wrapping" : "right after loading");
+    if (settled) RunUntilIdle();
+    const Offset caretLine = f.editor.LineFromChar(lastStart);
+    const long counted = CountedBefore(f.widget, count - 1);
+    if (settled) {
+      ASSERT_GE(counted, 2L * (count - 1));
+      EXPECT_EQ(counted, WrappedBefore(f.widget, count - 1));
+    } else {
+      EXPECT_LT(counted, 2L * (count - 1));  // nothing waited for the whole page
+    }
+    EXPECT_EQ(caretLine, counted);
+    EXPECT_EQ(f.editor.LineIndex(caretLine), lastStart);
+    EXPECT_EQ(f.editor.LineCount(), counted + f.widget.ShownRows(count - 1));
+    EXPECT_EQ(f.widget.DisplayLineTotal(), f.editor.LineCount());
+  }
   // Scrolling to a far line puts that display line at the top.
   const Offset middle = f.editor.LineFromChar(f.editor.LineStarts()[count / 2]);
   f.editor.LineScroll(middle - f.editor.TopDisplayLine());
   EXPECT_EQ(f.editor.TopDisplayLine(), middle);
   EXPECT_EQ(f.widget.GutterLabels().front().text, QString::number(count / 2 + 1));
+}
+
+// A short page is wrapped whole before the first answer: its numbers are
+// final at once.
+TEST(DisplayLines, ShortPageCountsEveryWrappedLineAtOnce) {
+  Shown f(260);
+  const int count = static_cast<int>(kWrapAtOnceLines);
+  f.editor.Load(BigPage(count), true);
+  const Offset lastStart = f.editor.LineStarts().back();
+  const Offset caretLine = f.editor.LineFromChar(lastStart);
+  EXPECT_GE(caretLine, 2L * (count - 1));
+  EXPECT_EQ(caretLine, WrappedBefore(f.widget, count - 1));
+  EXPECT_EQ(caretLine, CountedBefore(f.widget, count - 1));
+}
+
+// The caret keys that take their own way on a big page (so that nothing
+// waits for the background wrapping) land where the widget's own would,
+// over a double-byte character whose second byte is a backslash (SO,
+// 83 5C) and over CR LF.
+TEST(DisplayLines, CaretKeysOnABigPageLandWhereTheWidgetWould) {
+  struct Row {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers mods;
+    Offset anchor, caret;          // before
+    Offset wantAnchor, wantCaret;  // after; -1 is the end of the text
+  };
+  // Each line: "abcd SO HYOU " (83 5C, 95 5C) eight times (80 bytes),
+  // then CR LF.
+  const Row rows[] = {
+      {"|abc Ctrl+End", Qt::Key_End, Qt::ControlModifier, 0, 0, -1, -1},
+      {"ab[c Shift+Ctrl+End", Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, 2, 3, 2, -1},
+      {"abcd SO| Left", Qt::Key_Left, Qt::NoModifier, 7, 7, 5, 5},
+      {"abcd |SO Right", Qt::Key_Right, Qt::NoModifier, 5, 5, 7, 7},
+      {"...|CRLF Right", Qt::Key_Right, Qt::NoModifier, 80, 80, 82, 82},
+      {"...CRLF| Left", Qt::Key_Left, Qt::NoModifier, 82, 82, 80, 80},
+      {"[abcd] Left collapses", Qt::Key_Left, Qt::NoModifier, 0, 4, 0, 0},
+  };
+  Shown f(260);
+  const std::string page = BigPage(3000);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    f.editor.Load(page, true);
+    f.editor.SetSelection(r.anchor, r.caret);
+    QKeyEvent key(QEvent::KeyPress, r.key, r.mods);
+    QApplication::sendEvent(&f.widget, &key);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    const Offset end = f.editor.TextLength();
+    EXPECT_EQ(f.editor.SelAnchor(), r.wantAnchor < 0 ? end : r.wantAnchor);
+    EXPECT_EQ(f.editor.SelActive(), r.wantCaret < 0 ? end : r.wantCaret);
+    // The caret is in view, on its own line's display row.
+    const int y = f.widget.CaretLineY();
+    EXPECT_GE(y, 0);
+    EXPECT_LE(y + f.widget.DisplayLineHeight(), f.widget.viewport()->height());
+    EXPECT_EQ(f.WidgetBytes(), page);
+  }
+}
+
+// Ctrl+End on a big page right after loading: the last lines are wrapped
+// as they are shown, the gutter numbers them, and the numbers agree with
+// the widget's once the background wrapping is done.
+TEST(DisplayLines, EndOfABigPageIsWrappedWhenShown) {
+  Shown f(260);
+  const int count = 3000;
+  f.editor.Load(BigPage(count), true);
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+  QApplication::sendEvent(&f.widget, &key);
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_GE(Sci0(f.widget, Sci::SCI_WRAPCOUNT, count - 1), 2);
+  const std::vector<GutterLabel> labels = f.widget.GutterLabels();
+  ASSERT_FALSE(labels.empty());
+  EXPECT_EQ(labels.back().text, QString::number(count));
+  RunUntilIdle();
+  EXPECT_EQ(f.editor.SelActive(), f.editor.TextLength());
+  EXPECT_EQ(f.editor.LineFromChar(-1), f.editor.LineCount() - 1);
+  EXPECT_EQ(f.editor.LineCount(), CountedBefore(f.widget, count));
+  EXPECT_EQ(f.editor.LineCount(), WrappedBefore(f.widget, count));
+  EXPECT_GE(f.editor.LineCount(), 2L * count);
+  const int y = f.widget.CaretLineY();
+  EXPECT_GE(y, 0);
+  EXPECT_LE(y + f.widget.DisplayLineHeight(), f.widget.viewport()->height());
 }
 
 // The refresh recolours the bytes the editor holds with the new fonts and

@@ -149,6 +149,36 @@ TEST(ScintillaSurfaceOffsets, WrappedLinesAreDisplayLinesOfTheirOwn) {
   EXPECT_EQ(f.editor.LineIndex(-1), f.editor.LineIndex(2));
 }
 
+// Japanese has no blanks between words: a wrapped line may break between
+// any two of its characters, so a paragraph after its start tag fills the
+// first display line. ASCII words still break only at their blanks.
+TEST(ScintillaSurfaceOffsets, JapaneseWrapsBetweenAnyCharactersAndAsciiWordsStayWhole) {
+  SurfaceFixture f;
+  f.widget.resize(300, 400);
+  f.widget.show();
+  std::string kanji;
+  for (int i = 0; i < 60; ++i) kanji += i % 2 ? "\x95\x5C" : "\x8E\xA6";
+  std::string words;
+  for (int i = 0; i < 30; ++i) words += "word" + std::to_string(i) + " ";
+  const std::string tag = "<P CLASS=\"x\">";
+  f.editor.Load(tag + kanji + "</P>\r\n" + words + "\r\n", true);
+  QApplication::processEvents();
+  ASSERT_GT(f.editor.LineCount(), 4);
+  const std::string first = f.editor.LineText(0);
+  EXPECT_GT(first.size(), tag.size() + 4) << first;
+  EXPECT_EQ(first.substr(0, tag.size()), tag);
+  const Offset wordsStart = f.editor.LineIndex(f.editor.LineFromChar(static_cast<Offset>(tag.size() + kanji.size() + 6)));
+  const std::string text = f.editor.GetText();
+  int wrapped = 0;
+  for (Offset k = f.editor.LineFromChar(wordsStart) + 1; k < f.editor.LineCount(); ++k) {
+    const Offset start = f.editor.LineIndex(k);
+    if (start >= static_cast<Offset>(text.size()) || text[static_cast<std::size_t>(start) - 1] == '\n') break;
+    EXPECT_EQ(text[static_cast<std::size_t>(start) - 1], ' ') << f.editor.LineText(k);
+    ++wrapped;
+  }
+  EXPECT_GT(wrapped, 0);
+}
+
 // --- The mirror and the line index under edits ---------------------------------------------
 
 TEST(ScintillaSurfaceMirror, RandomEditsKeepTextAndLineIndexInStep) {
