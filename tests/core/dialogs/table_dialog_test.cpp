@@ -620,6 +620,7 @@ TEST_F(TableCommandTest, ReEditPresetsEveryFieldOfItsTable) {
 class ImageAnsweringHost : public SessionHost {
  public:
   bool Run(std::string_view dialogClass, DialogFields& f) override {
+    if (dialogClass == kTableDialogClass) return SessionHost::Run(dialogClass, f);
     imageDialogs.emplace_back(dialogClass);
     f.Set("cbImageFile", file);
     return imageOk;
