@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTabWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -276,8 +275,16 @@ int PictureDialogPictures(TMainForm& w, const QString& folder) {
     }
     Click(view.PictureArea(), QEvent::MouseMove, QPoint(200, 60));
     view.RebuildNow();
+    // The map's page with the polygon's coordinates, then the IMG page.
+    auto* pages = view.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+    if (pages) pages->setCurrentIndex(1);
     QApplication::processEvents();
     written += view.grab().save(folder + QStringLiteral("/dialog-AREAClick.png"));
+    if (pages) {
+      pages->setCurrentIndex(0);
+      QApplication::processEvents();
+      written += view.grab().save(folder + QStringLiteral("/dialog-AREAClick-img.png"));
+    }
     view.CancelButton()->click();
   });
   RunHandler(w, "AREAClick");

@@ -195,4 +195,10 @@ void FormSettings::SetColour(std::string_view key, ColorValue value) {
   m_numbers[std::string(Find(key, T::Colour).key)] = value;
 }
 
+std::string BrowserProgram(std::string_view view, const FormSettings& settings) {
+  if (view == "IEBtn") return settings.Text("asSubBrowserFullPath");
+  if (view == "NNBtn") return settings.Text("asNNFullPath");
+  return {};
+}
+
 }  // namespace mw

@@ -62,4 +62,10 @@ class FormSettings {
   std::map<std::string, std::string, std::less<>> m_texts;
 };
 
+// The program a browser view runs: the IE view (IEBtn) the browser named
+// in asSubBrowserFullPath, the NN view (NNBtn) asNNFullPath. Empty for any
+// other view (BrowseBtn) or when none is set: the desktop's default
+// browser then shows the page.
+std::string BrowserProgram(std::string_view view, const FormSettings& settings);
+
 }  // namespace mw

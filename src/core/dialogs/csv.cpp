@@ -24,6 +24,30 @@ std::size_t CharLength(std::string_view s, std::size_t i) {
   return static_cast<std::size_t>(mw::CharLength(s, static_cast<Offset>(i)));
 }
 
+// The quoted field opening at s[i] (a double quote), to the next quote
+// that is not doubled; a doubled quote inside stands for one. i ends past
+// the closing quote, or at the end when none closes it (false). lines
+// counts the line breaks inside, as a file's records may hold them.
+bool ReadQuoted(std::string_view s, std::size_t& i, std::string& field, int& lines) {
+  ++i;
+  while (i < s.size()) {
+    if (s[i] == '"') {
+      if (i + 1 < s.size() && s[i + 1] == '"') {
+        field += '"';
+        i += 2;
+        continue;
+      }
+      ++i;
+      return true;
+    }
+    if (s[i] == '\n' || (s[i] == '\r' && (i + 1 >= s.size() || s[i + 1] != '\n'))) ++lines;
+    const std::size_t n = CharLength(s, i);
+    field.append(s.substr(i, n));
+    i += n;
+  }
+  return false;
+}
+
 }  // namespace
 
 CsvTable ReadCsv(std::string_view s) {
@@ -37,25 +61,7 @@ CsvTable ReadCsv(std::string_view s) {
     while (!endOfRecord) {
       if (i < s.size() && s[i] == '"') {
         const int opened = line;
-        ++i;
-        bool closed = false;
-        while (i < s.size()) {
-          if (s[i] == '"') {
-            if (i + 1 < s.size() && s[i + 1] == '"') {
-              field += '"';
-              i += 2;
-              continue;
-            }
-            ++i;
-            closed = true;
-            break;
-          }
-          if (s[i] == '\n' || (s[i] == '\r' && (i + 1 >= s.size() || s[i + 1] != '\n'))) ++line;
-          const std::size_t n = CharLength(s, i);
-          field.append(s.substr(i, n));
-          i += n;
-        }
-        if (!closed) {
+        if (!ReadQuoted(s, i, field, line)) {
           t.rows.clear();
           t.error = CsvError::UnclosedQuote;
           t.errorLine = opened;
@@ -126,21 +132,9 @@ CsvRow SplitGridLine(std::string_view s) {
   while (i < s.size()) {
     std::string field;
     if (s[i] == '"') {
-      ++i;
-      while (i < s.size()) {
-        if (s[i] == '"') {
-          if (i + 1 < s.size() && s[i + 1] == '"') {
-            field += '"';
-            i += 2;
-            continue;
-          }
-          ++i;
-          break;
-        }
-        const std::size_t n = CharLength(s, i);
-        field.append(s.substr(i, n));
-        i += n;
-      }
+      // A quote left open runs to the line's end: a selection has no errors.
+      int lines = 0;
+      ReadQuoted(s, i, field, lines);
     } else {
       while (i < s.size() && static_cast<unsigned char>(s[i]) > 0x20 && s[i] != ',') {
         const std::size_t n = CharLength(s, i);

@@ -53,6 +53,7 @@ bool TagDialogActions::Take(const DialogStep& step, DialogFields& f) {
     case DialogStep::Field:
       f.Set(step.control, step.value);
       DialogFieldChanged(m_ctx, m_class, step.control, f);
+      Act(step, f);  // the model's own rule for the change, as the window follows it
       return true;
     case DialogStep::Press:
       return Act(step, f) || PressDialogButton(m_ctx, m_class, step.control, f) || PressPlain(step.control, f);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "core/dialogs/picture_dialogs.h"
 #include "core/dialogs/tag_dialog_commands.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/editing/insertion.h"
@@ -144,6 +145,12 @@ void EditTag(EditingContext& ctx) {
     return;
   }
   if (auto setup = PrepareReEdit(routine, tag, ctx.options)) {
+    if (setup->model == &kImageDlg) {
+      DialogEnv env;
+      env.services = &ctx.services;
+      env.documentPath = ctx.fileName;
+      ShowTagPicture(setup->fields, env);
+    }
     RunReEdit(ctx, *setup->model, std::move(setup->fields));
     return;
   }

@@ -116,7 +116,7 @@ void ShowArea(DialogFields& f, bool reEdit) {
       f.SetChecked(c, false);
       f.Set(std::string(c) + "#enabled", "0");
     }
-    f.Set("PageControl1", "MapSheet");
+    f.Set("#page", "MapSheet");
   } else {
     f.Set("cbShape", "rect");
   }
@@ -230,6 +230,11 @@ bool ActPicture(const TagDialogModel& m, DialogFields& f, const DialogStep& a, c
     // The file manager is the window's; without one it does nothing.
     return a.control == "ExplorerBtn";
   }
+  if (a.kind == DialogStep::Field) {
+    // Another shape starts its coordinates afresh.
+    if (area && a.control == "cbShape") AreaShapeChanged(f);
+    return area && a.control == "cbShape";
+  }
   if (!area || a.kind != DialogStep::Gesture || a.control != "Image") return false;
   if (a.value == "down") AreaPointer(f, Pointer::Down, a.x, a.y);
   else if (a.value == "move") AreaPointer(f, Pointer::Move, a.x, a.y);
@@ -262,19 +267,36 @@ std::string Joined(std::initializer_list<long long> numbers) {
 
 // --- Choosing a picture -----------------------------------------------------------
 
+namespace {
+
+// The picture shown, with its own size as the size fields' hints; the
+// fields' values are the caller's. What the file gives, or why it gives
+// no picture (nothing is changed then).
+PictureSize ShowPicture(DialogFields& f, const std::string& file, PictureReader& reader) {
+  PictureSize size = reader.ReadSize(file);
+  if (size.problem == PictureProblem::None) size.problem = reader.Decode(file);
+  if (size.problem != PictureProblem::None) return size;
+  f.Set(kFieldPicture, file);
+  f.Set(kFieldWidthHint, std::to_string(size.width));
+  f.Set(kFieldHeightHint, std::to_string(size.height));
+  return size;
+}
+
+}  // namespace
+
 std::string ChoosePicture(DialogFields& f, const std::string& file, const DialogEnv& env) {
   PictureReader* reader = env.services ? env.services->pictures : nullptr;
   std::string width, height;
   if (reader) {
-    PictureSize size = reader->ReadSize(file);
-    if (size.problem == PictureProblem::None) size.problem = reader->Decode(file);
+    const PictureSize size = ShowPicture(f, file, *reader);
     if (size.problem != PictureProblem::None)
       return FormatMessage(MessageSjis(ProblemText(size.problem)), {AsDocumentText(file)});
     width = std::to_string(size.width);
     height = std::to_string(size.height);
-    f.Set(kFieldPicture, file);
   } else {
     f.Set(kFieldPicture, "");
+    f.Set(kFieldWidthHint, "");
+    f.Set(kFieldHeightHint, "");
   }
   f.Set("edWidth", width);
   f.Set("edHeight", height);
@@ -291,6 +313,12 @@ std::string ChoosePicture(DialogFields& f, const std::string& file, const Dialog
     SetItems(f, "cbImageFile", items);
   }
   return {};
+}
+
+void ShowTagPicture(DialogFields& f, const DialogEnv& env) {
+  PictureReader* reader = env.services ? env.services->pictures : nullptr;
+  const std::string file = ExistingFileOf(f.Get("cbImageFile"), env);
+  if (reader && !file.empty()) ShowPicture(f, file, *reader);
 }
 
 std::optional<std::string> DroppedPicture(const std::vector<std::string>& paths,

@@ -19,6 +19,9 @@ namespace mw {
 // The file-system path of the picture chosen last (what the window shows);
 // empty when none is shown.
 inline constexpr std::string_view kFieldPicture = "Image#file";
+// The size of the picture shown, which the size fields show while empty.
+inline constexpr std::string_view kFieldWidthHint = "edWidth#hint";
+inline constexpr std::string_view kFieldHeightHint = "edHeight#hint";
 // The map dialog's status bar.
 inline constexpr std::string_view kFieldStatus = "StatusBar1";
 
@@ -28,6 +31,11 @@ inline constexpr std::string_view kFieldStatus = "StatusBar1";
 // and the result is the message saying why; empty on success. Without a
 // picture reader the file is taken with empty sizes.
 std::string ChoosePicture(DialogFields& f, const std::string& file, const DialogEnv& env);
+
+// F2 on an IMG: the picture its SRC names (relative to the page) is shown
+// with its size as hints, the tag's own values kept. A SRC that names no
+// readable picture changes nothing.
+void ShowTagPicture(DialogFields& f, const DialogEnv& env);
 
 // The picture a drop chooses: the last item, unless an item is a folder.
 std::optional<std::string> DroppedPicture(const std::vector<std::string>& paths,

@@ -12,6 +12,7 @@
 #include "core/app/document_file.h"
 #include "core/dialogs/colour_input.h"
 #include "core/dialogs/edit_tag.h"
+#include "core/dialogs/tag_dialog_commands.h"
 #include "core/dialogs/tag_dialogs.h"
 #include "core/dialogs/tag_reedit.h"
 #include "core/editing/command_registry.h"
@@ -308,6 +309,14 @@ bool TableDialog::SetField(std::string_view name, std::string_view value) {
     Select(*r);
     return true;
   }
+  if (name == kTableMoveRowField || name == kTableMoveColField) {
+    const auto r = ParseRect(value);  // FROM,TO
+    if (!r || r->left != r->right) return false;
+    const bool moved =
+        name == kTableMoveRowField ? m_grid.MoveRow(r->left, r->top) : m_grid.MoveCol(r->left, r->top);
+    ShowCurrentFormat();
+    return moved;
+  }
   if (name == "edRowCount" || name == "edColCount") {
     // A count that is no number is taken as 1.
     const int n = std::clamp(ReadNumber(value).value_or(1), 1, TableGrid::kMaxCount);
@@ -356,7 +365,8 @@ bool TableDialog::Press(std::string_view button) {
   } else if (button == "UpdateBtn") {
     // The preview is rebuilt from what the grid holds.
   } else if (button == "ImageRefBtn") {
-    if (m_env.imageTag && !m_grid.Format(s.left, s.top).covered)
+    // Disabled for a page never saved: the picture's URL is relative to it.
+    if (m_env.imageTag && m_fields.Get("ImageRefBtn#enabled", "1") != "0" && !m_grid.Format(s.left, s.top).covered)
       if (const auto img = m_env.imageTag()) m_grid.SetText(s.left, s.top, *img);
   } else if (button == "IEBtn" || button == "NNBtn" || button == "BrowseBtn") {
     ShowInBrowser(button);
@@ -541,7 +551,18 @@ TableEnvironment TableEnvironmentOf(EditingContext& ctx) {
   env.startFolder = ctx.services.startFolder ? ctx.services.startFolder() : FolderOf(ctx.fileName);
   env.showInBrowser = ctx.services.showInBrowser;
   env.registerTempFile = ctx.services.registerTempFile;
+  env.imageTag = [&ctx] { return CellImageTag(ctx); };
   return env;
+}
+
+std::optional<std::string> CellImageTag(EditingContext& ctx) {
+  DialogFields f = CreateFields(kImageDlg);
+  kImageDlg.show(f, false);
+  DialogOutcome r = RunTagDialog(ctx, kImageDlg, std::move(f));
+  // A dialog closed without a picture leaves the cell's text as it was.
+  if (!r.ok || r.text.empty()) return std::nullopt;
+  if (kImageDlg.remember) kImageDlg.remember(r.fields, ctx.services);
+  return r.text;
 }
 
 namespace {

@@ -24,6 +24,10 @@ class CommandRegistry;
 inline constexpr std::string_view kTableDialogClass = "TTableDlg";
 inline constexpr std::string_view kTableGridName = "sgTable";
 inline constexpr std::string_view kTableSelectionField = "sgTable.Selection";
+// A row or column dragged to another place: "FROM,TO", counted as the grid
+// counts them.
+inline constexpr std::string_view kTableMoveRowField = "sgTable.MoveRow";
+inline constexpr std::string_view kTableMoveColField = "sgTable.MoveCol";
 
 // The page "設定" and the cell panel as rows; only the page's rows write
 // TABLE attributes.
@@ -135,6 +139,10 @@ void TableReEdit(EditingContext& ctx, std::string_view tag, TableEnvironment env
 // The environment of the context: prompts, file choices, options, indent,
 // and the browser and temporary files of its services.
 TableEnvironment TableEnvironmentOf(EditingContext& ctx);
+// The image dialog opened from a cell (ImageRefBtn, Shift+Enter): the IMG
+// tag it built, remembered as the image dialog remembers it; nothing when
+// cancelled or closed without a picture.
+std::optional<std::string> CellImageTag(EditingContext& ctx);
 
 void RegisterTableDialogCommands(CommandRegistry& r);
 

@@ -175,10 +175,11 @@ void TableGrid::ClearCell(int col, int row) {
 void TableGrid::MoveCell(int fromCol, int fromRow, int toCol, int toRow) {
   m_text[Index(toCol, toRow)] = std::move(m_text[Index(fromCol, fromRow)]);
   m_text[Index(fromCol, fromRow)].clear();
-  if (InFormatArea(fromCol, fromRow) && InFormatArea(toCol, toRow)) {
-    Fmt(toCol, toRow) = std::move(Fmt(fromCol, fromRow));
-    Fmt(fromCol, fromRow) = TCellData::Cleared();
-  }
+  // A format goes only where formats are kept; a cell coming from outside
+  // brings none, so the old one there must not stay.
+  const bool fromKept = InFormatArea(fromCol, fromRow), toKept = InFormatArea(toCol, toRow);
+  if (toKept) Fmt(toCol, toRow) = fromKept ? std::move(Fmt(fromCol, fromRow)) : TCellData::Cleared();
+  if (fromKept) Fmt(fromCol, fromRow) = TCellData::Cleared();
 }
 
 // Cells move within the selected columns (or rows); a merge reaching into
@@ -222,6 +223,40 @@ bool TableGrid::InsertToCol(const CellRect& r) {
   for (int row = r.top; row <= r.bottom; ++row) {
     for (int col = m_cols; col - w >= r.left; --col) MoveCell(col - w, row, col, row);
     for (int col = r.left; col <= r.right; ++col) ClearCell(col, row);
+  }
+  return true;
+}
+
+bool TableGrid::MoveRow(int from, int to) {
+  if (from < 1 || to < 1 || from > m_rows || to > m_rows) return false;
+  if (from == to) return true;
+  const int first = std::min(from, to), last = std::max(from, to);
+  Unmerge({1, first, kFormatCols - 1, last});
+  // The moved row is lifted out, the rows between close up, and it goes in
+  // at its new place; formats only where both places have them.
+  for (int col = 1; col <= kMaxCount; ++col) {
+    std::string text = std::move(m_text[Index(col, from)]);
+    TCellData format = TableGrid::Format(col, from);
+    const int step = to > from ? 1 : -1;
+    for (int row = from; row != to; row += step) MoveCell(col, row + step, col, row);
+    m_text[Index(col, to)] = std::move(text);
+    if (InFormatArea(col, to)) Fmt(col, to) = InFormatArea(col, from) ? std::move(format) : TCellData::Cleared();
+  }
+  return true;
+}
+
+bool TableGrid::MoveCol(int from, int to) {
+  if (from < 1 || to < 1 || from > m_cols || to > m_cols) return false;
+  if (from == to) return true;
+  const int first = std::min(from, to), last = std::max(from, to);
+  Unmerge({first, 1, last, kFormatRows - 1});
+  for (int row = 1; row <= kMaxCount; ++row) {
+    std::string text = std::move(m_text[Index(from, row)]);
+    TCellData format = TableGrid::Format(from, row);
+    const int step = to > from ? 1 : -1;
+    for (int col = from; col != to; col += step) MoveCell(col + step, row, col, row);
+    m_text[Index(to, row)] = std::move(text);
+    if (InFormatArea(to, row)) Fmt(to, row) = InFormatArea(from, row) ? std::move(format) : TCellData::Cleared();
   }
   return true;
 }

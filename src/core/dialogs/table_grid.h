@@ -119,6 +119,13 @@ class TableGrid {
   bool InsertToRow(const CellRect& r);
   bool InsertToCol(const CellRect& r);
 
+  // Dragging a row (column) from one position to another: the rows
+  // between close up, texts and formats moving together. Merges over the
+  // rows (columns) that move are taken apart first, as the shifts do.
+  // False, nothing changed, for a position outside the grid.
+  bool MoveRow(int from, int to);
+  bool MoveCol(int from, int to);
+
   // Copy keeps each cell's own text and format; paste puts them with
   // their top-left at `at` (data first growing the grid as needed, up to
   // 100). Pasted formats carry alignment, size, colour and NOWRAP, not

@@ -2,11 +2,9 @@
 // layers: the dialog host that shows tag dialogs, the modeless find and
 // replace dialogs, and the lists and hooks the tag dialogs read.
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTabWidget>
@@ -18,6 +16,8 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/app/window_settings.h"
+#include "platform/app/browsers.h"
+#include "platform/app/native_path.h"
 #include "platform/pictures/picture_files.h"
 #include "gui/check/tag_error_form.h"
 #include "gui/dialogs/tag_dialog_view.h"
@@ -126,8 +126,12 @@ void TMainForm::WireParts() {
     return QFile::encodeName(document.isFile() ? document.absolutePath() : QDir::tempPath()).toStdString();
   };
   r.registerTempFile = [this](const std::string& path) { RegisterTempFile(QFile::decodeName(path.c_str())); };
-  r.showInBrowser = [](std::string_view, const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+  // The IE and NN views run the browsers the options name; the default
+  // browser shows the page when none is named.
+  r.showInBrowser = [this](std::string_view view, const std::string& path) {
+    const QString why = platform::ShowInBrowser(platform::PathFromNative(BrowserProgram(view, m_settings)),
+                                                platform::PathFromNative(path));
+    if (!why.isEmpty()) ShowMessage(why, MessageKind::Error);
   };
   // The style sheet the page links to, read from beside the page; a page
   // never saved or a sheet that is missing gives none.

@@ -35,6 +35,11 @@ std::optional<int> NumberField::Value() const {
 }
 
 void NumberField::stepBy(int steps) {
+  Step(steps);
+  emit Stepped();
+}
+
+void NumberField::Step(int steps) {
   const std::optional<int> v = Value();
   if (!v) {
     // Not set (or no number): Up starts at the lowest real value.

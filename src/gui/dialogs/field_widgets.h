@@ -27,6 +27,8 @@ class NumberField : public QAbstractSpinBox {
 
  signals:
   void TextEdited();
+  // The arrows (or the Up and Down keys) changed the number.
+  void Stepped();
 
  protected:
   StepEnabled stepEnabled() const override;
@@ -34,6 +36,7 @@ class NumberField : public QAbstractSpinBox {
   void fixup(QString& input) const override;
 
  private:
+  void Step(int steps);
   std::optional<int> Value() const;
   int m_lowest;
   bool m_blankable;

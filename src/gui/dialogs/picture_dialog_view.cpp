@@ -114,6 +114,13 @@ namespace {
 
 constexpr std::string_view kCaptureKeys = "Image#";
 
+// The map dialog's pages; the picture file and the two check boxes stand
+// above them.
+constexpr std::string_view kImgSheet[] = {"edAlt", "edWidth", "edHeight", "edBorder", "rgAlign", "edVSpace", "edHSpace"};
+constexpr std::string_view kMapSheet[] = {"cbNAME", "cbShape", "edCoords", "cbURL", "cbOnFocus", "cbOnBlur"};
+constexpr ViewPage kAreaPages[] = {{Msg::AreaImgPage, {}, "ImgSheet", kImgSheet},
+                                   {Msg::AreaMapPage, {}, "MapSheet", kMapSheet}};
+
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -121,7 +128,7 @@ QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 PictureDialogView::PictureDialogView(QWidget* parent, const TagDialogModel& model, TagDialogViewHooks hooks)
     : TagDialogView(parent, model.rows, [&model](const DialogFields& f, const EditingOptions& o) {
         return model.build(f, o).preview;
-      }, std::move(hooks)),
+      }, std::move(hooks), &model == &kAREADlg ? std::span<const ViewPage>(kAreaPages) : std::span<const ViewPage>()),
       m_model(model),
       m_area(&model == &kAREADlg) {
   setObjectName(Utf8(model.dialogClass));
@@ -178,7 +185,7 @@ PictureDialogView::PictureDialogView(QWidget* parent, const TagDialogModel& mode
       connect(shape, &QComboBox::currentTextChanged, this, [this] {
         if (m_loadingFields) return;
         DialogFields f = CurrentFields();
-        AreaShapeChanged(f);
+        m_model.act(f, DialogStep::SetField("cbShape", f.Get("cbShape")), Env());
         SetControlValue("edCoords", FromDocumentText(f.Get("edCoords")));
         UpdateOverlay(f);
       });
@@ -211,6 +218,10 @@ void PictureDialogView::LoadFields(const DialogFields& fields) {
   auto* reader = dynamic_cast<platform::QtPictureReader*>(ServicesOf(Hooks()).pictures);
   const std::string path = fields.Get(kFieldPicture);
   m_picture->SetPicture(reader && !path.empty() ? reader->Picture(path) : QImage());
+  // The picture's own size shows in a size field left empty.
+  for (const auto& [control, hint] : {std::pair{"edWidth", kFieldWidthHint}, std::pair{"edHeight", kFieldHeightHint}})
+    if (auto* number = qobject_cast<NumberField*>(Control(control)))
+      number->Edit()->setPlaceholderText(path.empty() ? QString() : FromDocumentText(fields.Get(hint)));
   if (m_status) m_status->showMessage(FromDocumentText(fields.Get(kFieldStatus)));
   UpdateOverlay(fields);
 }

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/dialogs/tag_dialogs.h"
@@ -25,10 +27,12 @@ namespace mw::gui {
 
 namespace {
 
+bool IsShiftEnter(const QKeyEvent& e);
+
 // Formatted cells framed green, covered ones red, spanning ones blue.
 class CellMarks : public QStyledItemDelegate {
  public:
-  CellMarks(const TableDialog& session, QObject* parent) : QStyledItemDelegate(parent), m_session(session) {}
+  CellMarks(const TableDialog& session, CellGrid* grid) : QStyledItemDelegate(grid), m_session(session), m_grid(grid) {}
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyledItemDelegate::paint(p, option, index);
     const TCellData& d = m_session.Grid().Format(index.column() + 1, index.row() + 1);
@@ -43,8 +47,21 @@ class CellMarks : public QStyledItemDelegate {
     p->restore();
   }
 
+ protected:
+  // Shift+Enter while a cell is edited: the text typed so far stays, and
+  // the picture is asked for once the editor has closed.
+  bool eventFilter(QObject* editor, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress && IsShiftEnter(*static_cast<QKeyEvent*>(e))) {
+      CellGrid* grid = m_grid;
+      QTimer::singleShot(0, grid, [grid] { emit grid->ImageRequested(); });
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(editor, e);
+  }
+
  private:
   const TableDialog& m_session;
+  CellGrid* m_grid;
 };
 
 QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -61,6 +78,11 @@ PreviewBuilder SessionBuilder(TableDialog* s) {
   };
 }
 
+bool IsShiftEnter(const QKeyEvent& e) {
+  return (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) &&
+         (e.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+}
+
 struct MenuItem {
   const char* name;
   Msg caption;
@@ -69,6 +91,14 @@ struct MenuItem {
 };
 
 }  // namespace
+
+void CellGrid::keyPressEvent(QKeyEvent* e) {
+  if (IsShiftEnter(*e)) {
+    emit ImageRequested();
+    return;
+  }
+  QTableWidget::keyPressEvent(e);
+}
 
 void CellGrid::CommitEditing() {
   if (state() != EditingState) return;
@@ -164,6 +194,14 @@ void TableDialogView::BuildCellPage(QWidget* page) {
   m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(m_grid, &QTableWidget::itemSelectionChanged, this, &TableDialogView::SelectionChanged);
   connect(m_grid, &QTableWidget::itemChanged, this, &TableDialogView::CellEdited);
+  connect(m_grid, &CellGrid::ImageRequested, this, [this] { Press("ImageRefBtn"); });
+  // Rows and columns dragged by their headers: the cells move in the
+  // session, and the headers keep counting 1, 2, ...
+  for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
+    header->setSectionsMovable(true);
+    connect(header, &QHeaderView::sectionMoved, this,
+            [this, header](int, int from, int to) { SectionDragged(header, from, to); });
+  }
   connect(m_grid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
   left->addWidget(m_grid, 1);
@@ -228,7 +266,13 @@ void TableDialogView::BuildCellPage(QWidget* page) {
     line->addWidget(percent);
     grid->addLayout(line, row++, 1);
     const std::string field = name, box = check;
-    connect(number, &NumberField::TextEdited, this, [this, field, number] { PanelChanged(field, number->Text()); });
+    // A size being typed reaches the cells when its edit is finished
+    // (Enter, the focus moving on, a button); the arrows apply at once.
+    connect(number, &NumberField::TextEdited, this, [this, field] {
+      if (!m_syncing) m_typedSizes.insert(field);
+    });
+    connect(number, &QAbstractSpinBox::editingFinished, this, [this, field] { FinishSize(field); });
+    connect(number, &NumberField::Stepped, this, [this, field] { FinishSize(field, true); });
     connect(percent, &QCheckBox::toggled, this,
             [this, box](bool on) { PanelChanged(box, on ? QStringLiteral("1") : QStringLiteral("0")); });
   }
@@ -327,9 +371,20 @@ void TableDialogView::StoreFields(DialogFields& fields) const {
   TagDialogView::StoreFields(fields);
 }
 
+void TableDialogView::FinishSize(const std::string& field, bool stepped) {
+  if (!m_typedSizes.erase(field) && !stepped) return;
+  PanelChanged(field, static_cast<NumberField*>(m_controls[field])->Text());
+}
+
+void TableDialogView::FinishSizes() {
+  for (const char* field : {"edCellWidth", "edCellHeight"}) FinishSize(field);
+}
+
 void TableDialogView::accept() {
-  // Text typed into the cell being edited is in the table.
+  // Text typed into the cell being edited, or into a size field, is in the
+  // table.
   m_grid->CommitEditing();
+  FinishSizes();
   TagDialogView::accept();
 }
 
@@ -368,6 +423,7 @@ void TableDialogView::LoadGrid() {
 
 void TableDialogView::LoadPanel() {
   m_syncing = true;
+  m_typedSizes.clear();
   const DialogFields& f = m_session.Fields();
   static_cast<QComboBox*>(m_controls["cbCellColor"])->setEditText(FromDocumentText(f.Get("cbCellColor")));
   for (const char* n : {"edCellWidth", "edCellHeight"})
@@ -409,6 +465,18 @@ void TableDialogView::PanelChanged(const std::string& name, const QString& value
   MarkStale();
 }
 
+void TableDialogView::SectionDragged(QHeaderView* header, int from, int to) {
+  header->blockSignals(true);
+  header->moveSection(to, from);
+  header->blockSignals(false);
+  m_grid->CommitEditing();
+  const bool rows = header == m_grid->verticalHeader();
+  m_session.SetField(rows ? kTableMoveRowField : kTableMoveColField,
+                     std::to_string(from + 1) + "," + std::to_string(to + 1));
+  LoadGrid();
+  MarkStale();
+}
+
 void TableDialogView::CellEdited(QTableWidgetItem* item) {
   if (m_syncing || item == nullptr) return;
   const std::string name = std::string(kTableGridName) + "[" + std::to_string(item->column() + 1) + "," +
@@ -420,6 +488,7 @@ void TableDialogView::CellEdited(QTableWidgetItem* item) {
 
 void TableDialogView::Press(std::string_view name) {
   m_grid->CommitEditing();
+  FinishSizes();  // a button's key leaves the focus where it is
   // The page "設定" as it stands, for the buttons that build the table.
   DialogFields shown = m_session.Fields();
   TagDialogView::StoreFields(shown);

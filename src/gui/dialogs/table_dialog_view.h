@@ -7,11 +7,13 @@
 
 #include <QTableWidget>
 #include <map>
+#include <set>
 #include <string>
 
 #include "core/dialogs/table_dialog.h"
 #include "gui/dialogs/tag_dialog_view.h"
 
+class QHeaderView;
 class QMenu;
 class QTabWidget;
 
@@ -25,6 +27,13 @@ class CellGrid : public QTableWidget {
   // The cell being edited keeps its text as typed so far.
   void CommitEditing();
   bool Editing() const { return state() == EditingState; }
+
+ signals:
+  // Shift+Enter in a cell, being edited or not: its picture is asked for.
+  void ImageRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class TableDialogView : public TagDialogView {
@@ -57,6 +66,10 @@ class TableDialogView : public TagDialogView {
   void SelectionChanged();
   void PanelChanged(const std::string& name, const QString& value);
   void CellEdited(QTableWidgetItem* item);
+  void SectionDragged(QHeaderView* header, int from, int to);
+  // A size field's edit finished: what was typed (or stepped) applies.
+  void FinishSize(const std::string& field, bool stepped = false);
+  void FinishSizes();
 
   TableDialog& m_session;
   QTabWidget* m_pages = nullptr;
@@ -64,6 +77,7 @@ class TableDialogView : public TagDialogView {
   QMenu* m_menu = nullptr;
   std::map<std::string, QWidget*, std::less<>> m_controls;
   bool m_syncing = false;
+  std::set<std::string, std::less<>> m_typedSizes;  // size fields typed into, not applied yet
   std::string m_preset;  // the preview the dialog opened with
 };
 

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/dialogs/dialog_lists.h"
 #include "gui/app/qt_prompts.h"
@@ -54,12 +55,42 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   QWidget* gridParent = own;
   QVBoxLayout* column = m_ownColumn;
   std::size_t nextPage = 0;
+  // Pages that name their controls, each with its column and grid.
+  const bool listed = !m_pages.empty() && !m_pages.front().controls.empty();
+  struct Sheet {
+    QWidget* page;
+    QVBoxLayout* column;
+    QGridLayout* grid;
+  };
+  std::vector<Sheet> sheets;
   if (!m_pages.empty()) {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("pcPages"));
   }
+  if (listed) {
+    for (const ViewPage& p : m_pages) {
+      auto* page = new QWidget(m_tabs);
+      page->setObjectName(Utf8(p.name));
+      auto* pageColumn = new QVBoxLayout(page);
+      auto* pageGrid = new QGridLayout;
+      pageGrid->setColumnStretch(1, 1);
+      pageColumn->addLayout(pageGrid);
+      m_tabs->addTab(page, UiText(p.caption));
+      sheets.push_back({page, pageColumn, pageGrid});
+    }
+  }
   for (const Binding& c : rows) {
-    if (m_tabs && nextPage < m_pages.size() && c.control == m_pages[nextPage].firstControl) {
+    if (listed) {
+      grid = m_ownGrid;
+      gridParent = own;
+      column = m_ownColumn;
+      for (std::size_t i = 0; i < m_pages.size(); ++i)
+        if (std::find(m_pages[i].controls.begin(), m_pages[i].controls.end(), c.control) != m_pages[i].controls.end()) {
+          grid = sheets[i].grid;
+          gridParent = sheets[i].page;
+          column = sheets[i].column;
+        }
+    } else if (m_tabs && nextPage < m_pages.size() && c.control == m_pages[nextPage].firstControl) {
       const ViewPage& p = m_pages[nextPage++];
       auto* page = new QWidget(m_tabs);
       page->setObjectName(Utf8(p.name));
@@ -120,7 +151,15 @@ void TagDialogView::BuildForm(std::span<const Binding> rows) {
   m_ownColumn->addStretch();
 
   auto* top = new QHBoxLayout;
-  if (m_tabs) {
+  if (listed) {
+    for (const Sheet& sheet : sheets) sheet.column->addStretch();
+    // The rows on no page above the tabs.
+    auto* stack = new QVBoxLayout;
+    stack->addWidget(own);
+    stack->addWidget(m_tabs, 1);
+    top->addLayout(stack, 3);
+    handlers = nullptr;  // on its page
+  } else if (m_tabs) {
     if (column != m_ownColumn) column->addStretch();
     own->hide();
     top->addWidget(m_tabs, 3);

@@ -78,11 +78,14 @@ const DialogServices& ServicesOf(const TagDialogViewHooks& hooks);
 
 // A page of a dialog whose rows are shown on tabs: the tab's caption, the
 // control of its first row, and the page's object name ("BodySheet"); the
-// field "#page" holding that name opens the dialog on it.
+// field "#page" holding that name opens the dialog on it. A page may name
+// its controls instead (firstControl empty): the rows on no page then
+// stand above the tabs, and a page shows its rows whatever their order.
 struct ViewPage {
   Msg caption;
   std::string_view firstControl;
   std::string_view name;
+  std::span<const std::string_view> controls = {};
 };
 
 // Builds the preview text from the fields as they stand.

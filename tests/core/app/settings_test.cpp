@@ -238,5 +238,18 @@ TEST(DataFolder, ColouredExtensions) {
   EXPECT_EQ(ReadFileBytes(dir.Path("FileExtList.txt")), "htm\r\nasp\r\n");
 }
 
+TEST(BrowserProgram, EachViewItsOwnBrowserElseTheDefault) {
+  FormSettings s;
+  s.SetText("asSubBrowserFullPath", "/opt/ie view/browser");
+  s.SetText("asNNFullPath", "firefox");
+  const struct {
+    const char* view;
+    const char* program;
+  } rows[] = {{"IEBtn", "/opt/ie view/browser"}, {"NNBtn", "firefox"}, {"BrowseBtn", ""}, {"other", ""}};
+  for (const auto& r : rows) EXPECT_EQ(BrowserProgram(r.view, s), r.program) << r.view;
+  s.SetText("asNNFullPath", "");
+  EXPECT_EQ(BrowserProgram("NNBtn", s), "") << "none named: the default browser";
+}
+
 }  // namespace
 }  // namespace mw

@@ -30,6 +30,7 @@ TEST(ReadCsv, FieldsAreSeparatedByCommasOnly) {
       {"nothing", "", {}},
       {"double-byte text", kHyo + "," + kSo + " " + kHyo + "\r\n", {{kHyo, kSo + " " + kHyo}}},
       {"text after a closing quote", "\"a\"b,c", {{"ab", "c"}}},
+      {"a lone lead byte before the closing quote", "\"" + kHyo + "\x95\"\"\",x", {{kHyo + "\x95\"", "x"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -94,6 +95,8 @@ TEST(SplitGridLine, BlanksOrCommasSeparateFields) {
       {"\"a b\",c", {"a b", "c"}},
       {"\"say \"\"x\"\"\"", {"say \"x\""}},
       {"\"open", {"open"}},
+      {"\"a\"b", {"a", "b"}},
+      {"\"" + kHyo + "\x95\"\"\"", {kHyo + "\x95\""}},
       {kHyo + " " + kSo, {kHyo, kSo}},
       {"", {}},
       {std::string("a\0b", 3), {"a", "b"}},

@@ -375,5 +375,38 @@ TEST_F(PictureChoice, CommandsInsertAndRemember) {
   EXPECT_EQ(linkLists, 2);
 }
 
+
+TEST_F(PictureChoice, ReEditShowsTheTagsPictureAndKeepsItsValues) {
+  test::EditingFixture fx;
+  ActingHost host;
+  fx.ctx.dialogs = &host;
+  fx.ctx.services = services;
+  fx.ctx.fileName = doc;
+  CommandRegistry commands;
+  RegisterTagDialogCommands(commands);
+  const std::string picture = Picture("img/a.gif", 120, 80);
+  const std::string cut = Picture("cut.png", 10, 10);
+  reader.damaged[cut] = PictureProblem::Damaged;
+  struct Row {
+    const char* src;
+    std::string shown;  // the picture shown, with its size as hints
+  } rows[] = {
+      {"img/a.gif", picture + " 120x80"},
+      {"none.gif", " x"},
+      {"cut.png", " x"},
+  };
+  for (const Row& r : rows) {
+    DialogFields seen;
+    host.act = [&](DialogFields& f) { seen = f; };
+    fx.Load(std::string("<IMG SRC=\"") + r.src + "\" WIDTH=\"50%\">|");
+    commands.Find("EditTagClick")->run(fx.ctx, {});
+    EXPECT_EQ(host.shownClass, "TImageDlg");
+    EXPECT_EQ(seen.Get(kFieldPicture) + " " + seen.Get(kFieldWidthHint) + "x" + seen.Get(kFieldHeightHint), r.shown)
+        << r.src;
+    EXPECT_EQ(seen.Get("edWidth") + seen.Get("ckWidth") + "|" + seen.Get("edHeight"), "501|") << r.src;
+    EXPECT_EQ(fx.editor.GetText(), std::string("<IMG SRC=\"") + r.src + "\" WIDTH=\"50%\">") << r.src;
+  }
+}
+
 }  // namespace
 }  // namespace mw

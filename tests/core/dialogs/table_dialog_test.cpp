@@ -344,6 +344,50 @@ TEST_F(TableTest, ShiftingKeepsMergesWholeAndTheirTexts) {
     for (int c = 1; c <= 2; ++c) EXPECT_FALSE(d->Grid().Format(c, r).covered || d->Grid().Format(c, r).HasSpan());
 }
 
+TEST_F(TableTest, DraggingARowOrColumnMovesItsCellsWithTheirFormats) {
+  const struct {
+    const char* field;
+    const char* move;
+    std::string texts;
+  } cases[] = {
+      {"sgTable.MoveRow", "1,3", "d,e,f/g,h,i/a,b,c"},
+      {"sgTable.MoveRow", "3,1", "g,h,i/a,b,c/d,e,f"},
+      {"sgTable.MoveCol", "1,2", "b,a,c/e,d,f/h,g,i"},
+      {"sgTable.MoveCol", "3,1", "c,a,b/f,d,e/i,g,h"},
+  };
+  for (const auto& c : cases) {
+    // The format of "a" goes where "a" goes.
+    const auto d = Make("a b c\r\nd e f\r\ng h i", {F("cbAlign", "left"), F(c.field, c.move)});
+    EXPECT_EQ(Texts(d->Grid()), c.texts) << c.field << " " << c.move;
+    for (int r = 1; r <= 3; ++r)
+      for (int col = 1; col <= 3; ++col)
+        EXPECT_EQ(d->Grid().Format(col, r).align, d->Grid().Text(col, r) == "a" ? 1 : 0) << c.move;
+  }
+  for (const char* outside : {"0,1", "1,4", "2"}) {
+    const auto d = Make("a b c\r\nd e f\r\ng h i");
+    EXPECT_FALSE(d->SetField("sgTable.MoveRow", outside)) << outside;
+    EXPECT_EQ(Texts(d->Grid()), "a,b,c/d,e,f/g,h,i");
+  }
+}
+
+TEST_F(TableTest, DraggingOverAMergeTakesItApartAsTheShiftsDo) {
+  // The merge over rows 2-3 is among the rows that move: its texts come back.
+  auto d = Make("a b\r\nc d\r\ne f\r\ng h",
+                {F("sgTable.Selection", "1,2,2,3"), P("SetSpanBtn"), F("sgTable.MoveRow", "1,3")});
+  EXPECT_EQ(Texts(d->Grid()), "c,d/e,f/a,b/g,h");
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 2; ++c) EXPECT_FALSE(d->Grid().Format(c, r).covered || d->Grid().Format(c, r).HasSpan());
+  // A merge away from the rows that move stays whole.
+  d = Make("a b\r\nc d\r\ne f\r\ng h", {F("sgTable.Selection", "1,3,2,4"), P("SetSpanBtn"), F("sgTable.MoveRow", "1,2")});
+  EXPECT_EQ(Texts(d->Grid()), "c,d/a,b/e," + Merged(3, 1) + "/" + Merged(3, 1) + "," + Merged(3, 1));
+  EXPECT_EQ(d->Grid().Format(1, 3).extraRows, 1);
+  // A row from past the format area brings no format.
+  d = Make("a", {F("cbAlign", "left"), F("edRowCount", "70"), F("sgTable[1,70]", "z"), F("sgTable.MoveRow", "70,1")});
+  EXPECT_EQ(d->Grid().Text(1, 1) + d->Grid().Text(1, 2), "za");
+  EXPECT_EQ(d->Grid().Format(1, 1).align, 0);
+  EXPECT_EQ(d->Grid().Format(1, 2).align, 1);
+}
+
 TEST_F(TableTest, InsertingPastAHundredRowsChangesNothing) {
   const auto d = Make("a", {F("edRowCount", "100"), F("sgTable.Selection", "1,1,1,2"), P("InsertToRow")});
   EXPECT_EQ(d->Grid().Rows(), 100);
@@ -569,6 +613,57 @@ TEST_F(TableCommandTest, ReEditPresetsEveryFieldOfItsTable) {
       {"edCellPadding", "5"},
   };
   for (const auto& [name, value] : expect) EXPECT_EQ(seen.Get(name), value) << name;
+}
+
+
+// The image dialog a cell opens answers with its picture field, or Cancel.
+class ImageAnsweringHost : public SessionHost {
+ public:
+  bool Run(std::string_view dialogClass, DialogFields& f) override {
+    if (dialogClass == kTableDialogClass) return SessionHost::Run(dialogClass, f);
+    imageDialogs.emplace_back(dialogClass);
+    f.Set("cbImageFile", file);
+    return imageOk;
+  }
+  std::vector<std::string> imageDialogs;
+  std::string file;
+  bool imageOk = true;
+};
+
+TEST_F(TableCommandTest, TheImageDialogPutsItsTagIntoTheCurrentCell) {
+  test::TempDir dir;
+  const std::string saved = dir.Write("index.html", "x");
+  struct Row {
+    const char* what;
+    std::string page;
+    std::string selection;
+    std::string file;
+    bool ok;
+    int dialogs;
+    std::string cells;
+  } rows[] = {
+      {"OK: the tag replaces the cell's text", saved, "2,1", "a.gif", true, 1,
+       "<TD>a</TD><TD><IMG SRC=\"a.gif\" BORDER=\"0\"></TD>"},
+      {"Cancel keeps the text", saved, "2,1", "a.gif", false, 1, "<TD>a</TD><TD>b</TD>"},
+      {"no picture chosen keeps the text", saved, "1,1", "", true, 1, "<TD>a</TD><TD>b</TD>"},
+      {"a page never saved: the button is off", "", "2,1", "a.gif", true, 0, "<TD>a</TD><TD>b</TD>"},
+      {"a covered cell takes no picture", saved, "2,1", "a.gif", true, 0, "<TD COLSPAN=\"2\">a</TD>"},
+  };
+  for (const Row& r : rows) {
+    ImageAnsweringHost images;
+    images.file = r.file;
+    images.imageOk = r.ok;
+    images.acts = {F("rgIndent", "0")};
+    if (r.dialogs == 0 && !r.page.empty()) images.acts.insert(images.acts.end(), {F("sgTable.Selection", "1,1,2,1"), P("SetSpanBtn")});
+    images.acts.insert(images.acts.end(), {F("sgTable.Selection", r.selection), P("ImageRefBtn")});
+    fx.ctx.dialogs = &images;
+    fx.ctx.fileName = r.page;
+    fx.Load("[a b]");
+    Run("TABLEClick");
+    EXPECT_EQ(images.imageDialogs.size(), static_cast<std::size_t>(r.dialogs)) << r.what;
+    for (const std::string& shown : images.imageDialogs) EXPECT_EQ(shown, "TImageDlg");
+    EXPECT_EQ(fx.editor.GetText(), "<TABLE>\r\n<TR>\r\n" + r.cells + "\r\n</TR>\r\n</TABLE>\r\n") << r.what;
+  }
 }
 
 }  // namespace

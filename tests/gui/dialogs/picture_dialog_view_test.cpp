@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QTabWidget>
+#include <QTest>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +20,7 @@
 #include <filesystem>
 
 #include "dialog_fixture.h"
+#include "gui/dialogs/table_dialog_view.h"
 #include "platform/pictures/picture_files.h"
 #include "support/temp_dir.h"
 
@@ -147,6 +151,134 @@ TEST_F(PictureDialogTest, ReEditOfAnAreaOpensOnItsOwnFields) {
   });
   fx.Run("EditTagClick");
   EXPECT_EQ(fx.editor.Text(), "<AREA SHAPE=\"circle\" COORDS=\"9,9,4\" HREF=\"c.html\" ALT=\"x\">");
+}
+
+
+TEST_F(PictureDialogTest, ReEditOfAnImageShowsItsPictureAndKeepsItsSizes) {
+  fx.ctx.fileName = fx.hooks.documentPath().toStdString();
+  for (const char* src : {"img/a.png", "img/none.png"}) {
+    const bool found = std::string_view(src) == "img/a.png";
+    fx.LoadMarked(std::string("<IMG SRC=\"") + src + "\" WIDTH=\"50\">|");
+    fx.editor.SetSelStart(3);
+    WhenShown<PictureDialogView>([found](PictureDialogView& view) {
+      EXPECT_EQ(view.windowTitle(), QStringLiteral("<IMG>の再編集"));
+      EXPECT_EQ(view.PictureArea()->Picture().size(), found ? QSize(120, 80) : QSize(0, 0));
+      EXPECT_EQ(ControlText(view, "edWidth") + "|" + ControlText(view, "edHeight"), QStringLiteral("50|"));
+      // The picture's own height shows in the empty field.
+      auto* height = qobject_cast<NumberField*>(view.Control("edHeight"));
+      ASSERT_NE(height, nullptr);
+      EXPECT_EQ(height->Edit()->placeholderText(), found ? QStringLiteral("80") : QString());
+      SetControl(view, "edAlt", "x");
+      view.OkButton()->click();
+    });
+    fx.Run("EditTagClick");
+    EXPECT_EQ(fx.editor.Text(), std::string("<IMG SRC=\"") + src + "\" WIDTH=\"50\" ALT=\"x\">") << src;
+  }
+}
+
+TEST_F(PictureDialogTest, ADroppedFileIsChosenUnlessAFolderComesWithIt) {
+  fx.LoadMarked("|");
+  WhenShown<PictureDialogView>([this](PictureDialogView& view) {
+    const auto drop = [&view](const QList<QUrl>& urls) {
+      QMimeData mime;
+      mime.setUrls(urls);
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&view, &enter);
+      EXPECT_TRUE(enter.isAccepted());
+      QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&view, &dropped);
+    };
+    const QString folder = QFileInfo(picture).absolutePath();
+    drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(folder)});
+    EXPECT_EQ(ControlText(view, "cbImageFile"), QString());
+    EXPECT_TRUE(view.PictureArea()->Picture().isNull());
+    // Of two files the last is chosen.
+    drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(picture)});
+    EXPECT_EQ(ControlText(view, "cbImageFile"), QStringLiteral("img/a.png"));
+    EXPECT_EQ(ControlText(view, "edWidth") + "x" + ControlText(view, "edHeight"), QStringLiteral("120x80"));
+    EXPECT_EQ(view.PictureArea()->Picture().size(), QSize(120, 80));
+    view.OkButton()->click();
+  });
+  fx.Run("IMGClick");
+  EXPECT_EQ(fx.editor.Text(), "<IMG SRC=\"img/a.png\" WIDTH=\"120\" HEIGHT=\"80\" BORDER=\"0\">");
+}
+
+TEST_F(PictureDialogTest, ShiftEnterInATableCellPutsTheImageDialogsTagInIt) {
+  fx.ctx.fileName = fx.hooks.documentPath().toStdString();
+  fx.LoadMarked("[a b]");
+  WhenShown<TableDialogView>([this](TableDialogView& view) {
+    SetControl(view, "rgIndent", "0");
+    view.Pages()->setCurrentIndex(1);
+    CellGrid& grid = *view.Grid();
+    QApplication::setActiveWindow(&view);
+    grid.setFocus();
+    // In a cell not being edited: the image dialog, cancelled.
+    view.SelectCells({1, 1, 1, 1});
+    bool asked = false;
+    WhenShown<PictureDialogView>([&asked](PictureDialogView& image) {
+      asked = true;
+      image.CancelButton()->click();
+    });
+    QTest::keyClick(&grid, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(grid.item(0, 0)->text(), QStringLiteral("a"));
+    // In a cell being typed into: the picture's tag replaces the text.
+    view.SelectCells({2, 1, 2, 1});
+    grid.setCurrentCell(0, 1);
+    QTest::keyClick(&grid, Qt::Key_X);
+    QWidget* editor = grid.indexWidget(grid.currentIndex());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+    WhenShown<PictureDialogView>([this](PictureDialogView& image) {
+      image.ChooseFile(picture);
+      image.OkButton()->click();
+    });
+    QTRY_COMPARE(grid.item(0, 1)->text(),
+                 QStringLiteral("<IMG SRC=\"img/a.png\" WIDTH=\"120\" HEIGHT=\"80\" BORDER=\"0\">"));
+    view.OkButton()->click();
+  });
+  fx.Run("TABLEClick");
+  EXPECT_EQ(fx.editor.Text(), "<TABLE>\r\n<TR>\r\n<TD>a</TD><TD><IMG SRC=\"img/a.png\" WIDTH=\"120\" HEIGHT=\"80\" "
+                              "BORDER=\"0\"></TD>\r\n</TR>\r\n</TABLE>\r\n");
+}
+
+
+TEST_F(PictureDialogTest, TheMapsFieldsStandOnTwoPagesUnderThePictureFile) {
+  fx.LoadMarked("|");
+  WhenShown<PictureDialogView>([](PictureDialogView& view) {
+    auto* pages = view.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+    ASSERT_NE(pages, nullptr);
+    ASSERT_EQ(pages->count(), 2);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("<IMG>設定"));
+    EXPECT_EQ(pages->tabText(1), QStringLiteral("<MAP>と<AREA>設定"));
+    const auto pageOf = [&](const char* control) -> QString {
+      for (QWidget* w = view.Control(control); w != nullptr; w = w->parentWidget())
+        if (w->parentWidget() && w->parentWidget()->parentWidget() == pages) return w->objectName();
+      return QStringLiteral("none");
+    };
+    struct Row {
+      const char* control;
+      const char* page;
+    } rows[] = {{"cbImageFile", "none"}, {"ckIMG", "none"},       {"ckMAP", "none"},
+                {"edAlt", "ImgSheet"},   {"rgAlign", "ImgSheet"}, {"edHSpace", "ImgSheet"},
+                {"cbNAME", "MapSheet"},  {"cbShape", "MapSheet"}, {"cbURL", "MapSheet"},
+                {"cbOnBlur", "MapSheet"}};
+    for (const Row& r : rows) EXPECT_EQ(pageOf(r.control), QString::fromLatin1(r.page)) << r.control;
+    EXPECT_TRUE(view.Control("cbImageFile")->isVisible());
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("ImgSheet"));
+    view.CancelButton()->click();
+  });
+  fx.Run("AREAClick");
+  // F2 on an AREA opens on its own page.
+  fx.LoadMarked("<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"c.html\">|");
+  fx.editor.SetSelStart(3);
+  WhenShown<PictureDialogView>([](PictureDialogView& view) {
+    auto* pages = view.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("MapSheet"));
+    view.CancelButton()->click();
+  });
+  fx.Run("EditTagClick");
 }
 
 }  // namespace

@@ -93,5 +93,75 @@ TEST(TableDialogView, CsvFromTheFileChooserAndPasteByTheMenusKeys) {
             "<TABLE>\r\n<TR>\r\n<TD>New York</TD><TD>New York</TD><TD>x</TD>\r\n</TR>\r\n</TABLE>\r\n");
 }
 
+
+TEST(TableDialogView, CellSizesApplyWhenTheirEditIsFinished) {
+  DialogFixture fx;
+  fx.LoadMarked("[a b]");
+  WhenShown<TableDialogView>([](TableDialogView& view) {
+    SetControl(view, "rgIndent", "0");
+    view.Pages()->setCurrentIndex(1);
+    QApplication::setActiveWindow(&view);
+    auto* width = static_cast<NumberField*>(view.CellControl("edCellWidth"));
+    auto* height = static_cast<NumberField*>(view.CellControl("edCellHeight"));
+    const auto cells = [&view] {
+      view.RebuildNow();
+      const std::string t = view.PreviewText();
+      const auto from = t.find("<TD");
+      return t.substr(from, t.find("\r\n", from) - from);
+    };
+    view.SelectCells({1, 1, 1, 1});
+    width->setFocus();
+    QTest::keyClicks(width, QStringLiteral("40"));
+    EXPECT_EQ(cells(), "<TD>a</TD><TD>b</TD>") << "typing alone applies nothing";
+    height->setFocus();
+    EXPECT_EQ(cells(), "<TD WIDTH=\"40\">a</TD><TD>b</TD>") << "the focus moving on applies it";
+    // The arrows apply at each step.
+    view.SelectCells({2, 1, 2, 1});
+    for (int i = 0; i < 3; ++i) QTest::keyClick(height, Qt::Key_Up);
+    EXPECT_EQ(cells(), "<TD WIDTH=\"40\">a</TD><TD HEIGHT=\"3\">b</TD>");
+    // Enter applies what was typed, and confirms the dialog.
+    width->setFocus();
+    QTest::keyClicks(width, QStringLiteral("9"));
+    QTest::keyClick(width, Qt::Key_Return);
+  });
+  fx.Run("TABLEClick");
+  EXPECT_EQ(fx.editor.Text(),
+            "<TABLE>\r\n<TR>\r\n<TD WIDTH=\"40\">a</TD><TD WIDTH=\"9\" HEIGHT=\"3\">b</TD>\r\n</TR>\r\n</TABLE>\r\n");
+}
+
+
+TEST(TableDialogView, DraggedRowsAndColumnsMoveTheirCells) {
+  DialogFixture fx;
+  fx.LoadMarked("[a b\r\nc d\r\ne f]");
+  WhenShown<TableDialogView>([](TableDialogView& view) {
+    SetControl(view, "rgIndent", "0");
+    view.Pages()->setCurrentIndex(1);
+    CellGrid& grid = *view.Grid();
+    QHeaderView* rows = grid.verticalHeader();
+    QHeaderView* cols = grid.horizontalHeader();
+    EXPECT_TRUE(rows->sectionsMovable());
+    EXPECT_TRUE(cols->sectionsMovable());
+    // As a drag of the first row's header below the third, then of the
+    // second column's before the first.
+    rows->moveSection(0, 2);
+    cols->moveSection(1, 0);
+    const auto texts = [&grid] {
+      QString t;
+      for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c) t += grid.item(r, c)->text();
+      return t;
+    };
+    EXPECT_EQ(texts(), QStringLiteral("dcfeba"));
+    // The headers still count in order.
+    EXPECT_EQ(rows->visualIndex(0), 0);
+    EXPECT_EQ(cols->visualIndex(1), 1);
+    view.OkButton()->click();
+  });
+  fx.Run("TABLEClick");
+  EXPECT_EQ(fx.editor.Text(),
+            "<TABLE>\r\n<TR>\r\n<TD>d</TD><TD>c</TD>\r\n</TR>\r\n<TR>\r\n<TD>f</TD><TD>e</TD>\r\n</TR>\r\n"
+            "<TR>\r\n<TD>b</TD><TD>a</TD>\r\n</TR>\r\n</TABLE>\r\n");
+}
+
 }  // namespace
 }  // namespace mw::gui
