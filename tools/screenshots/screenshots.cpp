@@ -70,6 +70,22 @@ void RunHandler(TMainForm& w, std::string_view handler) {
     if (row.handler == handler) return w.RunCommand(row);
 }
 
+// Runs the case's command on the page as it stands, fills the dialog's
+// fields, and saves it as dialog-COMMAND.png; 1 when written.
+int DialogPicture(TMainForm& w, const DialogCase& c, const QString& folder) {
+  int written = 0;
+  WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
+    for (const auto& [name, value] : c.set) view.SetControlValue(name, Q(value));
+    view.RebuildNow();
+    QApplication::processEvents();
+    written += view.grab().save(folder + QStringLiteral("/dialog-") + QString::fromLatin1(c.command) +
+                                QStringLiteral(".png"));
+    view.CancelButton()->click();
+  });
+  RunHandler(w, c.command);
+  return written;
+}
+
 int DialogPictures(TMainForm& w, const QString& folder) {
   const DialogCase cases[] = {
       {"HRClick", "", {{"edWidth", "80"}, {"ckWidth", "1"}, {"edSize", "3"}, {"cbColor", "#FF0000"}}},
@@ -102,15 +118,7 @@ int DialogPictures(TMainForm& w, const QString& folder) {
     ScintillaSurface& doc = *w.ActiveSurface();
     doc.Load(c.selected, true);
     doc.SelectAll();
-    WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
-      for (const auto& [name, value] : c.set) view.SetControlValue(name, Q(value));
-      view.RebuildNow();
-      QApplication::processEvents();
-      written += view.grab().save(folder + QStringLiteral("/dialog-") + QString::fromLatin1(c.command) +
-                                  QStringLiteral(".png"));
-      view.CancelButton()->click();
-    });
-    RunHandler(w, c.command);
+    written += DialogPicture(w, c, folder);
   }
   return written;
 }
@@ -180,15 +188,7 @@ int StylePictures(TMainForm& w, const QString& folder) {
   };
   for (const DialogCase& c : cases) {
     w.ActiveSurface()->Load("<HTML><HEAD></HEAD></HTML>", true);
-    WhenShown<TagDialogView>([&c, &written, folder](TagDialogView& view) {
-      for (const auto& [name, value] : c.set) view.SetControlValue(name, Q(value));
-      view.RebuildNow();
-      QApplication::processEvents();
-      written += view.grab().save(folder + QStringLiteral("/dialog-") + QString::fromLatin1(c.command) +
-                                  QStringLiteral(".png"));
-      view.CancelButton()->click();
-    });
-    RunHandler(w, c.command);
+    written += DialogPicture(w, c, folder);
   }
   return written;
 }
