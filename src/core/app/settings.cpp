@@ -196,9 +196,14 @@ void FormSettings::SetColour(std::string_view key, ColorValue value) {
 }
 
 std::string BrowserProgram(std::string_view view, const FormSettings& settings) {
-  if (view == "IEBtn") return settings.Text("asSubBrowserFullPath");
-  if (view == "NNBtn") return settings.Text("asNNFullPath");
-  return {};
+  const std::string_view key = view == "IEBtn" ? "asSubBrowserFullPath" : view == "NNBtn" ? "asNNFullPath" : "";
+  if (key.empty()) return {};
+  std::string program = settings.Text(key);
+  // The built-in values name the browsers of another desktop, which are
+  // not there to run: until the options name a browser, the default one.
+  for (const SettingKey& k : FormSettingKeys())
+    if (k.key == key && program == k.defaultValue) return {};
+  return program;
 }
 
 }  // namespace mw

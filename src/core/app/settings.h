@@ -64,7 +64,8 @@ class FormSettings {
 
 // The program a browser view runs: the IE view (IEBtn) the browser named
 // in asSubBrowserFullPath, the NN view (NNBtn) asNNFullPath. Empty for any
-// other view (BrowseBtn) or when none is set: the desktop's default
+// other view (BrowseBtn), when none is set or the option still holds its
+// built-in value (a browser of another desktop): the desktop's default
 // browser then shows the page.
 std::string BrowserProgram(std::string_view view, const FormSettings& settings);
 

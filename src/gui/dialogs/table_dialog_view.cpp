@@ -195,6 +195,7 @@ void TableDialogView::BuildCellPage(QWidget* page) {
   connect(m_grid, &QTableWidget::itemSelectionChanged, this, &TableDialogView::SelectionChanged);
   connect(m_grid, &QTableWidget::itemChanged, this, &TableDialogView::CellEdited);
   connect(m_grid, &CellGrid::ImageRequested, this, [this] { Press("ImageRefBtn"); });
+  connect(m_grid, &CellGrid::EditingStarted, this, [this] { m_controls["UpdateBtn"]->setEnabled(true); });
   // Rows and columns dragged by their headers: the cells move in the
   // session, and the headers keep counting 1, 2, ...
   for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
@@ -269,7 +270,9 @@ void TableDialogView::BuildCellPage(QWidget* page) {
     // A size being typed reaches the cells when its edit is finished
     // (Enter, the focus moving on, a button); the arrows apply at once.
     connect(number, &NumberField::TextEdited, this, [this, field] {
-      if (!m_syncing) m_typedSizes.insert(field);
+      if (m_syncing) return;
+      m_typedSizes.insert(field);
+      m_controls["UpdateBtn"]->setEnabled(true);
     });
     connect(number, &QAbstractSpinBox::editingFinished, this, [this, field] { FinishSize(field); });
     connect(number, &NumberField::Stepped, this, [this, field] { FinishSize(field, true); });
@@ -475,6 +478,18 @@ void TableDialogView::SectionDragged(QHeaderView* header, int from, int to) {
                      std::to_string(from + 1) + "," + std::to_string(to + 1));
   LoadGrid();
   MarkStale();
+}
+
+bool CellGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  const bool opened = QTableWidget::edit(index, trigger, event);
+  if (opened && state() == EditingState) emit EditingStarted();
+  return opened;
+}
+
+// UpdateBtn is enabled while something typed has not reached the preview
+// yet: a cell being edited, a size not yet applied.
+void TableDialogView::Rebuilt() {
+  if (QWidget* b = m_controls["UpdateBtn"]) b->setEnabled(false);
 }
 
 void TableDialogView::CellEdited(QTableWidgetItem* item) {

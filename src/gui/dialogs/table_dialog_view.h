@@ -31,9 +31,13 @@ class CellGrid : public QTableWidget {
  signals:
   // Shift+Enter in a cell, being edited or not: its picture is asked for.
   void ImageRequested();
+  // A cell's editor has opened: what is typed there reaches the table at
+  // the next rebuild.
+  void EditingStarted();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 };
 
 class TableDialogView : public TagDialogView {
@@ -56,6 +60,9 @@ class TableDialogView : public TagDialogView {
 
  public slots:
   void accept() override;
+
+ protected:
+  void Rebuilt() override;
 
  private:
   void BuildCellPage(QWidget* page);

@@ -245,6 +245,7 @@ void TagDialogView::Rebuild() {
   m_preview->Load(text, true);
   m_loading = false;
   m_handEdited = false;
+  Rebuilt();
 }
 
 // A grid's row or column count changed: the grid follows at once (the

@@ -147,6 +147,8 @@ class TagDialogView : public FieldsDialog {
   virtual QString ReferenceFilter(std::string_view control, const QString& filter) const;
   // A field changed: the preview is rebuilt once the events are handled.
   void MarkStale();
+  // The preview has just been rebuilt from the fields.
+  virtual void Rebuilt() {}
   EditingOptions Options() const;
 
  private:

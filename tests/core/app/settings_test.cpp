@@ -249,6 +249,9 @@ TEST(BrowserProgram, EachViewItsOwnBrowserElseTheDefault) {
   for (const auto& r : rows) EXPECT_EQ(BrowserProgram(r.view, s), r.program) << r.view;
   s.SetText("asNNFullPath", "");
   EXPECT_EQ(BrowserProgram("NNBtn", s), "") << "none named: the default browser";
+  const FormSettings defaults;
+  EXPECT_EQ(BrowserProgram("IEBtn", defaults), "") << "the built-in names are no browsers of this desktop";
+  EXPECT_EQ(BrowserProgram("NNBtn", defaults), "");
 }
 
 }  // namespace

@@ -109,12 +109,17 @@ TEST(TableDialogView, CellSizesApplyWhenTheirEditIsFinished) {
       const auto from = t.find("<TD");
       return t.substr(from, t.find("\r\n", from) - from);
     };
+    QWidget* update = view.CellControl("UpdateBtn");
     view.SelectCells({1, 1, 1, 1});
+    view.RebuildNow();
+    EXPECT_FALSE(update->isEnabled()) << "the preview shows everything";
     width->setFocus();
     QTest::keyClicks(width, QStringLiteral("40"));
+    EXPECT_TRUE(update->isEnabled()) << "a size typed, not yet applied";
     EXPECT_EQ(cells(), "<TD>a</TD><TD>b</TD>") << "typing alone applies nothing";
     height->setFocus();
     EXPECT_EQ(cells(), "<TD WIDTH=\"40\">a</TD><TD>b</TD>") << "the focus moving on applies it";
+    EXPECT_FALSE(update->isEnabled()) << "the rebuild disables it again";
     // The arrows apply at each step.
     view.SelectCells({2, 1, 2, 1});
     for (int i = 0; i < 3; ++i) QTest::keyClick(height, Qt::Key_Up);
