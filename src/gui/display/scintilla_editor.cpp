@@ -1,6 +1,7 @@
 #include "gui/display/scintilla_editor.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <algorithm>
 #include <QClipboard>
 #include <QDropEvent>
@@ -241,7 +242,17 @@ ScintillaEditor::ShownView ScintillaEditor::CurrentView() const {
 // pixels: the widget paints it opaque), so only the gutter and the display
 // line counts follow.
 void ScintillaEditor::paintEvent(QPaintEvent* event) {
-  const bool whole = event->rect().contains(viewport()->rect());
+  // A picture taken of the widget (grab, render) paints into a device of its
+  // own and must be drawn afresh: only a paint into the window's backing
+  // store keeps the last one's pixels.
+  struct Redirection : QWidget {
+    using QWidget::redirected;
+  };
+  const auto redirected = &Redirection::redirected;
+  QPaintDevice* target = (viewport()->*redirected)(nullptr);
+  QBackingStore* store = viewport()->backingStore();
+  const bool onScreen = target == nullptr || (store != nullptr && target == store->paintDevice());
+  const bool whole = onScreen && event->rect().contains(viewport()->rect());
   if (whole && m_shown.topLine >= 0 && IsBigWrappedPage() && DisplayLineTotal() != m_displayLines &&
       CurrentView() == m_shown) {
     OnPainted();

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
+#include <QImage>
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <random>
@@ -177,6 +180,22 @@ TEST(ScintillaSurfaceOffsets, JapaneseWrapsBetweenAnyCharactersAndAsciiWordsStay
     ++wrapped;
   }
   EXPECT_GT(wrapped, 0);
+}
+
+// While a big page wraps in the background the widget skips repaints that
+// would show the same lines; a picture of the widget is still drawn whole.
+TEST(ScintillaSurfaceOffsets, APictureTakenWhileABigPageWrapsShowsItsText) {
+  SurfaceFixture f;
+  f.widget.resize(300, 200);
+  f.widget.show();
+  std::string page;
+  for (int i = 0; i < 3000; ++i) page += "<P>" + std::string(40, 'a') + " \x95\x5C\x8E\xA6\x95\x5C\x8E\xA6 word word word</P>\r\n";
+  f.editor.Load(page, true);
+  for (int i = 0; i < 4; ++i) QApplication::processEvents();
+  const QImage during = f.widget.viewport()->grab().toImage();
+  for (int quiet = 0; quiet < 3;) quiet = QAbstractEventDispatcher::instance()->processEvents(QEventLoop::AllEvents) ? 0 : quiet + 1;
+  const QImage settled = f.widget.viewport()->grab().toImage();
+  EXPECT_EQ(during, settled);
 }
 
 // --- The mirror and the line index under edits ---------------------------------------------
